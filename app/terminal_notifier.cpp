@@ -1,0 +1,11 @@
+#include "app/terminal_notifier.h"
+
+#include "platform/windows1252.h"
+
+namespace skarvel {
+
+void TerminalNotifier::ShowMessage(const std::string& text) {
+  out_ << "skarvel-cli: " << Utf8FromAnsi(text) << std::endl;
+}
+
+}  // namespace skarvel

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <ostream>
+
+#include "platform/notifier.h"
+
+namespace skarvel {
+
+// The message box of the unattended program: the text goes to the given stream (standard error)
+// as UTF-8, prefixed with the program's name, and nobody is waited for.
+class TerminalNotifier final : public Notifier {
+ public:
+  explicit TerminalNotifier(std::ostream& out) : out_(out) {}
+  void ShowMessage(const std::string& text) override;
+
+ private:
+  std::ostream& out_;
+};
+
+}  // namespace skarvel

@@ -1,0 +1,17 @@
+# One interface target carries the language standard, the warnings and the Qt strictness defines;
+# every target of the project links it.
+add_library(skarvel_common INTERFACE)
+target_compile_features(skarvel_common INTERFACE cxx_std_20)
+target_compile_options(skarvel_common INTERFACE
+  -Wall -Wextra -Werror -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual)
+# Domain text is Windows-1252: every conversion to and from QString must be spelled out.
+target_compile_definitions(skarvel_common INTERFACE
+  QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_CAST_FROM_BYTEARRAY)
+target_include_directories(skarvel_common INTERFACE ${PROJECT_SOURCE_DIR})
+
+option(SKARVEL_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(SKARVEL_SANITIZE)
+  target_compile_options(skarvel_common INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(skarvel_common INTERFACE -fsanitize=address,undefined)
+endif()

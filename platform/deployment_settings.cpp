@@ -1,0 +1,62 @@
+#include "platform/deployment_settings.h"
+
+#include <cstdlib>
+#include <regex>
+
+#include "platform/ansi_text.h"
+
+namespace skarvel {
+namespace {
+
+constexpr std::int32_t kNoPort = -1;
+
+// A host name, an IPv4 address or a bracketed IPv6 address, with an optional port. Anything else
+// could change the meaning of the URLs built on it.
+bool IsHostAndPort(const std::string& text) {
+  static const std::regex kHost(
+      R"(^([A-Za-z0-9]([A-Za-z0-9.-]*[A-Za-z0-9])?|\[[0-9A-Fa-f:.]+\])(:[0-9]{1,5})?$)");
+  return std::regex_match(text, kHost);
+}
+
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value == nullptr ? std::string() : std::string(value);
+}
+
+}  // namespace
+
+std::string DeploymentSettings::DownloadHost() const {
+  if (!service_host.empty() && service_host.front() == '[') {
+    return service_host.substr(0, service_host.find(']') + 1);
+  }
+  return service_host.substr(0, service_host.find(':'));
+}
+
+DeploymentSettings ReadDeploymentSettings() {
+  DeploymentSettings settings;
+  const std::string host = Environment("SKARVEL_SERVICE_HOST");
+  if (!host.empty()) {
+    if (!IsHostAndPort(host)) {
+      throw SettingsError(
+          "SKARVEL_SERVICE_HOST must be a host name or address, optionally "
+          "followed by :port, not \"" +
+          host + "\"");
+    }
+    settings.service_host = host;
+  }
+  const std::string port = Environment("SKARVEL_FTP_PORT");
+  if (!port.empty()) {
+    settings.ftp_port = StrToIntDef(port, kNoPort);
+    if (settings.ftp_port < 1 || settings.ftp_port > 65535) {
+      throw SettingsError("SKARVEL_FTP_PORT must be a port number from 1 to 65535, not \"" + port +
+                          "\"");
+    }
+  }
+  return settings;
+}
+
+std::string ServiceBaseUrlFor(const std::string& service_host) {
+  return "http://" + service_host + "/skv/skv.dll";
+}
+
+}  // namespace skarvel

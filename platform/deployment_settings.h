@@ -1,0 +1,32 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace skarvel {
+
+// Where this deployment's configuration service and download server are. The design leaves the
+// hosts to the deployment; they are read once at start-up from the environment:
+//   SKARVEL_SERVICE_HOST  host or host:port of the configuration service (default "localhost");
+//                         the download server is the same host
+//   SKARVEL_FTP_PORT      port of the download server (default 21)
+struct DeploymentSettings {
+  std::string service_host = "localhost";
+  int ftp_port = 21;
+
+  // The download server's host: the service's host name without its port.
+  std::string DownloadHost() const;
+};
+
+class SettingsError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Throws SettingsError, naming the variable and what it must hold, when a value is unusable.
+DeploymentSettings ReadDeploymentSettings();
+
+// "http://" + host + "/skv/skv.dll".
+std::string ServiceBaseUrlFor(const std::string& service_host);
+
+}  // namespace skarvel

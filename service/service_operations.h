@@ -1,0 +1,73 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/event_pump.h"
+#include "platform/notifier.h"
+#include "service/cust_post.h"
+#include "service/memory_dataset.h"
+#include "service/message_table.h"
+#include "service/status_list.h"
+#include "service/web.h"
+
+namespace skarvel {
+
+// What the service operations share for the whole run: where the service is, how a wait keeps
+// the window alive, where decoding errors are shown, and the process-wide state the operations
+// fill. Only one operation may run at a time.
+struct ServiceContext {
+  ServiceContext(std::string base_url, EventPump& event_pump, Notifier& message_box)
+      : ServiceBaseUrl(std::move(base_url)), pump(event_pump), notifier(message_box) {}
+
+  std::string ServiceBaseUrl;  // "http://" + host + "/skv/skv.dll"
+  EventPump& pump;
+  Notifier& notifier;
+  WebLimits limits;
+  TMemoryDataSet ServiceDataSet;  // every table answer lands here
+  cust_post CustPost;
+  MessageTable PosMessages;
+  StatusList PosStatuses;
+};
+
+// The result of FetchDataSet: the loaded table written back as an answer, status 1 when a table
+// was decoded and 0 otherwise, and the shared table.
+struct tserialdataset {
+  std::string serial;
+  int status = 0;
+  TMemoryDataSet* table = nullptr;
+};
+
+// Receives the caption of step box 1..12.
+using StepCaptionSink = std::function<void(int box, const std::string& caption)>;
+
+// True exactly when base_url + "/CheckStatus" answers "OK". Never shows anything.
+bool CheckStatus(ServiceContext& context, const std::string& base_url);
+
+// Fetches url and decodes a table answer into ServiceDataSet. An answer that is 404, "error",
+// "EOF" or empty gives status 0; a decoding or request error is shown through the notifier and
+// gives status 0.
+void FetchDataSet(ServiceContext& context, const std::string& url, tserialdataset& result);
+
+// Looks the code up (in upper case) and fills CustPost from the answer's first row. False when
+// the service is unreachable, the answer is no table, or a column is missing (shown).
+bool GetCustInfo(ServiceContext& context, const std::string& code);
+
+// Replaces PosMessages by the service's table for the language. A failed fetch keeps the table
+// as it was.
+void GetMessages(ServiceContext& context, const std::string& language);
+
+// Replaces PosStatuses by the service's status list for the language and passes the captions of
+// the codes 10, 20, … 120 to the boxes 1 … 12. A failed fetch keeps the list as it was.
+void GetStatus2(ServiceContext& context, const std::string& language,
+                const StepCaptionSink& captions);
+
+// Sends a report (or any request whose answer is a word); the answer, or empty text when it is
+// "error", "EOF", empty or the request failed. Never shows anything.
+std::string UpdateStatus(ServiceContext& context, const std::string& url);
+
+// base_url + "/UpdateStatus?cust=" + key + "&status=" + status + "&info=" + info.
+std::string StatusReportUrl(const std::string& base_url, const std::string& key,
+                            const std::string& status, const std::string& info);
+
+}  // namespace skarvel

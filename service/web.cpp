@@ -1,0 +1,132 @@
+#include "service/web.h"
+
+#include <curl/curl.h>
+
+#include "service/url_text.h"
+
+namespace skarvel {
+namespace {
+
+constexpr int kPollMilliseconds = 100;
+
+void InitialiseCurlOnce() {
+  static const CURLcode code = curl_global_init(CURL_GLOBAL_DEFAULT);
+  if (code != CURLE_OK) throw WebError("libcurl could not be initialised");
+}
+
+struct MultiDeleter {
+  void operator()(CURLM* multi) const { curl_multi_cleanup(multi); }
+};
+struct EasyDeleter {
+  void operator()(CURL* easy) const { curl_easy_cleanup(easy); }
+};
+
+std::size_t AppendBody(char* data, std::size_t size, std::size_t count, void* body) {
+  static_cast<std::string*>(body)->append(data, size * count);
+  return size * count;
+}
+
+}  // namespace
+
+struct TWeb::Transfer {
+  Transfer(EventPump& event_pump, WebLimits web_limits) : pump(event_pump), limits(web_limits) {}
+
+  EventPump& pump;
+  WebLimits limits;
+  std::unique_ptr<CURLM, MultiDeleter> multi;
+  std::unique_ptr<CURL, EasyDeleter> easy;
+  bool running = false;
+  std::string url;
+  std::string body;
+  long status = 0;
+  std::string failure;
+  char error_buffer[CURL_ERROR_SIZE] = {};
+
+  void Configure(CURL* handle) {
+    curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(handle, CURLOPT_HTTPGET, 1L);
+    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connect.count()));
+    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, static_cast<long>(limits.stall.count()));
+    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, AppendBody);
+    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &body);
+    curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, error_buffer);
+  }
+
+  // Ends the transfer; a failed one leaves no answer, not half of one.
+  void Finish(CURLcode result) {
+    curl_multi_remove_handle(multi.get(), easy.get());
+    running = false;
+    if (result == CURLE_OK) {
+      curl_easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &status);
+      return;
+    }
+    body.clear();
+    failure = error_buffer[0] != '\0' ? error_buffer : curl_easy_strerror(result);
+  }
+
+  void CollectFinished() {
+    int queued = 0;
+    while (CURLMsg* message = curl_multi_info_read(multi.get(), &queued)) {
+      if (message->msg == CURLMSG_DONE) Finish(message->data.result);
+    }
+  }
+};
+
+TWeb::TWeb(EventPump& pump, WebLimits limits) {
+  InitialiseCurlOnce();
+  transfer_ = std::make_unique<Transfer>(pump, limits);
+  transfer_->multi.reset(curl_multi_init());
+  if (!transfer_->multi) throw WebError("libcurl could not create a transfer");
+}
+
+TWeb::~TWeb() {
+  if (transfer_->running) curl_multi_remove_handle(transfer_->multi.get(), transfer_->easy.get());
+}
+
+void TWeb::Get(const std::string& url) {
+  Transfer& t = *transfer_;
+  if (t.running) throw WebError("A request to " + t.url + " is still running.");
+  t.url = NormaliseUrl(url);
+  t.body.clear();
+  t.status = 0;
+  t.failure.clear();
+  t.error_buffer[0] = '\0';
+  t.easy.reset(curl_easy_init());
+  if (!t.easy) throw WebError("libcurl could not create a request for " + t.url);
+  t.Configure(t.easy.get());
+  if (curl_multi_add_handle(t.multi.get(), t.easy.get()) != CURLM_OK) {
+    throw WebError("libcurl could not start the request for " + t.url);
+  }
+  t.running = true;
+}
+
+void TWeb::WaitForAnswer() {
+  Transfer& t = *transfer_;
+  while (t.running) {
+    t.pump.ProcessMessages();
+    if (t.pump.Terminating()) {
+      t.Finish(CURLE_ABORTED_BY_CALLBACK);
+      break;
+    }
+    int still_running = 0;
+    if (curl_multi_perform(t.multi.get(), &still_running) != CURLM_OK) {
+      t.Finish(CURLE_FAILED_INIT);
+      break;
+    }
+    t.CollectFinished();
+    if (t.running) curl_multi_poll(t.multi.get(), nullptr, 0, kPollMilliseconds, nullptr);
+  }
+}
+
+std::string TWeb::AnswerText() const { return transfer_->body; }
+
+long TWeb::StatusCode() const { return transfer_->status; }
+
+const std::string& TWeb::Url() const { return transfer_->url; }
+
+const std::string& TWeb::FailureText() const { return transfer_->failure; }
+
+}  // namespace skarvel

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "platform/event_pump.h"
+
+namespace skarvel {
+
+// How long a request may take before it counts as failed (the service is then unreachable).
+struct WebLimits {
+  std::chrono::milliseconds connect{15'000};
+  std::chrono::seconds stall{60};  // no byte moved for this long
+};
+
+class WebError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// One HTTP GET to the configuration service. Use in this order: Get, WaitForAnswer, then any
+// number of AnswerText calls and StatusCode. A failed connection, an unreachable host, a
+// transfer that stalls beyond the limits or a wait that ends because the application terminates
+// all leave an empty answer and status code 0; none of them throws.
+class TWeb {
+ public:
+  explicit TWeb(EventPump& pump, WebLimits limits = {});
+  ~TWeb();
+  TWeb(const TWeb&) = delete;
+  TWeb& operator=(const TWeb&) = delete;
+
+  // Normalises the URL (NormaliseUrl), remembers it and starts the request; returns at once.
+  // Throws WebError when a request is still running or the request cannot be started.
+  void Get(const std::string& url);
+
+  // Returns when the request has ended. Pumps the event pump between polls of at most 100 ms,
+  // so the window stays alive and no processor time is burnt.
+  void WaitForAnswer();
+
+  // The whole body received, byte for byte.
+  std::string AnswerText() const;
+  // The HTTP status of the answer; 0 when none arrived.
+  long StatusCode() const;
+  // The normalised URL of the last request.
+  const std::string& Url() const;
+  // Why the last request failed, in libcurl's words; empty when it did not.
+  const std::string& FailureText() const;
+
+ private:
+  struct Transfer;
+  std::unique_ptr<Transfer> transfer_;
+};
+
+}  // namespace skarvel

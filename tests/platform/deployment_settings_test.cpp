@@ -1,0 +1,58 @@
+#include "platform/deployment_settings.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/system_info_linux.h"
+#include "tests/support/scoped_environment.h"
+
+namespace skarvel {
+namespace {
+
+using test::ScopedEnvironment;
+
+TEST(DeploymentSettingsTest, DefaultsToLocalhostAndPort21) {
+  ScopedEnvironment host("SKARVEL_SERVICE_HOST", std::nullopt);
+  ScopedEnvironment port("SKARVEL_FTP_PORT", std::nullopt);
+  const DeploymentSettings settings = ReadDeploymentSettings();
+  EXPECT_EQ(settings.service_host, "localhost");
+  EXPECT_EQ(settings.ftp_port, 21);
+  EXPECT_EQ(ServiceBaseUrlFor(settings.service_host), "http://localhost/skv/skv.dll");
+}
+
+TEST(DeploymentSettingsTest, TheDownloadServerIsTheServiceHostWithoutItsPort) {
+  ScopedEnvironment port("SKARVEL_FTP_PORT", "2121");
+  for (const auto& [given, download] :
+       {std::pair{"config.example.org:8080", "config.example.org"},
+        std::pair{"10.1.2.3", "10.1.2.3"}, std::pair{"[::1]:8080", "[::1]"}}) {
+    ScopedEnvironment host("SKARVEL_SERVICE_HOST", given);
+    const DeploymentSettings settings = ReadDeploymentSettings();
+    EXPECT_EQ(settings.service_host, given);
+    EXPECT_EQ(settings.DownloadHost(), download);
+    EXPECT_EQ(settings.ftp_port, 2121);
+  }
+}
+
+TEST(DeploymentSettingsTest, RefusesValuesThatWouldChangeTheUrlsOrAreNoPort) {
+  for (const char* host : {"evil.example/x?y=", "user@host", "host:port", "a b", "host:123456"}) {
+    ScopedEnvironment variable("SKARVEL_SERVICE_HOST", host);
+    EXPECT_THROW(ReadDeploymentSettings(), SettingsError) << host;
+  }
+  ScopedEnvironment host("SKARVEL_SERVICE_HOST", std::nullopt);
+  for (const char* port : {"0", "65536", "ftp", "21x"}) {
+    ScopedEnvironment variable("SKARVEL_FTP_PORT", port);
+    try {
+      ReadDeploymentSettings();
+      ADD_FAILURE() << port << " was accepted";
+    } catch (const SettingsError& error) {
+      EXPECT_NE(std::string(error.what()).find("SKARVEL_FTP_PORT"), std::string::npos);
+    }
+  }
+}
+
+TEST(SystemInfoTest, TheTemporaryFolderFollowsTmpdirAndEndsInASeparator) {
+  ScopedEnvironment tmpdir("TMPDIR", "/var/tmp");
+  EXPECT_EQ(LinuxSystemInfo().TemporaryFolder(), "/var/tmp/");
+}
+
+}  // namespace
+}  // namespace skarvel

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <chrono>
+#include <map>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace skarvel::test {
+
+// A program the test runs: started with the given arguments and extra environment, its standard
+// output read through a pipe. The destructor stops it (TERM, then KILL) and reaps it.
+class ChildProcess {
+ public:
+  ChildProcess(const std::vector<std::string>& argv, const std::map<std::string, std::string>& env);
+  ~ChildProcess();
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  // The next line of standard output, without its line end; throws when the program ends or
+  // stays silent past the deadline.
+  std::string ReadLine(std::chrono::seconds deadline = std::chrono::seconds(30));
+
+  // Sends TERM and returns the exit status once it has ended.
+  int Stop();
+
+ private:
+  pid_t pid_ = -1;
+  int stdout_fd_ = -1;
+  std::string buffered_;
+};
+
+struct ProgramResult {
+  int exit_code = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs a program to its end, feeding it no input, and collects its output.
+ProgramResult RunProgram(const std::vector<std::string>& argv,
+                         const std::map<std::string, std::string>& env = {});
+
+}  // namespace skarvel::test

@@ -1,0 +1,78 @@
+#include "tests/support/reference_service_process.h"
+
+#include <fstream>
+#include <netinet/in.h>
+#include <stdexcept>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <httplib.h>
+
+namespace skarvel::test {
+
+ReferenceServiceProcess::ReferenceServiceProcess() {
+  process_ = std::make_unique<ChildProcess>(
+      std::vector<std::string>{SKARVEL_SERVICE_PROGRAM, "--port", "0", "--data", SKARVEL_DEMO_DATA,
+                               "--data", SKARVEL_TEST_DATA "/test-customers.json", "--log",
+                               folder_.File("requests.jsonl")},
+      std::map<std::string, std::string>{});
+  const std::string line = process_->ReadLine();
+  const std::string prefix = "listening on http://";
+  if (line.rfind(prefix, 0) != 0) throw std::runtime_error("skarvel-service said: " + line);
+  host_ = line.substr(prefix.size(), line.find('/', prefix.size()) - prefix.size());
+}
+
+std::string ReferenceServiceProcess::Control(const std::string& path_and_query) {
+  httplib::Client client("http://" + host_);
+  const auto result = client.Get(path_and_query.c_str());
+  if (!result) throw std::runtime_error("the reference service did not answer " + path_and_query);
+  return result->body;
+}
+
+void ReferenceServiceProcess::Fault(const std::string& operation, const std::string& answer,
+                                    int delay_ms, int times) {
+  const std::string reply =
+      Control("/control/fault?op=" + operation + "&answer=" + answer +
+              "&delay_ms=" + std::to_string(delay_ms) + "&times=" + std::to_string(times));
+  if (reply != "OK") throw std::runtime_error("fault not accepted: " + reply);
+}
+
+void ReferenceServiceProcess::AnswerWithFile(const std::string& operation,
+                                             const std::string& path) {
+  const std::string reply = Control("/control/fault?op=" + operation + "&answer=file&file=" + path);
+  if (reply != "OK") throw std::runtime_error("fault not accepted: " + reply);
+}
+
+nlohmann::json ReferenceServiceProcess::Customer(const std::string& code) {
+  return nlohmann::json::parse(Control("/control/customer?code=" + code));
+}
+
+std::vector<nlohmann::json> ReferenceServiceProcess::Requests() const {
+  std::vector<nlohmann::json> requests;
+  std::ifstream log(folder_.File("requests.jsonl"));
+  for (std::string line; std::getline(log, line);) requests.push_back(nlohmann::json::parse(line));
+  return requests;
+}
+
+std::vector<nlohmann::json> ReferenceServiceProcess::Requests(const std::string& operation) const {
+  std::vector<nlohmann::json> matching;
+  for (auto& request : Requests()) {
+    if (request["op"] == operation) matching.push_back(request);
+  }
+  return matching;
+}
+
+int UnusedPort() {
+  // The kernel hands out a free port; once the socket closes nothing listens there.
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+  getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
+  close(fd);
+  return ntohs(address.sin_port);
+}
+
+}  // namespace skarvel::test

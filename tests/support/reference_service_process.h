@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "tests/support/child_process.h"
+#include "tests/support/temp_folder.h"
+
+namespace skarvel::test {
+
+// The reference configuration service, started on a free loopback port with the demo data and
+// the test customers, and stopped at the end of the test.
+class ReferenceServiceProcess {
+ public:
+  ReferenceServiceProcess();
+
+  // "127.0.0.1:PORT", as SKARVEL_SERVICE_HOST takes it.
+  const std::string& host() const { return host_; }
+  std::string base_url() const { return "http://" + host_ + "/skv/skv.dll"; }
+
+  // Makes the operation misbehave: answer is one of normal, error, EOF, empty, 404, garbage,
+  // mismatch; times -1 means every later request.
+  void Fault(const std::string& operation, const std::string& answer, int delay_ms = 0,
+             int times = -1);
+  // Makes the operation answer the bytes of a file.
+  void AnswerWithFile(const std::string& operation, const std::string& path);
+  // The customer's row as the service now holds it.
+  nlohmann::json Customer(const std::string& code);
+  // Every request answered so far, oldest first.
+  std::vector<nlohmann::json> Requests() const;
+  // The requests of one operation.
+  std::vector<nlohmann::json> Requests(const std::string& operation) const;
+
+ private:
+  std::string Control(const std::string& path_and_query);
+
+  TempFolder folder_;
+  std::unique_ptr<ChildProcess> process_;
+  std::string host_;
+};
+
+// A loopback port on which nothing listens.
+int UnusedPort();
+
+}  // namespace skarvel::test
