@@ -55,7 +55,7 @@ std::string DateText(std::int64_t day) {
   const std::int64_t d = doy - (153 * mp + 2) / 5 + 1;
   const std::int64_t m = mp < 10 ? mp + 3 : mp - 9;
   const std::int64_t y = yoe + era * 400 + (m <= 2 ? 1 : 0);
-  char text[16];
+  char text[32];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d", static_cast<int>(y), static_cast<int>(m),
                 static_cast<int>(d));
   return text;
@@ -64,7 +64,7 @@ std::string DateText(std::int64_t day) {
 std::string TimeText(std::int64_t milliseconds) {
   if (milliseconds < 0 || milliseconds >= kMillisecondsPerDay) return std::string();
   const auto seconds = static_cast<int>(milliseconds / 1000);
-  char text[16];
+  char text[32];
   std::snprintf(text, sizeof text, "%02d:%02d:%02d", seconds / 3600, seconds / 60 % 60,
                 seconds % 60);
   return text;
