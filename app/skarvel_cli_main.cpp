@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/done_steps.h"
+#include "app/step_boxes.h"
 #include "app/terminal_notifier.h"
 #include "platform/ansi_text.h"
 #include "platform/deployment_settings.h"

@@ -31,18 +31,22 @@ bool SameText(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::int32_t StrToIntDef(std::string_view text, std::int32_t fallback) {
+std::optional<std::int32_t> WholeNumber(std::string_view text) {
   const std::string trimmed = Trim(text);
   std::string_view digits = trimmed;
   // from_chars takes a minus sign but not a plus sign.
   if (!digits.empty() && digits.front() == '+') {
     digits.remove_prefix(1);
-    if (!digits.empty() && digits.front() == '-') return fallback;
+    if (!digits.empty() && digits.front() == '-') return std::nullopt;
   }
   std::int32_t value = 0;
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (error != std::errc() || end != digits.data() + digits.size()) return fallback;
+  if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
   return value;
+}
+
+std::int32_t StrToIntDef(std::string_view text, std::int32_t fallback) {
+  return WholeNumber(text).value_or(fallback);
 }
 
 }  // namespace skarvel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,7 +21,10 @@ std::string UpperCase(std::string_view text);
 bool SameText(std::string_view a, std::string_view b);
 
 // The whole number a text holds: optional blanks around an optional sign and decimal digits,
-// within the 32-bit range. Anything else, the empty text included, gives fallback.
+// within the 32-bit range. Anything else, the empty text included, gives nothing.
+std::optional<std::int32_t> WholeNumber(std::string_view text);
+
+// WholeNumber, or fallback when the text holds none.
 std::int32_t StrToIntDef(std::string_view text, std::int32_t fallback);
 
 }  // namespace skarvel

@@ -1,4 +1,4 @@
-#include "app/done_steps.h"
+#include "app/step_boxes.h"
 
 #include <initializer_list>
 
@@ -37,6 +37,28 @@ int DoneStepBoxes(std::string_view status) {
     }
   }
   return 0;
+}
+
+}  // namespace skarvel
+
+#include "app/wizard_view.h"
+
+namespace skarvel {
+
+void ClearStepBoxes(WizardView& view) {
+  for (int box = 1; box <= kStepCount; ++box) view.SetStepTicked(box, false);
+}
+
+void ShowDoneSteps(WizardView& view, std::string_view status) {
+  const int done = DoneStepBoxes(status);
+  for (int box = 1; box <= done; ++box) view.SetStepTicked(box, true);
+}
+
+int BoxOfStatus(int status) {
+  const int box = status / 10;
+  const int unit = status % 10;
+  if (status < 10 || box > kStepCount || (unit != 0 && unit != 8 && unit != 9)) return 0;
+  return box;
 }
 
 }  // namespace skarvel

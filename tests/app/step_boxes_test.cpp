@@ -1,4 +1,4 @@
-#include "app/done_steps.h"
+#include "app/step_boxes.h"
 
 #include <map>
 #include <string>

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <string>
+
+#include "app/wizard_view.h"
+#include "service/cust_post.h"
+#include "service/ftp_account.h"
+
+namespace skarvel {
+
+// Every operation the customer-code step and the installation driver call outside the flow
+// itself: downloads, folders and files, unpacking, the printer, the database server, the till
+// settings, the databases, the shortcuts. Paths are Windows-1252 text. Results mean what the
+// driver relies on: true when the operation did its work.
+class InstallOperations {
+ public:
+  virtual ~InstallOperations() = default;
+
+  // Downloads.
+  virtual bool FetchFile(const std::string& remote_folder, const std::string& local_folder,
+                         const TfTP& account, const std::string& file_name, ProgressBar bar) = 0;
+  virtual bool DownloadFolder(const std::string& remote_folder, const std::string& local_folder,
+                              const TfTP& account, ProgressBar bar) = 0;
+  // location with its server part replaced through the server list in work_folder.
+  virtual std::string TranslateServerAlias(const std::string& location,
+                                           const std::string& work_folder) = 0;
+  virtual bool GenerateTemplates(const cust_post& record, const std::string& work_folder,
+                                 const TfTP& account) = 0;
+
+  // Programs on the workstation.
+  virtual bool KillProcess(const std::string& name) = 0;
+  virtual bool UnzipPackage(const std::string& archive, const std::string& work_folder,
+                            const std::string& destination) = 0;
+  // Starts the component registration and does not wait for it.
+  virtual void RegisterComponent(const std::string& parameters) = 0;
+
+  // Folders and files.
+  virtual bool PrepareFolder(const std::string& folder, bool delete_first) = 0;
+  virtual bool RemoveVirtualizedSettings() = 0;
+  virtual bool CopyFolderFiles(const std::string& source, const std::string& destination) = 0;
+  virtual bool FolderExists(const std::string& folder) = 0;
+  virtual bool FileExists(const std::string& file) = 0;
+  virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
+  // Overwrites an existing destination.
+  virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
+
+  // The till.
+  virtual bool AddTextPrinter(const std::string& name, const std::string& port,
+                              const std::string& driver, const std::string& comment) = 0;
+  // version is "1.0", "1.5" or "2.5".
+  virtual bool InstallFirebird(const std::string& version, const std::string& package_folder) = 0;
+  virtual bool WriteDefaultTillSettings() = 0;
+  virtual void WriteCustomerTillSettings(const cust_post& record) = 0;
+  virtual bool ConnectDatabases() = 0;
+  virtual void DisconnectDatabases() = 0;
+  virtual bool RegisterTill(int till_number, const std::string& key) = 0;
+  virtual bool CopyReferenceData(int till_number) = 0;
+  virtual bool SyncClosingNumber(int till_number) = 0;
+  virtual bool CreateShortcuts(const std::string& target, const std::string& name) = 0;
+};
+
+}  // namespace skarvel

@@ -1,0 +1,369 @@
+#include "app/installation_driver.h"
+
+#include <exception>
+
+#include "app/step_boxes.h"
+#include "platform/ansi_text.h"
+#include "platform/folder_path.h"
+
+namespace skarvel {
+namespace {
+
+constexpr int kNothingToDo = 999;
+constexpr int kNotANumber = 99;
+constexpr char kTillPrograms[][14] = {"lumcaisse.exe", "lumk.exe", "article.exe", "ticket.exe"};
+
+struct ServerPackage {
+  const char* version;
+  const char* archive;
+  const char* folder;
+};
+
+const ServerPackage kServerPackages[] = {
+    {"1.0", "Firebird.zip", "firebird"},
+    {"1.5", "Firebird15.zip", "firebird15"},
+    {"2.5", "Firebird25.zip", "firebird25"},
+};
+
+}  // namespace
+
+InstallationDriver::InstallationDriver(InstallState& state, WizardView& view,
+                                       InstallOperations& operations, Autostart& autostart,
+                                       RebootAction& reboot, std::string resume_program)
+    : state_(state),
+      view_(view),
+      operations_(operations),
+      autostart_(autostart),
+      reboot_(reboot),
+      resume_program_(std::move(resume_program)) {}
+
+void InstallationDriver::RunInstallation() {
+  SetBusy(state_, view_, false);
+  try {
+    for (const char* program : kTillPrograms) operations_.KillProcess(program);
+  } catch (const std::exception&) {
+    // Till programs that cannot be stopped are left to the steps that need them gone.
+  }
+  stop_ = false;
+  done_ = false;
+  state_.AbortRequested = false;
+  TranslateAliases();
+  try {
+    RunLoop();
+  } catch (const std::exception& error) {
+    // An error no step guards ends the run like a failed step, with its own text for support.
+    SetBusy(state_, view_, false);
+    ErrorWindowTexts texts = SetKind(ErrorKind::InstallError, state_.PosMessages());
+    texts.text += "\n" + std::string(error.what());
+    view_.ShowErrorWindow(texts);
+    return;
+  }
+  SetBusy(state_, view_, false);
+  if (stop_) view_.ShowErrorWindow(SetKind(ErrorKind::InstallError, state_.PosMessages()));
+  if (done_) {
+    const int result = view_.ShowErrorWindow(SetKind(ErrorKind::InstallDone, state_.PosMessages()));
+    if (result == kModalResultCancel) view_.CloseMainForm();
+  }
+}
+
+void InstallationDriver::RunLoop() {
+  int status = StrToIntDef(state_.CustPost().cp_ps_code, kNotANumber);
+  while (status != kNothingToDo && !stop_ && !state_.AbortRequested && !done_) {
+    SetBusy(state_, view_, true);
+    if (!CheckStatus(state_.service, state_.service.ServiceBaseUrl)) stop_ = true;
+    // Here the cancel button's click is handled.
+    state_.service.pump.ProcessMessages();
+    status = StrToIntDef(state_.CustPost().cp_ps_code, kNotANumber);
+    ShowDoneSteps(view_, std::to_string(status));
+    if (RunStep(status) == PassEnd::kLeaveAtOnce) return;
+    if (const int box = BoxOfStatus(status); box != 0) view_.SetStepTicked(box, true);
+  }
+}
+
+InstallationDriver::PassEnd InstallationDriver::RunStep(int status) {
+  switch (status) {
+    case 9:
+    case 10:
+      RestartWindows();
+      break;
+    case 19:
+    case 20:
+      PrepareWorkFolder();
+      break;
+    case 29:
+    case 30:
+      DownloadPackages();
+      break;
+    case 39:
+    case 40:
+      UnpackTillPackage();
+      break;
+    case 49:
+    case 50:
+      InstallTillPrograms();
+      break;
+    case 59:
+    case 60:
+      return InstallDatabaseServer();
+    case 69:
+    case 70:
+      UnpackTemplates();
+      break;
+    case 79:
+    case 80:
+      WriteTillSettings();
+      break;
+    case 89:
+    case 90:
+      FillTillDatabase();
+      break;
+    case 99:
+    case 100:
+      StoreClosingNumber();
+      break;
+    case 109:
+    case 110:
+      CreateShortcuts();
+      break;
+    case 119:
+    case 120:
+      Finish();
+      break;
+    default:
+      stop_ = true;
+  }
+  return PassEnd::kContinue;
+}
+
+void InstallationDriver::TranslateAliases() {
+  try {
+    cust_post& record = state_.CustPost();
+    record.cus_base_pos = operations_.TranslateServerAlias(record.cus_base_pos, state_.WorkFolder);
+    if (!record.CP_BASE_CENTRALE.empty()) {
+      record.CP_BASE_CENTRALE =
+          operations_.TranslateServerAlias(record.CP_BASE_CENTRALE, state_.WorkFolder);
+    }
+  } catch (const std::exception&) {
+    // The record keeps the locations as the service sent them.
+  }
+}
+
+bool InstallationDriver::Report(int code) { return Report(code, state_.CustPost().cp_ps_code); }
+
+bool InstallationDriver::Report(int code, const std::string& info) {
+  const std::string url = StatusReportUrl(state_.service.ServiceBaseUrl, state_.CustPost().CP_PKEY,
+                                          std::to_string(code), info);
+  return UpdateStatus(state_.service, url) == "OKOK";
+}
+
+void InstallationDriver::SetStatus(int code) {
+  state_.CustPost().cp_ps_code = std::to_string(code);
+}
+
+void InstallationDriver::Fail(int code) {
+  Report(code);
+  SetStatus(code);
+  stop_ = true;
+}
+
+void InstallationDriver::AdvanceOnAcknowledgement(bool acknowledged, int next) {
+  if (acknowledged) SetStatus(next);
+}
+
+void InstallationDriver::Describe(int code) {
+  view_.SetMemInfo(FindStatusEntry(state_.service.PosStatuses, std::to_string(code)).psl_info);
+}
+
+std::string InstallationDriver::TillFolder() const {
+  return WithTrailingSeparator(state_.service.CustPost.PPA_POSPATH);
+}
+
+void InstallationDriver::RestartWindows() {
+  Describe(10);
+  if (Report(19)) stop_ = true;
+  // The design leaves it to the deployment to start the wizard again after the restart; here
+  // the wizard arranges it itself, with the code, so the run resumes at once.
+  autostart_.WriteEntry(kRunEntryName, resume_program_ + " " + state_.CustPost().CustomerCode);
+  RestartCountdown countdown(reboot_);
+  view_.ShowRestartWindow(RestartWindowFor(state_.PosMessages()), countdown);
+}
+
+void InstallationDriver::PrepareWorkFolder() {
+  view_.SetMemInfo("GetLumtrak");
+  operations_.RemoveVirtualizedSettings();
+  Describe(20);
+  if (!operations_.PrepareFolder(state_.WorkFolder, true)) return Fail(28);
+  if (Report(29)) return SetStatus(30);
+  Fail(28);
+}
+
+void InstallationDriver::DownloadPackages() {
+  Describe(30);
+  const cust_post& record = state_.CustPost();
+  const std::string& work = state_.WorkFolder;
+  const TfTP& account = state_.FtpAccount;
+  const bool results[] = {
+      operations_.DownloadFolder("zip", work, account, ProgressBar::pb10),
+      operations_.DownloadFolder(record.pv_path, work, account, ProgressBar::pb10),
+      operations_.FetchFile(record.pt_path, work, account, record.pt_filename, ProgressBar::pb10),
+      operations_.DownloadFolder("firebird", work, account, ProgressBar::pb10),
+  };
+  for (std::size_t i = 0; i < std::size(results); ++i) {
+    if (results[i]) {
+      if (Report(39)) {
+        SetStatus(40);
+      } else {
+        Fail(38);
+      }
+      continue;
+    }
+    Report(38);
+    stop_ = true;
+    if (i + 1 == std::size(results)) SetStatus(38);
+  }
+}
+
+void InstallationDriver::UnpackTillPackage() {
+  Describe(40);
+  const std::string& work = state_.WorkFolder;
+  if (!operations_.UnzipPackage(state_.CustPost().pv_filename, work, work)) return Fail(48);
+  AdvanceOnAcknowledgement(Report(49), 50);
+}
+
+void InstallationDriver::InstallTillPrograms() {
+  Describe(50);
+  const std::string till = TillFolder();
+  const std::string& work = state_.WorkFolder;
+  operations_.PrepareFolder(till, true);
+  if (!operations_.FolderExists(work + "lumtrak")) return Fail(58);
+  operations_.RenameFile(till + "midas.dll", till + "midas_old.dll");
+  try {
+    if (operations_.FileExists(work + "midas.dll")) {
+      operations_.CopyFile(work + "midas.dll", till + "midas.dll");
+    }
+  } catch (const std::exception&) {
+  }
+  if (operations_.CopyFolderFiles(work + "lumtrak", till)) {
+    AdvanceOnAcknowledgement(Report(59), 60);
+  } else {
+    Fail(58);
+  }
+  try {
+    const cust_post& record = state_.CustPost();
+    if (record.CP_GENTEXT.empty()) return;
+    if (operations_.FileExists(work + "dvcaisse.dll")) {
+      operations_.CopyFile(work + "dvcaisse.dll", till + "dvcaisse.dll");
+    }
+    operations_.AddTextPrinter(record.CP_GENTEXT, record.ppo_port, "Generic / Text Only",
+                               "ZV:" + record.CP_GENTEXT + "_" + record.ppo_port);
+  } catch (const std::exception&) {
+    // A printer that cannot be added does not stop the till from selling.
+  }
+}
+
+InstallationDriver::PassEnd InstallationDriver::InstallDatabaseServer() {
+  Describe(60);
+  const cust_post& record = state_.CustPost();
+  if (Trim(record.CP_INST_FB) != "1") {
+    AdvanceOnAcknowledgement(Report(69), 70);
+    return PassEnd::kContinue;
+  }
+  const std::string version = Trim(record.CP_VERS_FB);
+  const ServerPackage* package = nullptr;
+  for (const ServerPackage& candidate : kServerPackages) {
+    if (version == candidate.version) package = &candidate;
+  }
+  // A version no package exists for would run this step again in every pass.
+  if (package == nullptr) {
+    Fail(68);
+    return PassEnd::kContinue;
+  }
+  const std::string& work = state_.WorkFolder;
+  if (operations_.UnzipPackage(package->archive, work, work)) {
+    AdvanceOnAcknowledgement(Report(69), 70);
+  } else {
+    Fail(68);
+  }
+  if (!operations_.InstallFirebird(package->version, work + package->folder)) {
+    Report(68);
+    SetStatus(68);
+    return PassEnd::kLeaveAtOnce;
+  }
+  AdvanceOnAcknowledgement(Report(69), 70);
+  return PassEnd::kContinue;
+}
+
+void InstallationDriver::UnpackTemplates() {
+  Describe(70);
+  const cust_post& record = state_.CustPost();
+  if (operations_.UnzipPackage(record.pt_filename, state_.WorkFolder, TillFolder())) {
+    AdvanceOnAcknowledgement(Report(79), 80);
+  } else {
+    Fail(78);
+  }
+  operations_.CopyFolderFiles(record.PPA_POSPATH + "bmp/", record.PPA_POSPATH);
+}
+
+void InstallationDriver::WriteTillSettings() {
+  Describe(80);
+  if (!operations_.WriteDefaultTillSettings()) {
+    SetStatus(88);
+    Report(88);
+    stop_ = true;
+    return;
+  }
+  operations_.WriteCustomerTillSettings(state_.CustPost());
+  AdvanceOnAcknowledgement(Report(89), 90);
+}
+
+void InstallationDriver::FillTillDatabase() {
+  Describe(90);
+  const cust_post& record = state_.CustPost();
+  // A till number that is not a whole number fails the database steps.
+  const std::optional<int> till = WholeNumber(record.cp_pos_nr);
+  const char* failure = nullptr;
+  if (!operations_.ConnectDatabases()) {
+    failure = "error_connect";
+  } else {
+    if (!till || !operations_.RegisterTill(*till, record.CP_PKEY)) {
+      failure = "error_SavePost";
+    } else if (!operations_.CopyReferenceData(*till)) {
+      failure = "error_filldatabase";
+    } else {
+      AdvanceOnAcknowledgement(Report(99), 100);
+    }
+    operations_.DisconnectDatabases();
+  }
+  // A failure report that is not acknowledged leaves the status, so the step runs again.
+  if (failure != nullptr && Report(98, failure)) {
+    SetStatus(98);
+    stop_ = true;
+  }
+}
+
+void InstallationDriver::StoreClosingNumber() {
+  Describe(100);
+  const std::optional<int> till = WholeNumber(state_.CustPost().cp_pos_nr);
+  if (!till || !operations_.SyncClosingNumber(*till)) return Fail(108);
+  SetStatus(Report(109) ? 110 : 108);
+}
+
+void InstallationDriver::CreateShortcuts() {
+  Describe(110);
+  if (!operations_.CreateShortcuts(TillFolder() + "lumcaisse.exe", "Lumtrak")) return Fail(118);
+  AdvanceOnAcknowledgement(Report(119), 120);
+}
+
+void InstallationDriver::Finish() {
+  Describe(120);
+  if (Report(120)) {
+    SetStatus(120);
+  } else {
+    Report(118);
+    SetStatus(118);
+  }
+  operations_.RegisterComponent(state_.CustPost().PPA_POSPATH + "midas.dll /SILENT");
+  done_ = true;
+}
+
+}  // namespace skarvel

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <string>
+
+#include "app/install_operations.h"
+#include "app/install_state.h"
+#include "app/wizard_view.h"
+#include "platform/autostart.h"
+#include "platform/reboot.h"
+
+namespace skarvel {
+
+// The name of the autostart entry that resumes the installation after the restart.
+inline constexpr char kRunEntryName[] = "runskarvel";
+
+// RunInstallation: the loop that carries a till through its twelve steps, one step per pass,
+// driven by the record's status code. Each step reports its outcome to the service; only an
+// acknowledged report ("OKOK") moves the status on, so an interrupted run resumes where it
+// stopped. Returns when the loop has ended and its closing window (if any) is closed.
+class InstallationDriver {
+ public:
+  // resume_program: the program the autostart entry starts again with the customer code.
+  InstallationDriver(InstallState& state, WizardView& view, InstallOperations& operations,
+                     Autostart& autostart, RebootAction& reboot, std::string resume_program);
+
+  void RunInstallation();
+
+ private:
+  enum class PassEnd { kContinue, kLeaveAtOnce };
+
+  void RunLoop();
+  PassEnd RunStep(int status);
+  void TranslateAliases();
+
+  // A status report with the record's current status as its information.
+  bool Report(int code);
+  bool Report(int code, const std::string& info);
+  void SetStatus(int code);
+  // Report code, then take it as the status and stop.
+  void Fail(int code);
+  void AdvanceOnAcknowledgement(bool acknowledged, int next);
+  void Describe(int code);
+  std::string TillFolder() const;
+
+  void RestartWindows();
+  void PrepareWorkFolder();
+  void DownloadPackages();
+  void UnpackTillPackage();
+  void InstallTillPrograms();
+  PassEnd InstallDatabaseServer();
+  void UnpackTemplates();
+  void WriteTillSettings();
+  void FillTillDatabase();
+  void StoreClosingNumber();
+  void CreateShortcuts();
+  void Finish();
+
+  InstallState& state_;
+  WizardView& view_;
+  InstallOperations& operations_;
+  Autostart& autostart_;
+  RebootAction& reboot_;
+  std::string resume_program_;
+  bool stop_ = false;
+  bool done_ = false;
+};
+
+}  // namespace skarvel

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+
+#include "platform/reboot.h"
+
+namespace skarvel {
+
+// The restart window's countdown (ProgressBar1 0..30, lblSec, Timer1 at one second). The window
+// shows it and calls Tick every second while TimerEnabled() holds; the rules live here.
+class RestartCountdown {
+ public:
+  static constexpr int kSeconds = 30;
+
+  explicit RestartCountdown(RebootAction& reboot) : reboot_(reboot) {}
+
+  // FormShow: the bar at 0, the timer on, lblSec empty until the first tick.
+  void Start();
+  // Timer1Timer: one step on; "29 Sec." after the first tick; at the thirtieth the timer stops
+  // and the restart is requested.
+  void Tick();
+  // btRestartClick: the restart at once (the timer keeps running).
+  void RestartNow();
+
+  int Position() const { return position_; }
+  bool TimerEnabled() const { return timer_enabled_; }
+  const std::string& SecondsLabel() const { return seconds_label_; }
+  // True once a restart request was accepted. A refused one leaves the window open with the
+  // full bar, the timer stopped and the button there to try again.
+  bool Restarting() const { return restarting_; }
+
+ private:
+  void Restart();
+
+  RebootAction& reboot_;
+  int position_ = 0;
+  bool timer_enabled_ = false;
+  bool restarting_ = false;
+  std::string seconds_label_;
+};
+
+}  // namespace skarvel

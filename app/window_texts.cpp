@@ -1,0 +1,57 @@
+#include "app/window_texts.h"
+
+namespace skarvel {
+namespace {
+
+struct KindTexts {
+  const char* title_code;
+  const char* built_in_title;
+  const char* text_code;
+  const char* built_in_text;
+  const char* button_code;  // nullptr: always "Close"
+};
+
+const KindTexts kKinds[] = {
+    {"POS_23", "Error", "POS_19", "There was a error found when installing Lumtrak:", nullptr},
+    {"POS_23", "Error", "POS_20",
+     "No valid customer code was entered. Check the code and try again.", "POS_47"},
+    {"POS_23", "Error", "POS_21", "Skarvel cannot connect to webservers(Zelvane)", "POS_47"},
+    {"POS_24", "Info", "POS_22", "Installation Done!", "POS_47"},
+};
+
+}  // namespace
+
+ErrorWindowTexts SetKind(ErrorKind kind, const MessageTable& messages) {
+  const KindTexts& texts = kKinds[static_cast<int>(kind)];
+  const bool loaded = MessagesLoaded(messages);
+  ErrorWindowTexts window;
+  window.title = loaded ? LookupMessage(messages, texts.title_code) : texts.built_in_title;
+  window.text = loaded ? LookupMessage(messages, texts.text_code) : texts.built_in_text;
+  window.button =
+      loaded && texts.button_code != nullptr ? LookupMessage(messages, texts.button_code) : "Close";
+  window.contact_visible = kind != ErrorKind::InstallDone;
+  return window;
+}
+
+RestartWindowTexts RestartWindowFor(const MessageTable& messages) {
+  if (!MessagesLoaded(messages)) {
+    return {{"De Lumtrak-installatie heeft enkele wijzigingen uitgevoerd op uw systeem.",
+             "De computer wordt nu automatisch opgestart.", "",
+             "Hierna wordt de Lumtrak-Installatie hervat."},
+            "Windows zal opnieuw worden opgestart in",
+            "Nu Opnieuw Opstarten",
+            "Windows wordt opnieuw opgestart..."};
+  }
+  return {{LookupMessage(messages, "POS_25"), LookupMessage(messages, "POS_26"),
+           LookupMessage(messages, "POS_27"), LookupMessage(messages, "POS_28")},
+          LookupMessage(messages, "POS_29"),
+          LookupMessage(messages, "POS_30"),
+          LookupMessage(messages, "POS_31")};
+}
+
+ChoiceQuestion QuestionFor(const char* code, const MessageTable& messages) {
+  return {LookupMessage(messages, code),
+          {LookupMessage(messages, "POS_39"), LookupMessage(messages, "POS_40")}};
+}
+
+}  // namespace skarvel

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "service/message_table.h"
+
+namespace skarvel {
+
+// The four kinds of the error and information window.
+enum class ErrorKind { InstallError = 0, CodeRejected = 1, NoService = 2, InstallDone = 3 };
+
+inline constexpr int kModalResultCancel = 2;
+inline constexpr int kResultYes = 6;
+inline constexpr int kResultNo = 7;
+
+struct ErrorWindowTexts {
+  std::string title;
+  std::string text;
+  std::string button;
+  bool contact_visible = true;
+};
+
+// What the error window shows for a kind: the message table's texts once it is loaded, the
+// built-in ones before.
+ErrorWindowTexts SetKind(ErrorKind kind, const MessageTable& messages);
+
+struct RestartWindowTexts {
+  std::array<std::string, 4> lines;
+  std::string restart_in;   // lblrestartin
+  std::string restart_now;  // btRestart
+  std::string title;
+};
+
+RestartWindowTexts RestartWindowFor(const MessageTable& messages);
+
+// The yes/no question of the cancel and undo actions.
+struct ChoiceQuestion {
+  std::string text;
+  std::array<std::string, 2> captions;  // Yes, No
+  std::string caption = "SKARVEL";
+};
+
+ChoiceQuestion QuestionFor(const char* code, const MessageTable& messages);
+
+}  // namespace skarvel

@@ -1,0 +1,210 @@
+#include "app/wizard_flow.h"
+
+#include <exception>
+#include <utility>
+
+#include "app/step_boxes.h"
+#include "platform/ansi_text.h"
+
+namespace skarvel {
+namespace {
+
+constexpr int kNotANumber = 99;
+
+// ApplyCaptions sets these, in this order.
+const std::pair<Control, const char*> kCaptions[] = {
+    {Control::Form, "POS_1"},           {Control::paWelcome, "POS_2"},
+    {Control::lblCode, "POS_3"},        {Control::btCode, "POS_4"},
+    {Control::btvolgende, "POS_5"},     {Control::btVorige, "POS_6"},
+    {Control::btEinde, "POS_33"},       {Control::paCustInfo, "POS_9"},
+    {Control::paInstInfo, "POS_46"},    {Control::rbNewInstall, "POS_11"},
+    {Control::rbContInstall, "POS_12"}, {Control::rbDelInstall, "POS_43"},
+    {Control::lblWelcome, "POS_13"},    {Control::lblInformatie, "POS_42"},
+};
+
+}  // namespace
+
+WizardFlow::WizardFlow(InstallState& state, WizardView& view, InstallOperations& operations,
+                       Autostart& autostart, InstallationDriver& driver)
+    : state_(state), view_(view), operations_(operations), autostart_(autostart), driver_(driver) {}
+
+void WizardFlow::FormCreate(const std::vector<std::string>& arguments) {
+  state_.ResumeMode = false;
+  view_.SetEnabled(Control::btvolgende, false);
+  state_.FirstActivation = true;
+  if (arguments.size() == 1) {
+    state_.ResumeMode = true;
+    autostart_.RemoveEntry(kRunEntryName);
+    view_.SetCustomerCode(arguments.front());
+  }
+}
+
+void WizardFlow::FormActivate() {
+  if (!state_.FirstActivation) return;
+  if (!CheckStatus(state_.service, state_.service.ServiceBaseUrl)) {
+    const int result =
+        view_.ShowErrorWindow(SetKind(ErrorKind::InstallError, state_.PosMessages()));
+    if (result == kModalResultCancel) view_.CloseMainForm();
+    return;
+  }
+  GetMessages(state_.service, "ENG");
+  ApplyCaptions();
+  RefreshPage();
+  ShowPage(0);
+  state_.FirstActivation = false;
+  if (state_.ResumeMode) btCodeClick();
+}
+
+void WizardFlow::RefreshPage() {
+  const cust_post& record = state_.CustPost();
+  if (page_ == 1) {
+    view_.SetCaption(Control::lblWelcome, record.cus_name);
+    if (customer_loaded_) {
+      const MessageTable& messages = state_.PosMessages();
+      view_.SetCustomerSummary({record.cus_name, LookupMessage(messages, "POS_37"),
+                                LookupMessage(messages, "POS_36") + record.cp_post_nr,
+                                LookupMessage(messages, "POS_35") + record.cp_pos_nr});
+      RefreshInstallTypes();
+    } else {
+      view_.SetCustomerSummary({"", "", "", ""});
+    }
+  }
+  view_.SetCaption(Control::btvolgende,
+                   LookupMessage(state_.PosMessages(), page_ == kLastPage ? "POS_45" : "POS_5"));
+  view_.SetEnabled(Control::btVorige, page_ != 0);
+}
+
+// Only shown: the installation always proceeds from the record's status.
+void WizardFlow::RefreshInstallTypes() {
+  const int status = StrToIntDef(state_.CustPost().cp_ps_code, kNotANumber);
+  if (status < 0 || status > 1000) return;
+  const bool fresh = status <= 10;
+  view_.SetEnabled(Control::rbNewInstall, fresh);
+  view_.SetChecked(Control::rbNewInstall, fresh);
+  view_.SetEnabled(Control::rbContInstall, !fresh);
+  view_.SetChecked(Control::rbContInstall, !fresh);
+  // Undoing goes back to the status after the restart; at that status there is nothing to undo.
+  view_.SetEnabled(Control::rbDelInstall, !fresh && status != 19);
+}
+
+void WizardFlow::ApplyCaptions() {
+  if (!MessagesLoaded(state_.PosMessages())) return;
+  for (const auto& [control, code] : kCaptions) {
+    view_.SetCaption(control, LookupMessage(state_.PosMessages(), code));
+  }
+}
+
+void WizardFlow::ShowPage(int page) {
+  page_ = page;
+  view_.ShowPage(page);
+  RefreshPage();
+}
+
+void WizardFlow::TranslateAliases() {
+  try {
+    cust_post& record = state_.CustPost();
+    record.cus_base_pos = operations_.TranslateServerAlias(record.cus_base_pos, state_.WorkFolder);
+    if (!record.CP_BASE_CENTRALE.empty()) {
+      record.CP_BASE_CENTRALE =
+          operations_.TranslateServerAlias(record.CP_BASE_CENTRALE, state_.WorkFolder);
+    }
+  } catch (const std::exception&) {
+    // The record keeps the locations as the service sent them.
+  }
+}
+
+void WizardFlow::btCodeClick() {
+  ServiceContext& service = state_.service;
+  if (!CheckStatus(service, service.ServiceBaseUrl)) {
+    view_.SetEnabled(Control::btvolgende, false);
+    view_.ShowErrorWindow(SetKind(ErrorKind::NoService, state_.PosMessages()));
+    return;
+  }
+  ClearCustPost(state_.CustPost());
+  bool accepted = true;
+  customer_loaded_ = GetCustInfo(service, view_.CustomerCode());
+  if (customer_loaded_ && Trim(state_.CustPost().CP_NEEDCONF) == "1") {
+    accepted =
+        operations_.GenerateTemplates(state_.CustPost(), state_.WorkFolder, state_.FtpAccount);
+  }
+  if (accepted) {
+    try {
+      state_.FtpAccount.Passive = state_.CustPost().CP_FTPPASSIF;
+      operations_.FetchFile("srv", state_.WorkFolder, state_.FtpAccount, "serveurs.cfg",
+                            ProgressBar::pb10);
+      TranslateAliases();
+    } catch (const std::exception&) {
+      // Without a server list the database locations stay as the service sent them.
+    }
+  }
+  customer_loaded_ = GetCustInfo(service, view_.CustomerCode());
+  if (!customer_loaded_ || !accepted) {
+    state_.ResumeMode = false;
+    view_.SetEnabled(Control::btvolgende, false);
+    view_.ShowErrorWindow(SetKind(ErrorKind::CodeRejected, state_.PosMessages()));
+    return;
+  }
+  view_.SetEnabled(Control::btvolgende, true);
+  const std::string language = state_.CustPost().cp_lng_code;
+  GetMessages(service, language);
+  GetStatus2(service, language,
+             [this](int box, const std::string& caption) { view_.SetStepCaption(box, caption); });
+  TranslateAliases();
+  state_.TillFolder = state_.CustPost().PPA_POSPATH;
+  ApplyCaptions();
+  ClearStepBoxes(view_);
+  ShowDoneSteps(view_, state_.CustPost().cp_ps_code);
+  if (state_.ResumeMode) {
+    ShowPage(kLastPage);
+    RunInstallation();
+  } else {
+    ShowPage(1);
+  }
+}
+
+void WizardFlow::btvolgendeClick() {
+  RefreshPage();
+  if (page_ == kLastPage) RunInstallation();
+  if (page_ < kLastPage) ShowPage(page_ + 1);
+}
+
+void WizardFlow::btVorigeClick() {
+  RefreshPage();
+  if (page_ > 0) ShowPage(page_ - 1);
+}
+
+void WizardFlow::dxBarCodeChange() { view_.SetEnabled(Control::btvolgende, false); }
+
+bool WizardFlow::Confirm(const char* question) {
+  return view_.ShowChoiceDialog(QuestionFor(question, state_.PosMessages())) == kResultYes;
+}
+
+void WizardFlow::btEindeClick() {
+  if (!state_.Busy) {
+    if (!CheckStatus(state_.service, state_.service.ServiceBaseUrl) || Confirm("POS_38")) {
+      view_.CloseMainForm();
+    }
+    return;
+  }
+  // Without the message table there is no question to ask, so a running installation goes on.
+  if (MessagesLoaded(state_.PosMessages()) && Confirm("POS_32")) {
+    state_.AbortRequested = true;
+    view_.CloseMainForm();
+  }
+}
+
+void WizardFlow::rbDelInstallClick() {
+  if (!Confirm("POS_44")) {
+    view_.SetChecked(Control::rbContInstall, true);
+    return;
+  }
+  cust_post& record = state_.CustPost();
+  record.cp_ps_code = "19";
+  ClearStepBoxes(view_);
+  ShowDoneSteps(view_, "19");
+  RefreshPage();
+  UpdateStatus(state_.service, StatusReportUrl(state_.service.ServiceBaseUrl, record.CP_PKEY, "19",
+                                               record.cp_ps_code));
+}
+
+}  // namespace skarvel

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/install_operations.h"
+#include "app/install_state.h"
+#include "app/installation_driver.h"
+#include "app/wizard_view.h"
+#include "platform/autostart.h"
+
+namespace skarvel {
+
+// The main form's behaviour, free of any window toolkit: start-up, the three pages and their
+// captions, the customer-code step, the cancel and undo actions, and the start of the
+// installation. The wizard's widgets forward their events here; the unattended program calls
+// the same operations.
+class WizardFlow {
+ public:
+  static constexpr int kLastPage = 2;
+
+  WizardFlow(InstallState& state, WizardView& view, InstallOperations& operations,
+             Autostart& autostart, InstallationDriver& driver);
+
+  // The command line without the program name: exactly one argument is the customer code and
+  // means resume mode; none, or two and more, is an ordinary start.
+  void FormCreate(const std::vector<std::string>& arguments);
+  // Acts at the first activation only (until the service has once answered).
+  void FormActivate();
+
+  void RefreshPage();
+  void ApplyCaptions();
+  void ShowPage(int page);  // and what a change of page does: RefreshPage
+  int ActivePage() const { return page_; }
+
+  void btCodeClick();
+  void btvolgendeClick();
+  void btVorigeClick();
+  void dxBarCodeChange();
+  void btEindeClick();
+  void rbDelInstallClick();
+  void RunInstallation() { driver_.RunInstallation(); }
+
+ private:
+  void RefreshInstallTypes();
+  void TranslateAliases();
+  bool Confirm(const char* question);
+
+  InstallState& state_;
+  WizardView& view_;
+  InstallOperations& operations_;
+  Autostart& autostart_;
+  InstallationDriver& driver_;
+  int page_ = 0;
+  bool customer_loaded_ = false;
+};
+
+}  // namespace skarvel

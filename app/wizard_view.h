@@ -1,0 +1,76 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/restart_countdown.h"
+#include "app/window_texts.h"
+
+namespace skarvel {
+
+// The controls of the main form whose captions or state the flow sets.
+enum class Control {
+  Form,
+  paWelcome,
+  lblCode,
+  btCode,
+  paCustInfo,
+  lblWelcome,
+  rbNewInstall,
+  rbContInstall,
+  rbDelInstall,
+  paInstInfo,
+  lblInformatie,
+  btEinde,
+  btVorige,
+  btvolgende,
+};
+
+enum class ProgressBar { pb10, pbfilldb, pb1 };
+
+// Everything the flow shows. The flow decides which text, kind and caption; a view only draws
+// (the wizard's widgets, or the terminal of the unattended program) and reports what the person
+// typed or answered. Modal calls return when the window is closed.
+class WizardView {
+ public:
+  virtual ~WizardView() = default;
+
+  virtual void SetCaption(Control control, const std::string& caption) = 0;
+  virtual void SetEnabled(Control control, bool enabled) = 0;
+  // The radio buttons of page 2.
+  virtual void SetChecked(Control control, bool checked) = 0;
+  // Page index 0, 1 or 2.
+  virtual void ShowPage(int page) = 0;
+
+  // dxBarCode.
+  virtual std::string CustomerCode() const = 0;
+  virtual void SetCustomerCode(const std::string& code) = 0;
+
+  // lblWelcome is set through SetCaption; memInfoKlant gets its four lines here.
+  virtual void SetCustomerSummary(const std::vector<std::string>& lines) = 0;
+
+  // Step boxes 1..12.
+  virtual void SetStepCaption(int box, const std::string& caption) = 0;
+  virtual void SetStepTicked(int box, bool ticked) = 0;
+
+  // MemInfo: replace the text, or add a line.
+  virtual void SetMemInfo(const std::string& text) = 0;
+  virtual void AddMemInfoLine(const std::string& line) = 0;
+
+  virtual void SetProgress(ProgressBar bar, int position, int maximum) = 0;
+  virtual void SetProgressVisible(ProgressBar bar, bool visible) = 0;
+
+  // frmErrwindow, modal; its modal result (kModalResultCancel when closed by its button or the
+  // window frame).
+  virtual int ShowErrorWindow(const ErrorWindowTexts& texts) = 0;
+  // frmRestWindows, modal: Start()s the countdown, ticks it every second and offers RestartNow.
+  // Returns only when the window closes without a restart taking the program down.
+  virtual void ShowRestartWindow(const RestartWindowTexts& texts, RestartCountdown& countdown) = 0;
+  // The yes/no question; kResultYes (6), kResultNo (7) or another result.
+  virtual int ShowChoiceDialog(const ChoiceQuestion& question) = 0;
+
+  // Closes the main form, which ends the program once the current work returns.
+  virtual void CloseMainForm() = 0;
+};
+
+}  // namespace skarvel

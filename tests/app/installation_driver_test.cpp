@@ -1,0 +1,167 @@
+#include "app/installation_driver.h"
+
+#include "tests/support/flow_fixture.h"
+
+namespace skarvel {
+namespace {
+
+using test::FlowTest;
+using Texts = std::vector<std::string>;
+
+constexpr char kCornerShop[] = "5412345000037";  // status 20, no database server
+constexpr char kBakery[] = "5412345000013";      // status 10, server 2.5
+
+class InstallationDriverTest : public FlowTest {};
+
+TEST_F(InstallationDriverTest, ARunFromTwentyReportsEveryStepAndCompletes) {
+  StandOnPage3(kCornerShop, "20");
+  flow_.btvolgendeClick();
+  EXPECT_EQ(Reports(),
+            (Texts{"29/20", "39/30", "39/40", "39/40", "39/40", "49/40", "59/50", "69/60", "79/70",
+                   "89/80", "99/90", "109/100", "119/110", "120/120"}));
+  ASSERT_EQ(view_.error_windows.size(), 1u);
+  EXPECT_EQ(view_.error_windows[0].title, "Information");  // the completion window
+  EXPECT_TRUE(view_.closed);
+  EXPECT_EQ(view_.Ticks(), "111111111111");
+  EXPECT_EQ(operations_.CallsOf("RegisterComponent"),
+            Texts{"RegisterComponent(/opt/lumtrak/midas.dll /SILENT)"});
+  EXPECT_EQ(service_.Customer(kCornerShop)["cp_ps_code"], "120");
+}
+
+TEST_F(InstallationDriverTest, AnInstalledServerReportsSixtyNineTwice) {
+  StandOnPage3(kBakery, "60");
+  flow_.btvolgendeClick();
+  const Texts reports = Reports();
+  ASSERT_GE(reports.size(), 2u);
+  EXPECT_EQ(reports[0], "69/60");
+  EXPECT_EQ(reports[1], "69/70");
+  EXPECT_EQ(operations_.CallsOf("UnzipPackage(Firebird25"), Texts{"UnzipPackage(Firebird25.zip)"});
+  EXPECT_EQ(operations_.CallsOf("InstallFirebird"), Texts{"InstallFirebird(2.5)"});
+}
+
+TEST_F(InstallationDriverTest, NothingToDoRunsNoPass) {
+  StandOnPage3(kCornerShop, "999");
+  flow_.btvolgendeClick();
+  EXPECT_TRUE(Reports().empty());
+  EXPECT_TRUE(view_.error_windows.empty());
+  EXPECT_TRUE(view_.enabled[Control::btvolgende]);
+  EXPECT_TRUE(view_.enabled[Control::btVorige]);
+}
+
+TEST_F(InstallationDriverTest, AStatusNamingNoStepStopsInTheFirstPass) {
+  const std::pair<const char*, const char*> cases[] = {{"0", "000000000000"},
+                                                       {"8", "000000000000"},
+                                                       {"28", "110000000000"},
+                                                       {"58", "111110000000"},
+                                                       {"118", "111111111110"}};
+  for (const auto& [status, ticks] : cases) {
+    view_ = test::RecordingView();
+    StandOnPage3(kCornerShop, status);
+    flow_.btvolgendeClick();
+    EXPECT_EQ(view_.error_windows.size(), 1u) << status;
+    EXPECT_EQ(view_.Ticks(), ticks) << status;
+  }
+  EXPECT_TRUE(Reports().empty());
+}
+
+TEST_F(InstallationDriverTest, NineteenAndTwentyBothPrepareTheWorkFolderButTickOtherBoxes) {
+  operations_.failing = {"PrepareFolder"};
+  for (const auto& [status, ticks] : {std::pair{"19", "100000000000"}, {"20", "110000000000"}}) {
+    StandOnPage3(kCornerShop, status);
+    flow_.btvolgendeClick();
+    EXPECT_EQ(Reports().back(), std::string("28/") + status);
+    EXPECT_EQ(view_.Ticks(), ticks) << status;
+  }
+}
+
+TEST_F(InstallationDriverTest, AStatusThatIsNoNumberRunsTheClosingNumberStep) {
+  StandOnPage3(kCornerShop, "abc");
+  flow_.btvolgendeClick();
+  EXPECT_EQ(Reports().front(), "109/abc");
+  EXPECT_EQ(operations_.CallsOf("SyncClosingNumber"), Texts{"SyncClosingNumber(4)"});
+}
+
+TEST_F(InstallationDriverTest, AnUnacknowledgedReportRunsTheStepAgain) {
+  StandOnPage3(kCornerShop, "40");
+  service_.Fault("UpdateStatus", "error", 0, 1);
+  operations_.failing = {"FolderExists"};  // end the run at step 5
+  flow_.btvolgendeClick();
+  EXPECT_EQ(operations_.CallsOf("UnzipPackage"),
+            (Texts{"UnzipPackage(lumtrak650.zip)", "UnzipPackage(lumtrak650.zip)"}));
+  EXPECT_EQ(Reports(), (Texts{"49/40", "49/40", "58/50"}));
+}
+
+TEST_F(InstallationDriverTest, EveryDownloadIsTriedAfterAFailedOne) {
+  StandOnPage3(kCornerShop, "30");
+  operations_.failing = {"DownloadFolder:zip"};
+  flow_.btvolgendeClick();
+  EXPECT_EQ(operations_.CallsOf("DownloadFolder").size(), 3u);
+  EXPECT_EQ(operations_.CallsOf("FetchFile(templates"), Texts{"FetchFile(templates,tickets.zip)"});
+  EXPECT_EQ(Reports(), (Texts{"38/30", "39/30", "39/40", "39/40"}));
+  EXPECT_EQ(view_.error_windows.size(), 1u);
+  EXPECT_EQ(state_.CustPost().cp_ps_code, "40");
+}
+
+TEST_F(InstallationDriverTest, AFailedServerInstallationLeavesWithoutTheErrorWindow) {
+  StandOnPage3(kBakery, "60");
+  operations_.failing = {"InstallFirebird"};
+  flow_.btvolgendeClick();
+  EXPECT_EQ(Reports(), (Texts{"69/60", "68/70"}));
+  EXPECT_TRUE(view_.error_windows.empty());
+  EXPECT_EQ(state_.CustPost().cp_ps_code, "68");
+  EXPECT_EQ(view_.Ticks(), "111110000000");  // box 6 stays unticked
+  EXPECT_FALSE(state_.Busy);
+}
+
+TEST_F(InstallationDriverTest, TheDatabaseStepNamesWhatFailed) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"ConnectDatabases", "98/error_connect"},
+      {"RegisterTill", "98/error_SavePost"},
+      {"CopyReferenceData", "98/error_filldatabase"}};
+  for (const auto& [failing, report] : cases) {
+    operations_ = test::RecordingOperations();
+    operations_.failing = {failing};
+    StandOnPage3(kCornerShop, "90");
+    flow_.btvolgendeClick();
+    EXPECT_EQ(Reports().back(), report);
+    EXPECT_EQ(state_.CustPost().cp_ps_code, "98");
+    EXPECT_EQ(operations_.CallsOf("DisconnectDatabases").size(),
+              failing == std::string("ConnectDatabases") ? 0u : 1u);
+  }
+}
+
+TEST_F(InstallationDriverTest, ATillNumberThatIsNoNumberFailsTheDatabaseSteps) {
+  StandOnPage3(kCornerShop, "90");
+  state_.CustPost().cp_pos_nr = "two";
+  flow_.btvolgendeClick();
+  EXPECT_EQ(Reports(), Texts{"98/error_SavePost"});
+  StandOnPage3(kCornerShop, "100");
+  state_.CustPost().cp_pos_nr = "two";
+  flow_.btvolgendeClick();
+  EXPECT_EQ(Reports().back(), "108/100");
+}
+
+TEST_F(InstallationDriverTest, AnUnknownServerVersionFailsTheServerStep) {
+  StandOnPage3(kBakery, "60");
+  state_.CustPost().CP_VERS_FB = "3.0";
+  flow_.btvolgendeClick();
+  EXPECT_EQ(Reports(), Texts{"68/60"});
+  EXPECT_EQ(view_.error_windows.size(), 1u);
+}
+
+TEST_F(InstallationDriverTest, TheRestartStepArrangesTheResumeAndRestarts) {
+  StandOnPage3(kBakery, "10");
+  flow_.btvolgendeClick();
+  EXPECT_EQ(Reports(), Texts{"19/10"});
+  EXPECT_EQ(autostart_.written,
+            std::vector<std::string>{"runskarvel=/usr/bin/skarvel 5412345000013"});
+  ASSERT_EQ(view_.restart_windows.size(), 1u);
+  EXPECT_EQ(view_.restart_windows[0].restart_now, "Nu opnieuw opstarten");
+  EXPECT_EQ(reboot_.requests, 1);
+  // Had the restart not taken the program down, the error window would follow.
+  EXPECT_EQ(view_.error_windows.size(), 1u);
+  EXPECT_EQ(state_.CustPost().cp_ps_code, "10");
+}
+
+}  // namespace
+}  // namespace skarvel

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/install_operations.h"
+#include "platform/autostart.h"
+#include "platform/reboot.h"
+
+namespace skarvel::test {
+
+// Every installation operation, succeeding unless its name is in `failing`, with each call
+// recorded as "Name(arguments)".
+class RecordingOperations final : public InstallOperations {
+ public:
+  bool FetchFile(const std::string& remote, const std::string&, const TfTP&,
+                 const std::string& name, ProgressBar) override {
+    return Call("FetchFile(" + remote + "," + name + ")", "FetchFile:" + remote);
+  }
+  bool DownloadFolder(const std::string& remote, const std::string&, const TfTP&,
+                      ProgressBar) override {
+    return Call("DownloadFolder(" + remote + ")", "DownloadFolder:" + remote);
+  }
+  std::string TranslateServerAlias(const std::string& location, const std::string&) override {
+    calls.push_back("TranslateServerAlias(" + location + ")");
+    return location;
+  }
+  bool GenerateTemplates(const cust_post&, const std::string&, const TfTP&) override {
+    return Call("GenerateTemplates()");
+  }
+  bool KillProcess(const std::string& name) override { return Call("KillProcess(" + name + ")"); }
+  bool UnzipPackage(const std::string& archive, const std::string&, const std::string&) override {
+    return Call("UnzipPackage(" + archive + ")", "UnzipPackage:" + archive);
+  }
+  void RegisterComponent(const std::string& parameters) override {
+    calls.push_back("RegisterComponent(" + parameters + ")");
+  }
+  bool PrepareFolder(const std::string& folder, bool) override {
+    return Call("PrepareFolder(" + folder + ")");
+  }
+  bool RemoveVirtualizedSettings() override { return Call("RemoveVirtualizedSettings()"); }
+  bool CopyFolderFiles(const std::string& from, const std::string& to) override {
+    return Call("CopyFolderFiles(" + from + "," + to + ")");
+  }
+  bool FolderExists(const std::string& folder) override {
+    return Call("FolderExists(" + folder + ")");
+  }
+  bool FileExists(const std::string& file) override { return Call("FileExists(" + file + ")"); }
+  bool RenameFile(const std::string& from, const std::string& to) override {
+    return Call("RenameFile(" + from + "," + to + ")");
+  }
+  bool CopyFile(const std::string& from, const std::string& to) override {
+    return Call("CopyFile(" + from + "," + to + ")");
+  }
+  bool AddTextPrinter(const std::string& name, const std::string& port, const std::string&,
+                      const std::string& comment) override {
+    return Call("AddTextPrinter(" + name + "," + port + "," + comment + ")");
+  }
+  bool InstallFirebird(const std::string& version, const std::string&) override {
+    return Call("InstallFirebird(" + version + ")");
+  }
+  bool WriteDefaultTillSettings() override { return Call("WriteDefaultTillSettings()"); }
+  void WriteCustomerTillSettings(const cust_post&) override {
+    calls.push_back("WriteCustomerTillSettings()");
+  }
+  bool ConnectDatabases() override { return Call("ConnectDatabases()"); }
+  void DisconnectDatabases() override { calls.push_back("DisconnectDatabases()"); }
+  bool RegisterTill(int till, const std::string& key) override {
+    return Call("RegisterTill(" + std::to_string(till) + "," + key + ")");
+  }
+  bool CopyReferenceData(int till) override {
+    return Call("CopyReferenceData(" + std::to_string(till) + ")");
+  }
+  bool SyncClosingNumber(int till) override {
+    return Call("SyncClosingNumber(" + std::to_string(till) + ")");
+  }
+  bool CreateShortcuts(const std::string& target, const std::string& name) override {
+    return Call("CreateShortcuts(" + target + "," + name + ")");
+  }
+
+  // The calls whose text starts with prefix.
+  std::vector<std::string> CallsOf(const std::string& prefix) const {
+    std::vector<std::string> found;
+    for (const std::string& call : calls) {
+      if (call.rfind(prefix, 0) == 0) found.push_back(call);
+    }
+    return found;
+  }
+
+  std::vector<std::string> calls;
+  // Names ("ConnectDatabases") or name:argument keys ("DownloadFolder:zip") that fail.
+  std::set<std::string> failing;
+
+ private:
+  bool Call(const std::string& call, const std::string& key = "") {
+    calls.push_back(call);
+    const std::string name = call.substr(0, call.find('('));
+    return failing.count(name) == 0 && (key.empty() || failing.count(key) == 0);
+  }
+};
+
+class RecordingAutostart final : public Autostart {
+ public:
+  bool WriteEntry(const std::string& name, const std::string& command_line) override {
+    written.push_back(name + "=" + command_line);
+    return true;
+  }
+  void RemoveEntry(const std::string& name) override { removed.push_back(name); }
+  std::vector<std::string> written;
+  std::vector<std::string> removed;
+};
+
+class RecordingReboot final : public RebootAction {
+ public:
+  bool Reboot() override {
+    ++requests;
+    return accept;
+  }
+  int requests = 0;
+  bool accept = true;
+};
+
+}  // namespace skarvel::test

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <array>
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/wizard_view.h"
+
+namespace skarvel::test {
+
+// A view that remembers what the flow showed and answers its questions from a script.
+class RecordingView final : public WizardView {
+ public:
+  void SetCaption(Control control, const std::string& caption) override {
+    captions[control] = caption;
+  }
+  void SetEnabled(Control control, bool enabled) override { this->enabled[control] = enabled; }
+  void SetChecked(Control control, bool checked) override { this->checked[control] = checked; }
+  void ShowPage(int shown) override { page = shown; }
+  std::string CustomerCode() const override { return code; }
+  void SetCustomerCode(const std::string& text) override { code = text; }
+  void SetCustomerSummary(const std::vector<std::string>& lines) override { summary = lines; }
+  void SetStepCaption(int box, const std::string& caption) override {
+    step_captions[box] = caption;
+  }
+  void SetStepTicked(int box, bool on) override { ticked[box] = on; }
+  void SetMemInfo(const std::string& text) override { mem_info = {text}; }
+  void AddMemInfoLine(const std::string& line) override { mem_info.push_back(line); }
+  void SetProgress(ProgressBar bar, int position, int maximum) override {
+    progress[bar] = {position, maximum};
+  }
+  void SetProgressVisible(ProgressBar bar, bool visible) override {
+    progress_visible[bar] = visible;
+  }
+
+  int ShowErrorWindow(const ErrorWindowTexts& texts) override {
+    error_windows.push_back(texts);
+    return error_window_result;
+  }
+  void ShowRestartWindow(const RestartWindowTexts& texts, RestartCountdown& countdown) override {
+    restart_windows.push_back(texts);
+    countdown.Start();
+    while (countdown.TimerEnabled()) countdown.Tick();
+  }
+  int ShowChoiceDialog(const ChoiceQuestion& question) override {
+    questions.push_back(question);
+    if (answers.empty()) return kResultNo;
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  void CloseMainForm() override { closed = true; }
+
+  // Ticked boxes as a string of twelve '0'/'1', box 1 first.
+  std::string Ticks() const {
+    std::string out;
+    for (int box = 1; box <= 12; ++box) {
+      const auto found = ticked.find(box);
+      out += found != ticked.end() && found->second ? '1' : '0';
+    }
+    return out;
+  }
+
+  std::map<Control, std::string> captions;
+  std::map<Control, bool> enabled;
+  std::map<Control, bool> checked;
+  int page = -1;
+  std::string code;
+  std::vector<std::string> summary;
+  std::map<int, std::string> step_captions;
+  std::map<int, bool> ticked;
+  std::vector<std::string> mem_info;
+  std::map<ProgressBar, std::pair<int, int>> progress;
+  std::map<ProgressBar, bool> progress_visible;
+  std::vector<ErrorWindowTexts> error_windows;
+  int error_window_result = kModalResultCancel;
+  std::vector<RestartWindowTexts> restart_windows;
+  std::vector<ChoiceQuestion> questions;
+  std::deque<int> answers;
+  bool closed = false;
+};
+
+}  // namespace skarvel::test
