@@ -1,135 +1,198 @@
 // skarvel-cli: the unattended run of the installation flow, for technicians and scripts.
 
 #include <iostream>
+#include <signal.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
-#include "app/step_boxes.h"
+#include "app/installation_driver.h"
 #include "app/terminal_notifier.h"
+#include "app/terminal_view.h"
+#include "app/wizard_flow.h"
+#include "app/workstation_operations.h"
 #include "platform/ansi_text.h"
+#include "platform/autostart.h"
 #include "platform/deployment_settings.h"
+#include "platform/file_system.h"
+#include "platform/reboot.h"
+#include "platform/run_log.h"
+#include "platform/system_info_linux.h"
 #include "platform/windows1252.h"
-#include "service/service_operations.h"
 
 namespace skarvel {
 namespace {
 
 enum ExitCode {
-  kLookedUp = 0,
+  kCompleted = 0,
+  kInstallationError = 1,
   kCodeRejected = 2,
   kServiceUnreachable = 3,
+  kCancelled = 4,
+  kRestartRequired = 5,
   kUsage = 64,
 };
 
 constexpr std::size_t kCodeLength = 13;
 
 constexpr char kHelp[] =
-    R"(Usage: skarvel-cli [--help] [--version] CODE
+    R"(Usage: skarvel-cli [--no-restart] CODE
+       skarvel-cli --help | --version
 
-Looks the 13-character customer CODE up on the configuration service and shows
-the customer and the installation steps already done.
+Installs the till of the 13-character customer CODE without a window: looks the
+customer up on the configuration service, then runs the installation from the
+step the service holds for the customer, reporting every step, exactly as the
+wizard does when it is started with the code.
+
+  --no-restart  when the installation needs the computer restarted, say so and
+                stop instead of restarting; start skarvel-cli CODE again after
+                the restart to continue
+
+It never waits for a person. The wizard's questions are answered thus: Ctrl-C
+is the cancel button; during an installation the question whether to stop it
+is answered yes, and the installation stops after the step in progress (press
+Ctrl-C again to stop at once). Before the restart the program arranges the
+resume (autostart entry "runskarvel" starting skarvel CODE).
 
 Settings (environment):
   SKARVEL_SERVICE_HOST  host or host:port of the configuration service
                         (default localhost); the download server is the same host
   SKARVEL_FTP_PORT      port of the download server (default 21)
 
+Log: $XDG_STATE_HOME/skarvel/skarvel.log (default ~/.local/state/skarvel/),
+every request, report and step outcome; the wizard writes the same log.
+
 Exit codes:
-  0   the customer was looked up
+  0   the installation completed, or there was nothing to do
+  1   the installation stopped with an error
   2   the service did not accept the customer code
   3   the configuration service could not be reached
+  4   cancelled (Ctrl-C)
+  5   the computer must restart to continue (the restart was arranged)
   64  wrong usage or an unusable setting
 )";
 
-struct Arguments {
-  bool help = false;
-  bool version = false;
-  std::vector<std::string> codes;
+volatile sig_atomic_t cancel_pressed = 0;
+
+void OnInterrupt(int) { cancel_pressed = 1; }
+
+// Ctrl-C is the cancel button: the click is handled where the wizard would handle it, at the
+// next pump. SA_RESETHAND lets a second Ctrl-C stop the program at once.
+void CatchInterrupt() {
+  struct sigaction action {};
+  action.sa_handler = OnInterrupt;
+  action.sa_flags = SA_RESETHAND;
+  sigaction(SIGINT, &action, nullptr);
+}
+
+class CancelPump final : public EventPump {
+ public:
+  void ProcessMessages() override {
+    if (cancel_pressed == 0 || flow == nullptr) return;
+    cancel_pressed = 0;
+    flow->btEindeClick();
+  }
+  bool Terminating() const override { return false; }
+  WizardFlow* flow = nullptr;
 };
 
-Arguments Parse(int argc, char** argv) {
-  Arguments arguments;
-  for (int i = 1; i < argc; ++i) {
-    const std::string argument = argv[i];
-    if (argument == "--help" || argument == "-h") {
-      arguments.help = true;
-    } else if (argument == "--version") {
-      arguments.version = true;
-    } else {
-      arguments.codes.push_back(argument);
-    }
-  }
-  return arguments;
+// The outcome of the run as the windows it showed tell it.
+int ExitCodeOf(const TerminalView& view, const InstallState& state) {
+  const auto& shown = view.KindsShown();
+  if (view.RestartArranged()) return kRestartRequired;
+  if (shown.count(ErrorKind::InstallDone)) return kCompleted;
+  if (shown.count(ErrorKind::CodeRejected)) return kCodeRejected;
+  if (shown.count(ErrorKind::NoService) || state.FirstActivation) return kServiceUnreachable;
+  if (state.AbortRequested || view.Closed()) return kCancelled;
+  if (StrToIntDef(state.service.CustPost.cp_ps_code, 0) == 999) return kCompleted;
+  return kInstallationError;
 }
 
-void PrintCustomer(const ServiceContext& context, std::ostream& out) {
-  const cust_post& record = context.CustPost;
-  const MessageTable& messages = context.PosMessages;
-  out << "Customer " << Utf8FromAnsi(record.CustomerCode) << "\n"
-      << "  " << Utf8FromAnsi(record.cus_name) << "\n"
-      << "  " << Utf8FromAnsi(LookupMessage(messages, "POS_37")) << "\n"
-      << "  " << Utf8FromAnsi(LookupMessage(messages, "POS_36") + record.cp_post_nr) << "\n"
-      << "  " << Utf8FromAnsi(LookupMessage(messages, "POS_35") + record.cp_pos_nr) << "\n";
+// Reports tell the outcome of each step: 10k+9 done, 10k+8 failed.
+void LogAnswer(RunLog& log, TerminalView& view, const std::string& url, const std::string& answer) {
+  log.Write("GET " + url + " -> " + answer);
+  const std::size_t at = url.find("/UpdateStatus?");
+  const std::size_t status_at = url.find("&status=");
+  if (at == std::string::npos || status_at == std::string::npos) return;
+  const int status =
+      StrToIntDef(url.substr(status_at + 8, url.find('&', status_at + 1) - status_at - 8), 0);
+  const bool acknowledged = answer == "\"OKOK\"";
+  const char* outcome = status % 10 == 8 ? "failed" : "done";
+  view.Say("  step " + std::to_string(status / 10) + " " + outcome + ", reported " +
+           std::to_string(status) + (acknowledged ? "" : " (not acknowledged: " + answer + ")"));
 }
 
-void PrintSteps(const std::vector<std::string>& captions, const std::string& status,
-                std::ostream& out) {
-  const int done = DoneStepBoxes(status);
-  out << "Installation status " << Utf8FromAnsi(status) << "\n";
-  for (int box = 1; box <= kStepCount; ++box) {
-    out << "  [" << (box <= done ? 'x' : ' ') << "] " << (box < 10 ? " " : "") << box << "  "
-        << Utf8FromAnsi(captions[box - 1]) << "\n";
-  }
-}
-
-int LookUp(const std::string& code, const DeploymentSettings& settings) {
-  NullEventPump pump;
+int Install(const std::string& code, bool no_restart, const DeploymentSettings& settings) {
+  RunLog log(RunLog::DefaultPath());
+  log.Write("skarvel-cli " + code + " against " + settings.service_host);
+  CancelPump pump;
   TerminalNotifier notifier(std::cerr);
   ServiceContext context(ServiceBaseUrlFor(settings.service_host), pump, notifier);
-  if (!CheckStatus(context, context.ServiceBaseUrl)) {
+  InstallState state(context);
+  state.WorkFolder = LinuxSystemInfo().TemporaryFolder() + "skarvel/";
+  state.FtpAccount = DefaultFtpAccount(settings.DownloadHost(), settings.ftp_port);
+  TerminalView view(std::cout, isatty(STDOUT_FILENO) != 0, log, state, code, no_restart);
+  context.on_answer = [&](const std::string& url, const std::string& answer) {
+    LogAnswer(log, view, url, answer);
+  };
+  WorkstationOperations operations(log, notifier);
+  XdgAutostart autostart;
+  SystemdReboot reboot;
+  InstallationDriver driver(state, view, operations, autostart, reboot,
+                            OwnProgramFolder() + "skarvel");
+  WizardFlow flow(state, view, operations, autostart, driver);
+  pump.flow = &flow;
+  CatchInterrupt();
+  flow.FormCreate({code});
+  flow.FormActivate();
+  const int exit_code = ExitCodeOf(view, state);
+  log.Write("skarvel-cli ends with exit code " + std::to_string(exit_code));
+  if (exit_code == kServiceUnreachable) {
     std::cerr << "skarvel-cli: the configuration service at " << context.ServiceBaseUrl
               << " does not answer. Check the network and SKARVEL_SERVICE_HOST, then try again.\n";
-    return kServiceUnreachable;
-  }
-  GetMessages(context, "ENG");
-  ClearCustPost(context.CustPost);
-  if (!GetCustInfo(context, code)) {
+  } else if (exit_code == kCodeRejected) {
     std::cerr << "skarvel-cli: the service did not accept the customer code " << Utf8FromAnsi(code)
               << ". Check the code and try again, or call the helpdesk.\n";
-    return kCodeRejected;
+  } else if (exit_code == kInstallationError) {
+    std::cerr << "skarvel-cli: the installation stopped; the log " << log.path()
+              << " says why. Start skarvel-cli " << Utf8FromAnsi(code)
+              << " again to continue from the step that failed.\n";
   }
-  std::vector<std::string> captions(kStepCount);
-  GetMessages(context, context.CustPost.cp_lng_code);
-  GetStatus2(context, context.CustPost.cp_lng_code,
-             [&captions](int box, const std::string& caption) { captions[box - 1] = caption; });
-  PrintCustomer(context, std::cout);
-  PrintSteps(captions, context.CustPost.cp_ps_code, std::cout);
-  return kLookedUp;
+  return exit_code;
 }
 
 int Run(int argc, char** argv) {
-  const Arguments arguments = Parse(argc, argv);
-  if (arguments.help) {
-    std::cout << kHelp;
-    return kLookedUp;
+  std::vector<std::string> codes;
+  bool no_restart = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if (argument == "--help" || argument == "-h") {
+      std::cout << kHelp;
+      return kCompleted;
+    }
+    if (argument == "--version") {
+      std::cout << "skarvel-cli " << SKARVEL_VERSION << "\n";
+      return kCompleted;
+    }
+    if (argument == "--no-restart") {
+      no_restart = true;
+    } else {
+      codes.push_back(argument);
+    }
   }
-  if (arguments.version) {
-    std::cout << "skarvel-cli " << SKARVEL_VERSION << "\n";
-    return kLookedUp;
-  }
-  if (arguments.codes.size() != 1) {
+  if (codes.size() != 1) {
     std::cerr << "skarvel-cli: give exactly one customer code (see --help).\n";
     return kUsage;
   }
   // The code field of the wizard takes upper case and at most 13 characters; so does this.
-  const std::string code = UpperCase(AnsiFromUtf8(arguments.codes.front()));
+  const std::string code = UpperCase(AnsiFromUtf8(codes.front()));
   if (code.size() > kCodeLength) {
-    std::cerr << "skarvel-cli: a customer code has at most 13 characters; \""
-              << arguments.codes.front() << "\" has more.\n";
+    std::cerr << "skarvel-cli: a customer code has at most 13 characters; \"" << codes.front()
+              << "\" has more.\n";
     return kUsage;
   }
   try {
-    return LookUp(code, ReadDeploymentSettings());
+    return Install(code, no_restart, ReadDeploymentSettings());
   } catch (const SettingsError& error) {
     std::cerr << "skarvel-cli: " << error.what() << "\n";
     return kUsage;

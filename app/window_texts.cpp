@@ -25,6 +25,7 @@ ErrorWindowTexts SetKind(ErrorKind kind, const MessageTable& messages) {
   const KindTexts& texts = kKinds[static_cast<int>(kind)];
   const bool loaded = MessagesLoaded(messages);
   ErrorWindowTexts window;
+  window.kind = kind;
   window.title = loaded ? LookupMessage(messages, texts.title_code) : texts.built_in_title;
   window.text = loaded ? LookupMessage(messages, texts.text_code) : texts.built_in_text;
   window.button =

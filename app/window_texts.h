@@ -15,6 +15,7 @@ inline constexpr int kResultYes = 6;
 inline constexpr int kResultNo = 7;
 
 struct ErrorWindowTexts {
+  ErrorKind kind = ErrorKind::InstallError;
   std::string title;
   std::string text;
   std::string button;

@@ -20,11 +20,24 @@ struct Answer {
   long status_code = 0;
 };
 
+// What the log shows of an answer: a word as it is, a table by its size.
+std::string Loggable(const Answer& answer, const std::string& failure) {
+  if (!failure.empty()) return "no answer (" + failure + ")";
+  bool word = answer.text.size() <= 64;
+  for (char c : answer.text) word = word && static_cast<unsigned char>(c) >= ' ';
+  std::string shown =
+      word ? "\"" + answer.text + "\"" : "<table " + std::to_string(answer.text.size()) + " bytes>";
+  if (answer.status_code != 200) shown += " (HTTP " + std::to_string(answer.status_code) + ")";
+  return shown;
+}
+
 Answer Request(ServiceContext& context, const std::string& url) {
   TWeb web(context.pump, context.limits);
   web.Get(url);
   web.WaitForAnswer();
-  return {web.AnswerText(), web.StatusCode()};
+  Answer answer{web.AnswerText(), web.StatusCode()};
+  if (context.on_answer) context.on_answer(web.Url(), Loggable(answer, web.FailureText()));
+  return answer;
 }
 
 void StoreMessages(TMemoryDataSet& table, MessageTable& messages) {

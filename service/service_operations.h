@@ -28,6 +28,8 @@ struct ServiceContext {
   cust_post CustPost;
   MessageTable PosMessages;
   StatusList PosStatuses;
+  // Told of every request and its answer ("<table N bytes>" for a table), for the run log.
+  std::function<void(const std::string& url, const std::string& answer)> on_answer;
 };
 
 // The result of FetchDataSet: the loaded table written back as an answer, status 1 when a table

@@ -2,9 +2,10 @@
 
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <sstream>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "platform/ansi_text.h"
 #include "platform/windows1252.h"
@@ -25,7 +26,8 @@ struct Reply {
   bool known = true;
 };
 
-using Params = std::map<std::string, std::string>;
+// In the order of the query.
+using Params = std::vector<std::pair<std::string, std::string>>;
 
 // The query's parameters, percent-decoded to the Windows-1252 bytes the client sent. A value
 // ends at the next "&" and may hold "=" (httplib's own parser keeps only the text after the last
@@ -38,17 +40,18 @@ Params QueryParams(const httplib::Request& request) {
   for (std::string pair; std::getline(query, pair, '&');) {
     const std::size_t equals = pair.find('=');
     const std::string name = httplib::detail::decode_url(pair.substr(0, equals), true);
-    params[name] = equals == std::string::npos
-                       ? std::string()
-                       : httplib::detail::decode_url(pair.substr(equals + 1), true);
+    params.emplace_back(name, equals == std::string::npos
+                                  ? std::string()
+                                  : httplib::detail::decode_url(pair.substr(equals + 1), true));
   }
   return params;
 }
 
 std::string Param(const httplib::Request& request, const char* name) {
-  const Params params = QueryParams(request);
-  const auto found = params.find(name);
-  return found == params.end() ? std::string() : found->second;
+  for (const auto& [key, value] : QueryParams(request)) {
+    if (key == name) return value;
+  }
+  return std::string();
 }
 
 Reply Word(std::string word, bool known = true) { return {std::move(word), std::nullopt, known}; }

@@ -1,0 +1,106 @@
+#include "app/terminal_view.h"
+
+#include "app/step_boxes.h"
+#include "platform/windows1252.h"
+
+namespace skarvel {
+namespace {
+
+constexpr int kBarWidth = 40;
+
+}  // namespace
+
+TerminalView::TerminalView(std::ostream& out, bool terminal, RunLog& log, const InstallState& state,
+                           std::string code, bool no_restart)
+    : out_(out),
+      terminal_(terminal),
+      log_(log),
+      state_(state),
+      code_(std::move(code)),
+      no_restart_(no_restart) {}
+
+void TerminalView::Say(const std::string& ansi_text) {
+  EndProgressLine();
+  out_ << Utf8FromAnsi(ansi_text) << std::endl;
+  log_.Write(ansi_text);
+}
+
+void TerminalView::EndProgressLine() {
+  if (!progress_line_open_) return;
+  out_ << "\n";
+  progress_line_open_ = false;
+}
+
+void TerminalView::ShowPage(int page) {
+  if (page == 2) PrintCustomer();
+}
+
+void TerminalView::PrintCustomer() {
+  const cust_post& record = state_.service.CustPost;
+  const MessageTable& messages = state_.service.PosMessages;
+  Say("Customer " + record.CustomerCode);
+  Say("  " + record.cus_name);
+  Say("  " + LookupMessage(messages, "POS_37"));
+  Say("  " + LookupMessage(messages, "POS_36") + record.cp_post_nr);
+  Say("  " + LookupMessage(messages, "POS_35") + record.cp_pos_nr);
+  const int done = DoneStepBoxes(record.cp_ps_code);
+  Say("Installation status " + record.cp_ps_code);
+  for (int box = 1; box <= kStepCount; ++box) {
+    Say(std::string("  [") + (box <= done ? 'x' : ' ') + "] " + (box < 10 ? " " : "") +
+        std::to_string(box) + "  " + captions_[box]);
+  }
+}
+
+void TerminalView::SetStepCaption(int box, const std::string& caption) { captions_[box] = caption; }
+
+// Each step's outcome is printed from its status report, which says more than a tick.
+void TerminalView::SetStepTicked(int, bool) {}
+
+void TerminalView::SetMemInfo(const std::string& text) {
+  if (!text.empty()) Say("  " + text);
+}
+
+void TerminalView::AddMemInfoLine(const std::string& line) { Say("  " + line); }
+
+void TerminalView::SetProgress(ProgressBar, int position, int maximum) {
+  if (!terminal_ || maximum <= 0) return;
+  const int filled = kBarWidth * std::min(position, maximum) / maximum;
+  out_ << "\r  [" << std::string(filled, '#') << std::string(kBarWidth - filled, ' ') << "] "
+       << 100 * std::min(position, maximum) / maximum << "%" << std::flush;
+  progress_line_open_ = true;
+}
+
+int TerminalView::ShowErrorWindow(const ErrorWindowTexts& texts) {
+  kinds_shown_.insert(texts.kind);
+  // After the restart was arranged the real wizard is gone; nothing it would show follows.
+  if (restart_arranged_) return kModalResultCancel;
+  Say(texts.title + ": " + texts.text);
+  return kModalResultCancel;
+}
+
+void TerminalView::ShowRestartWindow(const RestartWindowTexts& texts, RestartCountdown& countdown) {
+  for (const std::string& line : texts.lines) {
+    if (!line.empty()) Say(line);
+  }
+  restart_arranged_ = true;
+  if (no_restart_) {
+    Say("The restart was not performed (--no-restart). After it, start the installation again "
+        "with: skarvel-cli " +
+        code_);
+    return;
+  }
+  countdown.Start();
+  countdown.RestartNow();
+  if (!countdown.Restarting()) {
+    Say("The computer refused to restart. Restart it, then start the installation again with: "
+        "skarvel-cli " +
+        code_);
+  }
+}
+
+int TerminalView::ShowChoiceDialog(const ChoiceQuestion& question) {
+  Say(question.text + " " + question.captions[0]);
+  return kResultYes;
+}
+
+}  // namespace skarvel

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <string>
+
+#include "app/install_state.h"
+#include "app/wizard_view.h"
+#include "platform/run_log.h"
+
+namespace skarvel {
+
+// The wizard's windows as lines on a terminal, for the unattended program. It never waits for a
+// person: the only question it meets is the cancel question after Ctrl-C, which it answers yes.
+// On a terminal, downloads and the copy show a progress bar; otherwise only plain lines are
+// written. Everything it prints also goes to the run log.
+class TerminalView final : public WizardView {
+ public:
+  TerminalView(std::ostream& out, bool terminal, RunLog& log, const InstallState& state,
+               std::string code, bool no_restart);
+
+  void SetCaption(Control, const std::string&) override {}
+  void SetEnabled(Control, bool) override {}
+  void SetChecked(Control, bool) override {}
+  void ShowPage(int page) override;
+  std::string CustomerCode() const override { return code_; }
+  void SetCustomerCode(const std::string& code) override { code_ = code; }
+  void SetCustomerSummary(const std::vector<std::string>&) override {}
+  void SetStepCaption(int box, const std::string& caption) override;
+  void SetStepTicked(int box, bool ticked) override;
+  void SetMemInfo(const std::string& text) override;
+  void AddMemInfoLine(const std::string& line) override;
+  void SetProgress(ProgressBar bar, int position, int maximum) override;
+  void SetProgressVisible(ProgressBar, bool) override {}
+  int ShowErrorWindow(const ErrorWindowTexts& texts) override;
+  void ShowRestartWindow(const RestartWindowTexts& texts, RestartCountdown& countdown) override;
+  int ShowChoiceDialog(const ChoiceQuestion& question) override;
+  void CloseMainForm() override { closed_ = true; }
+
+  // Prints a line as the view prints its own.
+  void Say(const std::string& ansi_text);
+
+  bool Closed() const { return closed_; }
+  bool RestartArranged() const { return restart_arranged_; }
+  const std::set<ErrorKind>& KindsShown() const { return kinds_shown_; }
+
+ private:
+  void PrintCustomer();
+  void EndProgressLine();
+
+  std::ostream& out_;
+  bool terminal_;
+  RunLog& log_;
+  const InstallState& state_;
+  std::string code_;
+  bool no_restart_;
+  std::array<std::string, 13> captions_;
+  bool progress_line_open_ = false;
+  bool closed_ = false;
+  bool restart_arranged_ = false;
+  std::set<ErrorKind> kinds_shown_;
+};
+
+}  // namespace skarvel

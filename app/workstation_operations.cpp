@@ -1,0 +1,184 @@
+#include "app/workstation_operations.h"
+
+#include <exception>
+
+#include "platform/ansi_text.h"
+#include "platform/file_system.h"
+#include "platform/folder_path.h"
+#include "platform/trash.h"
+#include "workstation/find_file.h"
+
+namespace skarvel {
+namespace {
+
+std::string WithoutTrailingSeparator(std::string folder) {
+  while (folder.size() > 1 && folder.back() == kFolderSeparator) folder.pop_back();
+  return folder;
+}
+
+std::vector<std::string> FindSettingsFiles(const std::string& root) {
+  TFindFile finder;
+  finder.Recurse = true;
+  finder.Directory = root;
+  finder.Filter = "lumtrak.pos";
+  finder.Execute();
+  return finder.Files;
+}
+
+bool IsVirtualized(const std::string& path) {
+  return UpperCase(path).find("VIRT") != std::string::npos;
+}
+
+}  // namespace
+
+bool WorkstationOperations::NotBuilt(const std::string& operation) {
+  log_.Write(operation + ": not available in this build; the step fails");
+  return false;
+}
+
+bool WorkstationOperations::FetchFile(const std::string& remote_folder, const std::string&,
+                                      const TfTP&, const std::string& file_name, ProgressBar) {
+  return NotBuilt("download of " + remote_folder + "/" + file_name);
+}
+
+bool WorkstationOperations::DownloadFolder(const std::string& remote_folder, const std::string&,
+                                           const TfTP&, ProgressBar) {
+  return NotBuilt("download of the folder " + remote_folder);
+}
+
+std::string WorkstationOperations::TranslateServerAlias(const std::string& location,
+                                                        const std::string&) {
+  return location;
+}
+
+bool WorkstationOperations::GenerateTemplates(const cust_post&, const std::string&, const TfTP&) {
+  return NotBuilt("receipt-template generation");
+}
+
+bool WorkstationOperations::KillProcess(const std::string& name) {
+  return NotBuilt("stopping " + name);
+}
+
+bool WorkstationOperations::UnzipPackage(const std::string& archive, const std::string&,
+                                         const std::string&) {
+  return NotBuilt("unpacking " + archive);
+}
+
+void WorkstationOperations::RegisterComponent(const std::string& parameters) {
+  log_.Write("component registration (" + parameters +
+             "): Linux has no component registry; "
+             "nothing needs registering");
+}
+
+bool WorkstationOperations::DeleteFolderTree(const std::string& folder) {
+  const std::string target = WithoutTrailingSeparator(folder);
+  if (target.empty() || target == "/" || WithTrailingSeparator(target) == HomeFolder()) {
+    log_.Write("refused to delete the folder \"" + folder + "\"");
+    return false;
+  }
+  if (!skarvel::FolderExists(target)) return false;
+  if (MoveToTrash(target)) return true;
+  log_.Write("the trash did not take " + target + "; deleting it");
+  return DeleteTree(target);
+}
+
+bool WorkstationOperations::PrepareFolder(const std::string& folder, bool delete_first) {
+  try {
+    const std::string with = WithTrailingSeparator(folder);
+    const std::string without = WithoutTrailingSeparator(folder);
+    if (delete_first) {
+      RemoveEmptyFolder(without);
+      DeleteFolderTree(without);
+    }
+    return CreateFolders(with);
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+bool WorkstationOperations::RemoveVirtualizedSettings() {
+  try {
+    bool handled = false;
+    std::vector<std::string> found = FindSettingsFiles(OwnProgramFolder());
+    // The design's second root, the whole system drive, is the user's home folder here.
+    if (found.empty()) {
+      found = FindSettingsFiles(HomeFolder());
+      handled = true;
+    }
+    for (const std::string& path : found) {
+      if (IsVirtualized(path)) {
+        DeleteFile(path);
+        handled = true;
+      }
+    }
+    if (!handled) {
+      for (const std::string& path : FindSettingsFiles(HomeFolder())) {
+        if (IsVirtualized(path)) DeleteFile(path);
+      }
+    }
+    return true;
+  } catch (const std::exception& error) {
+    notifier_.ShowMessage(error.what());
+    return false;
+  }
+}
+
+bool WorkstationOperations::CopyFolderFiles(const std::string& source,
+                                            const std::string& destination) {
+  return CopyFolderContents(source, destination);
+}
+
+bool WorkstationOperations::FolderExists(const std::string& folder) {
+  return skarvel::FolderExists(folder);
+}
+
+bool WorkstationOperations::FileExists(const std::string& file) {
+  return skarvel::FileExists(file);
+}
+
+bool WorkstationOperations::RenameFile(const std::string& from, const std::string& to) {
+  return skarvel::RenameFile(from, to);
+}
+
+bool WorkstationOperations::CopyFile(const std::string& from, const std::string& to) {
+  return CopyFileOver(from, to);
+}
+
+bool WorkstationOperations::AddTextPrinter(const std::string& name, const std::string&,
+                                           const std::string&, const std::string&) {
+  return NotBuilt("adding the printer " + name);
+}
+
+bool WorkstationOperations::InstallFirebird(const std::string& version, const std::string&) {
+  return NotBuilt("installing the database server " + version);
+}
+
+bool WorkstationOperations::WriteDefaultTillSettings() {
+  return NotBuilt("writing the till settings file");
+}
+
+void WorkstationOperations::WriteCustomerTillSettings(const cust_post&) {
+  NotBuilt("writing the customer's till settings");
+}
+
+bool WorkstationOperations::ConnectDatabases() { return NotBuilt("connecting the databases"); }
+
+void WorkstationOperations::DisconnectDatabases() {}
+
+bool WorkstationOperations::RegisterTill(int till_number, const std::string&) {
+  return NotBuilt("registering till " + std::to_string(till_number));
+}
+
+bool WorkstationOperations::CopyReferenceData(int) {
+  return NotBuilt("copying the reference data");
+}
+
+bool WorkstationOperations::SyncClosingNumber(int) {
+  return NotBuilt("storing the closing number");
+}
+
+bool WorkstationOperations::CreateShortcuts(const std::string&, const std::string& name) {
+  return NotBuilt("creating the launchers " + name);
+}
+
+}  // namespace skarvel

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/install_operations.h"
+#include "platform/notifier.h"
+#include "platform/run_log.h"
+
+namespace skarvel {
+
+// The installation operations on this workstation. The folder and file operations of the flow
+// are real; downloads, unpacking, the printer, the database server, the settings file, the
+// databases and the shortcuts are not built yet: they fail and say so in the log, which the
+// flow handles as it handles any failure of theirs.
+class WorkstationOperations final : public InstallOperations {
+ public:
+  WorkstationOperations(RunLog& log, Notifier& notifier) : log_(log), notifier_(notifier) {}
+
+  bool FetchFile(const std::string& remote_folder, const std::string& local_folder,
+                 const TfTP& account, const std::string& file_name, ProgressBar bar) override;
+  bool DownloadFolder(const std::string& remote_folder, const std::string& local_folder,
+                      const TfTP& account, ProgressBar bar) override;
+  std::string TranslateServerAlias(const std::string& location,
+                                   const std::string& work_folder) override;
+  bool GenerateTemplates(const cust_post& record, const std::string& work_folder,
+                         const TfTP& account) override;
+  bool KillProcess(const std::string& name) override;
+  bool UnzipPackage(const std::string& archive, const std::string& work_folder,
+                    const std::string& destination) override;
+  void RegisterComponent(const std::string& parameters) override;
+  bool PrepareFolder(const std::string& folder, bool delete_first) override;
+  bool RemoveVirtualizedSettings() override;
+  bool CopyFolderFiles(const std::string& source, const std::string& destination) override;
+  bool FolderExists(const std::string& folder) override;
+  bool FileExists(const std::string& file) override;
+  bool RenameFile(const std::string& from, const std::string& to) override;
+  bool CopyFile(const std::string& from, const std::string& to) override;
+  bool AddTextPrinter(const std::string& name, const std::string& port, const std::string& driver,
+                      const std::string& comment) override;
+  bool InstallFirebird(const std::string& version, const std::string& package_folder) override;
+  bool WriteDefaultTillSettings() override;
+  void WriteCustomerTillSettings(const cust_post& record) override;
+  bool ConnectDatabases() override;
+  void DisconnectDatabases() override;
+  bool RegisterTill(int till_number, const std::string& key) override;
+  bool CopyReferenceData(int till_number) override;
+  bool SyncClosingNumber(int till_number) override;
+  bool CreateShortcuts(const std::string& target, const std::string& name) override;
+
+  // Moves the tree to the trash, or deletes it where the trash cannot take it. Refuses the root,
+  // the home folder and empty text, which a record's folder must never be.
+  bool DeleteFolderTree(const std::string& folder);
+
+ private:
+  bool NotBuilt(const std::string& operation);
+
+  RunLog& log_;
+  Notifier& notifier_;
+};
+
+}  // namespace skarvel

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace skarvel {
+
+// Files and folders, named in Windows-1252 domain text; on the disk the names are UTF-8, as a
+// Linux user expects to see them. None of these throws: a failure is a false result.
+
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+// Creates the folder and every missing parent; true when the folder exists afterwards.
+bool CreateFolders(const std::string& path);
+// Removes the folder only when it is empty.
+bool RemoveEmptyFolder(const std::string& path);
+bool RenameFile(const std::string& from, const std::string& to);
+// Copies one file, overwriting the destination.
+bool CopyFileOver(const std::string& from, const std::string& to);
+// Copies a folder's contents into another, subfolders included, overwriting, creating the
+// destination when missing.
+bool CopyFolderContents(const std::string& from, const std::string& to);
+bool DeleteFile(const std::string& path);
+// Deletes a folder with everything in it.
+bool DeleteTree(const std::string& path);
+
+struct FolderEntry {
+  std::string name;
+  bool directory = false;
+  bool hidden = false;  // the name starts with "."
+  bool link = false;    // a symbolic link (to a folder, it is no folder of this tree)
+  std::uintmax_t size = 0;
+};
+
+// The entries of a folder ("." and ".." excluded) in the order the system lists them; empty when
+// the folder cannot be read.
+std::vector<FolderEntry> ListFolder(const std::string& path);
+
+// The folder of this program's own executable, ending in "/".
+std::string OwnProgramFolder();
+// The user's home folder, ending in "/".
+std::string HomeFolder();
+
+}  // namespace skarvel

@@ -1,0 +1,99 @@
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/file_system.h"
+#include "platform/folder_path.h"
+#include "platform/windows1252.h"
+
+namespace skarvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path OsPath(const std::string& path) { return fs::path(Utf8FromAnsi(path)); }
+
+std::string AnsiText(const fs::path& path) { return AnsiFromUtf8(path.string()); }
+
+}  // namespace
+
+bool FileExists(const std::string& path) {
+  std::error_code error;
+  return fs::is_regular_file(OsPath(path), error);
+}
+
+bool FolderExists(const std::string& path) {
+  std::error_code error;
+  return fs::is_directory(OsPath(path), error);
+}
+
+bool CreateFolders(const std::string& path) {
+  std::error_code error;
+  fs::create_directories(OsPath(path), error);
+  return FolderExists(path);
+}
+
+bool RemoveEmptyFolder(const std::string& path) {
+  std::error_code error;
+  return fs::is_empty(OsPath(path), error) && fs::remove(OsPath(path), error);
+}
+
+bool RenameFile(const std::string& from, const std::string& to) {
+  std::error_code error;
+  fs::rename(OsPath(from), OsPath(to), error);
+  return !error;
+}
+
+bool CopyFileOver(const std::string& from, const std::string& to) {
+  std::error_code error;
+  return fs::copy_file(OsPath(from), OsPath(to), fs::copy_options::overwrite_existing, error);
+}
+
+bool CopyFolderContents(const std::string& from, const std::string& to) {
+  std::error_code error;
+  if (!FolderExists(from) || !CreateFolders(to)) return false;
+  fs::copy(OsPath(from), OsPath(to),
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
+  return !error;
+}
+
+bool DeleteFile(const std::string& path) {
+  std::error_code error;
+  return fs::remove(OsPath(path), error);
+}
+
+bool DeleteTree(const std::string& path) {
+  std::error_code error;
+  fs::remove_all(OsPath(path), error);
+  return !error;
+}
+
+std::vector<FolderEntry> ListFolder(const std::string& path) {
+  std::vector<FolderEntry> entries;
+  std::error_code error;
+  for (fs::directory_iterator it(OsPath(path), error), end; !error && it != end;
+       it.increment(error)) {
+    FolderEntry entry;
+    entry.name = AnsiText(it->path().filename());
+    std::error_code ignored;
+    entry.directory = it->is_directory(ignored);
+    entry.link = it->is_symlink(ignored);
+    entry.hidden = !entry.name.empty() && entry.name.front() == '.';
+    entry.size = entry.directory ? 0 : it->file_size(ignored);
+    if (ignored) entry.size = 0;
+    entries.push_back(entry);
+  }
+  return entries;
+}
+
+std::string OwnProgramFolder() {
+  std::error_code error;
+  const fs::path program = fs::read_symlink("/proc/self/exe", error);
+  return WithTrailingSeparator(error ? std::string() : AnsiText(program.parent_path()));
+}
+
+std::string HomeFolder() {
+  const char* home = std::getenv("HOME");
+  return WithTrailingSeparator(home != nullptr ? AnsiFromUtf8(home) : std::string("/root"));
+}
+
+}  // namespace skarvel

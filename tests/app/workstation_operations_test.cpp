@@ -1,0 +1,108 @@
+#include "app/workstation_operations.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "platform/autostart.h"
+#include "tests/support/recording_notifier.h"
+#include "tests/support/scoped_environment.h"
+#include "tests/support/temp_folder.h"
+
+namespace skarvel {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ScopedEnvironment;
+
+void Touch(const std::string& path) {
+  fs::create_directories(fs::path(path).parent_path());
+  std::ofstream(path) << "x";
+}
+
+// Every test has its own home, trash and configuration folders.
+class WorkstationOperationsTest : public testing::Test {
+ protected:
+  test::TempFolder folder_;
+  ScopedEnvironment home_{"HOME", folder_.File("home")};
+  ScopedEnvironment data_{"XDG_DATA_HOME", folder_.File("home/.local/share")};
+  RunLog log_{folder_.File("skarvel.log")};
+  test::RecordingNotifier notifier_;
+  WorkstationOperations operations_{log_, notifier_};
+};
+
+TEST_F(WorkstationOperationsTest, PrepareFolderEmptiesTheFolderIntoTheTrash) {
+  const std::string work = folder_.File("work/");
+  Touch(work + "old/package.zip");
+  EXPECT_TRUE(operations_.PrepareFolder(work, true));
+  EXPECT_TRUE(fs::is_directory(work));
+  EXPECT_TRUE(fs::is_empty(work));
+  // The old tree can be restored from the trash.
+  EXPECT_TRUE(fs::exists(folder_.File("home/.local/share/Trash/files/work/old/package.zip")));
+  Touch(work + "kept");
+  EXPECT_TRUE(operations_.PrepareFolder(folder_.File("work"), false));
+  EXPECT_TRUE(fs::exists(work + "kept"));
+  EXPECT_TRUE(operations_.PrepareFolder(folder_.File("new/deeper/"), true));
+  EXPECT_TRUE(fs::is_directory(folder_.File("new/deeper")));
+}
+
+TEST_F(WorkstationOperationsTest, NeverDeletesTheRootOrTheHomeFolder) {
+  Touch(folder_.File("home/precious"));
+  EXPECT_FALSE(operations_.DeleteFolderTree("/"));
+  EXPECT_FALSE(operations_.DeleteFolderTree(""));
+  EXPECT_FALSE(operations_.DeleteFolderTree(folder_.File("home/")));
+  EXPECT_TRUE(fs::exists(folder_.File("home/precious")));
+}
+
+TEST_F(WorkstationOperationsTest, RemovesOnlyTheVirtualizedSettingsFiles) {
+  // The program's own folder (the test's build folder) holds none, so the home folder is searched.
+  Touch(folder_.File("home/VirtualStore/lumtrak/LUMTRAK.pos"));
+  Touch(folder_.File("home/till/lumtrak.POS"));
+  EXPECT_TRUE(operations_.RemoveVirtualizedSettings());
+  EXPECT_FALSE(fs::exists(folder_.File("home/VirtualStore/lumtrak/LUMTRAK.pos")));
+  EXPECT_TRUE(fs::exists(folder_.File("home/till/lumtrak.POS")));
+}
+
+TEST_F(WorkstationOperationsTest, StepsNotBuiltFailAndSaySoInTheLog) {
+  EXPECT_FALSE(operations_.UnzipPackage("lumtrak650.zip", "/tmp/", "/tmp/"));
+  EXPECT_EQ(operations_.TranslateServerAlias("SRV1:/db.fdb", "/tmp/"), "SRV1:/db.fdb");
+  std::ifstream log(folder_.File("skarvel.log"));
+  std::string line;
+  std::getline(log, line);
+  EXPECT_NE(line.find("unpacking lumtrak650.zip: not available"), std::string::npos) << line;
+}
+
+TEST(XdgAutostartTest, WritesTheEntrySystemWideAndRemovesItFromBothPlaces) {
+  test::TempFolder folder;
+  ScopedEnvironment dirs("XDG_CONFIG_DIRS", folder.File("xdg") + ":/etc/xdg");
+  ScopedEnvironment config("XDG_CONFIG_HOME", folder.File("config"));
+  XdgAutostart autostart;
+  ASSERT_TRUE(autostart.WriteEntry("runskarvel", "/usr/bin/skarvel 5412345000013"));
+  std::ifstream entry(folder.File("xdg/autostart/runskarvel.desktop"));
+  std::string text((std::istreambuf_iterator<char>(entry)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("[Desktop Entry]\nType=Application\n"), std::string::npos);
+  EXPECT_NE(text.find("\nExec=/usr/bin/skarvel 5412345000013\n"), std::string::npos);
+  Touch(folder.File("config/autostart/runskarvel.desktop"));
+  autostart.RemoveEntry("runskarvel");
+  EXPECT_FALSE(fs::exists(folder.File("xdg/autostart/runskarvel.desktop")));
+  EXPECT_FALSE(fs::exists(folder.File("config/autostart/runskarvel.desktop")));
+}
+
+TEST(RunLogTest, StartsANewFileAfterOneMebibyte) {
+  test::TempFolder folder;
+  RunLog log(folder.File("state/skarvel.log"));
+  const std::string line(1000, 'x');
+  for (int i = 0; i < 1100; ++i) log.Write(line);
+  EXPECT_TRUE(fs::exists(folder.File("state/skarvel.log.1")));
+  EXPECT_GE(fs::file_size(folder.File("state/skarvel.log.1")), RunLog::kRotateAt);
+  EXPECT_LT(fs::file_size(folder.File("state/skarvel.log")), RunLog::kRotateAt);
+  log.Write("caf\xE9");
+  std::ifstream text(folder.File("state/skarvel.log"));
+  std::string last;
+  for (std::string current; std::getline(text, current);) last = current;
+  EXPECT_EQ(last.substr(last.size() - 5), "café");
+}
+
+}  // namespace
+}  // namespace skarvel
