@@ -59,4 +59,9 @@ class InstallOperations {
   virtual bool CreateShortcuts(const std::string& target, const std::string& name) = 0;
 };
 
+// Replaces the server part of cus_base_pos, and of CP_BASE_CENTRALE when it is not empty,
+// through the server list. Any error leaves the record's locations as the service sent them.
+void TranslateRecordAliases(cust_post& record, InstallOperations& operations,
+                            const std::string& work_folder);
+
 }  // namespace skarvel

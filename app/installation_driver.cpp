@@ -136,16 +136,7 @@ InstallationDriver::PassEnd InstallationDriver::RunStep(int status) {
 }
 
 void InstallationDriver::TranslateAliases() {
-  try {
-    cust_post& record = state_.CustPost();
-    record.cus_base_pos = operations_.TranslateServerAlias(record.cus_base_pos, state_.WorkFolder);
-    if (!record.CP_BASE_CENTRALE.empty()) {
-      record.CP_BASE_CENTRALE =
-          operations_.TranslateServerAlias(record.CP_BASE_CENTRALE, state_.WorkFolder);
-    }
-  } catch (const std::exception&) {
-    // The record keeps the locations as the service sent them.
-  }
+  TranslateRecordAliases(state_.CustPost(), operations_, state_.WorkFolder);
 }
 
 bool InstallationDriver::Report(int code) { return Report(code, state_.CustPost().cp_ps_code); }
@@ -183,7 +174,10 @@ void InstallationDriver::RestartWindows() {
   if (Report(19)) stop_ = true;
   // The design leaves it to the deployment to start the wizard again after the restart; here
   // the wizard arranges it itself, with the code, so the run resumes at once.
-  autostart_.WriteEntry(kRunEntryName, resume_program_ + " " + state_.CustPost().CustomerCode);
+  const std::string program = resume_program_.find(' ') == std::string::npos
+                                  ? resume_program_
+                                  : "\"" + resume_program_ + "\"";
+  autostart_.WriteEntry(kRunEntryName, program + " " + state_.CustPost().CustomerCode);
   RestartCountdown countdown(reboot_);
   view_.ShowRestartWindow(RestartWindowFor(state_.PosMessages()), countdown);
 }

@@ -85,15 +85,21 @@ void CatchInterrupt() {
   sigaction(SIGINT, &action, nullptr);
 }
 
+// Thrown past every guard of the flow (they catch std::exception only) when Ctrl-C arrives
+// before the installation runs: there is no step in progress to finish.
+struct CancelledBeforeTheRun {};
+
 class CancelPump final : public EventPump {
  public:
   void ProcessMessages() override {
     if (cancel_pressed == 0 || flow == nullptr) return;
     cancel_pressed = 0;
+    if (!state->Busy) throw CancelledBeforeTheRun{};
     flow->btEindeClick();
   }
   bool Terminating() const override { return false; }
   WizardFlow* flow = nullptr;
+  const InstallState* state = nullptr;
 };
 
 // The outcome of the run as the windows it showed tell it.
@@ -142,10 +148,16 @@ int Install(const std::string& code, bool no_restart, const DeploymentSettings& 
                             OwnProgramFolder() + "skarvel");
   WizardFlow flow(state, view, operations, autostart, driver);
   pump.flow = &flow;
+  pump.state = &state;
   CatchInterrupt();
-  flow.FormCreate({code});
-  flow.FormActivate();
-  const int exit_code = ExitCodeOf(view, state);
+  int exit_code = kCancelled;
+  try {
+    flow.FormCreate({code});
+    flow.FormActivate();
+    exit_code = ExitCodeOf(view, state);
+  } catch (const CancelledBeforeTheRun&) {
+    view.Say("Cancelled.");
+  }
   log.Write("skarvel-cli ends with exit code " + std::to_string(exit_code));
   if (exit_code == kServiceUnreachable) {
     std::cerr << "skarvel-cli: the configuration service at " << context.ServiceBaseUrl

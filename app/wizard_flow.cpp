@@ -101,16 +101,7 @@ void WizardFlow::ShowPage(int page) {
 }
 
 void WizardFlow::TranslateAliases() {
-  try {
-    cust_post& record = state_.CustPost();
-    record.cus_base_pos = operations_.TranslateServerAlias(record.cus_base_pos, state_.WorkFolder);
-    if (!record.CP_BASE_CENTRALE.empty()) {
-      record.CP_BASE_CENTRALE =
-          operations_.TranslateServerAlias(record.CP_BASE_CENTRALE, state_.WorkFolder);
-    }
-  } catch (const std::exception&) {
-    // The record keeps the locations as the service sent them.
-  }
+  TranslateRecordAliases(state_.CustPost(), operations_, state_.WorkFolder);
 }
 
 void WizardFlow::btCodeClick() {

@@ -7,7 +7,20 @@ namespace {
 
 using test::FlowTest;
 
-class CancelUndoTest : public FlowTest {};
+class CancelUndoTest : public FlowTest {
+ protected:
+  // The cancel button, clicked once while the installation runs. True once it was clicked.
+  const bool& ClickCancelDuringTheRun() {
+    pump_.on_pump = [this] {
+      if (state_.Busy && !cancel_clicked_) {
+        cancel_clicked_ = true;
+        flow_.btEindeClick();
+      }
+    };
+    return cancel_clicked_;
+  }
+  bool cancel_clicked_ = false;
+};
 
 TEST_F(CancelUndoTest, CancelOnPageOneAsksAndNoLeavesEverythingAsItWas) {
   flow_.FormCreate({});
@@ -35,13 +48,7 @@ TEST_F(CancelUndoTest, CancelWithoutTheServiceClosesWithoutAsking) {
 TEST_F(CancelUndoTest, AConfirmedCancelEndsTheRunAfterThePassWithoutAWindow) {
   StandOnPage3("5412345000037", "40");
   view_.answers = {kResultYes};
-  bool clicked = false;
-  pump_.on_pump = [&] {
-    if (state_.Busy && !clicked) {
-      clicked = true;
-      flow_.btEindeClick();
-    }
-  };
+  ClickCancelDuringTheRun();
   flow_.btvolgendeClick();
   EXPECT_TRUE(state_.AbortRequested);
   EXPECT_TRUE(view_.closed);
@@ -53,13 +60,7 @@ TEST_F(CancelUndoTest, AConfirmedCancelEndsTheRunAfterThePassWithoutAWindow) {
 TEST_F(CancelUndoTest, CancelDuringARunWithoutAMessageTableDoesNothing) {
   StandOnPage3("5412345000037", "100");
   state_.service.PosMessages.resize(1);
-  bool clicked = false;
-  pump_.on_pump = [&] {
-    if (state_.Busy && !clicked) {
-      clicked = true;
-      flow_.btEindeClick();
-    }
-  };
+  const bool& clicked = ClickCancelDuringTheRun();
   flow_.btvolgendeClick();
   EXPECT_TRUE(clicked);
   EXPECT_TRUE(view_.questions.empty());

@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <fstream>
+#include <signal.h>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -26,15 +27,18 @@ std::string Contents(const std::string& path) {
 // work folder, the autostart entries, the log.
 class SkarvelCliTest : public testing::Test {
  protected:
+  std::map<std::string, std::string> Environment(const std::string& host) {
+    return {{"SKARVEL_SERVICE_HOST", host},
+            {"TMPDIR", folder_.path()},
+            {"HOME", folder_.File("home")},
+            {"XDG_CONFIG_DIRS", folder_.File("xdg")},
+            {"XDG_CONFIG_HOME", folder_.File("config")},
+            {"XDG_STATE_HOME", folder_.File("state")}};
+  }
   ProgramResult Run(const std::vector<std::string>& arguments, const std::string& host) {
     std::vector<std::string> argv = {SKARVEL_CLI_PROGRAM};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    return RunProgram(argv, {{"SKARVEL_SERVICE_HOST", host},
-                             {"TMPDIR", folder_.path()},
-                             {"HOME", folder_.File("home")},
-                             {"XDG_CONFIG_DIRS", folder_.File("xdg")},
-                             {"XDG_CONFIG_HOME", folder_.File("config")},
-                             {"XDG_STATE_HOME", folder_.File("state")}});
+    return RunProgram(argv, Environment(host));
   }
   ProgramResult Run(const std::vector<std::string>& arguments) {
     return Run(arguments, service_.host());
@@ -76,6 +80,18 @@ TEST_F(SkarvelCliTest, ArrangesTheRestartAndResumesAfterIt) {
   EXPECT_NE(log.find("/UpdateStatus?cust=1001&status=29&info=19 -> \"OKOK\""), std::string::npos)
       << log;
   EXPECT_NE(log.find("download of the folder zip: not available"), std::string::npos);
+}
+
+TEST_F(SkarvelCliTest, CtrlCStopsTheRunAfterTheStepInProgress) {
+  // The first report is slow to come back: Ctrl-C arrives while the step waits for it.
+  service_.Fault("UpdateStatus", "normal", 1500, 1);
+  test::ChildProcess cli({SKARVEL_CLI_PROGRAM, "5412345000037"}, Environment(service_.host()));
+  while (cli.ReadLine().find("GetLumtrak") == std::string::npos) {
+  }
+  cli.Signal(SIGINT);
+  EXPECT_EQ(cli.Wait(), 4);
+  EXPECT_EQ(service_.Requests("UpdateStatus").size(), 1u);  // the step in progress ran to its end
+  EXPECT_EQ(service_.Customer("5412345000037")["cp_ps_code"], "29");
 }
 
 TEST_F(SkarvelCliTest, NothingToDoCompletes) {

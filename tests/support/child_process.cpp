@@ -123,6 +123,15 @@ int ChildProcess::Stop() {
   return ExitCode(status);
 }
 
+void ChildProcess::Signal(int signal) { kill(pid_, signal); }
+
+int ChildProcess::Wait() {
+  int status = 0;
+  waitpid(pid_, &status, 0);
+  pid_ = -1;
+  return ExitCode(status);
+}
+
 ProgramResult RunProgram(const std::vector<std::string>& argv,
                          const std::map<std::string, std::string>& env) {
   Pipe out;

@@ -23,6 +23,10 @@ class ChildProcess {
 
   // Sends TERM and returns the exit status once it has ended.
   int Stop();
+  // Sends a signal without waiting.
+  void Signal(int signal);
+  // Waits for the end and returns the exit status.
+  int Wait();
 
  private:
   pid_t pid_ = -1;
