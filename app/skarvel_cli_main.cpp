@@ -6,18 +6,10 @@
 #include <unistd.h>
 #include <vector>
 
-#include "app/installation_driver.h"
+#include "app/install_session.h"
 #include "app/terminal_notifier.h"
 #include "app/terminal_view.h"
-#include "app/wizard_flow.h"
-#include "app/workstation_operations.h"
 #include "platform/ansi_text.h"
-#include "platform/autostart.h"
-#include "platform/deployment_settings.h"
-#include "platform/file_system.h"
-#include "platform/reboot.h"
-#include "platform/run_log.h"
-#include "platform/system_info_linux.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
@@ -115,13 +107,11 @@ int ExitCodeOf(const TerminalView& view, const InstallState& state) {
 }
 
 // Reports tell the outcome of each step: 10k+9 done, 10k+8 failed.
-void LogAnswer(RunLog& log, TerminalView& view, const std::string& url, const std::string& answer) {
-  log.Write("GET " + url + " -> " + answer);
-  const std::size_t at = url.find("/UpdateStatus?");
+void SayOutcome(TerminalView& view, const std::string& url, const std::string& answer) {
   const std::size_t status_at = url.find("&status=");
-  if (at == std::string::npos || status_at == std::string::npos) return;
-  const int status =
-      StrToIntDef(url.substr(status_at + 8, url.find('&', status_at + 1) - status_at - 8), 0);
+  if (url.find("/UpdateStatus?") == std::string::npos || status_at == std::string::npos) return;
+  const std::size_t digits = status_at + 8;
+  const int status = StrToIntDef(url.substr(digits, url.find('&', digits) - digits), 0);
   const bool acknowledged = answer == "\"OKOK\"";
   const char* outcome = status % 10 == 8 ? "failed" : "done";
   view.Say("  step " + std::to_string(status / 10) + " " + outcome + ", reported " +
@@ -133,34 +123,26 @@ int Install(const std::string& code, bool no_restart, const DeploymentSettings& 
   log.Write("skarvel-cli " + code + " against " + settings.service_host);
   CancelPump pump;
   TerminalNotifier notifier(std::cerr);
-  ServiceContext context(ServiceBaseUrlFor(settings.service_host), pump, notifier);
-  InstallState state(context);
-  state.WorkFolder = LinuxSystemInfo().TemporaryFolder() + "skarvel/";
-  state.FtpAccount = DefaultFtpAccount(settings.DownloadHost(), settings.ftp_port);
-  TerminalView view(std::cout, isatty(STDOUT_FILENO) != 0, log, state, code, no_restart);
-  context.on_answer = [&](const std::string& url, const std::string& answer) {
-    LogAnswer(log, view, url, answer);
+  TerminalView view(std::cout, isatty(STDOUT_FILENO) != 0, log, code, no_restart);
+  InstallSession session(settings, pump, notifier, view, log);
+  view.ShowStateOf(session.state);
+  session.on_answer = [&view](const std::string& url, const std::string& answer) {
+    SayOutcome(view, url, answer);
   };
-  WorkstationOperations operations(log, notifier);
-  XdgAutostart autostart;
-  SystemdReboot reboot;
-  InstallationDriver driver(state, view, operations, autostart, reboot,
-                            OwnProgramFolder() + "skarvel");
-  WizardFlow flow(state, view, operations, autostart, driver);
-  pump.flow = &flow;
-  pump.state = &state;
+  pump.flow = &session.flow;
+  pump.state = &session.state;
   CatchInterrupt();
   int exit_code = kCancelled;
   try {
-    flow.FormCreate({code});
-    flow.FormActivate();
-    exit_code = ExitCodeOf(view, state);
+    session.flow.FormCreate({code});
+    session.flow.FormActivate();
+    exit_code = ExitCodeOf(view, session.state);
   } catch (const CancelledBeforeTheRun&) {
     view.Say("Cancelled.");
   }
   log.Write("skarvel-cli ends with exit code " + std::to_string(exit_code));
   if (exit_code == kServiceUnreachable) {
-    std::cerr << "skarvel-cli: the configuration service at " << context.ServiceBaseUrl
+    std::cerr << "skarvel-cli: the configuration service at " << session.context.ServiceBaseUrl
               << " does not answer. Check the network and SKARVEL_SERVICE_HOST, then try again.\n";
   } else if (exit_code == kCodeRejected) {
     std::cerr << "skarvel-cli: the service did not accept the customer code " << Utf8FromAnsi(code)

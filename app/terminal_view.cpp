@@ -10,14 +10,9 @@ constexpr int kBarWidth = 40;
 
 }  // namespace
 
-TerminalView::TerminalView(std::ostream& out, bool terminal, RunLog& log, const InstallState& state,
-                           std::string code, bool no_restart)
-    : out_(out),
-      terminal_(terminal),
-      log_(log),
-      state_(state),
-      code_(std::move(code)),
-      no_restart_(no_restart) {}
+TerminalView::TerminalView(std::ostream& out, bool terminal, RunLog& log, std::string code,
+                           bool no_restart)
+    : out_(out), terminal_(terminal), log_(log), code_(std::move(code)), no_restart_(no_restart) {}
 
 void TerminalView::Say(const std::string& ansi_text) {
   EndProgressLine();
@@ -32,12 +27,12 @@ void TerminalView::EndProgressLine() {
 }
 
 void TerminalView::ShowPage(int page) {
-  if (page == 2) PrintCustomer();
+  if (page == 2 && state_ != nullptr) PrintCustomer();
 }
 
 void TerminalView::PrintCustomer() {
-  const cust_post& record = state_.service.CustPost;
-  const MessageTable& messages = state_.service.PosMessages;
+  const cust_post& record = state_->service.CustPost;
+  const MessageTable& messages = state_->service.PosMessages;
   Say("Customer " + record.CustomerCode);
   Say("  " + record.cus_name);
   Say("  " + LookupMessage(messages, "POS_37"));

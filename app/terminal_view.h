@@ -18,8 +18,10 @@ namespace skarvel {
 // written. Everything it prints also goes to the run log.
 class TerminalView final : public WizardView {
  public:
-  TerminalView(std::ostream& out, bool terminal, RunLog& log, const InstallState& state,
-               std::string code, bool no_restart);
+  TerminalView(std::ostream& out, bool terminal, RunLog& log, std::string code, bool no_restart);
+
+  // The state whose customer the view prints when the installation page shows.
+  void ShowStateOf(const InstallState& state) { state_ = &state; }
 
   void SetCaption(Control, const std::string&) override {}
   void SetEnabled(Control, bool) override {}
@@ -53,7 +55,7 @@ class TerminalView final : public WizardView {
   std::ostream& out_;
   bool terminal_;
   RunLog& log_;
-  const InstallState& state_;
+  const InstallState* state_ = nullptr;
   std::string code_;
   bool no_restart_;
   std::array<std::string, 13> captions_;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "app/install_state.h"
+#include "app/installation_driver.h"
+#include "app/wizard_flow.h"
+#include "app/workstation_operations.h"
+#include "platform/autostart.h"
+#include "platform/deployment_settings.h"
+#include "platform/reboot.h"
+#include "platform/run_log.h"
+
+namespace skarvel {
+
+// Everything a run of the wizard or of the unattended program puts together at start-up: the
+// service context with the process-wide state, the operations on this workstation, the driver
+// and the flow, all talking to one view. Every request and its answer goes to the log.
+class InstallSession {
+ public:
+  InstallSession(const DeploymentSettings& settings, EventPump& pump, Notifier& notifier,
+                 WizardView& view, RunLog& log);
+
+  // Also told of every request and its answer, after the log.
+  std::function<void(const std::string& url, const std::string& answer)> on_answer;
+
+  ServiceContext context;
+  InstallState state;
+  WorkstationOperations operations;
+  XdgAutostart autostart;
+  SystemdReboot reboot;
+  InstallationDriver driver;
+  WizardFlow flow;
+};
+
+}  // namespace skarvel

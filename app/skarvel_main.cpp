@@ -1,0 +1,49 @@
+// skarvel: the installation wizard.
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "app/wizard/centre.h"
+#include "app/wizard/wizard_windows.h"
+#include "platform/qt_event_pump.h"
+#include "platform/qt_text.h"
+
+namespace skarvel {
+namespace {
+
+constexpr int kUsage = 64;
+
+std::vector<std::string> Arguments() {
+  std::vector<std::string> arguments;
+  const QStringList given = QApplication::arguments();
+  for (qsizetype i = 1; i < given.size(); ++i) arguments.push_back(ToAnsi(given[i]));
+  return arguments;
+}
+
+int Run(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Lumtrak Install"));
+  DeploymentSettings settings;
+  try {
+    settings = ReadDeploymentSettings();
+  } catch (const SettingsError& error) {
+    QMessageBox::critical(nullptr, QApplication::applicationName(),
+                          QString::fromUtf8(error.what()));
+    return kUsage;
+  }
+  RunLog log(RunLog::DefaultPath());
+  QtEventPump pump;
+  // The till database's data module comes first in the design; it arrives with the database
+  // steps.
+  WizardWindows windows(settings, pump, log, Arguments());
+  CentreOnDesktop(windows.form);
+  windows.form.show();
+  const int result = QApplication::exec();
+  pump.RequestTermination();
+  return result;
+}
+
+}  // namespace
+}  // namespace skarvel
+
+int main(int argc, char** argv) { return skarvel::Run(argc, argv); }

@@ -1,0 +1,31 @@
+#include "app/wizard/frm_errwindow.h"
+
+#include "app/wizard/centre.h"
+#include "app/wizard/ui_frm_errwindow.h"
+#include "platform/qt_text.h"
+
+namespace skarvel {
+
+TfrmErrwindow::TfrmErrwindow(QWidget* parent) : QDialog(parent), ui_(new Ui::TfrmErrwindow) {
+  ui_->setupUi(this);
+  // The title bar carries only the system menu (the close box on this desktop).
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  connect(ui_->btClose, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TfrmErrwindow::~TfrmErrwindow() = default;
+
+int TfrmErrwindow::ShowModal(const ErrorWindowTexts& texts) {
+  setWindowTitle(FromAnsi(texts.title));
+  ui_->memInfo->setPlainText(FromAnsi(texts.text));
+  ui_->btClose->setText(FromAnsi(texts.button));
+  ui_->lblContactZv->setVisible(texts.contact_visible);
+  adjustSize();
+  setFixedSize(sizeHint().expandedTo(QSize(fontMetrics().averageCharWidth() * 70, 0)));
+  CentreOnDesktop(*this);
+  exec();
+  return kModalResultCancel;
+}
+
+}  // namespace skarvel

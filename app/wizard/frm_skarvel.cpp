@@ -1,0 +1,210 @@
+#include "app/wizard/frm_skarvel.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+
+#include "app/wizard/centre.h"
+#include "app/wizard/choice_dialog.h"
+#include "app/wizard/frm_errwindow.h"
+#include "app/wizard/frm_rest_windows.h"
+#include "app/wizard/ui_frm_skarvel.h"
+#include "platform/qt_text.h"
+
+namespace skarvel {
+
+TfrmSkarvel::TfrmSkarvel(RunLog& log, QWidget* parent)
+    : QWidget(parent), ui_(new Ui::TfrmSkarvel), log_(log) {
+  ui_->setupUi(this);
+  ui_->pbfilldb->setVisible(false);
+  // Sized by the system font, so larger fonts get a larger window.
+  resize(sizeHint().expandedTo(
+      QSize(fontMetrics().averageCharWidth() * 115, fontMetrics().height() * 36)));
+}
+
+TfrmSkarvel::~TfrmSkarvel() = default;
+
+void TfrmSkarvel::SetWindows(TfrmErrwindow* error_window, TfrmRestWindows* restart_window) {
+  error_window_ = error_window;
+  restart_window_ = restart_window;
+}
+
+void TfrmSkarvel::SetFlow(WizardFlow* flow) {
+  flow_ = flow;
+  connect(ui_->btCode, &QPushButton::clicked, this, [this] { flow_->btCodeClick(); });
+  connect(ui_->dxBarCode, &QLineEdit::returnPressed, this, [this] { flow_->btCodeClick(); });
+  connect(ui_->dxBarCode, &QLineEdit::textEdited, this, &TfrmSkarvel::UpperCaseCode);
+  connect(ui_->dxBarCode, &QLineEdit::textChanged, this, [this] { flow_->dxBarCodeChange(); });
+  connect(ui_->btvolgende, &QPushButton::clicked, this, [this] { flow_->btvolgendeClick(); });
+  connect(ui_->btVorige, &QPushButton::clicked, this, [this] { flow_->btVorigeClick(); });
+  connect(ui_->btEinde, &QPushButton::clicked, this, [this] { flow_->btEindeClick(); });
+  connect(ui_->rbDelInstall, &QRadioButton::clicked, this, [this](bool checked) {
+    if (checked) flow_->rbDelInstallClick();
+  });
+}
+
+// The code field takes upper case only, whether typed or scanned.
+void TfrmSkarvel::UpperCaseCode(const QString& text) {
+  const QString upper = text.toUpper();
+  if (upper == text) return;
+  const int cursor = ui_->dxBarCode->cursorPosition();
+  ui_->dxBarCode->setText(upper);
+  ui_->dxBarCode->setCursorPosition(cursor);
+}
+
+bool TfrmSkarvel::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) FormActivate();
+  return QWidget::event(event);
+}
+
+void TfrmSkarvel::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Where no window manager activates the window, the first activation happens all the same.
+  QTimer::singleShot(0, this, &TfrmSkarvel::FormActivate);
+}
+
+void TfrmSkarvel::FormActivate() {
+  // Activation events arrive again while the first activation waits for the service.
+  if (activating_ || flow_ == nullptr) return;
+  activating_ = true;
+  flow_->FormActivate();
+  activating_ = false;
+}
+
+QWidget* TfrmSkarvel::Widget(Control control) const {
+  switch (control) {
+    case Control::Form:
+      return const_cast<TfrmSkarvel*>(this);
+    case Control::paWelcome:
+      return ui_->paWelcome;
+    case Control::lblCode:
+      return ui_->lblCode;
+    case Control::btCode:
+      return ui_->btCode;
+    case Control::paCustInfo:
+      return ui_->paCustInfo;
+    case Control::lblWelcome:
+      return ui_->lblWelcome;
+    case Control::rbNewInstall:
+      return ui_->rbNewInstall;
+    case Control::rbContInstall:
+      return ui_->rbContInstall;
+    case Control::rbDelInstall:
+      return ui_->rbDelInstall;
+    case Control::paInstInfo:
+      return ui_->paInstInfo;
+    case Control::lblInformatie:
+      return ui_->lblInformatie;
+    case Control::btEinde:
+      return ui_->btEinde;
+    case Control::btVorige:
+      return ui_->btVorige;
+    case Control::btvolgende:
+      return ui_->btvolgende;
+  }
+  return nullptr;
+}
+
+QProgressBar* TfrmSkarvel::Bar(ProgressBar bar) const {
+  switch (bar) {
+    case ProgressBar::pb10:
+      return ui_->pb10;
+    case ProgressBar::pbfilldb:
+      return ui_->pbfilldb;
+    case ProgressBar::pb1:
+      return ui_->pb1;
+  }
+  return ui_->pb10;
+}
+
+QCheckBox* TfrmSkarvel::StepBox(int box) const {
+  return findChild<QCheckBox*>(QStringLiteral("dxfCheckBox%1").arg(box));
+}
+
+void TfrmSkarvel::SetCaption(Control control, const std::string& caption) {
+  const QString text = FromAnsi(caption);
+  QWidget* widget = Widget(control);
+  if (control == Control::Form) {
+    setWindowTitle(text);
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(text);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setText(text);
+  }
+}
+
+void TfrmSkarvel::SetEnabled(Control control, bool enabled) {
+  Widget(control)->setEnabled(enabled);
+}
+
+void TfrmSkarvel::SetChecked(Control control, bool checked) {
+  if (auto* button = qobject_cast<QAbstractButton*>(Widget(control))) {
+    // Radio buttons of one group cannot all be unchecked by setChecked alone.
+    button->setAutoExclusive(checked);
+    button->setChecked(checked);
+    button->setAutoExclusive(true);
+  }
+}
+
+void TfrmSkarvel::ShowPage(int page) { ui_->dxPageControl1->setCurrentIndex(page); }
+
+std::string TfrmSkarvel::CustomerCode() const { return ToAnsi(ui_->dxBarCode->text()); }
+
+void TfrmSkarvel::SetCustomerCode(const std::string& code) {
+  ui_->dxBarCode->setText(FromAnsi(code).toUpper().left(ui_->dxBarCode->maxLength()));
+}
+
+void TfrmSkarvel::SetCustomerSummary(const std::vector<std::string>& lines) {
+  QStringList text;
+  for (const std::string& line : lines) text << FromAnsi(line);
+  ui_->memInfoKlant->setPlainText(text.join(QLatin1Char('\n')));
+}
+
+void TfrmSkarvel::SetStepCaption(int box, const std::string& caption) {
+  if (QCheckBox* check = StepBox(box)) check->setText(FromAnsi(caption));
+}
+
+void TfrmSkarvel::SetStepTicked(int box, bool ticked) {
+  if (QCheckBox* check = StepBox(box)) check->setChecked(ticked);
+}
+
+void TfrmSkarvel::SetMemInfo(const std::string& text) {
+  ui_->MemInfo->setPlainText(FromAnsi(text));
+  log_.Write(text);
+}
+
+void TfrmSkarvel::AddMemInfoLine(const std::string& line) {
+  ui_->MemInfo->appendPlainText(FromAnsi(line));
+  log_.Write(line);
+}
+
+void TfrmSkarvel::SetProgress(ProgressBar bar, int position, int maximum) {
+  Bar(bar)->setMaximum(maximum);
+  Bar(bar)->setValue(position);
+}
+
+void TfrmSkarvel::SetProgressVisible(ProgressBar bar, bool visible) {
+  Bar(bar)->setVisible(visible);
+}
+
+int TfrmSkarvel::ShowErrorWindow(const ErrorWindowTexts& texts) {
+  log_.Write(texts.title + ": " + texts.text);
+  return error_window_->ShowModal(texts);
+}
+
+void TfrmSkarvel::ShowRestartWindow(const RestartWindowTexts& texts, RestartCountdown& countdown) {
+  log_.Write("restart window shown");
+  restart_window_->ShowModal(texts, countdown);
+}
+
+int TfrmSkarvel::ShowChoiceDialog(const ChoiceQuestion& question) {
+  return skarvel::ShowChoiceDialog(this, question.text, DialogType::Warning, mbYes | mbNo,
+                                   {question.captions[0], question.captions[1]}, question.caption,
+                                   "");
+}
+
+void TfrmSkarvel::CloseMainForm() { close(); }
+
+}  // namespace skarvel

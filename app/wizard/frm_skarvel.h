@@ -1,0 +1,77 @@
+#pragma once
+
+#include <memory>
+
+#include <QWidget>
+
+#include "app/wizard_flow.h"
+#include "app/wizard_view.h"
+#include "platform/run_log.h"
+
+class QCheckBox;
+class QProgressBar;
+
+namespace Ui {
+class TfrmSkarvel;
+}
+
+namespace skarvel {
+
+class TfrmErrwindow;
+class TfrmRestWindows;
+
+// The wizard's main window: three pages, the step boxes and the navigation buttons. It shows
+// what the flow tells it and forwards every click to the flow; the rules live in the flow.
+class TfrmSkarvel : public QWidget, public WizardView {
+  Q_OBJECT
+
+ public:
+  explicit TfrmSkarvel(RunLog& log, QWidget* parent = nullptr);
+  ~TfrmSkarvel() override;
+
+  // The secondary windows, created after the main form as the program entry does.
+  void SetWindows(TfrmErrwindow* error_window, TfrmRestWindows* restart_window);
+  // Connects the controls to the flow; call once before showing the window.
+  void SetFlow(WizardFlow* flow);
+
+  Ui::TfrmSkarvel& ui() { return *ui_; }
+
+  // WizardView
+  void SetCaption(Control control, const std::string& caption) override;
+  void SetEnabled(Control control, bool enabled) override;
+  void SetChecked(Control control, bool checked) override;
+  void ShowPage(int page) override;
+  std::string CustomerCode() const override;
+  void SetCustomerCode(const std::string& code) override;
+  void SetCustomerSummary(const std::vector<std::string>& lines) override;
+  void SetStepCaption(int box, const std::string& caption) override;
+  void SetStepTicked(int box, bool ticked) override;
+  void SetMemInfo(const std::string& text) override;
+  void AddMemInfoLine(const std::string& line) override;
+  void SetProgress(ProgressBar bar, int position, int maximum) override;
+  void SetProgressVisible(ProgressBar bar, bool visible) override;
+  int ShowErrorWindow(const ErrorWindowTexts& texts) override;
+  void ShowRestartWindow(const RestartWindowTexts& texts, RestartCountdown& countdown) override;
+  int ShowChoiceDialog(const ChoiceQuestion& question) override;
+  void CloseMainForm() override;
+
+ protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QWidget* Widget(Control control) const;
+  QProgressBar* Bar(ProgressBar bar) const;
+  QCheckBox* StepBox(int box) const;
+  void FormActivate();
+  void UpperCaseCode(const QString& text);
+
+  std::unique_ptr<Ui::TfrmSkarvel> ui_;
+  RunLog& log_;
+  WizardFlow* flow_ = nullptr;
+  TfrmErrwindow* error_window_ = nullptr;
+  TfrmRestWindows* restart_window_ = nullptr;
+  bool activating_ = false;
+};
+
+}  // namespace skarvel

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+namespace skarvel {
+
+// The picture strip on the left of every page and window: the product's colours and name,
+// painted, so it scales with the window and the system font.
+class PictureStrip : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PictureStrip(QWidget* parent = nullptr);
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace skarvel
+
+using skarvel::PictureStrip;

@@ -1,0 +1,17 @@
+#include "app/wizard/wizard_windows.h"
+
+namespace skarvel {
+
+WizardWindows::WizardWindows(const DeploymentSettings& settings, EventPump& pump, RunLog& log,
+                             const std::vector<std::string>& arguments)
+    : form(log),
+      notifier(&form),
+      session(settings, pump, notifier, form, log),
+      restart_window(&form),
+      error_window(&form) {
+  session.flow.FormCreate(arguments);
+  form.SetWindows(&error_window, &restart_window);
+  form.SetFlow(&session.flow);
+}
+
+}  // namespace skarvel

@@ -1,0 +1,305 @@
+// The wizard's windows, driven by their controls against the reference service (offscreen).
+
+#include <functional>
+#include <memory>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/step_boxes.h"
+#include "app/wizard/choice_dialog.h"
+#include "app/wizard/ui_frm_errwindow.h"
+#include "app/wizard/ui_frm_rest_windows.h"
+#include "app/wizard/ui_frm_skarvel.h"
+#include "app/wizard/wizard_windows.h"
+#include "platform/qt_event_pump.h"
+#include "tests/support/recording_operations.h"
+#include "tests/support/reference_service_process.h"
+#include "tests/support/scoped_environment.h"
+#include "tests/support/temp_folder.h"
+
+namespace skarvel {
+
+// Acts on the next modal window once it is up (the flow shows them from deep inside a click).
+class ModalWatcher {
+ public:
+  explicit ModalWatcher(std::function<void(QWidget&)> action) : action_(std::move(action)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr || modal == seen_) return;
+      seen_ = modal;
+      ++count;
+      action_(*modal);
+    });
+    timer_.start(20);
+  }
+  int count = 0;
+
+ private:
+  std::function<void(QWidget&)> action_;
+  QTimer timer_;
+  QWidget* seen_ = nullptr;
+};
+
+void Click(QWidget& dialog, const char* button_name) {
+  auto* button = dialog.findChild<QPushButton*>(QString::fromLatin1(button_name));
+  QVERIFY2(button != nullptr, button_name);
+  button->click();
+}
+
+class WizardTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<test::ReferenceServiceProcess> service_;
+  std::unique_ptr<test::TempFolder> folder_;
+  std::vector<std::unique_ptr<test::ScopedEnvironment>> environment_;
+  QtEventPump pump_;
+  RunLog log_{""};
+  std::unique_ptr<WizardWindows> windows_;
+
+  void Start(const std::vector<std::string>& arguments = {}) {
+    DeploymentSettings settings;
+    settings.service_host = service_->host();
+    windows_ = std::make_unique<WizardWindows>(settings, pump_, log_, arguments);
+    windows_->form.show();
+    QTRY_VERIFY(!windows_->session.state.FirstActivation);
+  }
+  Ui::TfrmSkarvel& ui() { return windows_->form.ui(); }
+  InstallState& state() { return windows_->session.state; }
+  void EnterCode(const char* code) {
+    ui().dxBarCode->setText(QString::fromLatin1(code));
+    ui().btCode->click();
+  }
+  std::string LastReport() {
+    const auto reports = service_->Requests("UpdateStatus");
+    if (reports.empty()) return "";
+    return reports.back()["params"]["status"].get<std::string>() + "/" +
+           reports.back()["params"]["info"].get<std::string>();
+  }
+
+ private slots:
+  void init() {
+    service_ = std::make_unique<test::ReferenceServiceProcess>();
+    folder_ = std::make_unique<test::TempFolder>();
+    for (const char* name :
+         {"TMPDIR", "HOME", "XDG_CONFIG_DIRS", "XDG_CONFIG_HOME", "XDG_STATE_HOME"}) {
+      environment_.push_back(std::make_unique<test::ScopedEnvironment>(name, folder_->File(name)));
+    }
+  }
+
+  void cleanup() {
+    windows_.reset();
+    environment_.clear();
+    folder_.reset();
+    service_.reset();
+  }
+
+  void captionsComeFromTheEnglishTable() {
+    Start();
+    QCOMPARE(windows_->form.windowTitle(), QStringLiteral("Skarvel V3 - Lumtrak 650"));
+    QCOMPARE(ui().lblCode->text(), QStringLiteral("Enter or scan the 13-character customer code:"));
+    QCOMPARE(ui().btEinde->text(), QStringLiteral("Cancel"));
+    QCOMPARE(ui().btvolgende->text(), QStringLiteral("Next"));
+    QCOMPARE(ui().dxPageControl1->currentIndex(), 0);
+    QVERIFY(!ui().btvolgende->isEnabled());
+    QVERIFY(!ui().btVorige->isEnabled());
+  }
+
+  void aOneEntryTableKeepsTheDesignCaptionsButEmptiesNext() {
+    service_->Fault("Getmessages", "error", 0, 1);
+    Start();
+    QCOMPARE(ui().btVorige->text(), QStringLiteral("Precedent "));
+    QCOMPARE(ui().btvolgende->text(), QString());
+    EnterCode("TEST000000007");  // its language has one message
+    QCOMPARE(ui().dxPageControl1->currentIndex(), 1);
+    QCOMPARE(ui().rbNewInstall->text(), QStringLiteral("Nieuwe Installatie"));
+    QCOMPARE(ui().paCustInfo->text(), QStringLiteral("..."));
+    QCOMPARE(ui().btvolgende->text(), QString());
+  }
+
+  void theCustomersLanguageFollowsTheCode() {
+    Start();
+    EnterCode("5412345000020");
+    QCOMPARE(ui().btEinde->text(), QStringLiteral("Annuler"));
+    QCOMPARE(ui().btvolgende->text(), QStringLiteral("Suivant"));
+    QCOMPARE(ui().dxfCheckBox4->text(), QStringLiteral("Décompresser le paquet de caisse"));
+    QCOMPARE(ui().memInfoKlant->toPlainText(),
+             QStringLiteral("Boulangerie Dupré\nInstallation de la caisse Lumtrak\n"
+                            "Numéro de poste : 3\nNuméro de caisse : 2"));
+    QVERIFY(ui().dxfCheckBox3->isChecked());
+    QVERIFY(!ui().dxfCheckBox4->isChecked());
+    QVERIFY(!ui().paSteps->isEnabled());
+  }
+
+  void pagesGoForwardAndBack() {
+    Start();
+    EnterCode("5412345000037");
+    QCOMPARE(ui().dxPageControl1->currentIndex(), 1);
+    QVERIFY(ui().rbContInstall->isChecked());
+    ui().btvolgende->click();
+    QCOMPARE(ui().dxPageControl1->currentIndex(), 2);
+    QCOMPARE(ui().btvolgende->text(), QStringLiteral("Install"));
+    ui().btVorige->click();
+    QCOMPARE(ui().dxPageControl1->currentIndex(), 1);
+  }
+
+  void theInstallTypeFollowsTheStatus() {
+    Start();
+    EnterCode("5412345000013");  // status 10
+    QVERIFY(ui().rbNewInstall->isChecked());
+    QVERIFY(!ui().rbContInstall->isEnabled());
+    QVERIFY(!ui().rbDelInstall->isEnabled());
+    state().CustPost().cp_ps_code = "19";
+    windows_->session.flow.RefreshPage();
+    QVERIFY(ui().rbContInstall->isChecked());
+    QVERIFY(!ui().rbNewInstall->isChecked());
+    QVERIFY(!ui().rbDelInstall->isEnabled());
+    state().CustPost().cp_ps_code = "2000";
+    windows_->session.flow.RefreshPage();
+    QVERIFY(ui().rbContInstall->isChecked());
+    QVERIFY(ui().rbContInstall->isEnabled());
+  }
+
+  void theCodeFieldTakesThirteenUpperCaseCharacters() {
+    Start();
+    QTest::keyClicks(ui().dxBarCode, QStringLiteral("test0000000071"));
+    QCOMPARE(ui().dxBarCode->text(), QStringLiteral("TEST000000007"));
+    QTest::keyClick(ui().dxBarCode, Qt::Key_Return);  // Enter is the OK button
+    QCOMPARE(ui().dxPageControl1->currentIndex(), 1);
+    QVERIFY(ui().btvolgende->isEnabled());
+    ui().dxBarCode->setText(QStringLiteral("TEST00000000"));
+    QVERIFY(!ui().btvolgende->isEnabled());
+  }
+
+  void aRejectedCodeShowsTheErrorWindow() {
+    Start();
+    QString text;
+    ModalWatcher watcher([&](QWidget& window) {
+      text = windows_->error_window.ui().memInfo->toPlainText();
+      QVERIFY(windows_->error_window.ui().lblContactZv->isVisibleTo(&window));
+      Click(window, "btClose");
+    });
+    EnterCode("NOSUCHCODE000");
+    QCOMPARE(watcher.count, 1);
+    QCOMPARE(text,
+             QStringLiteral("The customer code was not accepted. Check the code and try again."));
+    QCOMPARE(ui().dxPageControl1->currentIndex(), 0);
+  }
+
+  void cancelAnsweredNoLeavesTheWizardAsItWas() {
+    Start();
+    QString question;
+    QStringList buttons;
+    ModalWatcher watcher([&](QWidget& window) {
+      question = window.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+      for (const char* name : {"Yes", "No"}) {
+        buttons << window.findChild<QPushButton*>(QString::fromLatin1(name))->text();
+      }
+      QCOMPARE(window.windowTitle(), QStringLiteral("SKARVEL"));
+      Click(window, "No");
+    });
+    ui().btEinde->click();
+    QCOMPARE(question, QStringLiteral("Do you want to leave Skarvel?"));
+    QCOMPARE(buttons, (QStringList{QStringLiteral("Yes"), QStringLiteral("No")}));
+    QVERIFY(windows_->form.isVisible());
+  }
+
+  void undoFromSixtyUnticksTheLaterSteps() {
+    Start();
+    EnterCode("5412345000037");
+    state().CustPost().cp_ps_code = "60";
+    ShowDoneSteps(windows_->form, "60");
+    windows_->session.flow.RefreshPage();
+    QVERIFY(ui().rbDelInstall->isEnabled());
+    ModalWatcher watcher([](QWidget& window) { Click(window, "Yes"); });
+    ui().rbDelInstall->click();
+    QCOMPARE(watcher.count, 1);
+    QVERIFY(ui().dxfCheckBox1->isChecked());
+    for (int box = 2; box <= 12; ++box) {
+      QVERIFY(!windows_->form.findChild<QCheckBox*>(QStringLiteral("dxfCheckBox%1").arg(box))
+                   ->isChecked());
+    }
+    QCOMPARE(LastReport(), std::string("19/19"));
+    QVERIFY(ui().rbContInstall->isChecked());
+  }
+
+  void resumeModeLandsOnPageThreeAndRuns() {
+    // The run starts from the first activation, inside Start.
+    ModalWatcher watcher([](QWidget& window) { Click(window, "btClose"); });
+    Start({"5412345000037"});
+    QTRY_COMPARE(watcher.count, 1);  // step 3 cannot download yet
+    QCOMPARE(ui().dxPageControl1->currentIndex(), 2);
+    QCOMPARE(service_->Requests("UpdateStatus").front()["params"]["status"], "29");
+    QVERIFY(ui().dxfCheckBox2->isChecked());
+    QVERIFY(ui().btvolgende->isEnabled());
+  }
+
+  void theRestartWindowCountsDownAndRestarts() {
+    Start();
+    test::RecordingReboot reboot;
+    RestartCountdown countdown(reboot);
+    TfrmRestWindows& window = windows_->restart_window;
+    window.Timer1.setInterval(5);
+    QStringList seconds;
+    connect(&window.Timer1, &QTimer::timeout, this, [&] {
+      seconds << window.ui().lblSec->text();
+      if (reboot.requests > 0) window.done(0);
+    });
+    windows_->form.ShowRestartWindow(RestartWindowFor(state().PosMessages()), countdown);
+    QCOMPARE(seconds.size(), 30);
+    QCOMPARE(seconds.front(), QStringLiteral("29 Sec."));
+    QCOMPARE(seconds.back(), QStringLiteral("0 Sec."));
+    QCOMPARE(reboot.requests, 1);
+    QCOMPARE(window.ui().ProgressBar1->value(), 30);
+    QCOMPARE(window.ui().btRestart->text(), QStringLiteral("Restart now"));
+  }
+
+  void theErrorWindowReturnsCancelHoweverItCloses() {
+    Start();
+    TfrmErrwindow& window = windows_->error_window;
+    ModalWatcher by_frame([](QWidget& modal) { modal.close(); });
+    QCOMPARE(window.ShowModal(SetKind(ErrorKind::InstallDone, state().PosMessages())), 2);
+    QVERIFY(!window.ui().lblContactZv->isVisibleTo(&window));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Information"));
+  }
+
+  void theChoiceDialogTakesItsCaptionsInButtonOrder() {
+    QStringList texts;
+    int result = 0;
+    {
+      ModalWatcher watcher([&](QWidget& window) {
+        for (const char* name : {"Yes", "No", "Cancel"}) {
+          texts << window.findChild<QPushButton*>(QString::fromLatin1(name))->text();
+        }
+        Click(window, "No");
+      });
+      result = ShowChoiceDialog(nullptr, "Sure?", DialogType::Warning, mbYes | mbNo | mbCancel,
+                                {"Ja", "Nee"}, "SKARVEL", "No");
+    }
+    QCOMPARE(result, 7);
+    QCOMPARE(texts.mid(0, 2), (QStringList{QStringLiteral("Ja"), QStringLiteral("Nee")}));
+    QCOMPARE(texts[2], QMessageBox().addButton(QMessageBox::Cancel)->text());  // Qt's own
+    {
+      ModalWatcher watcher([](QWidget& window) { Click(window, "Yes"); });
+      result = ShowChoiceDialog(nullptr, "Sure?", DialogType::Warning, mbYes | mbNo,
+                                {"Ja", "Nee", "Extra"}, "SKARVEL", "");
+    }
+    QCOMPARE(result, 6);
+    {
+      ModalWatcher watcher([](QWidget& window) { window.close(); });
+      result =
+          ShowChoiceDialog(nullptr, "Sure?", DialogType::Warning, mbYes | mbNo, {}, "SKARVEL", "");
+    }
+    QVERIFY(result != 6);
+  }
+};
+
+}  // namespace skarvel
+
+QTEST_MAIN(skarvel::WizardTest)
+#include "wizard_test.moc"
