@@ -1,9 +1,11 @@
 // skarvel: the installation wizard.
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 #include "app/wizard/centre.h"
+#include "app/wizard/picture_strip.h"
 #include "app/wizard/wizard_windows.h"
 #include "platform/qt_event_pump.h"
 #include "platform/qt_text.h"
@@ -23,6 +25,7 @@ std::vector<std::string> Arguments() {
 int Run(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lumtrak Install"));
+  QApplication::setWindowIcon(QIcon(WizardIcon(64)));
   DeploymentSettings settings;
   try {
     settings = ReadDeploymentSettings();

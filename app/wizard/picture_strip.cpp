@@ -31,4 +31,23 @@ void PictureStrip::paintEvent(QPaintEvent*) {
   painter.drawText(0, 0, QStringLiteral("Lumtrak"));
 }
 
+QPixmap WizardIcon(int size) {
+  QPixmap icon(size, size);
+  icon.fill(Qt::transparent);
+  QPainter painter(&icon);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.scale(size / 64.0, size / 64.0);
+  QLinearGradient gradient(0, 0, 0, 64);
+  gradient.setColorAt(0.0, QColor(0x1f, 0x3a, 0x5f));
+  gradient.setColorAt(1.0, QColor(0x3f, 0x8f, 0xbf));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(gradient);
+  painter.drawRoundedRect(QRectF(4, 4, 56, 56), 10, 10);
+  painter.setBrush(Qt::white);
+  painter.drawRect(QRectF(20, 14, 24, 34));
+  painter.setPen(QPen(QColor(0x1f, 0x3a, 0x5f), 3, Qt::SolidLine, Qt::RoundCap));
+  for (const int y : {22, 28, 34}) painter.drawLine(25, y, y == 34 ? 34 : 39, y);
+  return icon;
+}
+
 }  // namespace skarvel

@@ -17,6 +17,9 @@ class PictureStrip : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 };
 
+// The wizard's window icon: a receipt on the strip's colours, painted at the given size.
+QPixmap WizardIcon(int size);
+
 }  // namespace skarvel
 
 using skarvel::PictureStrip;
