@@ -121,6 +121,9 @@ void WizardFlow::btCodeClick() {
   if (accepted) {
     try {
       state_.FtpAccount.Passive = state_.CustPost().CP_FTPPASSIF;
+      // Left open by the design: on a first run the work folder does not exist yet, the server
+      // list could not be stored, and no location would ever be translated.
+      operations_.PrepareFolder(state_.WorkFolder, false);
       operations_.FetchFile("srv", state_.WorkFolder, state_.FtpAccount, "serveurs.cfg",
                             ProgressBar::pb10);
       TranslateAliases();

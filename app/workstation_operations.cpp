@@ -31,24 +31,37 @@ bool IsVirtualized(const std::string& path) {
 
 }  // namespace
 
+WorkstationOperations::WorkstationOperations(RunLog& log, Notifier& notifier, EventPump& pump,
+                                             WizardView& view)
+    : log_(log),
+      notifier_(notifier),
+      view_(view),
+      downloads_{pump, [&log](const std::string& line) { log.Write(line); }} {}
+
+ProgressBarSink WorkstationOperations::Bar(ProgressBar bar) {
+  return [this, bar](int position, int maximum) { view_.SetProgress(bar, position, maximum); };
+}
+
 bool WorkstationOperations::NotBuilt(const std::string& operation) {
   log_.Write(operation + ": not available in this build; the step fails");
   return false;
 }
 
-bool WorkstationOperations::FetchFile(const std::string& remote_folder, const std::string&,
-                                      const TfTP&, const std::string& file_name, ProgressBar) {
-  return NotBuilt("download of " + remote_folder + "/" + file_name);
+bool WorkstationOperations::FetchFile(const std::string& remote_folder,
+                                      const std::string& local_folder, const TfTP& account,
+                                      const std::string& file_name, ProgressBar bar) {
+  return skarvel::FetchFile(downloads_, remote_folder, local_folder, account, file_name, Bar(bar));
 }
 
-bool WorkstationOperations::DownloadFolder(const std::string& remote_folder, const std::string&,
-                                           const TfTP&, ProgressBar) {
-  return NotBuilt("download of the folder " + remote_folder);
+bool WorkstationOperations::DownloadFolder(const std::string& remote_folder,
+                                           const std::string& local_folder, const TfTP& account,
+                                           ProgressBar bar) {
+  return skarvel::DownloadFolder(downloads_, remote_folder, local_folder, account, Bar(bar));
 }
 
 std::string WorkstationOperations::TranslateServerAlias(const std::string& location,
-                                                        const std::string&) {
-  return location;
+                                                        const std::string& work_folder) {
+  return skarvel::TranslateServerAlias(location, work_folder);
 }
 
 bool WorkstationOperations::GenerateTemplates(const cust_post&, const std::string&, const TfTP&) {

@@ -3,16 +3,17 @@
 #include "app/install_operations.h"
 #include "platform/notifier.h"
 #include "platform/run_log.h"
+#include "service/downloads.h"
 
 namespace skarvel {
 
 // The installation operations on this workstation. The folder and file operations of the flow
-// are real; downloads, unpacking, the printer, the database server, the settings file, the
-// databases and the shortcuts are not built yet: they fail and say so in the log, which the
-// flow handles as it handles any failure of theirs.
+// and the downloads are real; unpacking, the printer, the database server, the settings file,
+// the databases and the shortcuts are not built yet: they fail and say so in the log, which the
+// flow handles as it handles any failure of theirs. Download progress goes to the view's bars.
 class WorkstationOperations final : public InstallOperations {
  public:
-  WorkstationOperations(RunLog& log, Notifier& notifier) : log_(log), notifier_(notifier) {}
+  WorkstationOperations(RunLog& log, Notifier& notifier, EventPump& pump, WizardView& view);
 
   bool FetchFile(const std::string& remote_folder, const std::string& local_folder,
                  const TfTP& account, const std::string& file_name, ProgressBar bar) override;
@@ -51,9 +52,12 @@ class WorkstationOperations final : public InstallOperations {
 
  private:
   bool NotBuilt(const std::string& operation);
+  ProgressBarSink Bar(ProgressBar bar);
 
   RunLog& log_;
   Notifier& notifier_;
+  WizardView& view_;
+  DownloadContext downloads_;
 };
 
 }  // namespace skarvel

@@ -2,34 +2,11 @@
 
 #include <deque>
 
-#include "platform/ansi_text.h"
 #include "platform/file_system.h"
 #include "platform/folder_path.h"
+#include "platform/name_pattern.h"
 
 namespace skarvel {
-namespace {
-
-bool Matches(const char* name, const char* pattern) {
-  for (; *pattern != '\0'; ++pattern, ++name) {
-    if (*pattern == '*') {
-      for (const char* rest = name;; ++rest) {
-        if (Matches(rest, pattern + 1)) return true;
-        if (*rest == '\0') return false;
-      }
-    }
-    if (*name == '\0' || (*pattern != '?' && *pattern != *name)) return false;
-  }
-  return *name == '\0';
-}
-
-}  // namespace
-
-bool MatchesPattern(const std::string& name, const std::string& pattern) {
-  // As on the design's platform, "*.*" means every name, with or without a dot.
-  if (pattern == "*.*") return true;
-  return Matches(UpperCase(name).c_str(), UpperCase(pattern).c_str());
-}
-
 void TFindFile::Execute() {
   Files.clear();
   folders_ = files_ = size_ = 0;

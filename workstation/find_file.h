@@ -47,7 +47,4 @@ class TFindFile {
   std::uint32_t size_ = 0;
 };
 
-// Whether name matches pattern, as the search does.
-bool MatchesPattern(const std::string& name, const std::string& pattern);
-
 }  // namespace skarvel

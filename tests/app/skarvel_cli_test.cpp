@@ -7,6 +7,7 @@
 #include <httplib.h>
 
 #include "tests/support/child_process.h"
+#include "tests/support/ftp_server_process.h"
 #include "tests/support/reference_service_process.h"
 #include "tests/support/temp_folder.h"
 
@@ -29,6 +30,7 @@ class SkarvelCliTest : public testing::Test {
  protected:
   std::map<std::string, std::string> Environment(const std::string& host) {
     return {{"SKARVEL_SERVICE_HOST", host},
+            {"SKARVEL_FTP_PORT", std::to_string(ftp_.port())},
             {"TMPDIR", folder_.path()},
             {"HOME", folder_.File("home")},
             {"XDG_CONFIG_DIRS", folder_.File("xdg")},
@@ -45,8 +47,20 @@ class SkarvelCliTest : public testing::Test {
   }
   std::string AutostartEntry() { return folder_.File("xdg/autostart/runskarvel.desktop"); }
 
+  // The download server of the demo customers: each folder their installation fetches.
+  static std::string DownloadTree(const test::TempFolder& root) {
+    for (const char* file : {"srv/serveurs.cfg", "zip/7za.exe", "lumtrak650/lumtrak650.zip",
+                             "templates/tickets.zip", "firebird/Firebird25.zip"}) {
+      std::filesystem::create_directories(std::filesystem::path(root.File(file)).parent_path());
+      std::ofstream(root.File(file)) << file;
+    }
+    return root.path();
+  }
+
   test::ReferenceServiceProcess service_;
   test::TempFolder folder_;
+  test::TempFolder download_root_;
+  test::FtpServerProcess ftp_{DownloadTree(download_root_)};
 };
 
 TEST_F(SkarvelCliTest, ShowsTheCustomerInItsLanguageAndRunsFromItsStatus) {
@@ -73,13 +87,18 @@ TEST_F(SkarvelCliTest, ArrangesTheRestartAndResumesAfterIt) {
   const ProgramResult second = Run({"5412345000013"});
   EXPECT_FALSE(std::filesystem::exists(AutostartEntry()));
   EXPECT_NE(second.out.find("step 2 done, reported 29"), std::string::npos) << second.out;
-  EXPECT_TRUE(std::filesystem::is_directory(folder_.File("skarvel")));  // the work folder
-  EXPECT_NE(second.out.find("step 3 failed, reported 38"), std::string::npos) << second.out;
+  // The four downloads arrive in the work folder, each reported.
+  for (const char* file : {"7za.exe", "lumtrak650.zip", "tickets.zip", "Firebird25.zip"}) {
+    EXPECT_TRUE(std::filesystem::exists(folder_.File(std::string("skarvel/") + file))) << file;
+  }
+  EXPECT_NE(second.out.find("step 3 done, reported 39"), std::string::npos) << second.out;
+  EXPECT_NE(second.out.find("step 4 failed, reported 48"), std::string::npos) << second.out;
   EXPECT_EQ(second.exit_code, 1);
   const std::string log = Contents(folder_.File("state/skarvel/skarvel.log"));
   EXPECT_NE(log.find("/UpdateStatus?cust=1001&status=29&info=19 -> \"OKOK\""), std::string::npos)
       << log;
-  EXPECT_NE(log.find("download of the folder zip: not available"), std::string::npos);
+  EXPECT_NE(log.find("FTP: downloaded lumtrak650/lumtrak650.zip"), std::string::npos) << log;
+  EXPECT_EQ(log.find("730518"), std::string::npos);  // the password never reaches the log
 }
 
 TEST_F(SkarvelCliTest, CtrlCStopsTheRunAfterTheStepInProgress) {

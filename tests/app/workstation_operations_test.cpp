@@ -7,6 +7,7 @@
 
 #include "platform/autostart.h"
 #include "tests/support/recording_notifier.h"
+#include "tests/support/recording_view.h"
 #include "tests/support/scoped_environment.h"
 #include "tests/support/temp_folder.h"
 
@@ -29,7 +30,9 @@ class WorkstationOperationsTest : public testing::Test {
   ScopedEnvironment data_{"XDG_DATA_HOME", folder_.File("home/.local/share")};
   RunLog log_{folder_.File("skarvel.log")};
   test::RecordingNotifier notifier_;
-  WorkstationOperations operations_{log_, notifier_};
+  test::CountingPump pump_;
+  test::RecordingView view_;
+  WorkstationOperations operations_{log_, notifier_, pump_, view_};
 };
 
 TEST_F(WorkstationOperationsTest, PrepareFolderEmptiesTheFolderIntoTheTrash) {
@@ -66,7 +69,6 @@ TEST_F(WorkstationOperationsTest, RemovesOnlyTheVirtualizedSettingsFiles) {
 
 TEST_F(WorkstationOperationsTest, StepsNotBuiltFailAndSaySoInTheLog) {
   EXPECT_FALSE(operations_.UnzipPackage("lumtrak650.zip", "/tmp/", "/tmp/"));
-  EXPECT_EQ(operations_.TranslateServerAlias("SRV1:/db.fdb", "/tmp/"), "SRV1:/db.fdb");
   std::ifstream log(folder_.File("skarvel.log"));
   std::string line;
   std::getline(log, line);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/name_pattern.h"
 #include "tests/support/temp_folder.h"
 
 namespace skarvel {

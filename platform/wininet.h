@@ -1,0 +1,140 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace skarvel::wininet {
+
+// The subset of WinINet that the FTP client uses, with its codes, on libcurl. Everything is
+// synchronous and runs on the caller's thread; the status callback is called inside the calls.
+
+// Status notifications.
+inline constexpr unsigned long INTERNET_STATUS_RESOLVING_NAME = 10;
+inline constexpr unsigned long INTERNET_STATUS_NAME_RESOLVED = 11;
+inline constexpr unsigned long INTERNET_STATUS_CONNECTING_TO_SERVER = 20;
+inline constexpr unsigned long INTERNET_STATUS_CONNECTED_TO_SERVER = 21;
+inline constexpr unsigned long INTERNET_STATUS_REQUEST_SENT = 31;
+inline constexpr unsigned long INTERNET_STATUS_RESPONSE_RECEIVED = 41;
+inline constexpr unsigned long INTERNET_STATUS_CLOSING_CONNECTION = 50;
+inline constexpr unsigned long INTERNET_STATUS_CONNECTION_CLOSED = 51;
+
+// Error codes.
+inline constexpr unsigned long ERROR_FILE_NOT_FOUND = 2;
+inline constexpr unsigned long ERROR_NO_MORE_FILES = 18;
+inline constexpr unsigned long ERROR_FILE_EXISTS = 80;
+inline constexpr unsigned long ERROR_INTERNET_TIMEOUT = 12002;
+inline constexpr unsigned long ERROR_INTERNET_EXTENDED_ERROR = 12003;
+inline constexpr unsigned long ERROR_INTERNET_INTERNAL_ERROR = 12004;
+inline constexpr unsigned long ERROR_INTERNET_NAME_NOT_RESOLVED = 12007;
+inline constexpr unsigned long ERROR_INTERNET_INCORRECT_USER_NAME = 12013;
+inline constexpr unsigned long ERROR_INTERNET_INCORRECT_PASSWORD = 12014;
+inline constexpr unsigned long ERROR_INTERNET_LOGIN_FAILURE = 12015;
+inline constexpr unsigned long ERROR_INTERNET_CANNOT_CONNECT = 12029;
+
+// Access types of the Internet handle.
+inline constexpr int INTERNET_OPEN_TYPE_PRECONFIG = 0;  // the system's proxy settings
+inline constexpr int INTERNET_OPEN_TYPE_DIRECT = 1;     // no proxy
+inline constexpr int INTERNET_OPEN_TYPE_PROXY = 3;      // the given proxy
+
+enum class TransferType { kUnknown = 0, kAscii = 1, kBinary = 2 };
+
+// (status, information): a byte count for 31 and 41, 0 otherwise.
+using StatusCallback = std::function<void(unsigned long status, unsigned long information)>;
+
+// One entry of a folder listing.
+struct FindData {
+  std::string cFileName;
+  std::uint64_t nFileSize = 0;
+  bool directory = false;
+};
+
+class FtpConnection;
+
+// InternetOpen: the agent, how the network is reached, the connect time-out and retries, the
+// status callback, and the last error and server response of the calls made through it.
+class InternetHandle {
+ public:
+  InternetHandle(std::string agent, int access_type, std::string proxy, std::string bypass);
+  ~InternetHandle();
+  InternetHandle(const InternetHandle&) = delete;
+  InternetHandle& operator=(const InternetHandle&) = delete;
+
+  void SetStatusCallback(StatusCallback callback) { callback_ = std::move(callback); }
+  void SetConnectTimeout(unsigned long milliseconds) { connect_timeout_ = milliseconds; }
+  unsigned long ConnectTimeout() const { return connect_timeout_; }
+  // How often a connect is tried before it fails (at least once).
+  void SetConnectRetries(unsigned long retries) { connect_retries_ = retries; }
+  unsigned long ConnectRetries() const { return connect_retries_; }
+
+  unsigned long LastError() const { return last_error_; }
+  // The server's reply to the last command, as it sent it (CR LF between lines).
+  const std::string& LastResponse() const { return last_response_; }
+
+ private:
+  friend class FtpConnection;
+  void Notify(unsigned long status, unsigned long information = 0) const;
+
+  std::string agent_;
+  int access_type_;
+  std::string proxy_;
+  std::string bypass_;
+  StatusCallback callback_;
+  unsigned long connect_timeout_ = 60'000;
+  unsigned long connect_retries_ = 1;
+  unsigned long last_error_ = 0;
+  std::string last_response_;
+};
+
+// The entries a FindFirstFile found, walked with Next (InternetFindNextFile).
+class FindHandle {
+ public:
+  explicit FindHandle(std::vector<FindData> entries) : entries_(std::move(entries)) {}
+  bool Next(FindData& entry);
+
+ private:
+  std::vector<FindData> entries_;
+  std::size_t next_ = 1;
+};
+
+// InternetConnect for FTP: connects and logs in at once, as WinINet does. Names and paths are
+// the server's bytes; folders are separated by "/".
+class FtpConnection {
+ public:
+  // nullptr when the connection or the login failed; the handle's LastError says why.
+  static std::unique_ptr<FtpConnection> Connect(InternetHandle& internet, const std::string& host,
+                                                int port, const std::string& user,
+                                                const std::string& password, bool passive);
+  // Closes the connection (notifications 50 and 51).
+  ~FtpConnection();
+  FtpConnection(const FtpConnection&) = delete;
+  FtpConnection& operator=(const FtpConnection&) = delete;
+
+  // The banner the server greeted with.
+  const std::string& Greeting() const;
+
+  bool SetCurrentDirectory(const std::string& folder);
+  bool GetCurrentDirectory(std::string& folder) const;
+
+  // The entries matching pattern ("folder/mask", or a mask in the current folder; "*" and "?"
+  // without regard to case, "*.*" every name), the first in `first`. nullptr when none match
+  // (LastError ERROR_NO_MORE_FILES) or the folder cannot be listed.
+  std::unique_ptr<FindHandle> FindFirstFile(const std::string& pattern, FindData& first);
+
+  // Downloads remote into local_path. The bytes go to a temporary file beside it, which takes
+  // the final name only when the transfer is complete and, when expected_size is given, that
+  // long: a broken transfer never leaves a truncated file under the final name.
+  bool GetFile(const std::string& remote, const std::string& local_path, bool fail_if_exists,
+               TransferType type, std::optional<std::uint64_t> expected_size);
+  bool PutFile(const std::string& local_path, const std::string& remote, TransferType type);
+
+ private:
+  struct Transfer;
+  explicit FtpConnection(InternetHandle& internet);
+  std::unique_ptr<Transfer> transfer_;
+};
+
+}  // namespace skarvel::wininet

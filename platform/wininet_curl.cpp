@@ -1,0 +1,394 @@
+#include <cstdio>
+#include <filesystem>
+#include <sys/socket.h>
+
+#include <curl/curl.h>
+
+#include "platform/name_pattern.h"
+#include "platform/windows1252.h"
+#include "platform/wininet.h"
+
+namespace skarvel::wininet {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct EasyDeleter {
+  void operator()(CURL* easy) const { curl_easy_cleanup(easy); }
+};
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+void InitialiseCurlOnce() {
+  static const CURLcode code = curl_global_init(CURL_GLOBAL_DEFAULT);
+  (void)code;
+}
+
+// The domain's Windows-1252 paths become UTF-8 names on this system's disk.
+fs::path LocalPath(const std::string& path) { return fs::path(Utf8FromAnsi(path)); }
+
+std::string Escaped(CURL* easy, const std::string& segment) {
+  char* escaped = curl_easy_escape(easy, segment.c_str(), static_cast<int>(segment.size()));
+  std::string out = escaped != nullptr ? escaped : "";
+  curl_free(escaped);
+  return out;
+}
+
+// "a/b//c/" → "/a/b/c"; "." and ".." are applied.
+std::string Normalised(const std::string& path) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  while (start <= path.size()) {
+    const std::size_t end = std::min(path.find('/', start), path.size());
+    const std::string part = path.substr(start, end - start);
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+    } else if (!part.empty() && part != ".") {
+      parts.push_back(part);
+    }
+    start = end + 1;
+  }
+  std::string out;
+  for (const std::string& part : parts) out += "/" + part;
+  return out.empty() ? "/" : out;
+}
+
+unsigned long ErrorOf(CURLcode result, const std::string& last_command) {
+  switch (result) {
+    case CURLE_OK:
+      return 0;
+    case CURLE_OPERATION_TIMEDOUT:
+      return ERROR_INTERNET_TIMEOUT;
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_RESOLVE_PROXY:
+      return ERROR_INTERNET_NAME_NOT_RESOLVED;
+    case CURLE_COULDNT_CONNECT:
+      return ERROR_INTERNET_CANNOT_CONNECT;
+    case CURLE_LOGIN_DENIED:
+      // The server refused whichever of the two it was answering.
+      if (last_command.rfind("USER", 0) == 0) return ERROR_INTERNET_INCORRECT_USER_NAME;
+      if (last_command.rfind("PASS", 0) == 0) return ERROR_INTERNET_INCORRECT_PASSWORD;
+      return ERROR_INTERNET_LOGIN_FAILURE;
+    case CURLE_FAILED_INIT:
+    case CURLE_OUT_OF_MEMORY:
+      return ERROR_INTERNET_INTERNAL_ERROR;
+    case CURLE_REMOTE_FILE_NOT_FOUND:
+      return ERROR_FILE_NOT_FOUND;
+    default:
+      return ERROR_INTERNET_EXTENDED_ERROR;
+  }
+}
+
+}  // namespace
+
+InternetHandle::InternetHandle(std::string agent, int access_type, std::string proxy,
+                               std::string bypass)
+    : agent_(std::move(agent)),
+      access_type_(access_type),
+      proxy_(std::move(proxy)),
+      bypass_(std::move(bypass)) {
+  InitialiseCurlOnce();
+}
+
+InternetHandle::~InternetHandle() = default;
+
+void InternetHandle::Notify(unsigned long status, unsigned long information) const {
+  if (callback_) callback_(status, information);
+}
+
+bool FindHandle::Next(FindData& entry) {
+  if (next_ >= entries_.size()) return false;
+  entry = entries_[next_++];
+  return true;
+}
+
+struct FtpConnection::Transfer {
+  explicit Transfer(InternetHandle& handle) : internet(handle) {}
+
+  InternetHandle& internet;
+  std::unique_ptr<CURL, EasyDeleter> easy;
+  std::string base_url;  // ftp://host:port
+  std::string user;
+  std::string password;
+  bool passive = true;
+  std::string cwd = "/";
+  bool logging_in = false;
+  std::string greeting;
+  std::string last_command;
+  std::string reply;        // lines received since the last command
+  std::string login_reply;  // the reply to PASS
+  bool uploading = false;
+  curl_off_t reported = 0;  // bytes already notified in this transfer
+  std::vector<FindData> found;
+  char error_buffer[CURL_ERROR_SIZE] = {};
+
+  std::string Url(const std::string& path, bool folder) {
+    std::string url = base_url;
+    std::size_t start = 1;
+    const std::string normalised = Normalised(path);
+    while (start < normalised.size()) {
+      const std::size_t end = std::min(normalised.find('/', start), normalised.size());
+      url += "/" + Escaped(easy.get(), normalised.substr(start, end - start));
+      start = end + 1;
+    }
+    return folder ? url + "/" : url;
+  }
+
+  std::string Resolve(const std::string& path) const {
+    return Normalised(!path.empty() && path.front() == '/' ? path : cwd + "/" + path);
+  }
+
+  static int OnDebug(CURL*, curl_infotype type, char* data, std::size_t size, void* self) {
+    auto& t = *static_cast<Transfer*>(self);
+    const std::string text(data, size);
+    if (type == CURLINFO_HEADER_OUT) {
+      t.last_command = text;
+      t.reply.clear();
+    } else if (type == CURLINFO_HEADER_IN) {
+      t.reply += text;
+      if (t.last_command.empty()) t.greeting += text;
+      if (t.last_command.rfind("PASS", 0) == 0) t.login_reply = t.reply;
+    }
+    return 0;
+  }
+
+  static curl_socket_t OnOpenSocket(void* self, curlsocktype, curl_sockaddr* address) {
+    const auto& t = *static_cast<Transfer*>(self);
+    // Only the control connection's opening is the connect of WinINet's notifications.
+    if (t.logging_in) {
+      t.internet.Notify(INTERNET_STATUS_RESOLVING_NAME);
+      t.internet.Notify(INTERNET_STATUS_NAME_RESOLVED);
+      t.internet.Notify(INTERNET_STATUS_CONNECTING_TO_SERVER);
+    }
+    return socket(address->family, address->socktype, address->protocol);
+  }
+
+  static int OnProgress(void* self, curl_off_t, curl_off_t downloaded, curl_off_t,
+                        curl_off_t uploaded) {
+    auto& t = *static_cast<Transfer*>(self);
+    const curl_off_t done = t.uploading ? uploaded : downloaded;
+    if (done > t.reported) {
+      t.internet.Notify(
+          t.uploading ? INTERNET_STATUS_REQUEST_SENT : INTERNET_STATUS_RESPONSE_RECEIVED,
+          static_cast<unsigned long>(done - t.reported));
+      t.reported = done;
+    }
+    return 0;
+  }
+
+  static long OnChunk(const void* info, void* self, int) {
+    const auto* file = static_cast<const curl_fileinfo*>(info);
+    FindData entry;
+    entry.cFileName = file->filename != nullptr ? file->filename : "";
+    entry.directory = file->filetype == CURLFILETYPE_DIRECTORY;
+    entry.nFileSize = file->size > 0 ? static_cast<std::uint64_t>(file->size) : 0;
+    static_cast<Transfer*>(self)->found.push_back(entry);
+    return CURL_CHUNK_BGN_FUNC_SKIP;
+  }
+
+  static long OnChunkEnd(void*) { return CURL_CHUNK_END_FUNC_OK; }
+
+  static int OnMatch(void*, const char* pattern, const char* name) {
+    return MatchesPattern(name, pattern) ? CURL_FNMATCHFUNC_MATCH : CURL_FNMATCHFUNC_NOMATCH;
+  }
+
+  static std::size_t Discard(char*, std::size_t size, std::size_t count, void*) {
+    return size * count;
+  }
+
+  // Options every request shares; the handle keeps its connection between requests.
+  void Prepare(const std::string& url) {
+    CURL* e = easy.get();
+    curl_easy_reset(e);
+    curl_easy_setopt(e, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "ftp");
+    curl_easy_setopt(e, CURLOPT_USERNAME, user.c_str());
+    curl_easy_setopt(e, CURLOPT_PASSWORD, password.c_str());
+    curl_easy_setopt(e, CURLOPT_USERAGENT, internet.agent_.c_str());
+    curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(internet.connect_timeout_));
+    curl_easy_setopt(e, CURLOPT_FTPPORT, passive ? nullptr : "-");
+    if (internet.access_type_ == INTERNET_OPEN_TYPE_DIRECT) {
+      curl_easy_setopt(e, CURLOPT_PROXY, "");
+    } else if (internet.access_type_ == INTERNET_OPEN_TYPE_PROXY) {
+      curl_easy_setopt(e, CURLOPT_PROXY, internet.proxy_.c_str());
+      curl_easy_setopt(e, CURLOPT_NOPROXY, internet.bypass_.c_str());
+    }
+    curl_easy_setopt(e, CURLOPT_VERBOSE, 1L);
+    curl_easy_setopt(e, CURLOPT_DEBUGFUNCTION, OnDebug);
+    curl_easy_setopt(e, CURLOPT_DEBUGDATA, this);
+    curl_easy_setopt(e, CURLOPT_OPENSOCKETFUNCTION, OnOpenSocket);
+    curl_easy_setopt(e, CURLOPT_OPENSOCKETDATA, this);
+    curl_easy_setopt(e, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(e, CURLOPT_XFERINFOFUNCTION, OnProgress);
+    curl_easy_setopt(e, CURLOPT_XFERINFODATA, this);
+    curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, Discard);
+    curl_easy_setopt(e, CURLOPT_ERRORBUFFER, error_buffer);
+    reported = 0;
+    uploading = false;
+  }
+
+  // Runs the prepared request; records the error and the reply as WinINet's last ones.
+  bool Perform() {
+    error_buffer[0] = '\0';
+    const CURLcode result = curl_easy_perform(easy.get());
+    internet.last_error_ = ErrorOf(result, last_command);
+    internet.last_response_ = reply;
+    return result == CURLE_OK;
+  }
+};
+
+FtpConnection::FtpConnection(InternetHandle& internet)
+    : transfer_(std::make_unique<Transfer>(internet)) {}
+
+std::unique_ptr<FtpConnection> FtpConnection::Connect(InternetHandle& internet,
+                                                      const std::string& host, int port,
+                                                      const std::string& user,
+                                                      const std::string& password, bool passive) {
+  std::unique_ptr<FtpConnection> connection(new FtpConnection(internet));
+  Transfer& t = *connection->transfer_;
+  t.easy.reset(curl_easy_init());
+  if (!t.easy) {
+    internet.last_error_ = ERROR_INTERNET_INTERNAL_ERROR;
+    return nullptr;
+  }
+  t.base_url = "ftp://" + host + ":" + std::to_string(port);
+  t.user = user;
+  t.password = password;
+  t.passive = passive;
+  // libcurl has no retries of its own for connecting.
+  const unsigned long attempts = std::max(1ul, internet.connect_retries_);
+  for (unsigned long attempt = 0; attempt < attempts; ++attempt) {
+    t.greeting.clear();
+    t.last_command.clear();
+    t.Prepare(t.base_url + "/");
+    curl_easy_setopt(t.easy.get(), CURLOPT_NOBODY, 1L);
+    t.logging_in = true;
+    const bool connected = t.Perform();
+    t.logging_in = false;
+    if (connected) {
+      char* entry = nullptr;
+      curl_easy_getinfo(t.easy.get(), CURLINFO_FTP_ENTRY_PATH, &entry);
+      t.cwd = Normalised(entry != nullptr ? entry : "/");
+      internet.last_response_ = t.login_reply;
+      internet.Notify(INTERNET_STATUS_CONNECTED_TO_SERVER);
+      return connection;
+    }
+    const unsigned long error = internet.last_error_;
+    if (error != ERROR_INTERNET_CANNOT_CONNECT && error != ERROR_INTERNET_TIMEOUT) break;
+  }
+  return nullptr;
+}
+
+FtpConnection::~FtpConnection() {
+  InternetHandle& internet = transfer_->internet;
+  internet.Notify(INTERNET_STATUS_CLOSING_CONNECTION);
+  transfer_->easy.reset();
+  internet.Notify(INTERNET_STATUS_CONNECTION_CLOSED);
+}
+
+const std::string& FtpConnection::Greeting() const { return transfer_->greeting; }
+
+bool FtpConnection::SetCurrentDirectory(const std::string& folder) {
+  Transfer& t = *transfer_;
+  const std::string target = t.Resolve(folder);
+  t.Prepare(t.Url(target, true));
+  curl_easy_setopt(t.easy.get(), CURLOPT_NOBODY, 1L);
+  if (!t.Perform()) return false;
+  t.cwd = target;
+  return true;
+}
+
+bool FtpConnection::GetCurrentDirectory(std::string& folder) const {
+  folder = transfer_->cwd;
+  return true;
+}
+
+std::unique_ptr<FindHandle> FtpConnection::FindFirstFile(const std::string& pattern,
+                                                         FindData& first) {
+  Transfer& t = *transfer_;
+  const std::size_t slash = pattern.rfind('/');
+  const std::string folder = slash == std::string::npos ? "" : pattern.substr(0, slash);
+  std::string mask = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
+  // libcurl lists the folder and matches each name with the callback below.
+  t.Prepare(t.Url(t.Resolve(folder), true) + (mask == "*.*" ? "*" : mask));
+  CURL* e = t.easy.get();
+  curl_easy_setopt(e, CURLOPT_WILDCARDMATCH, 1L);
+  curl_easy_setopt(e, CURLOPT_CHUNK_BGN_FUNCTION, Transfer::OnChunk);
+  curl_easy_setopt(e, CURLOPT_CHUNK_END_FUNCTION, Transfer::OnChunkEnd);
+  curl_easy_setopt(e, CURLOPT_CHUNK_DATA, &t);
+  curl_easy_setopt(e, CURLOPT_FNMATCH_FUNCTION, Transfer::OnMatch);
+  t.found.clear();
+  const bool listed = t.Perform();
+  // An empty folder, or one without a match, is an empty listing, not a failure.
+  if (!listed && t.internet.last_error_ != ERROR_FILE_NOT_FOUND) return nullptr;
+  if (t.found.empty()) {
+    t.internet.last_error_ = ERROR_NO_MORE_FILES;
+    return nullptr;
+  }
+  t.internet.last_error_ = 0;
+  first = t.found.front();
+  return std::make_unique<FindHandle>(std::move(t.found));
+}
+
+bool FtpConnection::GetFile(const std::string& remote, const std::string& local_path,
+                            bool fail_if_exists, TransferType type,
+                            std::optional<std::uint64_t> expected_size) {
+  Transfer& t = *transfer_;
+  const fs::path final_path = LocalPath(local_path);
+  std::error_code error;
+  if (fail_if_exists && fs::exists(final_path, error)) {
+    t.internet.last_error_ = ERROR_FILE_EXISTS;
+    return false;
+  }
+  const fs::path part = final_path.string() + ".part";
+  File file(std::fopen(part.c_str(), "wb"));
+  if (!file) {
+    t.internet.last_error_ = ERROR_FILE_NOT_FOUND;
+    return false;
+  }
+  t.Prepare(t.Url(t.Resolve(remote), false));
+  curl_easy_setopt(t.easy.get(), CURLOPT_WRITEFUNCTION, std::fwrite);
+  curl_easy_setopt(t.easy.get(), CURLOPT_WRITEDATA, file.get());
+  curl_easy_setopt(t.easy.get(), CURLOPT_TRANSFERTEXT, type == TransferType::kAscii ? 1L : 0L);
+  const bool transferred = t.Perform();
+  const bool written = std::fflush(file.get()) == 0 && std::ferror(file.get()) == 0;
+  file.reset();
+  const bool complete =
+      transferred && written && (!expected_size || fs::file_size(part, error) == *expected_size);
+  if (complete) fs::rename(part, final_path, error);
+  if (!complete || error) {
+    fs::remove(part, error);
+    if (t.internet.last_error_ == 0) t.internet.last_error_ = ERROR_INTERNET_EXTENDED_ERROR;
+    return false;
+  }
+  // The last notification of a transfer carries no bytes: the file is complete.
+  t.internet.Notify(INTERNET_STATUS_RESPONSE_RECEIVED, 0);
+  return true;
+}
+
+bool FtpConnection::PutFile(const std::string& local_path, const std::string& remote,
+                            TransferType type) {
+  Transfer& t = *transfer_;
+  const fs::path path = LocalPath(local_path);
+  File file(std::fopen(path.c_str(), "rb"));
+  std::error_code error;
+  const auto size = fs::file_size(path, error);
+  if (!file || error) {
+    t.internet.last_error_ = ERROR_FILE_NOT_FOUND;
+    return false;
+  }
+  t.Prepare(t.Url(t.Resolve(remote), false));
+  t.uploading = true;
+  curl_easy_setopt(t.easy.get(), CURLOPT_UPLOAD, 1L);
+  curl_easy_setopt(t.easy.get(), CURLOPT_READDATA, file.get());
+  curl_easy_setopt(t.easy.get(), CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(size));
+  curl_easy_setopt(t.easy.get(), CURLOPT_TRANSFERTEXT, type == TransferType::kAscii ? 1L : 0L);
+  if (!t.Perform()) return false;
+  t.internet.Notify(INTERNET_STATUS_REQUEST_SENT, 0);
+  return true;
+}
+
+}  // namespace skarvel::wininet

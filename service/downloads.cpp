@@ -1,0 +1,144 @@
+#include "service/downloads.h"
+
+#include <exception>
+
+#include "platform/ansi_text.h"
+#include "platform/file_system.h"
+#include "platform/profile_file.h"
+#include "service/simple_ftp.h"
+
+namespace skarvel {
+namespace {
+
+constexpr char kAgent[] = "Lumtrak Install";
+
+// A connected client in the remote folder, or none (the client is then disconnected).
+struct Session {
+  TSimpleFTP ftp;
+  bool ready = false;
+
+  Session(DownloadContext& context, const std::string& remote_folder, const TfTP& account,
+          const ProgressBarSink& bar)
+      : ftp(context.pump, kAgent) {
+    ftp.SetTransferType(TFTPTransferType::ttBinary);
+    ftp.QuickProgress = static_cast<bool>(bar);
+    ftp.QuickProgressMinor = bar;
+    ftp.HostName = account.Host;
+    ftp.Port = static_cast<std::uint16_t>(account.Port);
+    ftp.UserName = account.UserName;
+    ftp.Password = account.Password;
+    ftp.SetPassive(account.Passive);
+    ftp.SilentExceptions = true;
+    if (!ftp.Connect()) {
+      if (context.log) {
+        context.log("FTP " + account.Host + ":" + std::to_string(account.Port) + " as " +
+                    account.UserName + ": cannot connect (" + ftp.LastResponseText() + ")");
+      }
+      return;
+    }
+    ready = ftp.ChangeDir(remote_folder);
+    if (!ready && context.log) context.log("FTP: cannot enter the folder " + remote_folder);
+  }
+
+  ~Session() {
+    ftp.ClearListing();
+    ftp.SilentExceptions = false;
+    try {
+      ftp.Disconnect();
+    } catch (const std::exception&) {
+    }
+  }
+};
+
+// A name from the server that must never become a local path.
+bool LeavesTheFolder(const std::string& name) {
+  return name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos;
+}
+
+bool IsFileName(DownloadContext& context, const std::string& name) {
+  if (name == "." || name == "..") return false;
+  if (LeavesTheFolder(name)) {
+    if (context.log) context.log("FTP: skipped the listed name \"" + name + "\"");
+    return false;
+  }
+  return name.find('.') != std::string::npos;
+}
+
+void ResetBar(const ProgressBarSink& bar) {
+  if (bar) bar(0, 0);
+}
+
+}  // namespace
+
+bool FetchFile(DownloadContext& context, const std::string& remote_folder,
+               const std::string& local_folder, const TfTP& account, const std::string& file_name,
+               const ProgressBarSink& bar) {
+  Session session(context, remote_folder, account, bar);
+  if (!session.ready) return false;
+  session.ftp.ListFiles("*.*", false);
+  bool result = true;
+  for (const auto& [name, entry] : session.ftp.Files()) {
+    if (!SameText(name, file_name) || !IsFileName(context, name)) continue;
+    ResetBar(bar);
+    if (session.ftp.GetFile(name, local_folder + name)) {
+      if (context.log) context.log("FTP: downloaded " + remote_folder + "/" + name);
+      return true;
+    }
+    if (context.log) context.log("FTP: could not download " + remote_folder + "/" + name);
+    result = false;
+    ResetBar(bar);
+  }
+  return result;
+}
+
+bool DownloadFolder(DownloadContext& context, const std::string& remote_folder,
+                    const std::string& local_folder, const TfTP& account,
+                    const ProgressBarSink& bar) {
+  Session session(context, remote_folder, account, bar);
+  if (!session.ready) return false;
+  session.ftp.ListFiles("*.*", false);
+  bool result = true;
+  for (const auto& [name, entry] : session.ftp.Files()) {
+    if (!IsFileName(context, name)) continue;
+    ResetBar(bar);
+    const bool got = session.ftp.GetFile(name, local_folder + name);
+    if (context.log) {
+      context.log(std::string("FTP: ") + (got ? "downloaded " : "could not download ") +
+                  remote_folder + "/" + name);
+    }
+    result = result && got;
+    ResetBar(bar);
+  }
+  return result;
+}
+
+bool UploadFile(DownloadContext& context, const std::string& remote_folder,
+                const std::string& local_folder, const std::string& file_name,
+                const TfTP& account) {
+  const bool exists = FileExists(local_folder + file_name);
+  Session session(context, remote_folder, account, nullptr);
+  if (!session.ready) return false;
+  if (exists) session.ftp.PutFile(local_folder + file_name, file_name);
+  return true;
+}
+
+std::string TranslateServerAlias(const std::string& location, const std::string& work_folder) {
+  std::string result = location;
+  try {
+    const std::string list = work_folder + "serveurs.cfg";
+    if (!FileExists(list)) return result;
+    const std::size_t colon = location.find(':');
+    const std::string server = colon == std::string::npos ? "" : location.substr(0, colon);
+    if (server.empty()) return result;
+    const std::string replacement = ReadProfileString(list, "SRV", server, server);
+    for (std::size_t at = result.find(server); at != std::string::npos;
+         at = result.find(server, at + replacement.size())) {
+      result.replace(at, server.size(), replacement);
+    }
+    return result;
+  } catch (const std::exception&) {
+    return location;
+  }
+}
+
+}  // namespace skarvel

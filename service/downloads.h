@@ -1,0 +1,45 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/event_pump.h"
+#include "service/ftp_account.h"
+
+namespace skarvel {
+
+// What a download needs besides its arguments: the pump that keeps the window alive during
+// transfers, and the run log (which never sees the account's password).
+struct DownloadContext {
+  EventPump& pump;
+  std::function<void(const std::string& line)> log;
+};
+
+// A progress bar: position and maximum.
+using ProgressBarSink = std::function<void(int position, int maximum)>;
+
+// Downloads the file of remote_folder whose name equals file_name without regard to case into
+// local_folder (ending in "/"), under the server's spelling. True when it arrived, and also when
+// the folder holds no such file; false when the server cannot be reached or the folder entered.
+bool FetchFile(DownloadContext& context, const std::string& remote_folder,
+               const std::string& local_folder, const TfTP& account, const std::string& file_name,
+               const ProgressBarSink& bar);
+
+// Downloads every file of remote_folder whose name holds a "." into local_folder, overwriting.
+// True when every one arrived. A name that would leave the local folder ("..", or one holding
+// "/" or "\") is skipped and logged.
+bool DownloadFolder(DownloadContext& context, const std::string& remote_folder,
+                    const std::string& local_folder, const TfTP& account,
+                    const ProgressBarSink& bar);
+
+// Uploads local_folder + file_name into remote_folder. False when the server cannot be reached
+// or the folder entered; true otherwise, whether or not the put succeeded.
+bool UploadFile(DownloadContext& context, const std::string& remote_folder,
+                const std::string& local_folder, const std::string& file_name, const TfTP& account);
+
+// location ("SERVER:path") with every occurrence of its server part replaced through section
+// "SRV" of work_folder + "serveurs.cfg" (keys without regard to case). Unchanged without a colon,
+// without the file, or when the server is not listed.
+std::string TranslateServerAlias(const std::string& location, const std::string& work_folder);
+
+}  // namespace skarvel

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/event_pump.h"
+#include "platform/wininet.h"
+#include "service/win_inet_control.h"
+
+namespace skarvel {
+
+enum class TFTPTransferType { ttBinary, ttAscii, ttUnknown };
+enum class TFTPFileSystemType { ftUnix, ftUnknown };
+
+struct TFTPProgressInfo {
+  std::int32_t bytes_done = 0;
+  std::int32_t file_size = 0;
+  std::int32_t file_index = 0;
+  std::int32_t file_count = 0;
+  std::string file_name;
+};
+
+class ESimpleFTPError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The FTP client: connect, change folder, list, get and put, with progress on the attached
+// controls. Every status notification pumps the window's messages, so the window stays alive
+// during transfers.
+class TSimpleFTP : public TWinInetControl {
+ public:
+  TSimpleFTP(EventPump& pump, std::string agent);
+  ~TSimpleFTP() override;
+
+  using Listing = std::vector<std::pair<std::string, wininet::FindData>>;
+
+  bool FailIfExistsOnGet = false;
+  std::function<void(int position, int maximum)> QuickProgressMajor;
+  std::function<void(const std::string& text)> QuickLabelMajor;
+  std::function<void(const std::string& text)> QuickLabelMinor;
+  std::function<void(TSimpleFTP& sender, std::string& user, std::string& password)> OnLogin;
+  std::function<void(TSimpleFTP& sender)> OnDirectoryChange;
+  std::function<void(TSimpleFTP& sender, const wininet::FindData& entry)> OnFindItem;
+  std::function<void(TSimpleFTP& sender, const TFTPProgressInfo& progress)> OnTransferProgress;
+
+  void SetTransferType(TFTPTransferType type) { transfer_type_ = type; }
+  TFTPTransferType TransferType() const { return transfer_type_; }
+  void SetPassive(bool passive);
+  bool Passive() const { return (connect_flags_ & kPassiveFlag) != 0; }
+  // Refused while connected (raises unless SilentExceptions is on).
+  void SetFileSystemType(TFTPFileSystemType type);
+  TFTPFileSystemType FileSystemType() const { return file_system_type_; }
+
+  bool Connect() override;
+  bool Disconnect() override;
+  // Before connecting, remembers the folder for the connect.
+  bool ChangeDir(const std::string& folder);
+  std::string CurrentDir();
+  // The folder set last, as given.
+  const std::string& RemoteDir() const { return remote_dir_; }
+  bool GetFile(const std::string& remote_name, const std::string& local_path);
+  bool PutFile(const std::string& local_path, const std::string& remote_name);
+  // Fills the listing with the entries matching the mask; returns their number.
+  int ListFiles(const std::string& mask, bool with_folder);
+  const Listing& Files() const { return listing_; }
+  void ClearListing() { listing_.clear(); }
+  const std::string& Greeting() const { return greeting_; }
+  const TFTPProgressInfo& Progress() const { return progress_; }
+  void UpdateProgress();
+
+ protected:
+  void StatusNotification(unsigned long code, unsigned long information) override;
+
+ private:
+  static constexpr unsigned long kPassiveFlag = 0x08000000;
+
+  bool Fail(const std::string& message);
+  std::string FolderForListing(std::string folder) const;
+  wininet::TransferType WinInetTransferType() const;
+
+  EventPump& pump_;
+  std::unique_ptr<wininet::FtpConnection> connection_;
+  TFTPTransferType transfer_type_ = TFTPTransferType::ttBinary;
+  TFTPFileSystemType file_system_type_ = TFTPFileSystemType::ftUnix;
+  std::string remote_dir_;
+  std::string greeting_;
+  Listing listing_;
+  TFTPProgressInfo progress_;
+};
+
+}  // namespace skarvel

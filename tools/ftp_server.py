@@ -1,0 +1,63 @@
+#!/usr/bin/python3
+"""The download server of the tests and the demo: pyftpdlib on a loopback port.
+
+Usage: ftp_server.py --root ROOT [--port N] [--cut-after N]
+
+Serves ROOT to the account skarvel / 730518 (read and write). With --cut-after N, every
+download is broken off after N bytes, as a server that goes away mid-transfer. Prints
+"listening on 127.0.0.1:PORT" once it accepts connections; stops on SIGTERM.
+"""
+import argparse
+import logging
+import signal
+import sys
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import DTPHandler, FTPHandler
+from pyftpdlib.servers import FTPServer
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--root", required=True)
+    parser.add_argument("--port", type=int, default=0)
+    parser.add_argument("--cut-after", type=int, default=-1)
+    args = parser.parse_args()
+
+    authorizer = DummyAuthorizer()
+    authorizer.add_user("skarvel", "730518", args.root, perm="elradfmwMT")
+    handler = FTPHandler
+    handler.authorizer = authorizer
+    handler.banner = "Skarvel test download server ready."
+    handler.passive_ports = None
+    # A refused login answers at once rather than after pyftpdlib's usual pause.
+    handler.auth_failed_timeout = 0.01
+    # The server's names are bytes, as the design's server has them.
+    handler.encoding = "latin-1"
+    if args.cut_after >= 0:
+        class CuttingDTPHandler(DTPHandler):
+            def send(self, data):
+                sent = getattr(self, "_sent_so_far", 0)
+                if sent >= args.cut_after:
+                    self.close()
+                    return 0
+                data = data[: args.cut_after - sent]
+                count = super().send(data)
+                self._sent_so_far = sent + count
+                return count
+        handler.dtp_handler = CuttingDTPHandler
+        # sendfile() would bypass send() and never cut.
+        handler.use_sendfile = False
+    logging.basicConfig(level=logging.CRITICAL)
+    server = FTPServer(("127.0.0.1", args.port), handler)
+    signal.signal(signal.SIGTERM, lambda *_: server.close_all())
+    print("listening on 127.0.0.1:%d" % server.address[1], flush=True)
+    try:
+        server.serve_forever(handle_exit=False)
+    except (KeyboardInterrupt, OSError):
+        pass
+    sys.exit(0)
+
+
+if __name__ == "__main__":
+    main()
