@@ -219,8 +219,6 @@ struct FtpConnection::Transfer {
     curl_easy_setopt(e, CURLOPT_VERBOSE, 1L);
     curl_easy_setopt(e, CURLOPT_DEBUGFUNCTION, OnDebug);
     curl_easy_setopt(e, CURLOPT_DEBUGDATA, this);
-    curl_easy_setopt(e, CURLOPT_OPENSOCKETFUNCTION, OnOpenSocket);
-    curl_easy_setopt(e, CURLOPT_OPENSOCKETDATA, this);
     curl_easy_setopt(e, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(e, CURLOPT_XFERINFOFUNCTION, OnProgress);
     curl_easy_setopt(e, CURLOPT_XFERINFODATA, this);
@@ -265,6 +263,9 @@ std::unique_ptr<FtpConnection> FtpConnection::Connect(InternetHandle& internet,
     t.last_command.clear();
     t.Prepare(t.base_url + "/");
     curl_easy_setopt(t.easy.get(), CURLOPT_NOBODY, 1L);
+    // The opening of the control connection is WinINet's connect; only the login watches it.
+    curl_easy_setopt(t.easy.get(), CURLOPT_OPENSOCKETFUNCTION, Transfer::OnOpenSocket);
+    curl_easy_setopt(t.easy.get(), CURLOPT_OPENSOCKETDATA, &t);
     t.logging_in = true;
     const bool connected = t.Perform();
     t.logging_in = false;
@@ -350,6 +351,7 @@ bool FtpConnection::GetFile(const std::string& remote, const std::string& local_
     return false;
   }
   t.Prepare(t.Url(t.Resolve(remote), false));
+  curl_easy_setopt(t.easy.get(), CURLOPT_BUFFERSIZE, 512L * 1024);
   curl_easy_setopt(t.easy.get(), CURLOPT_WRITEFUNCTION, std::fwrite);
   curl_easy_setopt(t.easy.get(), CURLOPT_WRITEDATA, file.get());
   curl_easy_setopt(t.easy.get(), CURLOPT_TRANSFERTEXT, type == TransferType::kAscii ? 1L : 0L);

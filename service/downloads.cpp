@@ -80,7 +80,7 @@ bool FetchFile(DownloadContext& context, const std::string& remote_folder,
   for (const auto& [name, entry] : session.ftp.Files()) {
     if (!SameText(name, file_name) || !IsFileName(context, name)) continue;
     ResetBar(bar);
-    if (session.ftp.GetFile(name, local_folder + name)) {
+    if (session.ftp.GetFile(entry, local_folder + name)) {
       if (context.log) context.log("FTP: downloaded " + remote_folder + "/" + name);
       return true;
     }
@@ -101,7 +101,7 @@ bool DownloadFolder(DownloadContext& context, const std::string& remote_folder,
   for (const auto& [name, entry] : session.ftp.Files()) {
     if (!IsFileName(context, name)) continue;
     ResetBar(bar);
-    const bool got = session.ftp.GetFile(name, local_folder + name);
+    const bool got = session.ftp.GetFile(entry, local_folder + name);
     if (context.log) {
       context.log(std::string("FTP: ") + (got ? "downloaded " : "could not download ") +
                   remote_folder + "/" + name);

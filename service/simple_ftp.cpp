@@ -152,10 +152,22 @@ bool TSimpleFTP::GetFile(const std::string& remote_name, const std::string& loca
     return Fail(
         FormatText("Error getting %s to %s: remote file not found", remote_name, local_path));
   }
-  progress_.file_size = static_cast<std::int32_t>(found.nFileSize & 0xFFFFFFFF);
+  return Get(remote_name, local_path, found.nFileSize);
+}
+
+bool TSimpleFTP::GetFile(const wininet::FindData& entry, const std::string& local_path) {
+  if (State() != TWinInetState::Connected || !connection_) return Fail("Not connected!");
+  if (FailIfExistsOnGet && LocalFileExists(local_path)) return false;
+  return Get(entry.cFileName, local_path, entry.nFileSize);
+}
+
+bool TSimpleFTP::Get(const std::string& remote_name, const std::string& local_path,
+                     std::uint64_t size) {
+  progress_.bytes_done = 0;
+  progress_.file_size = static_cast<std::int32_t>(size & 0xFFFFFFFF);
   progress_.file_name = FileNameOf(local_path);
   if (connection_->GetFile(remote_name, local_path, FailIfExistsOnGet, WinInetTransferType(),
-                           found.nFileSize)) {
+                           size)) {
     return true;
   }
   return Fail(FormatText("Error getting %s from %s", remote_name, local_path));

@@ -64,6 +64,10 @@ class TSimpleFTP : public TWinInetControl {
   // The folder set last, as given.
   const std::string& RemoteDir() const { return remote_dir_; }
   bool GetFile(const std::string& remote_name, const std::string& local_path);
+  // The same, for an entry of the listing just made: its size is known, so the remote name is not
+  // looked up again (a listing of the whole folder per file would make a folder of n files cost
+  // n listings).
+  bool GetFile(const wininet::FindData& entry, const std::string& local_path);
   bool PutFile(const std::string& local_path, const std::string& remote_name);
   // Fills the listing with the entries matching the mask; returns their number.
   int ListFiles(const std::string& mask, bool with_folder);
@@ -80,6 +84,7 @@ class TSimpleFTP : public TWinInetControl {
   static constexpr unsigned long kPassiveFlag = 0x08000000;
 
   bool Fail(const std::string& message);
+  bool Get(const std::string& remote_name, const std::string& local_path, std::uint64_t size);
   std::string FolderForListing(std::string folder) const;
   wininet::TransferType WinInetTransferType() const;
 

@@ -1,0 +1,106 @@
+// Download throughput of DownloadFolder against the curl command line, both from the test FTP
+// server on loopback, in one run: a 200 MB file, then a folder of 1,000 small files.
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/event_pump.h"
+#include "service/downloads.h"
+#include "tests/support/child_process.h"
+#include "tests/support/ftp_server_process.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr std::uintmax_t kBigFile = 200ull * 1024 * 1024;
+constexpr int kSmallFiles = 1000;
+constexpr int kSmallSize = 4096;
+
+void MakeTree(const std::string& root) {
+  fs::create_directories(root + "/big");
+  fs::create_directories(root + "/small");
+  {
+    std::ofstream big(root + "/big/package.zip", std::ios::binary);
+    std::vector<char> block(1 << 20);
+    for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<char>(i * 131 % 251);
+    for (std::uintmax_t written = 0; written < kBigFile; written += block.size()) {
+      big.write(block.data(), static_cast<std::streamsize>(block.size()));
+    }
+  }
+  const std::string small(kSmallSize, 's');
+  for (int i = 0; i < kSmallFiles; ++i) {
+    std::ofstream(root + "/small/file" + std::to_string(i) + ".txt", std::ios::binary) << small;
+  }
+}
+
+double Seconds(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// curl fetching the same files over one connection, as its own command line allows.
+double CurlSeconds(int port, const std::string& folder, const std::vector<std::string>& names,
+                   const std::string& into) {
+  const std::string config = into + "/curl.config";
+  {
+    std::ofstream out(config);
+    for (const std::string& name : names) {
+      out << "url = \"ftp://127.0.0.1:" << port << "/" << folder << "/" << name << "\"\n"
+          << "output = \"" << into << "/" << name << "\"\n";
+    }
+  }
+  const auto start = Clock::now();
+  const auto result =
+      skarvel::test::RunProgram({"/usr/bin/curl", "-s", "--user", "skarvel:730518", "-K", config});
+  const double seconds = Seconds(start);
+  if (result.exit_code != 0) std::fprintf(stderr, "curl failed: %s\n", result.err.c_str());
+  return seconds;
+}
+
+void Report(const char* what, double bytes, double ours, double curl) {
+  std::printf("%-28s DownloadFolder %8.1f MB/s   curl %8.1f MB/s   ratio %.2f\n", what,
+              bytes / ours / 1e6, bytes / curl / 1e6, curl / ours);
+}
+
+}  // namespace
+
+int main() {
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);
+  skarvel::test::TempFolder remote;
+  skarvel::test::TempFolder local;
+  MakeTree(remote.path());
+  skarvel::test::FtpServerProcess server(remote.path());
+  skarvel::NullEventPump pump;
+  skarvel::DownloadContext context{pump, nullptr};
+
+  std::vector<std::string> small_names;
+  for (int i = 0; i < kSmallFiles; ++i) small_names.push_back("file" + std::to_string(i) + ".txt");
+
+  for (const char* folder : {"ours", "curl"}) fs::create_directories(local.File(folder));
+  auto start = Clock::now();
+  if (!skarvel::DownloadFolder(context, "big", local.File("ours") + "/", server.Account(),
+                               nullptr)) {
+    std::fprintf(stderr, "DownloadFolder big failed\n");
+  }
+  const double ours_big = Seconds(start);
+  const double curl_big = CurlSeconds(server.port(), "big", {"package.zip"}, local.File("curl"));
+  Report("one 200 MB file", static_cast<double>(kBigFile), ours_big, curl_big);
+
+  start = Clock::now();
+  if (!skarvel::DownloadFolder(context, "small", local.File("ours") + "/", server.Account(),
+                               nullptr)) {
+    std::fprintf(stderr, "DownloadFolder small failed\n");
+  }
+  const double ours_small = Seconds(start);
+  const double curl_small = CurlSeconds(server.port(), "small", small_names, local.File("curl"));
+  Report("1,000 files of 4 KiB", static_cast<double>(kSmallFiles) * kSmallSize, ours_small,
+         curl_small);
+  std::printf("(1,000 files: DownloadFolder %.2f s, curl %.2f s)\n", ours_small, curl_small);
+  return 0;
+}
