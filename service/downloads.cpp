@@ -68,48 +68,61 @@ void ResetBar(const ProgressBarSink& bar) {
   if (bar) bar(0, 0);
 }
 
+// Connects, enters remote_folder, lists it and hands every file entry to visit until visit
+// returns false. False when the folder cannot be entered.
+template <typename Visit>
+bool WalkFolder(DownloadContext& context, const std::string& remote_folder, const TfTP& account,
+                const ProgressBarSink& bar, Visit visit) {
+  Session session(context, remote_folder, account, bar);
+  if (!session.ready) return false;
+  session.ftp.ListFiles("*.*", false);
+  for (const auto& [name, entry] : session.ftp.Files()) {
+    if (IsFileName(context, name) && !visit(session.ftp, name, entry)) break;
+  }
+  return true;
+}
+
+bool Get(DownloadContext& context, TSimpleFTP& ftp, const std::string& remote_folder,
+         const wininet::FindData& entry, const std::string& local_folder,
+         const ProgressBarSink& bar) {
+  ResetBar(bar);
+  const bool got = ftp.GetFile(entry, local_folder + entry.cFileName);
+  if (context.log) {
+    context.log(std::string("FTP: ") + (got ? "downloaded " : "could not download ") +
+                remote_folder + "/" + entry.cFileName);
+  }
+  if (!got) ResetBar(bar);
+  return got;
+}
+
 }  // namespace
 
 bool FetchFile(DownloadContext& context, const std::string& remote_folder,
                const std::string& local_folder, const TfTP& account, const std::string& file_name,
                const ProgressBarSink& bar) {
-  Session session(context, remote_folder, account, bar);
-  if (!session.ready) return false;
-  session.ftp.ListFiles("*.*", false);
   bool result = true;
-  for (const auto& [name, entry] : session.ftp.Files()) {
-    if (!SameText(name, file_name) || !IsFileName(context, name)) continue;
-    ResetBar(bar);
-    if (session.ftp.GetFile(entry, local_folder + name)) {
-      if (context.log) context.log("FTP: downloaded " + remote_folder + "/" + name);
-      return true;
-    }
-    if (context.log) context.log("FTP: could not download " + remote_folder + "/" + name);
-    result = false;
-    ResetBar(bar);
-  }
-  return result;
+  const bool entered =
+      WalkFolder(context, remote_folder, account, bar,
+                 [&](TSimpleFTP& ftp, const std::string& name, const wininet::FindData& entry) {
+                   if (!SameText(name, file_name)) return true;
+                   result = Get(context, ftp, remote_folder, entry, local_folder, bar);
+                   return !result;  // a file that arrived ends the walk
+                 });
+  return entered && result;
 }
 
 bool DownloadFolder(DownloadContext& context, const std::string& remote_folder,
                     const std::string& local_folder, const TfTP& account,
                     const ProgressBarSink& bar) {
-  Session session(context, remote_folder, account, bar);
-  if (!session.ready) return false;
-  session.ftp.ListFiles("*.*", false);
   bool result = true;
-  for (const auto& [name, entry] : session.ftp.Files()) {
-    if (!IsFileName(context, name)) continue;
-    ResetBar(bar);
-    const bool got = session.ftp.GetFile(entry, local_folder + name);
-    if (context.log) {
-      context.log(std::string("FTP: ") + (got ? "downloaded " : "could not download ") +
-                  remote_folder + "/" + name);
-    }
-    result = result && got;
-    ResetBar(bar);
-  }
-  return result;
+  const bool entered =
+      WalkFolder(context, remote_folder, account, bar,
+                 [&](TSimpleFTP& ftp, const std::string&, const wininet::FindData& entry) {
+                   result = Get(context, ftp, remote_folder, entry, local_folder, bar) && result;
+                   ResetBar(bar);
+                   return true;
+                 });
+  return entered && result;
 }
 
 bool UploadFile(DownloadContext& context, const std::string& remote_folder,
