@@ -199,8 +199,8 @@ struct FtpConnection::Transfer {
   }
 
   // Options every request shares; the handle keeps its connection between requests.
-  void Prepare(const std::string& url) {
-    CURL* e = easy.get();
+  void Prepare(const std::string& url) { Prepare(easy.get(), url); }
+  void Prepare(CURL* e, const std::string& url) {
     curl_easy_reset(e);
     curl_easy_setopt(e, CURLOPT_URL, url.c_str());
     curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "ftp");
@@ -229,9 +229,10 @@ struct FtpConnection::Transfer {
   }
 
   // Runs the prepared request; records the error and the reply as WinINet's last ones.
-  bool Perform() {
+  bool Perform() { return Perform(easy.get()); }
+  bool Perform(CURL* e) {
     error_buffer[0] = '\0';
-    const CURLcode result = curl_easy_perform(easy.get());
+    const CURLcode result = curl_easy_perform(e);
     internet.last_error_ = ErrorOf(result, last_command);
     internet.last_response_ = reply;
     return result == CURLE_OK;
@@ -313,16 +314,24 @@ std::unique_ptr<FindHandle> FtpConnection::FindFirstFile(const std::string& patt
   const std::size_t slash = pattern.rfind('/');
   const std::string folder = slash == std::string::npos ? "" : pattern.substr(0, slash);
   std::string mask = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
-  // libcurl lists the folder and matches each name with the callback below.
-  t.Prepare(t.Url(t.Resolve(folder), true) + (mask == "*.*" ? "*" : mask));
-  CURL* e = t.easy.get();
+  // libcurl lists the folder and matches each name with the callback below. The listing runs on
+  // a handle of its own: libcurl 7.88 keeps a wildcard transfer's entries until its handle is
+  // cleaned up, and the connection's handle lives for many requests.
+  std::unique_ptr<CURL, EasyDeleter> lister(curl_easy_init());
+  if (!lister) {
+    t.internet.last_error_ = ERROR_INTERNET_INTERNAL_ERROR;
+    return nullptr;
+  }
+  CURL* e = lister.get();
+  t.Prepare(e, t.Url(t.Resolve(folder), true) + (mask == "*.*" ? "*" : mask));
   curl_easy_setopt(e, CURLOPT_WILDCARDMATCH, 1L);
   curl_easy_setopt(e, CURLOPT_CHUNK_BGN_FUNCTION, Transfer::OnChunk);
   curl_easy_setopt(e, CURLOPT_CHUNK_END_FUNCTION, Transfer::OnChunkEnd);
   curl_easy_setopt(e, CURLOPT_CHUNK_DATA, &t);
   curl_easy_setopt(e, CURLOPT_FNMATCH_FUNCTION, Transfer::OnMatch);
   t.found.clear();
-  const bool listed = t.Perform();
+  const bool listed = t.Perform(e);
+  lister.reset();
   // An empty folder, or one without a match, is an empty listing, not a failure.
   if (!listed && t.internet.last_error_ != ERROR_FILE_NOT_FOUND) return nullptr;
   if (t.found.empty()) {
