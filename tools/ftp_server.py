@@ -30,6 +30,9 @@ def main():
     handler.authorizer = authorizer
     handler.banner = "Skarvel test download server ready."
     handler.passive_ports = None
+    # After a large file went out through sendfile(), pyftpdlib was seen to leave later data
+    # connections waiting; plain sends do not.
+    handler.use_sendfile = False
     # A refused login answers at once rather than after pyftpdlib's usual pause.
     handler.auth_failed_timeout = 0.01
     # The server's names are bytes, as the design's server has them.
@@ -46,8 +49,6 @@ def main():
                 self._sent_so_far = sent + count
                 return count
         handler.dtp_handler = CuttingDTPHandler
-        # sendfile() would bypass send() and never cut.
-        handler.use_sendfile = False
     logging.basicConfig(level=logging.CRITICAL)
     server = FTPServer(("127.0.0.1", args.port), handler)
     signal.signal(signal.SIGTERM, lambda *_: server.close_all())
