@@ -113,9 +113,6 @@ class FtpConnection {
   FtpConnection(const FtpConnection&) = delete;
   FtpConnection& operator=(const FtpConnection&) = delete;
 
-  // The banner the server greeted with.
-  const std::string& Greeting() const;
-
   bool SetCurrentDirectory(const std::string& folder);
   bool GetCurrentDirectory(std::string& folder) const;
 

@@ -115,7 +115,6 @@ struct FtpConnection::Transfer {
   bool passive = true;
   std::string cwd = "/";
   bool logging_in = false;
-  std::string greeting;
   std::string last_command;
   std::string reply;        // lines received since the last command
   std::string login_reply;  // the reply to PASS
@@ -148,7 +147,6 @@ struct FtpConnection::Transfer {
       t.reply.clear();
     } else if (type == CURLINFO_HEADER_IN) {
       t.reply += text;
-      if (t.last_command.empty()) t.greeting += text;
       if (t.last_command.rfind("PASS", 0) == 0) t.login_reply = t.reply;
     }
     return 0;
@@ -260,7 +258,6 @@ std::unique_ptr<FtpConnection> FtpConnection::Connect(InternetHandle& internet,
   // libcurl has no retries of its own for connecting.
   const unsigned long attempts = std::max(1ul, internet.connect_retries_);
   for (unsigned long attempt = 0; attempt < attempts; ++attempt) {
-    t.greeting.clear();
     t.last_command.clear();
     t.Prepare(t.base_url + "/");
     curl_easy_setopt(t.easy.get(), CURLOPT_NOBODY, 1L);
@@ -290,8 +287,6 @@ FtpConnection::~FtpConnection() {
   transfer_->easy.reset();
   internet.Notify(INTERNET_STATUS_CONNECTION_CLOSED);
 }
-
-const std::string& FtpConnection::Greeting() const { return transfer_->greeting; }
 
 bool FtpConnection::SetCurrentDirectory(const std::string& folder) {
   Transfer& t = *transfer_;
