@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <filesystem>
+#include <sys/select.h>
 #include <sys/socket.h>
 
 #include <curl/curl.h>
@@ -16,6 +17,10 @@ namespace fs = std::filesystem;
 struct EasyDeleter {
   void operator()(CURL* easy) const { curl_easy_cleanup(easy); }
 };
+struct MultiDeleter {
+  void operator()(CURLM* multi) const { curl_multi_cleanup(multi); }
+};
+using Multi = std::unique_ptr<CURLM, MultiDeleter>;
 struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
@@ -24,6 +29,45 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 void InitialiseCurlOnce() {
   static const CURLcode code = curl_global_init(CURL_GLOBAL_DEFAULT);
   (void)code;
+}
+
+// True when libcurl waits on a socket of its own. libcurl 7.88 sometimes waits on none after
+// a passive-mode reply (its next step, opening the data connection, is then armed only by
+// the connect time-out) and acts at once when asked again.
+bool WaitsOnSocket(CURLM* multi) {
+  fd_set read, write, except;
+  FD_ZERO(&read);
+  FD_ZERO(&write);
+  FD_ZERO(&except);
+  int highest = -1;
+  curl_multi_fdset(multi, &read, &write, &except, &highest);
+  return highest >= 0;
+}
+
+// Runs one request to its end on a multi handle, whose connection cache keeps the control
+// connection for the next request. curl_easy_perform would wait a whole second in the case
+// above, so a folder of small files took a second a file; this loop asks again at once.
+CURLcode RunToEnd(CURLM* multi, CURL* easy) {
+  constexpr int kPollMilliseconds = 100;
+  if (curl_multi_add_handle(multi, easy) != CURLM_OK) return CURLE_FAILED_INIT;
+  CURLcode result = CURLE_FAILED_INIT;
+  bool asked_again = false;
+  for (int running = 1; running;) {
+    if (curl_multi_perform(multi, &running) != CURLM_OK) break;
+    if (!running) break;
+    if (!asked_again && !WaitsOnSocket(multi)) {
+      asked_again = true;
+      continue;
+    }
+    asked_again = false;
+    curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
+  }
+  int queued = 0;
+  while (CURLMsg* message = curl_multi_info_read(multi, &queued)) {
+    if (message->msg == CURLMSG_DONE && message->easy_handle == easy) result = message->data.result;
+  }
+  curl_multi_remove_handle(multi, easy);
+  return result;
 }
 
 // The domain's Windows-1252 paths become UTF-8 names on this system's disk.
@@ -108,6 +152,7 @@ struct FtpConnection::Transfer {
   explicit Transfer(InternetHandle& handle) : internet(handle) {}
 
   InternetHandle& internet;
+  Multi multi;  // holds the control connection between requests
   std::unique_ptr<CURL, EasyDeleter> easy;
   std::string base_url;  // ftp://host:port
   std::string user;
@@ -208,6 +253,10 @@ struct FtpConnection::Transfer {
     curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(internet.connect_timeout_));
     curl_easy_setopt(e, CURLOPT_FTPPORT, passive ? nullptr : "-");
+    // Every passive data connection resolves the server's name again; once libcurl's
+    // one-minute cache entry lapsed, each resolve cost a one-second wait in its threaded
+    // resolver, so a long folder download crawled. The name stays good for a session.
+    curl_easy_setopt(e, CURLOPT_DNS_CACHE_TIMEOUT, -1L);
     if (internet.access_type_ == INTERNET_OPEN_TYPE_DIRECT) {
       curl_easy_setopt(e, CURLOPT_PROXY, "");
     } else if (internet.access_type_ == INTERNET_OPEN_TYPE_PROXY) {
@@ -227,10 +276,10 @@ struct FtpConnection::Transfer {
   }
 
   // Runs the prepared request; records the error and the reply as WinINet's last ones.
-  bool Perform() { return Perform(easy.get()); }
-  bool Perform(CURL* e) {
+  bool Perform() { return Perform(multi.get(), easy.get()); }
+  bool Perform(CURLM* m, CURL* e) {
     error_buffer[0] = '\0';
-    const CURLcode result = curl_easy_perform(e);
+    const CURLcode result = RunToEnd(m, e);
     internet.last_error_ = ErrorOf(result, last_command);
     internet.last_response_ = reply;
     return result == CURLE_OK;
@@ -246,8 +295,9 @@ std::unique_ptr<FtpConnection> FtpConnection::Connect(InternetHandle& internet,
                                                       const std::string& password, bool passive) {
   std::unique_ptr<FtpConnection> connection(new FtpConnection(internet));
   Transfer& t = *connection->transfer_;
+  t.multi.reset(curl_multi_init());
   t.easy.reset(curl_easy_init());
-  if (!t.easy) {
+  if (!t.multi || !t.easy) {
     internet.last_error_ = ERROR_INTERNET_INTERNAL_ERROR;
     return nullptr;
   }
@@ -285,6 +335,7 @@ FtpConnection::~FtpConnection() {
   InternetHandle& internet = transfer_->internet;
   internet.Notify(INTERNET_STATUS_CLOSING_CONNECTION);
   transfer_->easy.reset();
+  transfer_->multi.reset();
   internet.Notify(INTERNET_STATUS_CONNECTION_CLOSED);
 }
 
@@ -312,8 +363,9 @@ std::unique_ptr<FindHandle> FtpConnection::FindFirstFile(const std::string& patt
   // libcurl lists the folder and matches each name with the callback below. The listing runs on
   // a handle of its own: libcurl 7.88 keeps a wildcard transfer's entries until its handle is
   // cleaned up, and the connection's handle lives for many requests.
+  Multi own_connection(curl_multi_init());
   std::unique_ptr<CURL, EasyDeleter> lister(curl_easy_init());
-  if (!lister) {
+  if (!own_connection || !lister) {
     t.internet.last_error_ = ERROR_INTERNET_INTERNAL_ERROR;
     return nullptr;
   }
@@ -325,8 +377,9 @@ std::unique_ptr<FindHandle> FtpConnection::FindFirstFile(const std::string& patt
   curl_easy_setopt(e, CURLOPT_CHUNK_DATA, &t);
   curl_easy_setopt(e, CURLOPT_FNMATCH_FUNCTION, Transfer::OnMatch);
   t.found.clear();
-  const bool listed = t.Perform(e);
+  const bool listed = t.Perform(own_connection.get(), e);
   lister.reset();
+  own_connection.reset();
   // An empty folder, or one without a match, is an empty listing, not a failure.
   if (!listed && t.internet.last_error_ != ERROR_FILE_NOT_FOUND) return nullptr;
   if (t.found.empty()) {
