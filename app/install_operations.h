@@ -49,8 +49,11 @@ class InstallOperations {
                               const std::string& driver, const std::string& comment) = 0;
   // version is "1.0", "1.5" or "2.5".
   virtual bool InstallFirebird(const std::string& version, const std::string& package_folder) = 0;
-  virtual bool WriteDefaultTillSettings() = 0;
-  virtual void WriteCustomerTillSettings(const cust_post& record) = 0;
+  // The settings file in till_folder (the record's PPA_POSPATH); the defaults pass may throw
+  // when the file cannot be read.
+  virtual bool WriteDefaultTillSettings(const std::string& till_folder) = 0;
+  virtual void WriteCustomerTillSettings(const std::string& till_folder,
+                                         const cust_post& record) = 0;
   virtual bool ConnectDatabases() = 0;
   virtual void DisconnectDatabases() = 0;
   virtual bool RegisterTill(int till_number, const std::string& key) = 0;

@@ -300,13 +300,14 @@ void InstallationDriver::UnpackTemplates() {
 
 void InstallationDriver::WriteTillSettings() {
   Describe(80);
-  if (!operations_.WriteDefaultTillSettings()) {
+  const std::string till = state_.CustPost().PPA_POSPATH;
+  if (!operations_.WriteDefaultTillSettings(till)) {
     SetStatus(88);
     Report(88);
     stop_ = true;
     return;
   }
-  operations_.WriteCustomerTillSettings(state_.CustPost());
+  operations_.WriteCustomerTillSettings(till, state_.CustPost());
   AdvanceOnAcknowledgement(Report(89), 90);
 }
 

@@ -6,7 +6,10 @@
 #include "platform/file_system.h"
 #include "platform/folder_path.h"
 #include "platform/trash.h"
+#include "service/templates.h"
 #include "workstation/find_file.h"
+#include "workstation/shell_integration.h"
+#include "workstation/till_settings.h"
 
 namespace skarvel {
 namespace {
@@ -31,12 +34,14 @@ bool IsVirtualized(const std::string& path) {
 
 }  // namespace
 
-WorkstationOperations::WorkstationOperations(RunLog& log, Notifier& notifier, EventPump& pump,
-                                             WizardView& view)
-    : log_(log),
+WorkstationOperations::WorkstationOperations(ServiceContext& service, RunLog& log,
+                                             Notifier& notifier, EventPump& pump, WizardView& view)
+    : service_(service),
+      log_(log),
       notifier_(notifier),
       view_(view),
-      downloads_{pump, [&log](const std::string& line) { log.Write(line); }} {}
+      downloads_{pump, [&log](const std::string& line) { log.Write(line); }},
+      control_(programs_, processes_, pump, [&log](const std::string& line) { log.Write(line); }) {}
 
 ProgressBarSink WorkstationOperations::Bar(ProgressBar bar) {
   return [this, bar](int position, int maximum) { view_.SetProgress(bar, position, maximum); };
@@ -64,17 +69,27 @@ std::string WorkstationOperations::TranslateServerAlias(const std::string& locat
   return skarvel::TranslateServerAlias(location, work_folder);
 }
 
-bool WorkstationOperations::GenerateTemplates(const cust_post&, const std::string&, const TfTP&) {
-  return NotBuilt("receipt-template generation");
+bool WorkstationOperations::GenerateTemplates(const cust_post& record,
+                                              const std::string& work_folder, const TfTP& account) {
+  TemplateTools tools{
+      [this](const std::string& folder) { return PrepareFolder(folder, true); },
+      [this](const std::string& archive, const std::string& folder, const std::string& file_list) {
+        control_.ZipFiles(archive, folder, file_list, folder);
+      }};
+  const bool generated = skarvel::GenerateTemplates(service_, downloads_, tools, record,
+                                                    work_folder, account, Bar(ProgressBar::pb10));
+  if (!generated) log_.Write("the receipt templates could not be generated");
+  return generated;
 }
 
 bool WorkstationOperations::KillProcess(const std::string& name) {
-  return NotBuilt("stopping " + name);
+  control_.EnableDebugPrivilege();
+  return control_.KillProcess(name);
 }
 
-bool WorkstationOperations::UnzipPackage(const std::string& archive, const std::string&,
-                                         const std::string&) {
-  return NotBuilt("unpacking " + archive);
+bool WorkstationOperations::UnzipPackage(const std::string& archive, const std::string& work_folder,
+                                         const std::string& destination) {
+  return control_.UnzipPackage(archive, work_folder, destination);
 }
 
 void WorkstationOperations::RegisterComponent(const std::string& parameters) {
@@ -138,7 +153,10 @@ bool WorkstationOperations::RemoveVirtualizedSettings() {
 
 bool WorkstationOperations::CopyFolderFiles(const std::string& source,
                                             const std::string& destination) {
-  return CopyFolderContents(source, destination);
+  if (!CopyFolderContents(WithTrailingSeparator(Trim(source)), Trim(destination))) {
+    log_.Write("could not copy everything from " + source + " to " + destination);
+  }
+  return true;
 }
 
 bool WorkstationOperations::FolderExists(const std::string& folder) {
@@ -157,21 +175,30 @@ bool WorkstationOperations::CopyFile(const std::string& from, const std::string&
   return CopyFileOver(from, to);
 }
 
-bool WorkstationOperations::AddTextPrinter(const std::string& name, const std::string&,
-                                           const std::string&, const std::string&) {
-  return NotBuilt("adding the printer " + name);
+// The design's driver "Generic / Text Only" is a raw queue here.
+bool WorkstationOperations::AddTextPrinter(const std::string& name, const std::string& port,
+                                           const std::string&, const std::string& comment) {
+  const bool added = printers_.AddTextPrinter(name, port, comment);
+  log_.Write(added ? "added the printer " + name + " on " + port
+                   : "could not add the printer " + name + ": " + printers_.LastError());
+  return added;
 }
 
 bool WorkstationOperations::InstallFirebird(const std::string& version, const std::string&) {
   return NotBuilt("installing the database server " + version);
 }
 
-bool WorkstationOperations::WriteDefaultTillSettings() {
-  return NotBuilt("writing the till settings file");
+bool WorkstationOperations::WriteDefaultTillSettings(const std::string& till_folder) {
+  const bool written = skarvel::WriteDefaultTillSettings(till_folder);
+  if (!written) log_.Write("could not write the defaults into " + TillSettingsPath(till_folder));
+  return written;
 }
 
-void WorkstationOperations::WriteCustomerTillSettings(const cust_post&) {
-  NotBuilt("writing the customer's till settings");
+void WorkstationOperations::WriteCustomerTillSettings(const std::string& till_folder,
+                                                      const cust_post& record) {
+  if (!skarvel::WriteCustomerTillSettings(till_folder, record)) {
+    log_.Write("could not write the customer's values into " + TillSettingsPath(till_folder));
+  }
 }
 
 bool WorkstationOperations::ConnectDatabases() { return NotBuilt("connecting the databases"); }
@@ -190,8 +217,8 @@ bool WorkstationOperations::SyncClosingNumber(int) {
   return NotBuilt("storing the closing number");
 }
 
-bool WorkstationOperations::CreateShortcuts(const std::string&, const std::string& name) {
-  return NotBuilt("creating the launchers " + name);
+bool WorkstationOperations::CreateShortcuts(const std::string& target, const std::string& name) {
+  return skarvel::CreateShortcuts(launchers_, target, name);
 }
 
 }  // namespace skarvel

@@ -1,19 +1,25 @@
 #pragma once
 
 #include "app/install_operations.h"
+#include "platform/child_programs.h"
+#include "platform/launchers.h"
 #include "platform/notifier.h"
+#include "platform/printers.h"
+#include "platform/process_table.h"
 #include "platform/run_log.h"
 #include "service/downloads.h"
+#include "service/service_operations.h"
+#include "workstation/process_control.h"
 
 namespace skarvel {
 
-// The installation operations on this workstation. The folder and file operations of the flow
-// and the downloads are real; unpacking, the printer, the database server, the settings file,
-// the databases and the shortcuts are not built yet: they fail and say so in the log, which the
-// flow handles as it handles any failure of theirs. Download progress goes to the view's bars.
+// The installation operations on this workstation. The database server and the databases are
+// not built yet: they fail and say so in the log, which the flow handles as it handles any
+// failure of theirs. Download progress goes to the view's bars.
 class WorkstationOperations final : public InstallOperations {
  public:
-  WorkstationOperations(RunLog& log, Notifier& notifier, EventPump& pump, WizardView& view);
+  WorkstationOperations(ServiceContext& service, RunLog& log, Notifier& notifier, EventPump& pump,
+                        WizardView& view);
 
   bool FetchFile(const std::string& remote_folder, const std::string& local_folder,
                  const TfTP& account, const std::string& file_name, ProgressBar bar) override;
@@ -37,8 +43,8 @@ class WorkstationOperations final : public InstallOperations {
   bool AddTextPrinter(const std::string& name, const std::string& port, const std::string& driver,
                       const std::string& comment) override;
   bool InstallFirebird(const std::string& version, const std::string& package_folder) override;
-  bool WriteDefaultTillSettings() override;
-  void WriteCustomerTillSettings(const cust_post& record) override;
+  bool WriteDefaultTillSettings(const std::string& till_folder) override;
+  void WriteCustomerTillSettings(const std::string& till_folder, const cust_post& record) override;
   bool ConnectDatabases() override;
   void DisconnectDatabases() override;
   bool RegisterTill(int till_number, const std::string& key) override;
@@ -54,10 +60,16 @@ class WorkstationOperations final : public InstallOperations {
   bool NotBuilt(const std::string& operation);
   ProgressBarSink Bar(ProgressBar bar);
 
+  ServiceContext& service_;
   RunLog& log_;
   Notifier& notifier_;
   WizardView& view_;
   DownloadContext downloads_;
+  LinuxChildPrograms programs_;
+  ProcFsProcessTable processes_;
+  CupsPrinters printers_;
+  XdgLaunchers launchers_;
+  ProcessControl control_;
 };
 
 }  // namespace skarvel

@@ -1,20 +1,123 @@
 // Values are the file's raw Windows-1252 bytes: no character conversion at all.
 #define SI_NO_CONVERSION
 #include <SimpleIni.h>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/profile_file.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
+namespace {
+
+// CSimpleIniA matches sections and keys without regard to case; without Unicode mode the values
+// stay the file's bytes; key=value without blanks around the equals sign, as Windows writes.
+class Profile {
+ public:
+  explicit Profile(const std::string& path) : path_(path), disk_path_(Utf8FromAnsi(path)) {
+    ini_.SetSpaces(false);
+  }
+
+  // A missing file is an empty profile; any other failure to read it is an error.
+  void Load() {
+    if (::access(disk_path_.c_str(), F_OK) != 0) return;
+    if (ini_.LoadFile(disk_path_.c_str()) < 0) Fail("cannot be read", errno);
+  }
+
+  CSimpleIniA& ini() { return ini_; }
+
+  void Save() {
+    std::string text;
+    if (ini_.Save(text) < 0) Fail("cannot be written", ENOMEM);
+    ReplaceFile(WithCrLf(text));
+  }
+
+ private:
+  // CR LF line ends; SimpleIni keeps the blank line before a section as that section's comment
+  // and adds its own, so runs of blank lines become one.
+  static std::string WithCrLf(const std::string& text) {
+    std::string lines;
+    lines.reserve(text.size() + text.size() / 16);
+    for (std::size_t start = 0; start < text.size();) {
+      std::size_t end = text.find('\n', start);
+      if (end == std::string::npos) end = text.size();
+      const bool blank = end == start;
+      const bool after_blank =
+          lines.empty() ||
+          (lines.size() >= 4 && lines.compare(lines.size() - 4, 4, "\r\n\r\n") == 0);
+      if (!blank || !after_blank) lines.append(text, start, end - start).append("\r\n");
+      start = end + 1;
+    }
+    return lines;
+  }
+
+  // A temporary file beside the profile, flushed to the disk, renamed over it.
+  void ReplaceFile(const std::string& content) {
+    std::string temporary = disk_path_ + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) Fail("cannot be written", errno);
+    struct stat existing {};
+    // A new file is readable by everyone, as the till's other programs may run as other users.
+    const mode_t mode =
+        ::stat(disk_path_.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0644;
+    bool written = ::fchmod(fd, mode) == 0;
+    for (std::size_t done = 0; written && done < content.size();) {
+      const ssize_t count = ::write(fd, content.data() + done, content.size() - done);
+      if (count < 0 && errno == EINTR) continue;
+      written = count > 0;
+      if (written) done += static_cast<std::size_t>(count);
+    }
+    const int write_error = errno;
+    written = written && ::fsync(fd) == 0;
+    ::close(fd);
+    if (!written || ::rename(temporary.c_str(), disk_path_.c_str()) != 0) {
+      const int error = written ? errno : write_error;
+      ::unlink(temporary.c_str());
+      Fail("cannot be written", error);
+    }
+  }
+
+  [[noreturn]] void Fail(const char* what, int error) const {
+    throw ProfileError("The settings file " + path_ + " " + what + ": " +
+                       AnsiFromUtf8(std::strerror(error)));
+  }
+
+  std::string path_;
+  std::string disk_path_;
+  CSimpleIniA ini_{false, false, false};
+};
+
+}  // namespace
 
 std::string ReadProfileString(const std::string& path, const std::string& section,
                               const std::string& key, const std::string& fallback) {
-  // CSimpleIniA matches sections and keys without regard to case; without Unicode mode the
-  // values stay the file's bytes.
-  CSimpleIniA ini(false, false, false);
-  if (ini.LoadFile(Utf8FromAnsi(path).c_str()) < 0) return fallback;
-  const char* value = ini.GetValue(section.c_str(), key.c_str(), nullptr);
+  Profile profile(path);
+  try {
+    profile.Load();
+  } catch (const ProfileError&) {
+    return fallback;
+  }
+  const char* value = profile.ini().GetValue(section.c_str(), key.c_str(), nullptr);
   return value != nullptr ? std::string(value) : fallback;
+}
+
+void WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
+                        const std::string& value) {
+  Profile profile(path);
+  profile.Load();
+  profile.ini().SetValue(section.c_str(), key.c_str(), value.c_str());
+  profile.Save();
+}
+
+void EraseProfileSection(const std::string& path, const std::string& section) {
+  Profile profile(path);
+  profile.Load();
+  if (profile.ini().GetSection(section.c_str()) == nullptr) return;
+  profile.ini().Delete(section.c_str(), nullptr);
+  profile.Save();
 }
 
 }  // namespace skarvel

@@ -28,6 +28,13 @@ std::string Contents(const std::string& path) {
 // work folder, the autostart entries, the log.
 class SkarvelCliTest : public testing::Test {
  protected:
+  // The till folder too is the test's own.
+  SkarvelCliTest() {
+    for (const char* code : {"5412345000013", "5412345000020", "5412345000037"}) {
+      service_.SetField(code, "PPA_POSPATH", folder_.File("till/"));
+    }
+  }
+
   std::map<std::string, std::string> Environment(const std::string& host) {
     return {{"SKARVEL_SERVICE_HOST", host},
             {"SKARVEL_FTP_PORT", std::to_string(ftp_.port())},
@@ -35,7 +42,9 @@ class SkarvelCliTest : public testing::Test {
             {"HOME", folder_.File("home")},
             {"XDG_CONFIG_DIRS", folder_.File("xdg")},
             {"XDG_CONFIG_HOME", folder_.File("config")},
-            {"XDG_STATE_HOME", folder_.File("state")}};
+            {"XDG_STATE_HOME", folder_.File("state")},
+            // No printer queue of the machine's own scheduler is touched.
+            {"CUPS_SERVER", folder_.File("no-cups.sock")}};
   }
   ProgramResult Run(const std::vector<std::string>& arguments, const std::string& host) {
     std::vector<std::string> argv = {SKARVEL_CLI_PROGRAM};
@@ -47,13 +56,19 @@ class SkarvelCliTest : public testing::Test {
   }
   std::string AutostartEntry() { return folder_.File("xdg/autostart/runskarvel.desktop"); }
 
-  // The download server of the demo customers: each folder their installation fetches.
+  // The download server of the demo customers: each folder their installation fetches, the till
+  // package a real protected archive holding "lumtrak/".
   static std::string DownloadTree(const test::TempFolder& root) {
-    for (const char* file : {"srv/serveurs.cfg", "zip/7za.exe", "lumtrak650/lumtrak650.zip",
-                             "templates/tickets.zip", "firebird/Firebird25.zip"}) {
-      std::filesystem::create_directories(std::filesystem::path(root.File(file)).parent_path());
+    namespace fs = std::filesystem;
+    for (const char* file :
+         {"srv/serveurs.cfg", "zip/7za.exe", "templates/tickets.zip", "firebird/Firebird25.zip",
+          "staging/lumtrak/lumcaisse.exe", "staging/lumtrak/bmp/logo.bmp"}) {
+      fs::create_directories(fs::path(root.File(file)).parent_path());
       std::ofstream(root.File(file)) << file;
     }
+    fs::create_directories(root.File("lumtrak650"));
+    RunProgram({"/usr/bin/7za", "a", "-tzip", "-pm!rdo!ka", root.File("lumtrak650/lumtrak650.zip"),
+                root.File("staging/lumtrak")});
     return root.path();
   }
 
@@ -92,7 +107,12 @@ TEST_F(SkarvelCliTest, ArrangesTheRestartAndResumesAfterIt) {
     EXPECT_TRUE(std::filesystem::exists(folder_.File(std::string("skarvel/") + file))) << file;
   }
   EXPECT_NE(second.out.find("step 3 done, reported 39"), std::string::npos) << second.out;
-  EXPECT_NE(second.out.find("step 4 failed, reported 48"), std::string::npos) << second.out;
+  // The till programs are unpacked and copied into the till folder; the database server is not
+  // built yet.
+  EXPECT_NE(second.out.find("step 4 done, reported 49"), std::string::npos) << second.out;
+  EXPECT_NE(second.out.find("step 5 done, reported 59"), std::string::npos) << second.out;
+  EXPECT_TRUE(std::filesystem::exists(folder_.File("till/lumcaisse.exe")));
+  EXPECT_NE(second.out.find("step 6 failed, reported 68"), std::string::npos) << second.out;
   EXPECT_EQ(second.exit_code, 1);
   const std::string log = Contents(folder_.File("state/skarvel/skarvel.log"));
   EXPECT_NE(log.find("/UpdateStatus?cust=1001&status=29&info=19 -> \"OKOK\""), std::string::npos)

@@ -32,7 +32,8 @@ class WorkstationOperationsTest : public testing::Test {
   test::RecordingNotifier notifier_;
   test::CountingPump pump_;
   test::RecordingView view_;
-  WorkstationOperations operations_{log_, notifier_, pump_, view_};
+  ServiceContext service_{"http://127.0.0.1:9/skv/skv.dll", pump_, notifier_};
+  WorkstationOperations operations_{service_, log_, notifier_, pump_, view_};
 };
 
 TEST_F(WorkstationOperationsTest, PrepareFolderEmptiesTheFolderIntoTheTrash) {
@@ -68,11 +69,11 @@ TEST_F(WorkstationOperationsTest, RemovesOnlyTheVirtualizedSettingsFiles) {
 }
 
 TEST_F(WorkstationOperationsTest, StepsNotBuiltFailAndSaySoInTheLog) {
-  EXPECT_FALSE(operations_.UnzipPackage("lumtrak650.zip", "/tmp/", "/tmp/"));
+  EXPECT_FALSE(operations_.ConnectDatabases());
   std::ifstream log(folder_.File("skarvel.log"));
   std::string line;
   std::getline(log, line);
-  EXPECT_NE(line.find("unpacking lumtrak650.zip: not available"), std::string::npos) << line;
+  EXPECT_NE(line.find("connecting the databases: not available"), std::string::npos) << line;
 }
 
 TEST(XdgAutostartTest, WritesTheEntrySystemWideAndRemovesItFromBothPlaces) {

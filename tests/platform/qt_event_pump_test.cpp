@@ -1,9 +1,8 @@
 #include "platform/qt_event_pump.h"
 
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QTimer>
+#include <gtest/gtest.h>
 
 namespace skarvel {
 namespace {

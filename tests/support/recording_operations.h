@@ -60,8 +60,10 @@ class RecordingOperations final : public InstallOperations {
   bool InstallFirebird(const std::string& version, const std::string&) override {
     return Call("InstallFirebird(" + version + ")");
   }
-  bool WriteDefaultTillSettings() override { return Call("WriteDefaultTillSettings()"); }
-  void WriteCustomerTillSettings(const cust_post&) override {
+  bool WriteDefaultTillSettings(const std::string&) override {
+    return Call("WriteDefaultTillSettings()");
+  }
+  void WriteCustomerTillSettings(const std::string&, const cust_post&) override {
     calls.push_back("WriteCustomerTillSettings()");
   }
   bool ConnectDatabases() override { return Call("ConnectDatabases()"); }

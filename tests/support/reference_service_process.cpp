@@ -1,5 +1,6 @@
 #include "tests/support/reference_service_process.h"
 
+#include <cctype>
 #include <fstream>
 #include <netinet/in.h>
 #include <stdexcept>
@@ -35,6 +36,22 @@ void ReferenceServiceProcess::Fault(const std::string& operation, const std::str
       Control("/control/fault?op=" + operation + "&answer=" + answer +
               "&delay_ms=" + std::to_string(delay_ms) + "&times=" + std::to_string(times));
   if (reply != "OK") throw std::runtime_error("fault not accepted: " + reply);
+}
+
+void ReferenceServiceProcess::SetField(const std::string& code, const std::string& field,
+                                       const std::string& value) {
+  std::string encoded;
+  for (const unsigned char c : value) {
+    static const char kHex[] = "0123456789ABCDEF";
+    if (std::isalnum(c) || c == '/' || c == '.' || c == '-' || c == '_') {
+      encoded += static_cast<char>(c);
+    } else {
+      encoded += {'%', kHex[c >> 4], kHex[c & 15]};
+    }
+  }
+  const std::string reply =
+      Control("/control/set?code=" + code + "&field=" + field + "&value=" + encoded);
+  if (reply != "OK") throw std::runtime_error("field not set: " + reply);
 }
 
 void ReferenceServiceProcess::AnswerWithFile(const std::string& operation,

@@ -27,6 +27,8 @@ class ReferenceServiceProcess {
              int times = -1);
   // Makes the operation answer the bytes of a file.
   void AnswerWithFile(const std::string& operation, const std::string& path);
+  // Changes one column of the customer's row, e.g. the till folder into the test's own.
+  void SetField(const std::string& code, const std::string& field, const std::string& value);
   // The customer's row as the service now holds it.
   nlohmann::json Customer(const std::string& code);
   // Every request answered so far, oldest first.

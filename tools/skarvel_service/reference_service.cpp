@@ -153,6 +153,12 @@ void ReferenceService::Control(const httplib::Request& request, httplib::Respons
     return response.set_content(customer ? customer->dump() : "no such customer",
                                 "application/json");
   }
+  if (action == "set") {
+    const bool set =
+        data_.SetField(Param(request, "code"), Param(request, "field"), Param(request, "value"));
+    response.status = set ? 200 : 404;
+    return response.set_content(set ? "OK" : "no such customer or field", kTextPlain);
+  }
   const auto answer =
       ParseFaultAnswer(Param(request, "answer").empty() ? "normal" : Param(request, "answer"));
   if (action != "fault" || Param(request, "op").empty() || !answer) {
@@ -160,7 +166,8 @@ void ReferenceService::Control(const httplib::Request& request, httplib::Respons
     return response.set_content(
         "usage: /control/fault?op=OPERATION&answer=normal|error|EOF|"
         "empty|404|garbage|mismatch|file[&file=PATH][&delay_ms=N]"
-        "[&times=N]",
+        "[&times=N], /control/set?code=CODE&field=FIELD&value=VALUE, "
+        "/control/customer?code=CODE, /control/reset",
         kTextPlain);
   }
   Fault fault{*answer, std::chrono::milliseconds(StrToIntDef(Param(request, "delay_ms"), 0)),

@@ -59,6 +59,18 @@ std::optional<ordered_json> ServiceData::Customer(const std::string& code) const
   return std::nullopt;
 }
 
+bool ServiceData::SetField(const std::string& code, const std::string& field,
+                           const std::string& value) {
+  std::lock_guard lock(mutex_);
+  for (auto& customer : data_.at("customers")) {
+    if (customer.at("cus_code") == code && customer.contains(field)) {
+      customer[field] = value;
+      return true;
+    }
+  }
+  return false;
+}
+
 std::optional<ordered_json> ServiceData::Messages(const std::string& language) const {
   std::lock_guard lock(mutex_);
   const ordered_json& all = data_.at("messages");

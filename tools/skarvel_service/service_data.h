@@ -29,6 +29,9 @@ class ServiceData {
   std::optional<nlohmann::ordered_json> Statuses(const std::string& language) const;
   // Stores status as the cp_ps_code of the customer whose CP_PKEY is key; false when none is.
   bool SetStatus(const std::string& key, const std::string& status);
+  // Sets one column of a customer's row (found by cus_code); false when there is no such
+  // customer or column.
+  bool SetField(const std::string& code, const std::string& field, const std::string& value);
 
  private:
   void Merge(const std::string& path);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/event_pump.h"
+
+namespace skarvel {
+
+// What became of a program started and waited for.
+struct ChildOutcome {
+  bool started = false;  // false: the system could not start it (no such program, no folder)
+  bool ended = false;    // false: the wait was given up because the application is closing
+  int exit_code = -1;    // once ended: the exit status, or 128 + the signal that ended it
+  std::string output;    // the last few kilobytes it wrote to standard output and error
+};
+
+// Starting other programs. A program named without "/" is looked up on PATH, as the shell does.
+// Paths and arguments are Windows-1252 text; the program reads no input.
+class ChildPrograms {
+ public:
+  virtual ~ChildPrograms() = default;
+
+  // Starts the program in start_folder (empty: the current folder) and waits for its end,
+  // pumping events without spinning; stops waiting once the application is terminating, and the
+  // program then goes on running.
+  virtual ChildOutcome RunAndWait(const std::string& program,
+                                  const std::vector<std::string>& arguments,
+                                  const std::string& start_folder, EventPump& pump) = 0;
+
+  // Starts the program in a session of its own, its output discarded, and returns at once;
+  // false when it could not be started. Its end is collected in the background.
+  virtual bool StartDetached(const std::string& program, const std::vector<std::string>& arguments,
+                             const std::string& start_folder) = 0;
+};
+
+// posix_spawn, with a pidfd to wait on.
+class LinuxChildPrograms final : public ChildPrograms {
+ public:
+  ChildOutcome RunAndWait(const std::string& program, const std::vector<std::string>& arguments,
+                          const std::string& start_folder, EventPump& pump) override;
+  bool StartDetached(const std::string& program, const std::vector<std::string>& arguments,
+                     const std::string& start_folder) override;
+};
+
+}  // namespace skarvel

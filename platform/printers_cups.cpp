@@ -1,0 +1,92 @@
+#include <memory>
+
+#include <cups/cups.h>
+
+#include "platform/ansi_text.h"
+#include "platform/printers.h"
+#include "platform/windows1252.h"
+
+namespace skarvel {
+namespace {
+
+struct IppDeleter {
+  void operator()(ipp_t* message) const { ippDelete(message); }
+};
+using Ipp = std::unique_ptr<ipp_t, IppDeleter>;
+
+std::string PrinterUri(const std::string& name) {
+  char uri[HTTP_MAX_URI];
+  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
+                   "/printers/%s", name.c_str());
+  return uri;
+}
+
+bool Exists(const std::string& name) {
+  cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.c_str(), nullptr);
+  if (dest == nullptr) return false;
+  cupsFreeDests(1, dest);
+  return true;
+}
+
+// Sends an administrative request; true when CUPS accepted it.
+bool Administer(ipp_t* request, std::string& last_error) {
+  Ipp response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/admin/"));
+  if (cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE) return true;
+  last_error = AnsiFromUtf8(cupsLastErrorString());
+  return false;
+}
+
+ipp_t* NewRequest(ipp_op_t operation, const std::string& name) {
+  ipp_t* request = ippNewRequest(operation);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+               PrinterUri(name).c_str());
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+               cupsUser());
+  return request;
+}
+
+}  // namespace
+
+std::optional<std::string> DeviceUriForPort(const std::string& port) {
+  const std::string upper = UpperCase(Trim(port));
+  const auto numbered = [&upper](const std::string& prefix) -> int {
+    if (upper.compare(0, prefix.size(), prefix) != 0) return 0;
+    const std::string digits = upper.substr(prefix.size());
+    if (digits.empty() || digits.size() > 3) return 0;
+    if (digits.find_first_not_of("0123456789") != std::string::npos) return 0;
+    return std::stoi(digits);
+  };
+  if (const int n = numbered("COM"); n > 0) return "serial:/dev/ttyS" + std::to_string(n - 1);
+  if (const int n = numbered("LPT"); n > 0) return "parallel:/dev/lp" + std::to_string(n - 1);
+  return std::nullopt;
+}
+
+bool CupsPrinters::AddTextPrinter(const std::string& name, const std::string& port,
+                                  const std::string& comment) {
+  const std::optional<std::string> device = DeviceUriForPort(port);
+  if (!device) {
+    last_error_ = "the port " + port + " has no device on this system";
+    return false;
+  }
+  const std::string utf8_name = Utf8FromAnsi(name);
+  // CUPS would quietly change an existing queue; the design's spooler refuses.
+  if (Exists(utf8_name)) {
+    last_error_ = "a printer named " + name + " exists already";
+    return false;
+  }
+  ipp_t* request = NewRequest(IPP_OP_CUPS_ADD_MODIFY_PRINTER, utf8_name);
+  ippAddString(request, IPP_TAG_PRINTER, IPP_TAG_URI, "device-uri", nullptr, device->c_str());
+  ippAddString(request, IPP_TAG_PRINTER, IPP_TAG_TEXT, "printer-info", nullptr,
+               Utf8FromAnsi(comment).c_str());
+  ippAddBoolean(request, IPP_TAG_PRINTER, "printer-is-accepting-jobs", 1);
+  ippAddInteger(request, IPP_TAG_PRINTER, IPP_TAG_ENUM, "printer-state", IPP_PSTATE_IDLE);
+  return Administer(request, last_error_);
+}
+
+bool CupsPrinters::DeletePrinter(const std::string& name) {
+  const std::string utf8_name = Utf8FromAnsi(name);
+  if (!Exists(utf8_name)) return false;
+  return Administer(NewRequest(IPP_OP_CUPS_DELETE_PRINTER, utf8_name), last_error_);
+}
+
+}  // namespace skarvel

@@ -1,0 +1,208 @@
+#include "workstation/process_control.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/child_process.h"
+#include "tests/support/recording_notifier.h"
+#include "tests/support/temp_folder.h"
+
+namespace skarvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Contents(const std::string& path) {
+  std::ifstream in(path);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void Write(const std::string& path, const std::string& text) {
+  fs::create_directories(fs::path(path).parent_path());
+  std::ofstream(path) << text;
+}
+
+// A package as the download server holds it: "lumtrak/" with a subfolder, zipped with password.
+void MakePackage(const std::string& staging, const std::string& archive,
+                 const std::string& password) {
+  Write(staging + "/lumtrak/lumcaisse.exe", "new program");
+  Write(staging + "/lumtrak/bmp/logo.txt", "logo");
+  const auto made = test::RunProgram(
+      {"/usr/bin/7za", "a", "-tzip", "-p" + password, archive, staging + "/lumtrak"});
+  ASSERT_EQ(made.exit_code, 0) << made.out << made.err;
+}
+
+// Child programs that are only recorded, for the cases where nothing may start.
+class RecordingPrograms final : public ChildPrograms {
+ public:
+  ChildOutcome RunAndWait(const std::string& program, const std::vector<std::string>&,
+                          const std::string&, EventPump&) override {
+    started.push_back(program);
+    return {true, true, 0, ""};
+  }
+  bool StartDetached(const std::string& program, const std::vector<std::string>&,
+                     const std::string&) override {
+    started.push_back(program);
+    return true;
+  }
+  std::vector<std::string> started;
+};
+
+class ProcessControlTest : public testing::Test {
+ protected:
+  ProcessControl Control(ChildPrograms& programs) {
+    return ProcessControl(programs, processes_, pump_,
+                          [this](const std::string& line) { log_.push_back(line); });
+  }
+  bool Logged(const std::string& part) const {
+    for (const std::string& line : log_) {
+      if (line.find(part) != std::string::npos) return true;
+    }
+    return false;
+  }
+
+  test::TempFolder folder_;
+  LinuxChildPrograms programs_;
+  ProcFsProcessTable processes_;
+  test::CountingPump pump_;
+  std::vector<std::string> log_;
+};
+
+TEST_F(ProcessControlTest, UnpacksTheProtectedPackageWithItsFoldersOverAnOlderCopy) {
+  const std::string work = folder_.File("work") + "/";
+  MakePackage(folder_.File("staging"), work + "lumtrak650.zip", kArchivePassword);
+  const std::string destination = folder_.File("till folder") + "/";
+  Write(destination + "lumtrak/lumcaisse.exe", "old program");
+  ProcessControl control = Control(programs_);
+  // The folder is given without its trailing separator: the same command results.
+  EXPECT_TRUE(control.UnzipPackage("lumtrak650.zip", folder_.File("work"), destination));
+  EXPECT_EQ(Contents(destination + "lumtrak/lumcaisse.exe"), "new program");
+  EXPECT_EQ(Contents(destination + "lumtrak/bmp/logo.txt"), "logo");
+  EXPECT_TRUE(Logged("ended with exit code 0"));
+  EXPECT_FALSE(Logged(kArchivePassword)) << "the password never reaches the log";
+}
+
+TEST_F(ProcessControlTest, AWrongPasswordIsNotDetectedButLogged) {
+  const std::string work = folder_.File("work") + "/";
+  MakePackage(folder_.File("staging"), work + "other.zip", "another password");
+  ProcessControl control = Control(programs_);
+  EXPECT_TRUE(control.UnzipPackage("other.zip", work, work));
+  // The tool leaves what it could not decrypt, never the right contents.
+  EXPECT_NE(Contents(work + "lumtrak/bmp/logo.txt"), "logo");
+  EXPECT_TRUE(Logged("ended with exit code 2")) << (log_.empty() ? "" : log_.front());
+}
+
+TEST_F(ProcessControlTest, AMissingArchiveOrFolderStartsNothing) {
+  RecordingPrograms recording;
+  ProcessControl control = Control(recording);
+  fs::create_directories(folder_.File("work"));
+  EXPECT_FALSE(control.UnzipPackage("missing.zip", folder_.File("work"), folder_.File("out")));
+  EXPECT_FALSE(control.UnzipPackage("a.zip", folder_.File("no folder"), folder_.File("out")));
+  EXPECT_TRUE(recording.started.empty());
+}
+
+TEST_F(ProcessControlTest, PacksTheReceiptFilesIntoAPlainArchive) {
+  Write(folder_.File("receipts/head.txt"), "head");
+  Write(folder_.File("receipts/logo.bmp"), "BM");
+  Write(folder_.File("receipts/notes.doc"), "no");
+  const std::string work = folder_.File("my work") + "/";
+  fs::create_directories(work);
+  ProcessControl control = Control(programs_);
+  const std::string receipts = folder_.File("receipts") + "/";
+  EXPECT_TRUE(control.ZipFiles("5412345000013.zip", work,
+                               "\"" + receipts + "*.txt*\" \"" + receipts + "*.bmp*\"", work));
+  const auto listing = test::RunProgram({"/usr/bin/7za", "l", work + "5412345000013.zip"});
+  EXPECT_NE(listing.out.find("head.txt"), std::string::npos) << listing.out;
+  EXPECT_NE(listing.out.find("logo.bmp"), std::string::npos);
+  EXPECT_EQ(listing.out.find("notes.doc"), std::string::npos);
+}
+
+TEST_F(ProcessControlTest, ExecAndWaitRunsInTheStartFolderAndFailsForAMissingProgram) {
+  ProcessControl control = Control(programs_);
+  const std::string folder = folder_.File("start here");
+  fs::create_directories(folder);
+  EXPECT_TRUE(control.ExecAndWait("sh", "-c \"pwd > where.txt\"", folder));
+  EXPECT_EQ(Contents(folder + "/where.txt"), folder + "\n");
+  EXPECT_FALSE(control.ExecAndWait(folder_.File("no-such-program"), "", ""));
+  EXPECT_TRUE(Logged("could not start"));
+}
+
+// The wait ends as soon as the application is closing; the program goes on.
+TEST_F(ProcessControlTest, ExecAndWaitGivesUpWhenTheApplicationCloses) {
+  class ClosingPump final : public EventPump {
+   public:
+    void ProcessMessages() override {}
+    bool Terminating() const override { return true; }
+  } closing;
+  ProcessControl control(programs_, processes_, closing, [](const std::string&) {});
+  const std::string marker = folder_.File("finished");
+  EXPECT_TRUE(control.ExecAndWait("sh", "-c \"sleep 1; touch '" + marker + "'\"", ""));
+  EXPECT_FALSE(fs::exists(marker));
+  for (int i = 0; i < 100 && !fs::exists(marker); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  EXPECT_TRUE(fs::exists(marker)) << "the program went on running";
+}
+
+// Waits until the system lists a process running program, so that it has really started.
+void AwaitProcess(ProcessTable& table, const std::string& program, int count) {
+  for (int attempt = 0; attempt < 200; ++attempt) {
+    int found = 0;
+    for (const RunningProcess& process : table.Snapshot()) found += process.executable == program;
+    if (found >= count) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(25));
+  }
+  FAIL() << program << " did not start";
+}
+
+TEST_F(ProcessControlTest, KillProcessEndsEveryCopyWhateverItsCaseAndFolder) {
+  const std::string first = folder_.File("a/LumCaisse.exe");
+  const std::string second = folder_.File("b/lumcaisse.EXE");
+  for (const std::string& copy : {first, second}) {
+    fs::create_directories(fs::path(copy).parent_path());
+    fs::copy_file("/usr/bin/sleep", copy);
+  }
+  test::ChildProcess one({first, "60"}, {});
+  test::ChildProcess two({second, "60"}, {});
+  AwaitProcess(processes_, first, 1);
+  AwaitProcess(processes_, second, 1);
+  ProcessControl control = Control(programs_);
+  EXPECT_TRUE(control.KillProcess("lumcaisse.exe"));
+  EXPECT_EQ(one.Wait(), 128 + 9);
+  EXPECT_EQ(two.Wait(), 128 + 9);
+  EXPECT_FALSE(control.KillProcess("lumcaisse.exe"));
+
+  // The whole path, as the system reports it, matches too.
+  test::ChildProcess three({first, "60"}, {});
+  AwaitProcess(processes_, first, 1);
+  EXPECT_TRUE(control.KillProcess(first));
+  EXPECT_EQ(three.Wait(), 128 + 9);
+}
+
+TEST_F(ProcessControlTest, KillProcessNeverEndsTheWizardItself) {
+  class OwnTable final : public ProcessTable {
+   public:
+    std::vector<RunningProcess> Snapshot() override {
+      return {{7, "/usr/bin/skarvel", "skarvel"}, {8, "", "C:\\lumtrak\\SKARVEL"}, {9, "", ""}};
+    }
+    bool Terminate(int id) override {
+      ended.push_back(id);
+      return true;
+    }
+    int OwnId() const override { return 7; }
+    std::vector<int> ended;
+  } table;
+  RecordingPrograms recording;
+  ProcessControl control(recording, table, pump_, [](const std::string&) {});
+  EXPECT_TRUE(control.KillProcess("skarvel"));
+  EXPECT_EQ(table.ended, std::vector<int>{8});
+  EXPECT_FALSE(control.KillProcess(""));
+  EXPECT_EQ(table.ended, std::vector<int>{8});
+}
+
+}  // namespace
+}  // namespace skarvel

@@ -1,0 +1,102 @@
+#include "workstation/process_control.h"
+
+#include "platform/ansi_text.h"
+#include "platform/command_line.h"
+#include "platform/file_system.h"
+#include "platform/folder_path.h"
+
+namespace skarvel {
+namespace {
+
+std::string FileNamePart(const std::string& path) {
+  const std::size_t separator = path.find_last_of("/\\");
+  return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+bool MatchesProgram(const std::string& path, const std::string& upper_name) {
+  if (path.empty()) return false;
+  return UpperCase(FileNamePart(path)) == upper_name || UpperCase(path) == upper_name;
+}
+
+// The log never shows the archive password.
+std::string WithoutPassword(std::string text) {
+  const std::string password = kArchivePassword;
+  for (std::size_t at = text.find(password); at != std::string::npos;
+       at = text.find(password, at)) {
+    text.replace(at, password.size(), "********");
+  }
+  return text;
+}
+
+}  // namespace
+
+ProcessControl::ProcessControl(ChildPrograms& programs, ProcessTable& processes, EventPump& pump,
+                               LogSink log)
+    : programs_(programs), processes_(processes), pump_(pump), log_(std::move(log)) {}
+
+bool ProcessControl::ExecAndWait(const std::string& program, const std::string& parameters,
+                                 const std::string& start_folder) {
+  const std::string shown = WithoutPassword(program + " " + parameters);
+  const ChildOutcome outcome =
+      programs_.RunAndWait(program, SplitCommandLine(parameters), start_folder, pump_);
+  if (!outcome.started) {
+    log_("could not start " + shown);
+  } else if (!outcome.ended) {
+    log_("stopped waiting for " + shown + ": the application is closing");
+  } else {
+    log_(shown + " ended with exit code " + std::to_string(outcome.exit_code));
+    if (outcome.exit_code != 0 && !outcome.output.empty()) {
+      log_("its last output: " + WithoutPassword(outcome.output));
+    }
+  }
+  return outcome.started;
+}
+
+bool ProcessControl::ExecDetached(const std::string& program, const std::string& parameters) {
+  const bool started = programs_.StartDetached(program, SplitCommandLine(parameters), "");
+  if (!started) log_("could not start " + program + " " + parameters);
+  return started;
+}
+
+bool ProcessControl::UnzipPackage(const std::string& archive, const std::string& folder,
+                                  const std::string& destination) {
+  const std::string tool_folder = WithTrailingSeparator(folder);
+  if (!FileExists(tool_folder + archive) || !FolderExists(folder)) {
+    log_("cannot unpack " + tool_folder + archive + ": the archive or its folder is missing");
+    return false;
+  }
+  // Each path stays one argument even with a blank in it, as the short path form achieved.
+  ExecAndWait(kArchiveTool,
+              "x " + QuotedIfBlank(tool_folder + archive) + " -tzip -r -y -p" + kArchivePassword +
+                  " -o" + QuotedIfBlank(destination),
+              "");
+  return true;
+}
+
+bool ProcessControl::ZipFiles(const std::string& archive, const std::string& archive_folder,
+                              const std::string& file_list, const std::string&) {
+  ExecAndWait(
+      kArchiveTool,
+      "a -tzip \"" + WithTrailingSeparator(archive_folder) + archive + "\"  " + file_list + " ",
+      "");
+  return true;
+}
+
+bool ProcessControl::KillProcess(const std::string& name) {
+  const std::string wanted = UpperCase(Trim(name));
+  if (wanted.empty()) return false;
+  bool result = false;
+  for (const RunningProcess& process : processes_.Snapshot()) {
+    if (process.id == processes_.OwnId()) continue;
+    if (!MatchesProgram(process.executable, wanted) &&
+        !MatchesProgram(process.first_argument, wanted)) {
+      continue;
+    }
+    result = processes_.Terminate(process.id);
+    log_((result ? "ended " : "could not end ") + name + " (process " + std::to_string(process.id) +
+         ")");
+  }
+  return result;
+}
+
+}  // namespace skarvel

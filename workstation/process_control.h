@@ -1,0 +1,58 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/child_programs.h"
+#include "platform/event_pump.h"
+#include "platform/process_table.h"
+
+namespace skarvel {
+
+// The package archives on the download server are protected with it.
+inline constexpr const char* kArchivePassword = "m!rdo!ka";
+// The system's archive tool (p7zip-full): the Windows tool that the "zip" folder brings cannot
+// run here.
+inline constexpr const char* kArchiveTool = "7za";
+
+// Starting programs and waiting for them, the archive tool, stopping till programs. Results are
+// the design's: a plain boolean, no message of its own; what happened goes to the log.
+class ProcessControl {
+ public:
+  using LogSink = std::function<void(const std::string&)>;
+
+  ProcessControl(ChildPrograms& programs, ProcessTable& processes, EventPump& pump, LogSink log);
+
+  // Runs program with the parameter text (split as Windows splits a command line) in
+  // start_folder and waits, keeping the window alive; false when it could not start. The exit
+  // code is not reported, only logged.
+  bool ExecAndWait(const std::string& program, const std::string& parameters,
+                   const std::string& start_folder);
+  // Starts program with the parameter text and does not wait; false when it could not start.
+  bool ExecDetached(const std::string& program, const std::string& parameters);
+
+  // Unpacks folder + archive into destination with the fixed password, inner folders kept,
+  // existing files overwritten. False, starting nothing, when the archive or the folder is
+  // missing; otherwise true once the tool has ended, whatever it achieved.
+  bool UnzipPackage(const std::string& archive, const std::string& folder,
+                    const std::string& destination);
+  // Packs the files of file_list (already quoted) into archive_folder + archive; always true.
+  // tool_folder is where the design finds its archive tool; the system tool serves here.
+  bool ZipFiles(const std::string& archive, const std::string& archive_folder,
+                const std::string& file_list, const std::string& tool_folder);
+
+  // Linux needs no privilege to end the user's own processes.
+  void EnableDebugPrivilege() {}
+  // Ends every process whose program file name, or the name it was started under, is name
+  // without regard to case, or whose whole path is; never this process. The result of the
+  // last attempt; false when nothing matched.
+  bool KillProcess(const std::string& name);
+
+ private:
+  ChildPrograms& programs_;
+  ProcessTable& processes_;
+  EventPump& pump_;
+  LogSink log_;
+};
+
+}  // namespace skarvel

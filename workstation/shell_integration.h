@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/launchers.h"
+#include "platform/windows_version.h"
+
+namespace skarvel {
+
+// Launchers named name for target, with target's folder as the working folder, on the desktop,
+// in the applications menu and in Quick Launch, in that order. A place that does not exist or
+// cannot be written is skipped without a word; the result is always true.
+bool CreateShortcuts(Launchers& launchers, const std::string& target, const std::string& name);
+
+// The design's small code for a Windows version record: 0 when there is none (as on Linux) or
+// the version is not one of the table's.
+int GetWindowsVersionCode(const std::optional<WindowsVersionRecord>& record);
+
+// The firewall exception for the wizard exists only on the Windows versions with codes 7 to 9;
+// elsewhere, here included, there is nothing to do. True when an exception would be made.
+bool NeedsFirewallException(int version_code);
+
+}  // namespace skarvel
