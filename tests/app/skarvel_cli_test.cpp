@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <signal.h>
@@ -60,13 +61,17 @@ class SkarvelCliTest : public testing::Test {
   // package a real protected archive holding "lumtrak/".
   static std::string DownloadTree(const test::TempFolder& root) {
     namespace fs = std::filesystem;
-    for (const char* file :
-         {"srv/serveurs.cfg", "zip/7za.exe", "templates/tickets.zip", "firebird/Firebird25.zip",
-          "staging/lumtrak/lumcaisse.exe", "staging/lumtrak/bmp/logo.bmp"}) {
+    for (const char* file : {"srv/serveurs.cfg", "zip/7za.exe", "firebird/Firebird25.zip",
+                             "staging/lumtrak/lumcaisse.exe", "staging/lumtrak/bmp/logo.bmp",
+                             "staging/tickets/ticket.txt"}) {
       fs::create_directories(fs::path(root.File(file)).parent_path());
       std::ofstream(root.File(file)) << file;
     }
     fs::create_directories(root.File("lumtrak650"));
+    fs::create_directories(root.File("templates"));
+    fs::create_directories(root.File("pos_templates/all"));
+    RunProgram({"/usr/bin/7za", "a", "-tzip", root.File("templates/tickets.zip"),
+                root.File("staging/tickets/ticket.txt")});
     RunProgram({"/usr/bin/7za", "a", "-tzip", "-pm!rdo!ka", root.File("lumtrak650/lumtrak650.zip"),
                 root.File("staging/lumtrak")});
     return root.path();
@@ -119,6 +124,36 @@ TEST_F(SkarvelCliTest, ArrangesTheRestartAndResumesAfterIt) {
       << log;
   EXPECT_NE(log.find("FTP: downloaded lumtrak650/lumtrak650.zip"), std::string::npos) << log;
   EXPECT_EQ(log.find("730518"), std::string::npos);  // the password never reaches the log
+}
+
+// A customer marked for configuration, without a database server of its own: its receipt
+// templates are generated before the code is accepted, then every workstation step runs for
+// real up to the databases, which are not built yet.
+TEST_F(SkarvelCliTest, GeneratesTemplatesThenRunsTheWorkstationSteps) {
+  service_.SetField("5412345000037", "CP_NEEDCONF", "1");
+  std::filesystem::create_directories(folder_.File("till"));
+  std::ofstream(folder_.File("till/receipt.txt")) << "receipt";
+  const ProgramResult result = Run({"5412345000037"});  // status 20
+  const auto requests = service_.Requests();
+  ASSERT_FALSE(requests.empty());
+  std::vector<std::string> operations;
+  for (const auto& request : requests) operations.push_back(request["op"]);
+  const auto created = std::find(operations.begin(), operations.end(), "createtemplate");
+  ASSERT_NE(created, operations.end()) << result.out;
+  EXPECT_LT(created - operations.begin(),
+            std::find(operations.begin(), operations.end(), "UpdateStatus") - operations.begin());
+  EXPECT_TRUE(std::filesystem::exists(download_root_.File("pos_templates/all/5412345000037.zip")));
+
+  for (const char* step :
+       {"step 2 done, reported 29", "step 4 done, reported 49", "step 5 done, reported 59",
+        "step 7 done, reported 79", "step 8 done, reported 89", "step 9 failed, reported 98"}) {
+    EXPECT_NE(result.out.find(step), std::string::npos) << step << "\n" << result.out;
+  }
+  EXPECT_TRUE(std::filesystem::exists(folder_.File("till/lumcaisse.exe")));
+  EXPECT_TRUE(std::filesystem::exists(folder_.File("till/ticket.txt")));
+  const std::string settings = Contents(folder_.File("till/LUMTRAK.pos"));
+  EXPECT_NE(settings.find("[Dorvello\\Caisse]\r\nGridAccess=1\r\n"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("\r\nLanglib=dvcfra.dll\r\n"), std::string::npos) << settings;
 }
 
 TEST_F(SkarvelCliTest, CtrlCStopsTheRunAfterTheStepInProgress) {
