@@ -1,0 +1,89 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace Firebird {
+class IAttachment;
+class ITransaction;
+class IMaster;
+class IStatus;
+class CheckStatusWrapper;
+}  // namespace Firebird
+
+namespace skarvel::db {
+
+// A failure reported by Firebird; what() carries Firebird's own message text.
+class FirebirdError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+Firebird::IMaster* Master();
+
+// A status vector for one call into the OO API; Check() throws its error as FirebirdError.
+class Status {
+ public:
+  Status();
+  ~Status();
+  Status(const Status&) = delete;
+  Status& operator=(const Status&) = delete;
+  Firebird::CheckStatusWrapper* get() { return wrapper_; }
+  void Check(const std::string& what);
+
+ private:
+  Firebird::IStatus* status_;
+  Firebird::CheckStatusWrapper* wrapper_;
+};
+
+struct ConnectionParameters {
+  std::string database;  // a file, or "host:file" / "host/port:file" for a server
+  std::string user;
+  std::string password;
+  std::optional<std::string> character_set;  // lc_ctype, e.g. "WIN1252"
+};
+
+// An open connection to a database, SQL dialect 3; detached when it goes.
+class Attachment {
+ public:
+  static Attachment Open(const ConnectionParameters& parameters);
+  // Creates the database file (for the tests' fixtures) with the given default character set.
+  static Attachment Create(const ConnectionParameters& parameters,
+                           const std::string& default_character_set);
+
+  Attachment(Attachment&& other) noexcept;
+  Attachment& operator=(Attachment&& other) noexcept;
+  ~Attachment();
+  void Detach();
+  // Runs one statement in a transaction of its own (definitions, for fixtures and tools).
+  void ExecuteImmediate(const std::string& sql);
+  Firebird::IAttachment* get() const { return attachment_; }
+
+ private:
+  explicit Attachment(Firebird::IAttachment* attachment) : attachment_(attachment) {}
+  Firebird::IAttachment* attachment_ = nullptr;
+};
+
+// A transaction with concurrency (snapshot) isolation, read-write, waiting on locks. Several can
+// live on one attachment; one left active when it goes is rolled back.
+class Transaction {
+ public:
+  explicit Transaction(Attachment& attachment) : attachment_(attachment) {}
+  ~Transaction();
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+
+  void Start();
+  void Commit();
+  void Rollback();
+  bool Active() const { return transaction_ != nullptr; }
+  Firebird::ITransaction* get() const { return transaction_; }
+  Attachment& attachment() const { return attachment_; }
+
+ private:
+  Attachment& attachment_;
+  Firebird::ITransaction* transaction_ = nullptr;
+};
+
+}  // namespace skarvel::db
