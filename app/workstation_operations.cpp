@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "database/registration.h"
 #include "platform/ansi_text.h"
 #include "platform/file_system.h"
 #include "platform/folder_path.h"
@@ -41,7 +42,8 @@ WorkstationOperations::WorkstationOperations(ServiceContext& service, RunLog& lo
       notifier_(notifier),
       view_(view),
       downloads_{pump, [&log](const std::string& line) { log.Write(line); }},
-      control_(programs_, processes_, pump, [&log](const std::string& line) { log.Write(line); }) {}
+      control_(programs_, processes_, pump, [&log](const std::string& line) { log.Write(line); }),
+      Dmskarvel(notifier) {}
 
 ProgressBarSink WorkstationOperations::Bar(ProgressBar bar) {
   return [this, bar](int position, int maximum) { view_.SetProgress(bar, position, maximum); };
@@ -201,20 +203,27 @@ void WorkstationOperations::WriteCustomerTillSettings(const std::string& till_fo
   }
 }
 
-bool WorkstationOperations::ConnectDatabases() { return NotBuilt("connecting the databases"); }
+bool WorkstationOperations::ConnectDatabases() {
+  const bool connected = Dmskarvel.ConnectDatabases(service_.CustPost);
+  if (!connected) {
+    log_.Write("could not open the till database " + db::TillDatabaseText(service_.CustPost) +
+               " and the central database " + service_.CustPost.cus_base_pos);
+  }
+  return connected;
+}
 
-void WorkstationOperations::DisconnectDatabases() {}
+void WorkstationOperations::DisconnectDatabases() { Dmskarvel.DisconnectDatabases(); }
 
-bool WorkstationOperations::RegisterTill(int till_number, const std::string&) {
-  return NotBuilt("registering till " + std::to_string(till_number));
+bool WorkstationOperations::RegisterTill(int till_number, const std::string& key) {
+  return db::RegisterTill(Dmskarvel, service_.CustPost.PPA_POSPATH, till_number, key);
 }
 
 bool WorkstationOperations::CopyReferenceData(int) {
   return NotBuilt("copying the reference data");
 }
 
-bool WorkstationOperations::SyncClosingNumber(int) {
-  return NotBuilt("storing the closing number");
+bool WorkstationOperations::SyncClosingNumber(int till_number) {
+  return db::SyncClosingNumber(Dmskarvel, service_.CustPost, till_number, notifier_);
 }
 
 bool WorkstationOperations::CreateShortcuts(const std::string& target, const std::string& name) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/install_operations.h"
+#include "database/data_module.h"
 #include "platform/child_programs.h"
 #include "platform/launchers.h"
 #include "platform/notifier.h"
@@ -13,9 +14,9 @@
 
 namespace skarvel {
 
-// The installation operations on this workstation. The database server and the databases are
-// not built yet: they fail and say so in the log, which the flow handles as it handles any
-// failure of theirs. Download progress goes to the view's bars.
+// The installation operations on this workstation. The database server's installation and the
+// reference-data copy are not built yet: they fail and say so in the log, which the flow handles
+// as it handles any failure of theirs. Download progress goes to the view's bars.
 class WorkstationOperations final : public InstallOperations {
  public:
   WorkstationOperations(ServiceContext& service, RunLog& log, Notifier& notifier, EventPump& pump,
@@ -70,6 +71,7 @@ class WorkstationOperations final : public InstallOperations {
   CupsPrinters printers_;
   XdgLaunchers launchers_;
   ProcessControl control_;
+  db::TDmskarvel Dmskarvel;
 };
 
 }  // namespace skarvel

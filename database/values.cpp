@@ -1,8 +1,10 @@
 #include "database/values.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <ibase.h>
+#include <optional>
 #include <strings.h>
 
 #include <firebird/Interface.h>
@@ -39,6 +41,32 @@ std::string DecimalText(Decimal value) {
   if (digits.size() <= places) digits.insert(0, places - digits.size() + 1, '0');
   digits.insert(digits.size() - places, ".");
   return (negative ? "-" : "") + digits;
+}
+
+// Text that holds a number ("-12", "5.50"), as the design's text fields convert.
+std::optional<Decimal> ParseDecimal(const std::string& raw) {
+  std::string text = raw;
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  while (!text.empty() && text.front() == ' ') text.erase(0, 1);
+  Decimal value;
+  bool negative = false, digits = false, point = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (i == 0 && (c == '-' || c == '+')) {
+      negative = c == '-';
+    } else if (c == '.' && !point) {
+      point = true;
+    } else if (c >= '0' && c <= '9' && value.units < INT64_MAX / 10 - 9) {
+      value.units = value.units * 10 + (c - '0');
+      if (point) --value.scale;
+      digits = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!digits) return std::nullopt;
+  if (negative) value.units = -value.units;
+  return value;
 }
 
 [[noreturn]] void Mismatch(const std::string& name, const std::string& what) {
@@ -179,6 +207,9 @@ Decimal Values::AsDecimal(int index) const {
   if (field.type == SQL_INT64) return {Read<ISC_INT64>(field), field.scale};
   if (field.type == SQL_DOUBLE) {
     return {static_cast<std::int64_t>(std::llround(Read<double>(field) * 10000)), -4};
+  }
+  if (field.type == SQL_VARYING) {
+    if (const auto parsed = ParseDecimal(AsString(index))) return *parsed;
   }
   Mismatch(field.name, "is not a number");
 }

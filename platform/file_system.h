@@ -16,6 +16,8 @@ bool CreateFolders(const std::string& path);
 // Removes the folder only when it is empty.
 bool RemoveEmptyFolder(const std::string& path);
 bool RenameFile(const std::string& from, const std::string& to);
+// Renames only when nothing carries the new name yet, atomically; false otherwise.
+bool RenameNoReplace(const std::string& from, const std::string& to);
 // Copies one file, overwriting the destination.
 bool CopyFileOver(const std::string& from, const std::string& to);
 // Copies a folder's contents into another, subfolders included, overwriting, creating the
@@ -36,6 +38,9 @@ struct FolderEntry {
 // The entries of a folder ("." and ".." excluded) in the order the system lists them; empty when
 // the folder cannot be read.
 std::vector<FolderEntry> ListFolder(const std::string& path);
+// The name in the folder that equals name without regard to case (the exact spelling first);
+// empty when there is none.
+std::string FindNameIgnoringCase(const std::string& folder, const std::string& name);
 
 // The folder of this program's own executable, ending in "/".
 std::string OwnProgramFolder();

@@ -1,6 +1,9 @@
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <stdio.h>
 
+#include "platform/ansi_text.h"
 #include "platform/file_system.h"
 #include "platform/folder_path.h"
 #include "platform/windows1252.h"
@@ -41,6 +44,11 @@ bool RenameFile(const std::string& from, const std::string& to) {
   std::error_code error;
   fs::rename(OsPath(from), OsPath(to), error);
   return !error;
+}
+
+bool RenameNoReplace(const std::string& from, const std::string& to) {
+  return ::renameat2(AT_FDCWD, OsPath(from).c_str(), AT_FDCWD, OsPath(to).c_str(),
+                     RENAME_NOREPLACE) == 0;
 }
 
 bool CopyFileOver(const std::string& from, const std::string& to) {
@@ -94,6 +102,19 @@ std::string OwnProgramFolder() {
 std::string HomeFolder() {
   const char* home = std::getenv("HOME");
   return WithTrailingSeparator(home != nullptr ? AnsiFromUtf8(home) : std::string("/root"));
+}
+
+}  // namespace skarvel
+
+namespace skarvel {
+
+std::string FindNameIgnoringCase(const std::string& folder, const std::string& name) {
+  std::string found;
+  for (const FolderEntry& entry : ListFolder(folder)) {
+    if (entry.name == name) return entry.name;
+    if (found.empty() && SameText(entry.name, name)) found = entry.name;
+  }
+  return found;
 }
 
 }  // namespace skarvel

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "database/firebird.h"
+#include "database/statement.h"
+#include "platform/notifier.h"
+#include "service/cust_post.h"
+
+namespace skarvel::db {
+
+// The database administrator's fixed account for both connections.
+inline constexpr const char* kDatabaseUser = "SYSDBA";
+inline constexpr const char* kDatabasePassword = "lanternox";
+
+// A connection with the transactions the installation uses on it. The design's statement
+// components are prepared by each unit of work on the transaction it belongs to.
+struct Connection {
+  ConnectionParameters parameters;
+  std::optional<Attachment> attachment;
+  std::unique_ptr<Transaction> work;       // TR_CAISSE / TR_Server
+  std::unique_ptr<Transaction> procedure;  // TR_Server_PS
+  std::unique_ptr<Transaction> spare;      // TR_CAISSE_TMP / TR_Server_PS2
+
+  bool Open() const { return attachment.has_value(); }
+  void Connect();
+  // Rolls back what is left active (a unit of work that failed last) and detaches.
+  void Close();
+};
+
+// The till database and the shop's central database (the design's data module Dmskarvel).
+class TDmskarvel {
+ public:
+  explicit TDmskarvel(Notifier& notifier) : notifier_(notifier) {}
+
+  // Puts the till database file in place, opens both connections with the record's parameters
+  // and writes their "dbf" entries into the till's settings file; true when both are open.
+  bool ConnectDatabases(const cust_post& record);
+  // Closes the till connection, then the central one; errors are ignored.
+  void DisconnectDatabases();
+
+  Connection DV_CAISSE;
+  Connection DV_SERVER;
+
+ private:
+  bool OpenTill();
+  void ReconnectCentralForItsVersion();
+
+  Notifier& notifier_;
+};
+
+// Begins a unit of work: an explicitly started transaction is committed, then one is started.
+void OpenWork(Transaction& transaction);
+
+// The till database text: PPA_POSPATH2 with its separator + PPA_POSDB, server part included.
+std::string TillDatabaseText(const cust_post& record);
+// The file behind a database text: without a leading "localhost:" in any case.
+std::string LocalDatabaseFile(const std::string& database_text);
+// Gives the prepared file for the record's server generation ("LUMTRAK25.FDB" for 2.5,
+// "LUMTRAK15.FDB" otherwise, looked up in its folder without regard to case) the plain name;
+// never replaces an existing till database. False when nothing was renamed.
+bool PlaceTillDatabase(const std::string& local_file, const std::string& server_version);
+// The central database's version (ZVTYPE 'VERSI'), read in the central work transaction.
+int ReadCentralVersion(TDmskarvel& module);
+
+}  // namespace skarvel::db

@@ -1,0 +1,168 @@
+#include "database/registration.h"
+
+#include <ctime>
+#include <functional>
+
+#include "platform/ansi_text.h"
+#include "platform/profile_file.h"
+#include "workstation/till_settings.h"
+
+namespace skarvel::db {
+namespace {
+
+// One statement as its own unit of work on the central work transaction: committed at once,
+// rolled back on error. The error's text goes to on_error.
+bool RunCommitted(TDmskarvel& module, const std::function<void(Transaction&)>& work,
+                  const std::function<void(const std::string&)>& on_error) {
+  Transaction& transaction = *module.DV_SERVER.work;
+  try {
+    OpenWork(transaction);
+    work(transaction);
+    transaction.Commit();
+    return true;
+  } catch (const std::exception& error) {
+    try {
+      transaction.Rollback();
+    } catch (const FirebirdError&) {
+    }
+    if (on_error) on_error(error.what());
+    return false;
+  }
+}
+
+DateTime Today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+// A key that is not a whole number fails like the design's conversion.
+std::int64_t KeyNumber(const std::string& key) {
+  const std::string text = Trim(key);
+  std::size_t used = 0;
+  const long long value = std::stoll(text, &used);
+  if (used != text.size()) throw std::invalid_argument("not a number: " + key);
+  return value;
+}
+
+}  // namespace
+
+bool RegisterTill(TDmskarvel& module, const std::string& till_folder, int till_number,
+                  const std::string& key) {
+  if (module.DV_SERVER.Open()) {
+    RunCommitted(
+        module,
+        [&](Transaction& t) {
+          Statement remove(t, "delete from postes\nwhere num_poste = :numposte");
+          remove.SetInteger("numposte", till_number);
+          remove.Execute();
+        },
+        nullptr);
+    RunCommitted(
+        module,
+        [&](Transaction& t) {
+          Statement insert(t, "insert into postes\n(num_poste) values (:numposte)");
+          insert.SetInteger("numposte", till_number);
+          insert.Execute();
+        },
+        nullptr);
+    if (!key.empty()) {
+      RunCommitted(
+          module,
+          [&](Transaction& t) {
+            Statement update(t, "update postes set pos_pkey=:ppkey where num_poste=:numposte");
+            update.SetInteger("numposte", till_number);
+            update.SetInteger("ppkey", KeyNumber(key));
+            update.Execute();
+          },
+          nullptr);
+    }
+  }
+  WriteTillSetting(till_folder, kOfficeSection, "Poste", std::to_string(till_number));
+  return true;
+}
+
+bool SyncClosingNumber(TDmskarvel& module, const cust_post& record, int till_number,
+                       Notifier& notifier) {
+  module.ConnectDatabases(record);
+  bool result = true;
+  std::int64_t last_closing = 0;
+  bool no_history = false;
+  bool missing = true;
+  const auto fail = [&](const std::string& text) {
+    notifier.ShowMessage(text);
+    result = false;
+  };
+  // Without the central connection every unit of work fails with its own message, as the
+  // design's statements on a closed connection do.
+  const auto when_open = [&](const std::function<void(Transaction&)>& work,
+                             const std::function<void(const std::string&)>& on_error) {
+    if (!module.DV_SERVER.Open())
+      return on_error("The central database " + record.cus_base_pos + " is not open");
+    RunCommitted(module, work, on_error);
+  };
+  when_open(
+      [&](Transaction& t) {
+        Statement query(t,
+                        "select max(num_cloture),count(num_cloture) from ticketscaisse where "
+                        "num_postecaisse=:numposte");
+        query.SetInteger("numposte", till_number);
+        ResultSet rows = query.Open();
+        if (!rows.Next()) {
+          no_history = true;
+          return;
+        }
+        last_closing = rows.Row().AsInteger(0);
+        no_history = rows.Row().AsInteger(1) == 0;
+      },
+      [&](const std::string& text) {
+        last_closing = 0;
+        no_history = false;
+        fail(text);
+      });
+  if (!no_history) {
+    when_open(
+        [&](Transaction& t) {
+          Statement query(
+              t,
+              "select * from centralisations where num_postecaisse=:num_postecaisse and "
+              "num_cloture=:num_cloture");
+          query.SetInteger("num_postecaisse", till_number);
+          query.SetInteger("num_cloture", last_closing);
+          ResultSet rows = query.Open();
+          missing = !rows.Next();
+        },
+        fail);
+  }
+  if (!no_history && missing) {
+    when_open(
+        [&](Transaction& t) {
+          Statement insert(
+              t,
+              "insert into centralisations(num_postecaisse,jour,num_caissiere,"
+              "num_cloture) values(:num_postecaisse,:jour,:num_caissiere,:num_cloture)");
+          insert.SetInteger("num_postecaisse", till_number);
+          insert.SetDateTime("jour", Today());
+          insert.SetInteger("num_caissiere", 0);
+          insert.SetInteger("num_cloture", last_closing);
+          insert.Execute();
+        },
+        fail);
+  }
+  WriteClosingNumber(record.PPA_POSPATH, static_cast<int>(last_closing + 1));
+  module.DisconnectDatabases();
+  return result;
+}
+
+bool WriteClosingNumber(const std::string& till_folder, int closing_number) {
+  try {
+    WriteTillSetting(till_folder, kTillSection, "NumCloture", std::to_string(closing_number));
+    WriteTillSetting(till_folder, kClosingSection, "NumCloture", std::to_string(closing_number));
+    return true;
+  } catch (const ProfileError&) {
+    return false;
+  }
+}
+
+}  // namespace skarvel::db
