@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "database/reference_copy.h"
 #include "database/registration.h"
 #include "platform/ansi_text.h"
 #include "platform/file_system.h"
@@ -218,8 +219,39 @@ bool WorkstationOperations::RegisterTill(int till_number, const std::string& key
   return db::RegisterTill(Dmskarvel, service_.CustPost.PPA_POSPATH, till_number, key);
 }
 
-bool WorkstationOperations::CopyReferenceData(int) {
-  return NotBuilt("copying the reference data");
+namespace {
+
+// The copy's progress on the wizard's bars and information memo.
+class ViewCopyProgress final : public db::CopyProgress {
+ public:
+  explicit ViewCopyProgress(WizardView& view) : view_(view) {}
+  void ShowOverall(bool visible) override {
+    view_.SetProgressVisible(ProgressBar::pbfilldb, visible);
+  }
+  void SetOverall(int position) override {
+    view_.SetProgress(ProgressBar::pbfilldb, position, kCopiers);
+  }
+  void SetTable(int position, int maximum) override {
+    view_.SetProgress(ProgressBar::pb1, position, maximum);
+  }
+  void Label(const std::string& label, bool first) override {
+    first ? view_.SetMemInfo(label) : view_.AddMemInfoLine(label);
+  }
+
+ private:
+  static constexpr int kCopiers = 14;
+  WizardView& view_;
+};
+
+}  // namespace
+
+bool WorkstationOperations::CopyReferenceData(int till_number) {
+  ViewCopyProgress progress(view_);
+  db::CopyContext context{Dmskarvel, progress, downloads_.pump, notifier_,
+                          service_.CustPost.cp_pv_code};
+  const bool copied = db::CopyReferenceData(context, till_number);
+  if (!copied) log_.Write("the reference data was not copied completely into the till");
+  return copied;
 }
 
 bool WorkstationOperations::SyncClosingNumber(int till_number) {

@@ -14,9 +14,9 @@
 
 namespace skarvel {
 
-// The installation operations on this workstation. The database server's installation and the
-// reference-data copy are not built yet: they fail and say so in the log, which the flow handles
-// as it handles any failure of theirs. Download progress goes to the view's bars.
+// The installation operations on this workstation. The database server's installation is not
+// built yet: it fails and says so in the log, which the flow handles as it handles any failure
+// of its. Download and copy progress goes to the view's bars.
 class WorkstationOperations final : public InstallOperations {
  public:
   WorkstationOperations(ServiceContext& service, RunLog& log, Notifier& notifier, EventPump& pump,

@@ -27,6 +27,8 @@ class Statement {
   Statement& operator=(const Statement&) = delete;
 
   Values& Params() { return input_; }
+  // The places of a ":Name" parameter (every occurrence); throws FirebirdError when none.
+  std::vector<int> Places(const std::string& name) const;
   void SetNull(const std::string& name);
   void SetString(const std::string& name, const std::string& value);
   void SetInteger(const std::string& name, std::int64_t value);
@@ -43,7 +45,6 @@ class Statement {
 
  private:
   friend class ResultSet;
-  std::vector<int> Places(const std::string& name) const;
   template <typename Setter>
   void ForEachPlace(const std::string& name, Setter set);
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
 
+#include "tests/support/central_database.h"
 #include "tests/support/child_process.h"
 #include "tests/support/ftp_server_process.h"
 #include "tests/support/reference_service_process.h"
@@ -67,6 +68,9 @@ class SkarvelCliTest : public testing::Test {
       fs::create_directories(fs::path(root.File(file)).parent_path());
       std::ofstream(root.File(file)) << file;
     }
+    // The prepared till databases travel in the till package.
+    test::MakeTillDatabase(root.File("staging/lumtrak/LUMTRAK25.FDB"));
+    test::MakeTillDatabase(root.File("staging/lumtrak/LUMTRAK15.FDB"));
     fs::create_directories(root.File("lumtrak650"));
     fs::create_directories(root.File("templates"));
     fs::create_directories(root.File("pos_templates/all"));
@@ -154,6 +158,31 @@ TEST_F(SkarvelCliTest, GeneratesTemplatesThenRunsTheWorkstationSteps) {
   const std::string settings = Contents(folder_.File("till/LUMTRAK.pos"));
   EXPECT_NE(settings.find("[Dorvello\\Caisse]\r\nGridAccess=1\r\n"), std::string::npos) << settings;
   EXPECT_NE(settings.find("\r\nLanglib=dvcfra.dll\r\n"), std::string::npos) << settings;
+}
+
+// A customer without a database server of its own, its central database on the embedded
+// engine: the whole installation from status 20 to the end.
+TEST_F(SkarvelCliTest, InstallsATillToTheEnd) {
+  test::CentralSizes sizes;
+  test::MakeCentralDatabase(folder_.File("central.fdb"), sizes, 11);
+  service_.SetField("5412345000037", "PPA_POSPATH2", folder_.File("till"));
+  service_.SetField("5412345000037", "cus_base_pos", folder_.File("central.fdb"));
+  const ProgramResult result = Run({"5412345000037"});
+  EXPECT_EQ(result.exit_code, 0) << result.out << result.err;
+  for (const char* step :
+       {"step 9 done, reported 99", "step 10 done, reported 109", "step 11 done, reported 119"}) {
+    EXPECT_NE(result.out.find(step), std::string::npos) << step << "\n" << result.out;
+  }
+  EXPECT_EQ(service_.Customer("5412345000037")["cp_ps_code"], "120");
+  EXPECT_TRUE(std::filesystem::exists(folder_.File("till/LUMTRAK.FDB")));
+  const std::string settings = Contents(folder_.File("till/LUMTRAK.pos"));
+  for (const std::string& line :
+       {"\r\ndbf=" + folder_.File("till/LUMTRAK.FDB") + "\r\n",
+        "\r\ndbf=" + folder_.File("central.fdb") + "\r\n", std::string("\r\nPoste=4\r\n"),
+        std::string("\r\nNumCloture=1\r\n")}) {
+    EXPECT_NE(settings.find(line), std::string::npos) << line << "\n" << settings;
+  }
+  EXPECT_TRUE(std::filesystem::exists(folder_.File("home/Desktop/Lumtrak.desktop")));
 }
 
 TEST_F(SkarvelCliTest, CtrlCStopsTheRunAfterTheStepInProgress) {

@@ -69,11 +69,11 @@ TEST_F(WorkstationOperationsTest, RemovesOnlyTheVirtualizedSettingsFiles) {
 }
 
 TEST_F(WorkstationOperationsTest, StepsNotBuiltFailAndSaySoInTheLog) {
-  EXPECT_FALSE(operations_.CopyReferenceData(1));
+  EXPECT_FALSE(operations_.InstallFirebird("2.5", "/tmp/"));
   std::ifstream log(folder_.File("skarvel.log"));
   std::string line;
   std::getline(log, line);
-  EXPECT_NE(line.find("copying the reference data: not available"), std::string::npos) << line;
+  EXPECT_NE(line.find("installing the database server 2.5: not available"), std::string::npos) << line;
 }
 
 TEST(XdgAutostartTest, WritesTheEntrySystemWideAndRemovesItFromBothPlaces) {

@@ -6,7 +6,7 @@
 
 #include "database/registration.h"
 #include "platform/profile_file.h"
-#include "tests/support/child_process.h"
+#include "tests/support/central_database.h"
 #include "tests/support/recording_notifier.h"
 #include "tests/support/temp_folder.h"
 
@@ -19,13 +19,10 @@ ConnectionParameters Admin(const std::string& path) {
   return {path, kDatabaseUser, kDatabasePassword, std::nullopt};
 }
 
-// A database file made with the fixture script, through Firebird's own isql.
+// A database file made with a fixture script, through Firebird's own isql.
 void MakeDatabase(const std::string& path, const std::string& script) {
   Attachment::Create(Admin(path), "WIN1252").Detach();
-  if (script.empty()) return;
-  const auto result = test::RunProgram({"/usr/bin/isql-fb", "-q", "-user", kDatabaseUser, "-input",
-                                        std::string(SKARVEL_FIXTURES) + "/" + script, path});
-  ASSERT_EQ(result.exit_code, 0) << result.out << result.err;
+  if (!script.empty()) test::RunFixtureScript(path, script);
 }
 
 // The till's folders, its two prepared database files, and a central database.
@@ -40,7 +37,7 @@ class DataModuleTest : public testing::Test {
     fs::create_directories(record_.PPA_POSPATH2);
     MakeDatabase(Data("lumtrak25.fdb"), "");
     MakeDatabase(Data("LUMTRAK15.FDB"), "");
-    MakeDatabase(record_.cus_base_pos, "central_registration.sql");
+    MakeDatabase(record_.cus_base_pos, "central.sql");
   }
   std::string Data(const std::string& name) const { return record_.PPA_POSPATH2 + "/" + name; }
   std::string Setting(const std::string& section, const std::string& key) const {
@@ -97,10 +94,10 @@ TEST_F(DataModuleTest, OtherGenerationsTakeTheOlderFile) {
 }
 
 TEST_F(DataModuleTest, TheCentralVersionDecidesItsCharacterSet) {
-  Central("insert into ZVTYPE values ('VERSI', '2030500')");
+  Central("insert into ZVTYPE (CODE_TYPE, VALEUR) values ('VERSI', 2030500)");
   ASSERT_TRUE(module_.ConnectDatabases(record_));
   EXPECT_EQ(module_.DV_SERVER.parameters.character_set, std::nullopt);
-  Central("update ZVTYPE set VALEUR = '2030501'");
+  Central("update ZVTYPE set VALEUR = 2030501");
   ASSERT_TRUE(module_.ConnectDatabases(record_));
   EXPECT_EQ(module_.DV_SERVER.parameters.character_set, std::optional<std::string>("WIN1252"));
   EXPECT_TRUE(module_.DV_SERVER.Open());
@@ -123,11 +120,11 @@ TEST_F(DataModuleTest, ATillDatabaseThatCannotBeOpenedShowsBothMessages) {
 }
 
 TEST_F(DataModuleTest, RegisterTillReplacesTheTillsRowAndKeepsTheOthers) {
-  Central("insert into POSTES (NUM_POSTE, POS_PKEY, NBR_ARTICLES) values (3, 9, 500)");
+  Central("insert into POSTES (NUM_POSTE, POS_PKEY, NUM_MODIFICATION) values (3, 9, 500)");
   Central("insert into POSTES (NUM_POSTE, POS_PKEY) values (4, 8)");
   ASSERT_TRUE(module_.ConnectDatabases(record_));
   EXPECT_TRUE(RegisterTill(module_, record_.PPA_POSPATH, 3, "1001"));
-  EXPECT_EQ(CentralValue("select POS_PKEY || '/' || coalesce(NBR_ARTICLES, 'null') from POSTES "
+  EXPECT_EQ(CentralValue("select POS_PKEY || '/' || coalesce(NUM_MODIFICATION, 'null') from POSTES "
                          "where NUM_POSTE = 3"),
             "1001/null");
   EXPECT_EQ(CentralValue("select POS_PKEY from POSTES where NUM_POSTE = 4"), "8");

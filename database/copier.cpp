@@ -1,0 +1,130 @@
+#include "database/copier.h"
+
+#include "platform/ansi_text.h"
+
+namespace skarvel::db {
+namespace {
+
+constexpr int kBatchRows = 5000;
+const DateTime kDateTimeZero{1899, 12, 30, 0, 0, 0, 0};
+
+void Transfer(const Values& row, int column, Values& parameters, int place, Kind kind,
+              NullRule rule) {
+  const bool null = row.IsNull(column);
+  if (null && rule == NullRule::kKeepNull) return parameters.SetNull(place);
+  switch (kind) {
+    case Kind::kText: {
+      std::string text = null ? std::string() : row.AsString(column);
+      if (rule == NullRule::kNullWhenBlank && Trim(text).empty()) return parameters.SetNull(place);
+      if (rule == NullRule::kZeroTextWhenEmpty && text.empty()) text.assign(1, '0');
+      return parameters.SetString(place, text);
+    }
+    case Kind::kInteger:
+      return parameters.SetInteger(place, null ? 0 : row.AsInteger(column));
+    case Kind::kDecimal:
+      return parameters.SetDecimal(place, null ? Decimal{} : row.AsDecimal(column));
+    case Kind::kDateTime:
+      return parameters.SetDateTime(place, null ? kDateTimeZero : row.AsDateTime(column));
+    case Kind::kDate: {
+      DateTime date = null ? kDateTimeZero : row.AsDateTime(column);
+      date.hour = date.minute = date.second = date.ten_thousandths = 0;
+      return parameters.SetDateTime(place, date);
+    }
+  }
+}
+
+std::int64_t Count(Transaction& central, const std::string& sql) {
+  OpenWork(central);
+  Statement count(central, sql);
+  ResultSet rows = count.Open();
+  const std::int64_t value = rows.Next() ? rows.Row().AsInteger(0) : 0;
+  rows.Close();
+  central.Commit();
+  return value;
+}
+
+void RollBackQuietly(Transaction& transaction) {
+  try {
+    transaction.Rollback();
+  } catch (const FirebirdError&) {
+  }
+}
+
+}  // namespace
+
+Bind ByPlace(int place, Kind kind, NullRule rule) { return {place, "", "", kind, rule}; }
+
+Bind ByName(const std::string& column, const std::string& parameter, Kind kind, NullRule rule) {
+  return {-1, column, parameter, kind, rule};
+}
+
+RowBinder::RowBinder(const std::vector<skarvel::db::Bind>& binds, const ResultSet& rows,
+                     Statement& insert) {
+  for (const skarvel::db::Bind& bind : binds) {
+    if (bind.place >= 0) {
+      targets_.push_back({bind.place, {bind.place}, bind.kind, bind.rule});
+    } else {
+      targets_.push_back(
+          {rows.Column(bind.column), insert.Places(bind.parameter), bind.kind, bind.rule});
+    }
+  }
+}
+
+void RowBinder::Bind(const Values& row, Values& parameters) const {
+  for (const Target& target : targets_) {
+    for (const int place : target.places) {
+      Transfer(row, target.column, parameters, place, target.kind, target.rule);
+    }
+  }
+}
+
+bool RunCopier(CopyContext& context, const Copier& copier) {
+  Transaction& central = *context.module.DV_SERVER.work;
+  Transaction& till = *context.module.DV_CAISSE.work;
+  bool result = true;
+  std::int64_t count = 0;
+  try {
+    count = Count(central, copier.count_sql);
+  } catch (const std::exception&) {
+    RollBackQuietly(central);
+    result = false;
+  }
+  const int maximum = count > 0 ? static_cast<int>(count) : 1;
+  context.progress.SetTable(0, maximum);
+  try {
+    OpenWork(central);
+    OpenWork(till);
+    context.pump.ProcessMessages();
+    const std::optional<std::string> select = copier.select(central);
+    if (!select) return result;
+    Statement source(central, *select);
+    ResultSet rows = source.Open();
+    Statement insert(till, copier.insert_sql);
+    const RowBinder binder(copier.binds, rows, insert);
+    int position = 0;
+    int pending = 0;
+    while (rows.Next()) {
+      context.progress.SetTable(++position, maximum);
+      binder.Bind(rows.Row(), insert.Params());
+      insert.Execute();
+      ++pending;
+      const bool commit = copier.batch == Batch::kEvery5000   ? pending == kBatchRows
+                          : copier.batch == Batch::kAbove5000 ? pending > kBatchRows
+                                                              : false;
+      if (commit) {
+        till.Commit();
+        pending = 0;
+      }
+      if (copier.batch == Batch::kAbove5000 || commit) context.pump.ProcessMessages();
+    }
+    rows.Close();
+    till.Commit();
+    central.Commit();
+    return result;
+  } catch (const std::exception& error) {
+    context.notifier.ShowMessage(copier.error_label + error.what());
+    return false;
+  }
+}
+
+}  // namespace skarvel::db
