@@ -1,6 +1,11 @@
 #include "app/workstation_operations.h"
 
+#include <algorithm>
+#include <chrono>
 #include <exception>
+#include <thread>
+
+#include <QThread>
 
 #include "database/reference_copy.h"
 #include "database/registration.h"
@@ -34,6 +39,15 @@ bool IsVirtualized(const std::string& path) {
   return UpperCase(path).find("VIRT") != std::string::npos;
 }
 
+// A pause that keeps the window alive.
+void PumpFor(EventPump& pump, int milliseconds) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  while (std::chrono::steady_clock::now() < end && !pump.Terminating()) {
+    pump.ProcessMessages();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
 }  // namespace
 
 WorkstationOperations::WorkstationOperations(ServiceContext& service, RunLog& log,
@@ -44,15 +58,14 @@ WorkstationOperations::WorkstationOperations(ServiceContext& service, RunLog& lo
       view_(view),
       downloads_{pump, [&log](const std::string& line) { log.Write(line); }},
       control_(programs_, processes_, pump, [&log](const std::string& line) { log.Write(line); }),
-      Dmskarvel(notifier) {}
+      Dmskarvel(notifier),
+      server_(
+          db::LinuxServerLayout(), control_, services_,
+          [] { return std::max(QThread::idealThreadCount(), 1); },
+          [&pump](int milliseconds) { PumpFor(pump, milliseconds); }) {}
 
 ProgressBarSink WorkstationOperations::Bar(ProgressBar bar) {
   return [this, bar](int position, int maximum) { view_.SetProgress(bar, position, maximum); };
-}
-
-bool WorkstationOperations::NotBuilt(const std::string& operation) {
-  log_.Write(operation + ": not available in this build; the step fails");
-  return false;
 }
 
 bool WorkstationOperations::FetchFile(const std::string& remote_folder,
@@ -187,8 +200,17 @@ bool WorkstationOperations::AddTextPrinter(const std::string& name, const std::s
   return added;
 }
 
-bool WorkstationOperations::InstallFirebird(const std::string& version, const std::string&) {
-  return NotBuilt("installing the database server " + version);
+bool WorkstationOperations::InstallFirebird(const std::string& version,
+                                            const std::string& package_folder) {
+  bool installed = false;
+  if (version == "1.0") installed = server_.InstallFirebird10(package_folder) != 0;
+  if (version == "1.5") installed = server_.InstallFirebird15(package_folder) != 0;
+  if (version == "2.5") installed = server_.InstallFirebird25(package_folder);
+  if (!installed) {
+    log_.Write("the database server " + version + " was not installed: no package in " +
+               package_folder);
+  }
+  return installed;
 }
 
 bool WorkstationOperations::WriteDefaultTillSettings(const std::string& till_folder) {

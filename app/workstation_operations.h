@@ -2,21 +2,22 @@
 
 #include "app/install_operations.h"
 #include "database/data_module.h"
+#include "database/server_installation.h"
 #include "platform/child_programs.h"
 #include "platform/launchers.h"
 #include "platform/notifier.h"
 #include "platform/printers.h"
 #include "platform/process_table.h"
 #include "platform/run_log.h"
+#include "platform/service_manager.h"
 #include "service/downloads.h"
 #include "service/service_operations.h"
 #include "workstation/process_control.h"
 
 namespace skarvel {
 
-// The installation operations on this workstation. The database server's installation is not
-// built yet: it fails and says so in the log, which the flow handles as it handles any failure
-// of its. Download and copy progress goes to the view's bars.
+// The installation operations on this workstation. Download and copy progress goes to the
+// view's bars; what happened goes to the log.
 class WorkstationOperations final : public InstallOperations {
  public:
   WorkstationOperations(ServiceContext& service, RunLog& log, Notifier& notifier, EventPump& pump,
@@ -58,7 +59,6 @@ class WorkstationOperations final : public InstallOperations {
   bool DeleteFolderTree(const std::string& folder);
 
  private:
-  bool NotBuilt(const std::string& operation);
   ProgressBarSink Bar(ProgressBar bar);
 
   ServiceContext& service_;
@@ -72,6 +72,8 @@ class WorkstationOperations final : public InstallOperations {
   XdgLaunchers launchers_;
   ProcessControl control_;
   db::TDmskarvel Dmskarvel;
+  SystemdServiceManager services_;
+  db::ServerInstallation server_;
 };
 
 }  // namespace skarvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,12 @@ class ChildPrograms {
   virtual bool StartDetached(const std::string& program, const std::vector<std::string>& arguments,
                              const std::string& start_folder) = 0;
 };
+
+// Runs a short query program (found on PATH) to its end and gives what it wrote to standard
+// output; none when it could not be started. Not for programs that may take long: it does not
+// pump events.
+std::optional<std::string> CaptureProgramOutput(const std::string& program,
+                                                const std::vector<std::string>& arguments);
 
 // posix_spawn, with a pidfd to wait on.
 class LinuxChildPrograms final : public ChildPrograms {

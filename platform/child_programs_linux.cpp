@@ -171,3 +171,32 @@ bool LinuxChildPrograms::StartDetached(const std::string& program,
 }
 
 }  // namespace skarvel
+
+namespace skarvel {
+
+std::optional<std::string> CaptureProgramOutput(const std::string& program,
+                                                const std::vector<std::string>& arguments) {
+  int pipe_fds[2];
+  if (::pipe2(pipe_fds, O_CLOEXEC) != 0) return std::nullopt;
+  Descriptor output(pipe_fds[0]);
+  Descriptor write_end(pipe_fds[1]);
+  const pid_t pid = Spawn(program, arguments, "", write_end.get(), false);
+  write_end.Reset();
+  if (pid < 0) return std::nullopt;
+  std::string text;
+  char buffer[4096];
+  for (;;) {
+    const ssize_t count = ::read(output.get(), buffer, sizeof buffer);
+    if (count > 0) {
+      text.append(buffer, static_cast<std::size_t>(count));
+    } else if (count == 0 || errno != EINTR) {
+      break;
+    }
+  }
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  return text;
+}
+
+}  // namespace skarvel

@@ -68,12 +68,14 @@ TEST_F(WorkstationOperationsTest, RemovesOnlyTheVirtualizedSettingsFiles) {
   EXPECT_TRUE(fs::exists(folder_.File("home/till/lumtrak.POS")));
 }
 
-TEST_F(WorkstationOperationsTest, StepsNotBuiltFailAndSaySoInTheLog) {
-  EXPECT_FALSE(operations_.InstallFirebird("2.5", "/tmp/"));
+TEST_F(WorkstationOperationsTest, AMissingServerPackageFailsAndSaysSoInTheLog) {
+  EXPECT_FALSE(operations_.InstallFirebird("1.5", folder_.File("no package")));
   std::ifstream log(folder_.File("skarvel.log"));
   std::string line;
   std::getline(log, line);
-  EXPECT_NE(line.find("installing the database server 2.5: not available"), std::string::npos) << line;
+  EXPECT_NE(line.find("the database server 1.5 was not installed: no package in "),
+            std::string::npos)
+      << line;
 }
 
 TEST(XdgAutostartTest, WritesTheEntrySystemWideAndRemovesItFromBothPlaces) {

@@ -1,0 +1,176 @@
+#include "database/server_installation.h"
+
+#include <algorithm>
+
+#include "platform/ansi_text.h"
+#include "platform/file_system.h"
+#include "platform/name_pattern.h"
+
+namespace skarvel::db {
+namespace {
+
+constexpr int kPauseMilliseconds = 500;
+
+std::string WithSeparator(const std::string& folder, char separator) {
+  return !folder.empty() && folder.back() == separator ? folder : folder + separator;
+}
+
+}  // namespace
+
+ServerLayout WindowsServerLayout() {
+  const std::string dir = "/DIR=\"C:\\Program Files\\Firebird\" /FORCE /COMPONENTS=";
+  return {
+      '\\',
+      "C:\\Program Files\\Firebird\\UDF\\",
+      "C:\\Program Files\\Firebird\\bin\\",
+      "setup.exe",
+      "/verysilent /SP- /FORCE",
+      "setup /SP- /VERYSILENT /NORESTART " + dir +
+          "\"SuperServerComponent, ServerComponent,DevAdminComponent, ClientComponent\"  /NOCPL",
+      "setup /SP- /VERYSILENT /NORESTART " + dir +
+          "\"ClassicServerComponent, ServerComponent, DevAdminComponent, ClientComponent\" /NOCPL",
+      "setup /SP- /VERYSILENT /NORESTART " + dir +
+          "\"ServerComponent\\SuperServerComponent, ServerComponent,DevAdminComponent, "
+          "ClientComponent\"  /NOCPL /COPYFBCLIENT",
+      "setup /SP- /VERYSILENT /NORESTART " + dir +
+          "\"ServerComponent\\ClassicServerComponent, ServerComponent, DevAdminComponent, "
+          "ClientComponent\" /NOCPL /COPYFBCLIENT",
+      {"C:\\Program Files\\Firebird", "C:\\Program Files (x86)\\Firebird",
+       "C:\\Program Files\\Firebird_1_5", "C:\\Program Files (x86)\\Firebird_1_5",
+       "C:\\Program Files\\Firebird\\Firebird_1_5",
+       "C:\\Program Files (x86)\\Firebird\\Firebird_1_5",
+       "C:\\Program Files\\Firebird\\Firebird_2_1",
+       "C:\\Program Files (x86)\\Firebird\\Firebird_2_1"},
+      "unins000.exe",
+      "udf\\*.*",
+      "ibconsol*.exe",
+      "FirebirdGuardianDefaultInstance",
+      "Firebird Guardian - DefaultInstance",
+      "sc",
+      "start FirebirdGuardianDefaultInstance",
+  };
+}
+
+ServerLayout LinuxServerLayout() {
+  return {
+      '/',
+      "/opt/firebird/UDF/",
+      "/opt/firebird/bin/",
+      "install.sh",
+      "-silent",
+      "-silent",
+      "-silent",
+      "-silent",
+      "-silent",
+      {"/opt/firebird", "/usr/local/firebird"},
+      "bin/FirebirdUninstall.sh",
+      "udf/*.*",
+      "ibconsol*.exe",
+      "firebird-superserver.service",
+      "Firebird Database Server ( SuperServer )",
+      "systemctl",
+      "start firebird-superserver.service",
+  };
+}
+
+void CopyMatchingFiles(const std::string& source_pattern, const std::string& destination_folder) {
+  const std::size_t split = source_pattern.find_last_of("/\\");
+  const std::string folder = split == std::string::npos ? "" : source_pattern.substr(0, split + 1);
+  const std::string mask = source_pattern.substr(split == std::string::npos ? 0 : split + 1);
+  std::vector<std::string> names;
+  for (const FolderEntry& entry : ListFolder(folder)) {
+    if (!entry.directory && !entry.hidden && MatchesPattern(entry.name, mask)) {
+      names.push_back(entry.name);
+    }
+  }
+  std::sort(names.begin(), names.end());
+  CreateFolders(destination_folder);
+  for (const std::string& name : names) CopyFileOver(folder + name, destination_folder + name);
+}
+
+ServerInstallation::ServerInstallation(ServerLayout layout, ProcessControl& processes,
+                                       ServiceManager& services,
+                                       std::function<int()> processor_count,
+                                       std::function<void(int)> pause)
+    : layout_(std::move(layout)),
+      processes_(processes),
+      services_(services),
+      processor_count_(std::move(processor_count)),
+      pause_(std::move(pause)) {}
+
+std::string ServerInstallation::Folder(const std::string& package_folder) const {
+  return WithSeparator(package_folder, layout_.separator);
+}
+
+bool ServerInstallation::ServiceDisplayNameContains(const std::string& text) {
+  const auto names = services_.DisplayNames();
+  if (!names) return false;
+  const std::string wanted = UpperCase(text);
+  return std::any_of(names->begin(), names->end(), [&](const std::string& name) {
+    return UpperCase(name).find(wanted) != std::string::npos;
+  });
+}
+
+bool ServerInstallation::ServiceDisplayNameExists(const std::string& text) {
+  const auto names = services_.DisplayNames();
+  if (!names) return false;
+  return std::any_of(names->begin(), names->end(),
+                     [&](const std::string& name) { return SameText(name, text); });
+}
+
+void ServerInstallation::Setup(const std::string& folder, const std::string& parameters) {
+  processes_.ExecAndWait(folder + layout_.setup_program, parameters, "");
+}
+
+void ServerInstallation::CopyStep(const std::string& folder) {
+  CopyMatchingFiles(folder + layout_.udf_pattern, layout_.udf_folder);
+  CopyMatchingFiles(folder + layout_.console_pattern, layout_.bin_folder);
+}
+
+int ServerInstallation::InstallFirebird10(const std::string& package_folder) {
+  const std::string folder = Folder(package_folder);
+  if (!FolderExists(folder)) return 0;
+  if (!ServiceDisplayNameContains("Interbase") && !ServiceDisplayNameContains("Firebird")) {
+    Setup(folder, layout_.setup_10);
+  }
+  CopyStep(folder);
+  return 1;
+}
+
+int ServerInstallation::InstallFirebird15(const std::string& package_folder) {
+  const std::string folder = Folder(package_folder);
+  if (!FolderExists(folder)) return 0;
+  if (!ServiceDisplayNameExists(layout_.guardian_display_name)) {
+    Setup(folder, processor_count_() == 1 ? layout_.setup_15_single : layout_.setup_15_multi);
+  }
+  CopyStep(folder);
+  return 1;
+}
+
+bool ServerInstallation::InstallFirebird25(const std::string& package_folder) {
+  const std::string folder = Folder(package_folder);
+  bool result = false;
+  if (FolderExists(folder)) {
+    if (ServiceDisplayNameExists(layout_.guardian_display_name)) {
+      for (const std::string& old : layout_.uninstall_folders) {
+        if (FolderExists(old)) {
+          processes_.ExecAndWait(WithSeparator(old, layout_.separator) + layout_.uninstaller, "",
+                                 "");
+        }
+      }
+      pause_(kPauseMilliseconds);
+    }
+    if (!ServiceDisplayNameExists(layout_.guardian_display_name)) {
+      Setup(folder, processor_count_() == 1 ? layout_.setup_25_single : layout_.setup_25_multi);
+    }
+    CopyStep(folder);
+    result = true;
+  }
+  if (!services_.IsRunning(layout_.guardian_service)) {
+    processes_.ExecAndWait(layout_.start_program, layout_.start_parameters, "");
+    pause_(kPauseMilliseconds);
+  }
+  return result;
+}
+
+}  // namespace skarvel::db

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/service_manager.h"
+#include "workstation/process_control.h"
+
+namespace skarvel::db {
+
+// Where a database server goes and how it is installed, removed and started on one system.
+struct ServerLayout {
+  char separator;             // of the paths below
+  std::string udf_folder;     // destination of the function libraries
+  std::string bin_folder;     // destination of the administration console
+  std::string setup_program;  // in the package folder
+  std::string setup_10;       // its parameter texts per server version and processor count
+  std::string setup_15_single;
+  std::string setup_15_multi;
+  std::string setup_25_single;
+  std::string setup_25_multi;
+  std::vector<std::string> uninstall_folders;  // older servers, checked in this order
+  std::string uninstaller;                     // in each of them
+  std::string udf_pattern;                     // in the package folder
+  std::string console_pattern;                 // in the package folder
+  std::string guardian_service;
+  std::string guardian_display_name;
+  std::string start_program;  // starts the guardian
+  std::string start_parameters;
+};
+
+// The design's values on Windows.
+ServerLayout WindowsServerLayout();
+// The same decisions on Linux: the server in /opt/firebird, its installer "install.sh -silent",
+// the uninstallers of /opt/firebird and /usr/local/firebird, the guardian a systemd service.
+ServerLayout LinuxServerLayout();
+
+// Copies the files matching the pattern's name (its folder not descended into, hidden files
+// and folders left out) into the folder, created when missing; a file that cannot be copied is
+// skipped.
+void CopyMatchingFiles(const std::string& source_pattern, const std::string& destination_folder);
+
+// Installs the database server from its unpacked package, one operation per server version.
+class ServerInstallation {
+ public:
+  ServerInstallation(ServerLayout layout, ProcessControl& processes, ServiceManager& services,
+                     std::function<int()> processor_count, std::function<void(int)> pause);
+
+  // 1 when the package folder exists and the steps ran, 0 when it does not exist.
+  int InstallFirebird10(const std::string& package_folder);
+  int InstallFirebird15(const std::string& package_folder);
+  // True when the package folder exists and the steps ran; the guardian's start is requested
+  // whenever it does not run.
+  bool InstallFirebird25(const std::string& package_folder);
+
+ private:
+  std::string Folder(const std::string& package_folder) const;
+  bool ServiceDisplayNameContains(const std::string& text);
+  bool ServiceDisplayNameExists(const std::string& text);
+  void Setup(const std::string& folder, const std::string& parameters);
+  void CopyStep(const std::string& folder);
+
+  ServerLayout layout_;
+  ProcessControl& processes_;
+  ServiceManager& services_;
+  std::function<int()> processor_count_;
+  std::function<void(int)> pause_;
+};
+
+}  // namespace skarvel::db
