@@ -4,11 +4,13 @@
 #include <signal.h>
 #include <sstream>
 
+#include <cups/cups.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
 
 #include "tests/support/central_database.h"
 #include "tests/support/child_process.h"
+#include "tests/support/cups_server_process.h"
 #include "tests/support/ftp_server_process.h"
 #include "tests/support/reference_service_process.h"
 #include "tests/support/temp_folder.h"
@@ -45,8 +47,7 @@ class SkarvelCliTest : public testing::Test {
             {"XDG_CONFIG_DIRS", folder_.File("xdg")},
             {"XDG_CONFIG_HOME", folder_.File("config")},
             {"XDG_STATE_HOME", folder_.File("state")},
-            // No printer queue of the machine's own scheduler is touched.
-            {"CUPS_SERVER", folder_.File("no-cups.sock")}};
+            {"CUPS_SERVER", cups_server_.empty() ? folder_.File("no-cups.sock") : cups_server_}};
   }
   ProgramResult Run(const std::vector<std::string>& arguments, const std::string& host) {
     std::vector<std::string> argv = {SKARVEL_CLI_PROGRAM};
@@ -56,6 +57,9 @@ class SkarvelCliTest : public testing::Test {
   ProgramResult Run(const std::vector<std::string>& arguments) {
     return Run(arguments, service_.host());
   }
+  // No printer queue of the machine's own scheduler is touched: without a scheduler of the
+  // test's own, the program is pointed at none.
+  std::string cups_server_;
   std::string AutostartEntry() { return folder_.File("xdg/autostart/runskarvel.desktop"); }
 
   // The download server of the demo customers: each folder their installation fetches, the till
@@ -163,6 +167,9 @@ TEST_F(SkarvelCliTest, GeneratesTemplatesThenRunsTheWorkstationSteps) {
 // A customer without a database server of its own, its central database on the embedded
 // engine: the whole installation from status 20 to the end.
 TEST_F(SkarvelCliTest, InstallsATillToTheEnd) {
+  test::CupsServerProcess cups;
+  cups_server_ = std::getenv("CUPS_SERVER");
+  service_.SetField("5412345000037", "CP_GENTEXT", "TICKETS");
   test::CentralSizes sizes;
   test::MakeCentralDatabase(folder_.File("central.fdb"), sizes, 11);
   service_.SetField("5412345000037", "PPA_POSPATH2", folder_.File("till"));
@@ -183,6 +190,13 @@ TEST_F(SkarvelCliTest, InstallsATillToTheEnd) {
     EXPECT_NE(settings.find(line), std::string::npos) << line << "\n" << settings;
   }
   EXPECT_TRUE(std::filesystem::exists(folder_.File("home/Desktop/Lumtrak.desktop")));
+  EXPECT_TRUE(
+      std::filesystem::exists(folder_.File("home/.local/share/applications/Lumtrak.desktop")));
+  cups_dest_t* printer = cupsGetNamedDest(CUPS_HTTP_DEFAULT, "TICKETS", nullptr);
+  ASSERT_NE(printer, nullptr) << "the receipt printer's queue";
+  EXPECT_STREQ(cupsGetOption("device-uri", printer->num_options, printer->options),
+               "serial:/dev/ttyS0");
+  cupsFreeDests(1, printer);
 }
 
 TEST_F(SkarvelCliTest, CtrlCStopsTheRunAfterTheStepInProgress) {
