@@ -11,6 +11,7 @@
 #include "tests/support/central_database.h"
 #include "tests/support/child_process.h"
 #include "tests/support/cups_server_process.h"
+#include "tests/support/firebird_server_process.h"
 #include "tests/support/ftp_server_process.h"
 #include "tests/support/reference_service_process.h"
 #include "tests/support/temp_folder.h"
@@ -72,6 +73,8 @@ class SkarvelCliTest : public testing::Test {
       fs::create_directories(fs::path(root.File(file)).parent_path());
       std::ofstream(root.File(file)) << file;
     }
+    // The server list names the database server of the installations.
+    std::ofstream(root.File("srv/serveurs.cfg")) << "[SRV]\r\nSRV1=localhost\r\n";
     // The prepared till databases travel in the till package.
     test::MakeTillDatabase(root.File("staging/lumtrak/LUMTRAK25.FDB"));
     test::MakeTillDatabase(root.File("staging/lumtrak/LUMTRAK15.FDB"));
@@ -197,6 +200,23 @@ TEST_F(SkarvelCliTest, InstallsATillToTheEnd) {
   EXPECT_STREQ(cupsGetOption("device-uri", printer->num_options, printer->options),
                "serial:/dev/ttyS0");
   cupsFreeDests(1, printer);
+}
+
+// The same through a real database server, the central database named by its alias in the
+// server list.
+TEST_F(SkarvelCliTest, InstallsATillThroughADatabaseServer) {
+  test::FirebirdServerProcess server;  // before this process's first use of Firebird
+  test::MakeCentralDatabase(folder_.File("central.fdb"), test::CentralSizes{}, 5);
+  service_.SetField("5412345000037", "PPA_POSPATH2", "localhost:" + folder_.File("till"));
+  service_.SetField("5412345000037", "cus_base_pos", "SRV1:" + folder_.File("central.fdb"));
+  const ProgramResult result = Run({"5412345000037"});
+  EXPECT_EQ(result.exit_code, 0) << result.out << result.err;
+  EXPECT_NE(result.out.find("step 10 done, reported 109"), std::string::npos) << result.out;
+  const std::string settings = Contents(folder_.File("till/LUMTRAK.pos"));
+  EXPECT_NE(settings.find("\r\ndbf=localhost:" + folder_.File("central.fdb") + "\r\n"),
+            std::string::npos)
+      << settings;
+  EXPECT_TRUE(std::filesystem::exists(folder_.File("till/LUMTRAK.FDB")));
 }
 
 TEST_F(SkarvelCliTest, CtrlCStopsTheRunAfterTheStepInProgress) {

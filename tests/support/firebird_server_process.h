@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "tests/support/child_process.h"
+#include "tests/support/scoped_environment.h"
+#include "tests/support/temp_folder.h"
+
+namespace skarvel::test {
+
+// A Firebird server of the test's own: Debian's server binary with a root folder in a temporary
+// folder (the system's libraries, plugins and character sets, a configuration that listens on
+// 127.0.0.1 on a free port, a security database of its own where SYSDBA has the installation's
+// password). While the object lives, FIREBIRD points this process at that root, so that
+// "localhost:" paths reach the server. Firebird reads its root once, at its first use in the
+// process: make the server before anything else touches a database. Ended with the test.
+class FirebirdServerProcess {
+ public:
+  FirebirdServerProcess();
+  ~FirebirdServerProcess();
+
+ private:
+  TempFolder root_;
+  std::unique_ptr<ChildProcess> server_;
+  std::unique_ptr<ScopedEnvironment> firebird_;
+  std::unique_ptr<ScopedEnvironment> lock_;
+};
+
+}  // namespace skarvel::test
