@@ -28,11 +28,6 @@ class ChildPrograms {
   virtual ChildOutcome RunAndWait(const std::string& program,
                                   const std::vector<std::string>& arguments,
                                   const std::string& start_folder, EventPump& pump) = 0;
-
-  // Starts the program in a session of its own, its output discarded, and returns at once;
-  // false when it could not be started. Its end is collected in the background.
-  virtual bool StartDetached(const std::string& program, const std::vector<std::string>& arguments,
-                             const std::string& start_folder) = 0;
 };
 
 // Runs a short query program (found on PATH) to its end and gives what it wrote to standard
@@ -46,8 +41,6 @@ class LinuxChildPrograms final : public ChildPrograms {
  public:
   ChildOutcome RunAndWait(const std::string& program, const std::vector<std::string>& arguments,
                           const std::string& start_folder, EventPump& pump) override;
-  bool StartDetached(const std::string& program, const std::vector<std::string>& arguments,
-                     const std::string& start_folder) override;
 };
 
 }  // namespace skarvel

@@ -55,7 +55,7 @@ class SpawnActions {
 // Starts the program with its input from /dev/null and both outputs on output_fd; -1 when it
 // could not be started.
 pid_t Spawn(const std::string& program, const std::vector<std::string>& arguments,
-            const std::string& start_folder, int output_fd, bool own_session) {
+            const std::string& start_folder, int output_fd) {
   std::vector<std::string> texts{Utf8FromAnsi(program)};
   for (const std::string& argument : arguments) texts.push_back(Utf8FromAnsi(argument));
   std::vector<char*> argv;
@@ -70,7 +70,6 @@ pid_t Spawn(const std::string& program, const std::vector<std::string>& argument
   if (!folder.empty()) posix_spawn_file_actions_addchdir_np(actions.get(), folder.c_str());
   posix_spawnattr_t attributes;
   posix_spawnattr_init(&attributes);
-  if (own_session) posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
   pid_t pid = -1;
   const int error =
       posix_spawnp(&pid, argv.front(), actions.get(), &attributes, argv.data(), environ);
@@ -127,7 +126,7 @@ ChildOutcome LinuxChildPrograms::RunAndWait(const std::string& program,
   if (::pipe2(pipe_fds, O_CLOEXEC) != 0) return outcome;
   Descriptor output(pipe_fds[0]);
   Descriptor write_end(pipe_fds[1]);
-  const pid_t pid = Spawn(program, arguments, start_folder, write_end.get(), false);
+  const pid_t pid = Spawn(program, arguments, start_folder, write_end.get());
   write_end.Reset();
   if (pid < 0) return outcome;
   outcome.started = true;
@@ -159,17 +158,6 @@ ChildOutcome LinuxChildPrograms::RunAndWait(const std::string& program,
   }
 }
 
-bool LinuxChildPrograms::StartDetached(const std::string& program,
-                                       const std::vector<std::string>& arguments,
-                                       const std::string& start_folder) {
-  Descriptor null_output(::open("/dev/null", O_WRONLY | O_CLOEXEC));
-  if (null_output.get() < 0) return false;
-  const pid_t pid = Spawn(program, arguments, start_folder, null_output.get(), true);
-  if (pid < 0) return false;
-  CollectInBackground(pid, Descriptor());
-  return true;
-}
-
 }  // namespace skarvel
 
 namespace skarvel {
@@ -180,7 +168,7 @@ std::optional<std::string> CaptureProgramOutput(const std::string& program,
   if (::pipe2(pipe_fds, O_CLOEXEC) != 0) return std::nullopt;
   Descriptor output(pipe_fds[0]);
   Descriptor write_end(pipe_fds[1]);
-  const pid_t pid = Spawn(program, arguments, "", write_end.get(), false);
+  const pid_t pid = Spawn(program, arguments, "", write_end.get());
   write_end.Reset();
   if (pid < 0) return std::nullopt;
   std::string text;

@@ -52,12 +52,6 @@ bool ProcessControl::ExecAndWait(const std::string& program, const std::string& 
   return outcome.started;
 }
 
-bool ProcessControl::ExecDetached(const std::string& program, const std::string& parameters) {
-  const bool started = programs_.StartDetached(program, SplitCommandLine(parameters), "");
-  if (!started) log_("could not start " + program + " " + parameters);
-  return started;
-}
-
 bool ProcessControl::UnzipPackage(const std::string& archive, const std::string& folder,
                                   const std::string& destination) {
   const std::string tool_folder = WithTrailingSeparator(folder);

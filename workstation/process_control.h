@@ -28,8 +28,6 @@ class ProcessControl {
   // code is not reported, only logged.
   bool ExecAndWait(const std::string& program, const std::string& parameters,
                    const std::string& start_folder);
-  // Starts program with the parameter text and does not wait; false when it could not start.
-  bool ExecDetached(const std::string& program, const std::string& parameters);
 
   // Unpacks folder + archive into destination with the fixed password, inner folders kept,
   // existing files overwritten. False, starting nothing, when the archive or the folder is

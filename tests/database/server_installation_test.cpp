@@ -25,10 +25,6 @@ class RecordingPrograms final : public ChildPrograms {
     if (on_run) on_run();
     return {true, true, 0, ""};
   }
-  bool StartDetached(const std::string&, const std::vector<std::string>&,
-                     const std::string&) override {
-    return false;
-  }
   std::vector<std::string> calls;
   std::function<void()> on_run;
 };

@@ -44,11 +44,6 @@ class RecordingPrograms final : public ChildPrograms {
     started.push_back(program);
     return {true, true, 0, ""};
   }
-  bool StartDetached(const std::string& program, const std::vector<std::string>&,
-                     const std::string&) override {
-    started.push_back(program);
-    return true;
-  }
   std::vector<std::string> started;
 };
 
