@@ -9,7 +9,7 @@ InstallSession::InstallSession(const DeploymentSettings& settings, EventPump& pu
                                Notifier& notifier, WizardView& view, RunLog& log)
     : context(ServiceBaseUrlFor(settings.service_host), pump, notifier),
       state(context),
-      operations(context, log, notifier, pump, view),
+      operations(context, log, notifier, pump, view, settings.firebird_root),
       driver(state, view, operations, autostart, reboot, OwnProgramFolder() + "skarvel"),
       flow(state, view, operations, autostart, driver) {
   state.WorkFolder = LinuxSystemInfo().TemporaryFolder() + "skarvel/";

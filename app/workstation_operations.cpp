@@ -51,7 +51,8 @@ void PumpFor(EventPump& pump, int milliseconds) {
 }  // namespace
 
 WorkstationOperations::WorkstationOperations(ServiceContext& service, RunLog& log,
-                                             Notifier& notifier, EventPump& pump, WizardView& view)
+                                             Notifier& notifier, EventPump& pump, WizardView& view,
+                                             const std::string& firebird_root)
     : service_(service),
       log_(log),
       notifier_(notifier),
@@ -60,7 +61,7 @@ WorkstationOperations::WorkstationOperations(ServiceContext& service, RunLog& lo
       control_(programs_, processes_, pump, [&log](const std::string& line) { log.Write(line); }),
       Dmskarvel(notifier),
       server_(
-          db::LinuxServerLayout(), control_, services_,
+          db::LinuxServerLayout(firebird_root), control_, services_,
           [] { return std::max(QThread::idealThreadCount(), 1); },
           [&pump](int milliseconds) { PumpFor(pump, milliseconds); }) {}
 

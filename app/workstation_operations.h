@@ -20,8 +20,9 @@ namespace skarvel {
 // view's bars; what happened goes to the log.
 class WorkstationOperations final : public InstallOperations {
  public:
+  // firebird_root: where the database server is installed (a deployment setting).
   WorkstationOperations(ServiceContext& service, RunLog& log, Notifier& notifier, EventPump& pump,
-                        WizardView& view);
+                        WizardView& view, const std::string& firebird_root);
 
   bool FetchFile(const std::string& remote_folder, const std::string& local_folder,
                  const TfTP& account, const std::string& file_name, ProgressBar bar) override;

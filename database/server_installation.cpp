@@ -51,18 +51,19 @@ ServerLayout WindowsServerLayout() {
   };
 }
 
-ServerLayout LinuxServerLayout() {
+ServerLayout LinuxServerLayout(const std::string& root) {
+  const std::string folder = WithSeparator(root, '/');
   return {
       '/',
-      "/opt/firebird/UDF/",
-      "/opt/firebird/bin/",
+      folder + "UDF/",
+      folder + "bin/",
       "install.sh",
       "-silent",
       "-silent",
       "-silent",
       "-silent",
       "-silent",
-      {"/opt/firebird", "/usr/local/firebird"},
+      {root, "/usr/local/firebird"},
       "bin/FirebirdUninstall.sh",
       "udf/*.*",
       "ibconsol*.exe",

@@ -32,9 +32,10 @@ struct ServerLayout {
 
 // The design's values on Windows.
 ServerLayout WindowsServerLayout();
-// The same decisions on Linux: the server in /opt/firebird, its installer "install.sh -silent",
-// the uninstallers of /opt/firebird and /usr/local/firebird, the guardian a systemd service.
-ServerLayout LinuxServerLayout();
+// The same decisions on Linux: the server in root (normally /opt/firebird), its installer
+// "install.sh -silent", the uninstallers of root and /usr/local/firebird, the guardian a
+// systemd service.
+ServerLayout LinuxServerLayout(const std::string& root = "/opt/firebird");
 
 // Copies the files matching the pattern's name (its folder not descended into, hidden files
 // and folders left out) into the folder, created when missing; a file that cannot be copied is

@@ -52,6 +52,13 @@ DeploymentSettings ReadDeploymentSettings() {
                           "\"");
     }
   }
+  const std::string root = Environment("SKARVEL_FIREBIRD_ROOT");
+  if (!root.empty()) {
+    if (root.front() != '/') {
+      throw SettingsError("SKARVEL_FIREBIRD_ROOT must be an absolute folder, not \"" + root + "\"");
+    }
+    settings.firebird_root = root;
+  }
   return settings;
 }
 

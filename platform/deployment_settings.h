@@ -10,9 +10,12 @@ namespace skarvel {
 //   SKARVEL_SERVICE_HOST  host or host:port of the configuration service (default "localhost");
 //                         the download server is the same host
 //   SKARVEL_FTP_PORT      port of the download server (default 21)
+//   SKARVEL_FIREBIRD_ROOT the folder the database server is installed into (default
+//                         /opt/firebird); an absolute path
 struct DeploymentSettings {
   std::string service_host = "localhost";
   int ftp_port = 21;
+  std::string firebird_root = "/opt/firebird";
 
   // The download server's host: the service's host name without its port.
   std::string DownloadHost() const;

@@ -43,6 +43,7 @@ class SkarvelCliTest : public testing::Test {
   std::map<std::string, std::string> Environment(const std::string& host) {
     return {{"SKARVEL_SERVICE_HOST", host},
             {"SKARVEL_FTP_PORT", std::to_string(ftp_.port())},
+            {"SKARVEL_FIREBIRD_ROOT", folder_.File("firebird")},
             {"TMPDIR", folder_.path()},
             {"HOME", folder_.File("home")},
             {"XDG_CONFIG_DIRS", folder_.File("xdg")},
@@ -67,9 +68,9 @@ class SkarvelCliTest : public testing::Test {
   // package a real protected archive holding "lumtrak/".
   static std::string DownloadTree(const test::TempFolder& root) {
     namespace fs = std::filesystem;
-    for (const char* file : {"srv/serveurs.cfg", "zip/7za.exe", "firebird/Firebird25.zip",
-                             "staging/lumtrak/lumcaisse.exe", "staging/lumtrak/bmp/logo.bmp",
-                             "staging/tickets/ticket.txt"}) {
+    for (const char* file : {"srv/serveurs.cfg", "zip/7za.exe", "staging/lumtrak/lumcaisse.exe",
+                             "staging/lumtrak/bmp/logo.bmp", "staging/tickets/ticket.txt",
+                             "staging/firebird25/udf/fbudf.so"}) {
       fs::create_directories(fs::path(root.File(file)).parent_path());
       std::ofstream(root.File(file)) << file;
     }
@@ -78,6 +79,13 @@ class SkarvelCliTest : public testing::Test {
     // The prepared till databases travel in the till package.
     test::MakeTillDatabase(root.File("staging/lumtrak/LUMTRAK25.FDB"));
     test::MakeTillDatabase(root.File("staging/lumtrak/LUMTRAK15.FDB"));
+    // The server package: a setup program that only notes how it was called.
+    std::ofstream(root.File("staging/firebird25/install.sh"))
+        << "#!/bin/sh\necho \"install.sh $*\" >> \"$(dirname \"$0\")/../setup-called.txt\"\n";
+    fs::permissions(root.File("staging/firebird25/install.sh"), fs::perms::owner_all);
+    fs::create_directories(root.File("firebird"));
+    RunProgram({"/usr/bin/7za", "a", "-tzip", "-pm!rdo!ka", root.File("firebird/Firebird25.zip"),
+                root.File("staging/firebird25")});
     fs::create_directories(root.File("lumtrak650"));
     fs::create_directories(root.File("templates"));
     fs::create_directories(root.File("pos_templates/all"));
@@ -123,12 +131,15 @@ TEST_F(SkarvelCliTest, ArrangesTheRestartAndResumesAfterIt) {
     EXPECT_TRUE(std::filesystem::exists(folder_.File(std::string("skarvel/") + file))) << file;
   }
   EXPECT_NE(second.out.find("step 3 done, reported 39"), std::string::npos) << second.out;
-  // The till programs are unpacked and copied into the till folder; the database server is not
-  // built yet.
+  // The till programs are unpacked and copied into the till folder, the database server is
+  // installed; the central database behind the alias is not there.
   EXPECT_NE(second.out.find("step 4 done, reported 49"), std::string::npos) << second.out;
   EXPECT_NE(second.out.find("step 5 done, reported 59"), std::string::npos) << second.out;
   EXPECT_TRUE(std::filesystem::exists(folder_.File("till/lumcaisse.exe")));
-  EXPECT_NE(second.out.find("step 6 failed, reported 68"), std::string::npos) << second.out;
+  EXPECT_NE(second.out.find("step 6 done, reported 69"), std::string::npos) << second.out;
+  EXPECT_EQ(Contents(folder_.File("skarvel/setup-called.txt")), "install.sh -silent\n");
+  EXPECT_TRUE(std::filesystem::exists(folder_.File("firebird/UDF/fbudf.so")));
+  EXPECT_NE(second.out.find("step 9 failed, reported 98"), std::string::npos) << second.out;
   EXPECT_EQ(second.exit_code, 1);
   const std::string log = Contents(folder_.File("state/skarvel/skarvel.log"));
   EXPECT_NE(log.find("/UpdateStatus?cust=1001&status=29&info=19 -> \"OKOK\""), std::string::npos)

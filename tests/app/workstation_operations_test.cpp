@@ -33,7 +33,8 @@ class WorkstationOperationsTest : public testing::Test {
   test::CountingPump pump_;
   test::RecordingView view_;
   ServiceContext service_{"http://127.0.0.1:9/skv/skv.dll", pump_, notifier_};
-  WorkstationOperations operations_{service_, log_, notifier_, pump_, view_};
+  WorkstationOperations operations_{service_, log_,  notifier_,
+                                    pump_,    view_, folder_.File("firebird")};
 };
 
 TEST_F(WorkstationOperationsTest, PrepareFolderEmptiesTheFolderIntoTheTrash) {

@@ -49,6 +49,19 @@ TEST(DeploymentSettingsTest, RefusesValuesThatWouldChangeTheUrlsOrAreNoPort) {
   }
 }
 
+TEST(DeploymentSettingsTest, TheServerRootIsAnAbsoluteFolder) {
+  {
+    ScopedEnvironment root("SKARVEL_FIREBIRD_ROOT", std::nullopt);
+    EXPECT_EQ(ReadDeploymentSettings().firebird_root, "/opt/firebird");
+  }
+  {
+    ScopedEnvironment root("SKARVEL_FIREBIRD_ROOT", "/srv/fb");
+    EXPECT_EQ(ReadDeploymentSettings().firebird_root, "/srv/fb");
+  }
+  ScopedEnvironment root("SKARVEL_FIREBIRD_ROOT", "opt/firebird");
+  EXPECT_THROW(ReadDeploymentSettings(), SettingsError);
+}
+
 TEST(SystemInfoTest, TheTemporaryFolderFollowsTmpdirAndEndsInASeparator) {
   ScopedEnvironment tmpdir("TMPDIR", "/var/tmp");
   EXPECT_EQ(LinuxSystemInfo().TemporaryFolder(), "/var/tmp/");
