@@ -55,6 +55,24 @@ void OpenWork(Transaction& transaction) {
   transaction.Start();
 }
 
+bool RunCentralWork(TDmskarvel& module, const std::function<void(Transaction&)>& work,
+                    const std::function<void(const std::string&)>& on_error) {
+  Transaction& transaction = *module.DV_SERVER.work;
+  try {
+    OpenWork(transaction);
+    work(transaction);
+    transaction.Commit();
+    return true;
+  } catch (const std::exception& error) {
+    try {
+      transaction.Rollback();
+    } catch (const FirebirdError&) {
+    }
+    if (on_error) on_error(error.what());
+    return false;
+  }
+}
+
 std::string TillDatabaseText(const cust_post& record) {
   return WithTrailingSeparator(record.PPA_POSPATH2) + record.PPA_POSDB;
 }

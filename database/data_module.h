@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -53,6 +54,11 @@ class TDmskarvel {
 
 // Begins a unit of work: an explicitly started transaction is committed, then one is started.
 void OpenWork(Transaction& transaction);
+
+// One unit of work on the central work transaction: begun with OpenWork, committed at its end,
+// rolled back on an error, whose text goes to on_error (when given). True when it committed.
+bool RunCentralWork(TDmskarvel& module, const std::function<void(Transaction&)>& work,
+                    const std::function<void(const std::string&)>& on_error);
 
 // The till database text: PPA_POSPATH2 with its separator + PPA_POSDB, server part included.
 std::string TillDatabaseText(const cust_post& record);

@@ -396,31 +396,6 @@ void GetServerDate(TDmskarvel& module) {
   }
 }
 
-// One unit of work on the central work transaction; an error is shown (when asked) and rolled
-// back, and gives false.
-bool CentralWork(CopyContext& context, bool show_error,
-                 const std::function<void(Transaction&)>& work) {
-  Transaction& central = *context.module.DV_SERVER.work;
-  try {
-    OpenWork(central);
-  } catch (const std::exception& error) {
-    if (show_error) context.notifier.ShowMessage(error.what());
-    return false;
-  }
-  try {
-    work(central);
-    central.Commit();
-    return true;
-  } catch (const std::exception& error) {
-    if (show_error) context.notifier.ShowMessage(error.what());
-    try {
-      central.Rollback();
-    } catch (const FirebirdError&) {
-    }
-    return false;
-  }
-}
-
 }  // namespace
 
 bool UsesNewPriceLayout(const std::string& version_code) {
@@ -451,17 +426,21 @@ bool CopyReferenceData(CopyContext& context, int till_number) {
   run(Civilite());
   run(ZvType());
 
+  const auto show = [&context](const std::string& text) { context.notifier.ShowMessage(text); };
   std::int64_t counters[4] = {0, 0, 0, 0};  // ModifClient, NumModif, NUMMODIFPRODL, NUMMODIFAPPROMO
   const char* counter_sql[4] = {"SELECT GEN_ID(GEN_MODIF_CLIENT,0) FROM CONFIGURATION",
                                 "select gen_id(gen_modification,0) from CONFIGURATION",
                                 "select gen_id(GEN_PRODL_MODIF,0) from CONFIGURATION",
                                 "select gen_id(gen_modif_appromo,0) from CONFIGURATION"};
   for (int i = 0; i < 4; ++i) {
-    const bool read = CentralWork(context, true, [&](Transaction& central) {
-      Statement query(central, counter_sql[i]);
-      ResultSet rows = query.Open();
-      counters[i] = rows.Next() ? rows.Row().AsInteger(0) : 0;
-    });
+    const bool read = RunCentralWork(
+        context.module,
+        [&](Transaction& central) {
+          Statement query(central, counter_sql[i]);
+          ResultSet rows = query.Open();
+          counters[i] = rows.Next() ? rows.Row().AsInteger(0) : 0;
+        },
+        show);
     if (!read) {
       counters[i] = 0;
       ++errors;
@@ -472,31 +451,39 @@ bool CopyReferenceData(CopyContext& context, int till_number) {
   run(ProduitsLies());
   run(ApPromo());
 
-  const bool updated = CentralWork(context, true, [&](Transaction& central) {
-    Statement update(
-        central, Lines({"UPDATE postes", "SET num_modification=:NumModif",
-                        ",DATE_MODIF_PRIS = :ServerDate", ",NUM_MODIF_CLIENT =:ModifClient",
-                        ",NUM_MODIF_APPROMO =:NUMMODIFAPPROMO", ",NUM_MODIF_PRODL =:NUMMODIFPRODL",
-                        ",VERSI = :VERSION", "WHERE num_poste=:NumPoste"}));
-    update.SetInteger("NumModif", counters[1]);
-    update.SetInteger("ModifClient", counters[0]);
-    update.SetInteger("NUMMODIFAPPROMO", counters[3]);
-    update.SetInteger("NUMMODIFPRODL", counters[2]);
-    update.SetDateTime("ServerDate", Now());
-    update.SetString("VERSION", context.version_code);
-    update.SetInteger("NumPoste", till_number);
-    update.Execute();
-  });
+  const bool updated = RunCentralWork(
+      context.module,
+      [&](Transaction& central) {
+        Statement update(
+            central,
+            Lines({"UPDATE postes", "SET num_modification=:NumModif",
+                   ",DATE_MODIF_PRIS = :ServerDate", ",NUM_MODIF_CLIENT =:ModifClient",
+                   ",NUM_MODIF_APPROMO =:NUMMODIFAPPROMO", ",NUM_MODIF_PRODL =:NUMMODIFPRODL",
+                   ",VERSI = :VERSION", "WHERE num_poste=:NumPoste"}));
+        update.SetInteger("NumModif", counters[1]);
+        update.SetInteger("ModifClient", counters[0]);
+        update.SetInteger("NUMMODIFAPPROMO", counters[3]);
+        update.SetInteger("NUMMODIFPRODL", counters[2]);
+        update.SetDateTime("ServerDate", Now());
+        update.SetString("VERSION", context.version_code);
+        update.SetInteger("NumPoste", till_number);
+        update.Execute();
+      },
+      show);
   if (!updated) ++errors;
 
   const std::string code = Trim(context.version_code);
   if (code != "6370" && code != "6380" && code != "6390") {
-    CentralWork(context, false, [&](Transaction& central) {
-      Statement update(central, Lines({"UPDATE postes", "SET NUM_MODIF_MOD=gen_id(gen_num_modif,0)",
-                                       "WHERE num_poste=:NumPoste"}));
-      update.SetInteger("NumPoste", till_number);
-      update.Execute();
-    });
+    RunCentralWork(
+        context.module,
+        [&](Transaction& central) {
+          Statement update(central,
+                           Lines({"UPDATE postes", "SET NUM_MODIF_MOD=gen_id(gen_num_modif,0)",
+                                  "WHERE num_poste=:NumPoste"}));
+          update.SetInteger("NumPoste", till_number);
+          update.Execute();
+        },
+        nullptr);  // its failure is silent
   }
   context.progress.ShowOverall(false);
   return errors == 0;

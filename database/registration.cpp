@@ -10,26 +10,6 @@
 namespace skarvel::db {
 namespace {
 
-// One statement as its own unit of work on the central work transaction: committed at once,
-// rolled back on error. The error's text goes to on_error.
-bool RunCommitted(TDmskarvel& module, const std::function<void(Transaction&)>& work,
-                  const std::function<void(const std::string&)>& on_error) {
-  Transaction& transaction = *module.DV_SERVER.work;
-  try {
-    OpenWork(transaction);
-    work(transaction);
-    transaction.Commit();
-    return true;
-  } catch (const std::exception& error) {
-    try {
-      transaction.Rollback();
-    } catch (const FirebirdError&) {
-    }
-    if (on_error) on_error(error.what());
-    return false;
-  }
-}
-
 DateTime Today() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -51,7 +31,7 @@ std::int64_t KeyNumber(const std::string& key) {
 bool RegisterTill(TDmskarvel& module, const std::string& till_folder, int till_number,
                   const std::string& key) {
   if (module.DV_SERVER.Open()) {
-    RunCommitted(
+    RunCentralWork(
         module,
         [&](Transaction& t) {
           Statement remove(t, "delete from postes\nwhere num_poste = :numposte");
@@ -59,7 +39,7 @@ bool RegisterTill(TDmskarvel& module, const std::string& till_folder, int till_n
           remove.Execute();
         },
         nullptr);
-    RunCommitted(
+    RunCentralWork(
         module,
         [&](Transaction& t) {
           Statement insert(t, "insert into postes\n(num_poste) values (:numposte)");
@@ -68,7 +48,7 @@ bool RegisterTill(TDmskarvel& module, const std::string& till_folder, int till_n
         },
         nullptr);
     if (!key.empty()) {
-      RunCommitted(
+      RunCentralWork(
           module,
           [&](Transaction& t) {
             Statement update(t, "update postes set pos_pkey=:ppkey where num_poste=:numposte");
@@ -100,7 +80,7 @@ bool SyncClosingNumber(TDmskarvel& module, const cust_post& record, int till_num
                              const std::function<void(const std::string&)>& on_error) {
     if (!module.DV_SERVER.Open())
       return on_error("The central database " + record.cus_base_pos + " is not open");
-    RunCommitted(module, work, on_error);
+    RunCentralWork(module, work, on_error);
   };
   when_open(
       [&](Transaction& t) {
