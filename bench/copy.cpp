@@ -19,9 +19,9 @@
 #include "database/reference_copy.h"
 #include "database/registration.h"
 #include "platform/event_pump.h"
-#include "tests/support/central_database.h"
 #include "tests/support/recording_notifier.h"
 #include "tests/support/temp_folder.h"
+#include "tools/demo_databases/demo_databases.h"
 
 namespace {
 
@@ -198,13 +198,13 @@ long LimitCopy(const std::string& folder) {
   return rows;
 }
 
-void Measure(const char* size_name, const test::CentralSizes& sizes) {
+void Measure(const char* size_name, const fixtures::CentralSizes& sizes) {
   test::TempFolder folder;
   const std::string root = folder.path();
   fs::create_directories(root + "/till");
   InChild([&] {
-    test::MakeCentralDatabase(root + "/central.fdb", sizes, 2026);
-    test::MakeTillDatabase(root + "/till/LUMTRAK25.FDB");
+    fixtures::MakeCentralDatabase(root + "/central.fdb", sizes, 2026);
+    fixtures::MakeTillDatabase(root + "/till/LUMTRAK25.FDB");
     return 0L;
   });
   fs::copy_file(root + "/till/LUMTRAK25.FDB", root + "/till/spare.fdb");
@@ -226,10 +226,10 @@ void Measure(const char* size_name, const test::CentralSizes& sizes) {
 int main(int argc, char** argv) {
   std::setvbuf(stdout, nullptr, _IOLBF, 0);
   const int divisor = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
-  test::CentralSizes full{50000 / divisor, 50000 / divisor, 200000 / divisor, 20000 / divisor,
-                          20000 / divisor};
-  test::CentralSizes tenth{full.customers / 10, full.cards / 10, full.products / 10,
-                           full.linked_products / 10, full.promotions / 10};
+  fixtures::CentralSizes full{50000 / divisor, 50000 / divisor, 200000 / divisor, 20000 / divisor,
+                              20000 / divisor};
+  fixtures::CentralSizes tenth{full.customers / 10, full.cards / 10, full.products / 10,
+                               full.linked_products / 10, full.promotions / 10};
   Measure("tenth", tenth);
   Measure("full", full);
   return 0;

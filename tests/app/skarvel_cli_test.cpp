@@ -8,13 +8,13 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
 
-#include "tests/support/central_database.h"
 #include "tests/support/child_process.h"
 #include "tests/support/cups_server_process.h"
 #include "tests/support/firebird_server_process.h"
 #include "tests/support/ftp_server_process.h"
 #include "tests/support/reference_service_process.h"
 #include "tests/support/temp_folder.h"
+#include "tools/demo_databases/demo_databases.h"
 
 namespace skarvel {
 namespace {
@@ -77,8 +77,8 @@ class SkarvelCliTest : public testing::Test {
     // The server list names the database server of the installations.
     std::ofstream(root.File("srv/serveurs.cfg")) << "[SRV]\r\nSRV1=localhost\r\n";
     // The prepared till databases travel in the till package.
-    test::MakeTillDatabase(root.File("staging/lumtrak/LUMTRAK25.FDB"));
-    test::MakeTillDatabase(root.File("staging/lumtrak/LUMTRAK15.FDB"));
+    fixtures::MakeTillDatabase(root.File("staging/lumtrak/LUMTRAK25.FDB"));
+    fixtures::MakeTillDatabase(root.File("staging/lumtrak/LUMTRAK15.FDB"));
     // The server package: a setup program that only notes how it was called.
     std::ofstream(root.File("staging/firebird25/install.sh"))
         << "#!/bin/sh\necho \"install.sh $*\" >> \"$(dirname \"$0\")/../setup-called.txt\"\n";
@@ -184,8 +184,8 @@ TEST_F(SkarvelCliTest, InstallsATillToTheEnd) {
   test::CupsServerProcess cups;
   cups_server_ = std::getenv("CUPS_SERVER");
   service_.SetField("5412345000037", "CP_GENTEXT", "TICKETS");
-  test::CentralSizes sizes;
-  test::MakeCentralDatabase(folder_.File("central.fdb"), sizes, 11);
+  fixtures::CentralSizes sizes;
+  fixtures::MakeCentralDatabase(folder_.File("central.fdb"), sizes, 11);
   service_.SetField("5412345000037", "PPA_POSPATH2", folder_.File("till"));
   service_.SetField("5412345000037", "cus_base_pos", folder_.File("central.fdb"));
   const ProgramResult result = Run({"5412345000037"});
@@ -217,7 +217,7 @@ TEST_F(SkarvelCliTest, InstallsATillToTheEnd) {
 // server list.
 TEST_F(SkarvelCliTest, InstallsATillThroughADatabaseServer) {
   test::FirebirdServerProcess server;  // before this process's first use of Firebird
-  test::MakeCentralDatabase(folder_.File("central.fdb"), test::CentralSizes{}, 5);
+  fixtures::MakeCentralDatabase(folder_.File("central.fdb"), fixtures::CentralSizes{}, 5);
   service_.SetField("5412345000037", "PPA_POSPATH2", "localhost:" + folder_.File("till"));
   service_.SetField("5412345000037", "cus_base_pos", "SRV1:" + folder_.File("central.fdb"));
   const ProgramResult result = Run({"5412345000037"});

@@ -6,9 +6,9 @@
 
 #include "database/registration.h"
 #include "platform/profile_file.h"
-#include "tests/support/central_database.h"
 #include "tests/support/recording_notifier.h"
 #include "tests/support/temp_folder.h"
+#include "tools/demo_databases/demo_databases.h"
 
 namespace skarvel::db {
 namespace {
@@ -22,7 +22,7 @@ ConnectionParameters Admin(const std::string& path) {
 // A database file made with a fixture script, through Firebird's own isql.
 void MakeDatabase(const std::string& path, const std::string& script) {
   Attachment::Create(Admin(path), "WIN1252").Detach();
-  if (!script.empty()) test::RunFixtureScript(path, script);
+  if (!script.empty()) fixtures::RunFixtureScript(path, script);
 }
 
 // The till's folders, its two prepared database files, and a central database.

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "database/registration.h"
-#include "tests/support/central_database.h"
 #include "tests/support/recording_notifier.h"
 #include "tests/support/temp_folder.h"
+#include "tools/demo_databases/demo_databases.h"
 
 namespace skarvel::db {
 namespace {
@@ -49,9 +49,9 @@ class ReferenceCopyTest : public testing::Test {
     record_.cp_pv_code = "7200";
     fs::create_directories(record_.PPA_POSPATH2);
   }
-  void Prepare(const test::CentralSizes& sizes = {}) {
-    test::MakeCentralDatabase(record_.cus_base_pos, sizes, 7);
-    test::MakeTillDatabase(record_.PPA_POSPATH2 + "LUMTRAK25.FDB");
+  void Prepare(const fixtures::CentralSizes& sizes = {}) {
+    fixtures::MakeCentralDatabase(record_.cus_base_pos, sizes, 7);
+    fixtures::MakeTillDatabase(record_.PPA_POSPATH2 + "LUMTRAK25.FDB");
   }
   bool Copy() {
     if (!module_.DV_CAISSE.Open()) {
@@ -198,7 +198,7 @@ TEST_F(ReferenceCopyTest, ASecondCopyFailsTableByTableAndTheOthersStillRun) {
 
 // Promotions are committed in the till after 5,001 rows, 10,002 rows and at the end.
 TEST_F(ReferenceCopyTest, LargeTablesAreCommittedInBatches) {
-  test::CentralSizes sizes;
+  fixtures::CentralSizes sizes;
   sizes.promotions = 12000;
   Prepare(sizes);
   std::map<int, std::string> committed;

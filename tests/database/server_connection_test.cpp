@@ -6,10 +6,10 @@
 #include "database/reference_copy.h"
 #include "database/registration.h"
 #include "platform/profile_file.h"
-#include "tests/support/central_database.h"
 #include "tests/support/firebird_server_process.h"
 #include "tests/support/recording_notifier.h"
 #include "tests/support/temp_folder.h"
+#include "tools/demo_databases/demo_databases.h"
 
 namespace skarvel::db {
 namespace {
@@ -32,10 +32,10 @@ TEST(ServerConnectionTest, ATillIsInstalledThroughTheServer) {
   const std::string data = folder.File("till/data/");
   fs::create_directories(data);
   // Made on the embedded engine before the server opens them.
-  test::MakeCentralDatabase(folder.File("central.fdb"), {}, 3);
+  fixtures::MakeCentralDatabase(folder.File("central.fdb"), {}, 3);
   Attachment::Open({folder.File("central.fdb"), kDatabaseUser, kDatabasePassword, std::nullopt})
       .ExecuteImmediate("update ZVTYPE set VALEUR = 2030501 where CODE_TYPE = 'VERSI'");
-  test::MakeTillDatabase(data + "LUMTRAK25.FDB");
+  fixtures::MakeTillDatabase(data + "LUMTRAK25.FDB");
 
   cust_post record;
   record.PPA_POSPATH = folder.File("till/");

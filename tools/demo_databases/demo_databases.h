@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace skarvel::test {
+namespace skarvel::fixtures {
 
 // How many rows the large tables of a generated central database get.
 struct CentralSizes {
@@ -13,7 +13,10 @@ struct CentralSizes {
   int promotions = 25;
 };
 
-// Runs a script of tests/fixtures on the database with Firebird's isql (embedded).
+// The central and till databases of the tests, the benchmark and the demo.
+
+// Runs a script of tests/fixtures on the database with Firebird's isql (embedded); throws
+// std::runtime_error with isql's output when it fails.
 void RunFixtureScript(const std::string& database, const std::string& script);
 
 // A central database with the fixture schema and realistic rows drawn from the seed: accented
@@ -24,4 +27,4 @@ void MakeCentralDatabase(const std::string& path, const CentralSizes& sizes, uns
 // An empty prepared till database ("LUMTRAK15.FDB" / "LUMTRAK25.FDB").
 void MakeTillDatabase(const std::string& path);
 
-}  // namespace skarvel::test
+}  // namespace skarvel::fixtures

@@ -1,13 +1,13 @@
-#include "tests/support/central_database.h"
+#include "tools/demo_databases/demo_databases.h"
 
 #include <random>
 #include <stdexcept>
 
 #include "database/data_module.h"
 #include "database/statement.h"
-#include "tests/support/child_process.h"
+#include "platform/child_programs.h"
 
-namespace skarvel::test {
+namespace skarvel::fixtures {
 namespace {
 
 using db::Attachment;
@@ -212,10 +212,15 @@ void FillProducts(Filler& f, const CentralSizes& sizes) {
 }  // namespace
 
 void RunFixtureScript(const std::string& database, const std::string& script) {
-  const auto result = RunProgram({"/usr/bin/isql-fb", "-q", "-user", db::kDatabaseUser, "-input",
-                                  std::string(SKARVEL_FIXTURES) + "/" + script, database});
-  if (result.exit_code != 0 || !result.err.empty()) {
-    throw std::runtime_error(script + " failed on " + database + ": " + result.out + result.err);
+  NullEventPump pump;
+  const ChildOutcome result =
+      LinuxChildPrograms().RunAndWait("/usr/bin/isql-fb",
+                                      {"-q", "-user", db::kDatabaseUser, "-input",
+                                       std::string(SKARVEL_FIXTURES) + "/" + script, database},
+                                      "", pump);
+  // isql answers 0 even when a statement failed; its messages say so.
+  if (!result.ended || result.exit_code != 0 || !result.output.empty()) {
+    throw std::runtime_error(script + " failed on " + database + ": " + result.output);
   }
 }
 
@@ -233,4 +238,4 @@ void MakeTillDatabase(const std::string& path) {
   RunFixtureScript(path, "till.sql");
 }
 
-}  // namespace skarvel::test
+}  // namespace skarvel::fixtures
