@@ -50,6 +50,7 @@ Settings (environment):
   SKARVEL_SERVICE_HOST  host or host:port of the configuration service
                         (default localhost); the download server is the same host
   SKARVEL_FTP_PORT      port of the download server (default 21)
+  SKARVEL_FIREBIRD_ROOT where the database server is installed (default /opt/firebird)
 
 Log: $XDG_STATE_HOME/skarvel/skarvel.log (default ~/.local/state/skarvel/),
 every request, report and step outcome; the wizard writes the same log.
