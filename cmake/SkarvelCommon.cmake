@@ -15,3 +15,13 @@ if(SKARVEL_SANITIZE)
     -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   target_link_options(skarvel_common INTERFACE -fsanitize=address,undefined)
 endif()
+
+# Fuzzing with libFuzzer (clang): every library is instrumented for it, the fuzz targets in
+# fuzz/ link its driver.
+option(SKARVEL_FUZZ "Build the libFuzzer targets (clang)" OFF)
+if(SKARVEL_FUZZ)
+  target_compile_options(skarvel_common INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+    -fno-omit-frame-pointer)
+  target_link_options(skarvel_common INTERFACE -fsanitize=address,undefined)
+endif()
