@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
 
+#include "database/data_module.h"
+#include "database/statement.h"
 #include "tests/support/child_process.h"
 #include "tests/support/cups_server_process.h"
 #include "tests/support/firebird_server_process.h"
@@ -62,6 +64,20 @@ class SkarvelCliTest : public testing::Test {
   // No printer queue of the machine's own scheduler is touched: without a scheduler of the
   // test's own, the program is pointed at none.
   std::string cups_server_;
+  std::string Value(const std::string& database, const std::string& sql) {
+    db::Attachment attachment = db::Attachment::Open(
+        {database, db::kDatabaseUser, db::kDatabasePassword, std::string("WIN1252")});
+    db::Transaction transaction(attachment);
+    db::Statement query(transaction, sql);
+    db::ResultSet rows = query.Open();
+    return rows.Next() ? rows.Row().AsString(0) : "(no row)";
+  }
+  std::string TillRows(const std::string& sql) {
+    return Value(folder_.File("till/LUMTRAK.FDB"), sql);
+  }
+  std::string CentralValue(const std::string& sql) {
+    return Value(folder_.File("central.fdb"), sql);
+  }
   std::string AutostartEntry() { return folder_.File("xdg/autostart/runskarvel.desktop"); }
 
   // The download server of the demo customers: each folder their installation fetches, the till
@@ -195,7 +211,19 @@ TEST_F(SkarvelCliTest, InstallsATillToTheEnd) {
     EXPECT_NE(result.out.find(step), std::string::npos) << step << "\n" << result.out;
   }
   EXPECT_EQ(service_.Customer("5412345000037")["cp_ps_code"], "120");
+  std::vector<std::string> reports;
+  for (const auto& request : service_.Requests("UpdateStatus")) {
+    reports.push_back(request["params"]["status"]);
+  }
+  EXPECT_EQ(reports, (std::vector<std::string>{"29", "39", "39", "39", "39", "49", "59", "69", "79",
+                                               "89", "99", "109", "119", "120"}));
   EXPECT_TRUE(std::filesystem::exists(folder_.File("till/LUMTRAK.FDB")));
+  EXPECT_EQ(TillRows("select count(*) from APPELPRIX"), std::to_string(sizes.products));
+  EXPECT_EQ(TillRows("select count(*) from APPROMO"), std::to_string(sizes.promotions));
+  EXPECT_EQ(TillRows("select count(*) from CLIENT_CARD"), std::to_string(sizes.cards));
+  EXPECT_EQ(CentralValue("select NUM_MODIFICATION || '/' || VERSI || '/' || NUM_MODIF_MOD from "
+                         "POSTES where NUM_POSTE = 4 and POS_PKEY = 1003"),
+            "4242/7200/555");
   const std::string settings = Contents(folder_.File("till/LUMTRAK.pos"));
   for (const std::string& line :
        {"\r\ndbf=" + folder_.File("till/LUMTRAK.FDB") + "\r\n",
