@@ -58,9 +58,8 @@ Bind ByName(const std::string& column, const std::string& parameter, Kind kind, 
   return {-1, column, parameter, kind, rule};
 }
 
-RowBinder::RowBinder(const std::vector<skarvel::db::Bind>& binds, const ResultSet& rows,
-                     Statement& insert) {
-  for (const skarvel::db::Bind& bind : binds) {
+RowBinder::RowBinder(const std::vector<Bind>& binds, const ResultSet& rows, Statement& insert) {
+  for (const Bind& bind : binds) {
     if (bind.place >= 0) {
       targets_.push_back({bind.place, {bind.place}, bind.kind, bind.rule});
     } else {
@@ -70,7 +69,7 @@ RowBinder::RowBinder(const std::vector<skarvel::db::Bind>& binds, const ResultSe
   }
 }
 
-void RowBinder::Bind(const Values& row, Values& parameters) const {
+void RowBinder::Fill(const Values& row, Values& parameters) const {
   for (const Target& target : targets_) {
     for (const int place : target.places) {
       Transfer(row, target.column, parameters, place, target.kind, target.rule);
@@ -105,7 +104,7 @@ bool RunCopier(CopyContext& context, const Copier& copier) {
     int pending = 0;
     while (rows.Next()) {
       context.progress.SetTable(++position, maximum);
-      binder.Bind(rows.Row(), insert.Params());
+      binder.Fill(rows.Row(), insert.Params());
       insert.Execute();
       ++pending;
       const bool commit = copier.batch == Batch::kEvery5000   ? pending == kBatchRows

@@ -56,7 +56,7 @@ bool RunCopier(CopyContext& context, const Copier& copier);
 class RowBinder {
  public:
   RowBinder(const std::vector<Bind>& binds, const ResultSet& rows, Statement& insert);
-  void Bind(const Values& row, Values& parameters) const;
+  void Fill(const Values& row, Values& parameters) const;
 
  private:
   struct Target {

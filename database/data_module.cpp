@@ -37,13 +37,11 @@ void Connection::Connect() {
   attachment = Attachment::Open(parameters);
   work = std::make_unique<Transaction>(*attachment);
   procedure = std::make_unique<Transaction>(*attachment);
-  spare = std::make_unique<Transaction>(*attachment);
 }
 
 void Connection::Close() {
   work.reset();
   procedure.reset();
-  spare.reset();
   if (!attachment) return;
   Attachment closing = std::move(*attachment);
   attachment.reset();

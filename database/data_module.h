@@ -17,13 +17,13 @@ inline constexpr const char* kDatabaseUser = "SYSDBA";
 inline constexpr const char* kDatabasePassword = "lanternox";
 
 // A connection with the transactions the installation uses on it. The design's statement
-// components are prepared by each unit of work on the transaction it belongs to.
+// components are prepared by each unit of work on the transaction it belongs to; its other
+// transactions (TR_CAISSE_TMP, TR_Server_PS2) serve no operation and are not kept.
 struct Connection {
   ConnectionParameters parameters;
   std::optional<Attachment> attachment;
   std::unique_ptr<Transaction> work;       // TR_CAISSE / TR_Server
   std::unique_ptr<Transaction> procedure;  // TR_Server_PS
-  std::unique_ptr<Transaction> spare;      // TR_CAISSE_TMP / TR_Server_PS2
 
   bool Open() const { return attachment.has_value(); }
   void Connect();

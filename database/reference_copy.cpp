@@ -228,7 +228,7 @@ bool CopyClientCards(CopyContext& context) {
       ++position;
       context.progress.SetTable(position, position);
       try {
-        binder.Bind(rows.Row(), insert.Params());
+        binder.Fill(rows.Row(), insert.Params());
         insert.Execute();
         if (position % 5000 == 0) {
           till.Commit();
