@@ -11,7 +11,10 @@ trap 'rm -rf "$work"' EXIT
   exit 1
 }
 deb=$(ls "$work"/out/skarvel_*_amd64.deb)
-dpkg -I "$deb" | grep -q "Depends: .*libfbclient2.*libcups2.*p7zip-full" || {
+# Read the control fields whole: with pipefail, grep -q leaving early would make dpkg's SIGPIPE
+# look like a missing dependency.
+depends=$(dpkg -f "$deb" Depends)
+grep -q "libfbclient2.*libcups2.*p7zip-full" <<<"$depends" || {
   echo "the package does not depend on what the programs need"
   exit 1
 }
@@ -26,7 +29,8 @@ version=$("$work/root/usr/bin/skarvel-cli" --version)
   echo "unexpected version: $version"
   exit 1
 }
-"$work/root/usr/bin/skarvel-cli" --help | grep -q "^Exit codes:" || {
+help=$("$work/root/usr/bin/skarvel-cli" --help)
+grep -q "^Exit codes:" <<<"$help" || {
   echo "--help does not document the exit codes"
   exit 1
 }
