@@ -6,8 +6,9 @@
 namespace skarvel {
 
 InstallSession::InstallSession(const DeploymentSettings& settings, EventPump& pump,
-                               Notifier& notifier, WizardView& view, RunLog& log)
-    : context(ServiceBaseUrlFor(settings.service_host), pump, notifier),
+                               Notifier& shown_notifier, WizardView& view, RunLog& log)
+    : notifier(shown_notifier, log),
+      context(ServiceBaseUrlFor(settings.service_host), pump, notifier),
       state(context),
       operations(context, log, notifier, pump, view, settings.firebird_root),
       driver(state, view, operations, autostart, reboot, OwnProgramFolder() + "skarvel"),

@@ -5,6 +5,7 @@
 
 #include "app/install_state.h"
 #include "app/installation_driver.h"
+#include "app/logged_notifier.h"
 #include "app/wizard_flow.h"
 #include "app/workstation_operations.h"
 #include "platform/autostart.h"
@@ -19,12 +20,13 @@ namespace skarvel {
 // and the flow, all talking to one view. Every request and its answer goes to the log.
 class InstallSession {
  public:
-  InstallSession(const DeploymentSettings& settings, EventPump& pump, Notifier& notifier,
+  InstallSession(const DeploymentSettings& settings, EventPump& pump, Notifier& shown_notifier,
                  WizardView& view, RunLog& log);
 
   // Also told of every request and its answer, after the log.
   std::function<void(const std::string& url, const std::string& answer)> on_answer;
 
+  LoggedNotifier notifier;
   ServiceContext context;
   InstallState state;
   WorkstationOperations operations;

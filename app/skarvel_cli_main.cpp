@@ -28,7 +28,7 @@ enum ExitCode {
 constexpr std::size_t kCodeLength = 13;
 
 constexpr char kHelp[] =
-    R"(Usage: skarvel-cli [--no-restart] CODE
+    R"(Usage: skarvel-cli [--no-restart] [--undo] CODE
        skarvel-cli --help | --version
 
 Installs the till of the 13-character customer CODE without a window: looks the
@@ -39,6 +39,9 @@ wizard does when it is started with the code.
   --no-restart  when the installation needs the computer restarted, say so and
                 stop instead of restarting; start skarvel-cli CODE again after
                 the restart to continue
+  --undo        undo the customer's previous installation first (as the wizard's
+                choice to undo it does), then install again from step 2; the way
+                on after a step failed, once its cause is put right
 
 It never waits for a person. The wizard's questions are answered thus: Ctrl-C
 is the cancel button; during an installation the question whether to stop it
@@ -107,19 +110,53 @@ int ExitCodeOf(const TerminalView& view, const InstallState& state) {
   return kInstallationError;
 }
 
-// Reports tell the outcome of each step: 10k+9 done, 10k+8 failed.
-void SayOutcome(TerminalView& view, const std::string& url, const std::string& answer) {
+// The status a report URL sends, or 0 when it is no status report.
+int ReportedStatus(const std::string& url) {
   const std::size_t status_at = url.find("&status=");
-  if (url.find("/UpdateStatus?") == std::string::npos || status_at == std::string::npos) return;
+  if (url.find("/UpdateStatus?") == std::string::npos || status_at == std::string::npos) return 0;
   const std::size_t digits = status_at + 8;
-  const int status = StrToIntDef(url.substr(digits, url.find('&', digits) - digits), 0);
-  const bool acknowledged = answer == "\"OKOK\"";
-  const char* outcome = status % 10 == 8 ? "failed" : "done";
-  view.Say("  step " + std::to_string(status / 10) + " " + outcome + ", reported " +
-           std::to_string(status) + (acknowledged ? "" : " (not acknowledged: " + answer + ")"));
+  return StrToIntDef(url.substr(digits, url.find('&', digits) - digits), 0);
 }
 
-int Install(const std::string& code, bool no_restart, const DeploymentSettings& settings) {
+// What the person running the program does next, when the installation stopped with an error.
+void SayWhatToDo(const InstallState& state, const std::string& code, const RunLog& log) {
+  const std::string status = state.service.CustPost.cp_ps_code;
+  const int value = StrToIntDef(status, 0);
+  std::cerr << "skarvel-cli: the installation stopped";
+  if (value % 10 == 8) {
+    // A failure status is final: the run would stop at it again.
+    std::cerr << " at step " << value / 10 << " (status " << status << "); the log " << log.path()
+              << " says why. Put the cause right, then start skarvel-cli --undo "
+              << Utf8FromAnsi(code) << " to install again from step 2.\n";
+    return;
+  }
+  std::cerr << "; the log " << log.path() << " says why. Start skarvel-cli " << Utf8FromAnsi(code)
+            << " again to continue from the step that failed.\n";
+}
+
+// The wizard's way with a code typed on its first page: look the customer up, undo the previous
+// installation when there is one to undo (the question is answered yes), then go on through
+// the pages to the installation.
+void UndoThenInstall(InstallSession& session, TerminalView& view) {
+  WizardFlow& flow = session.flow;
+  flow.FormCreate({});
+  flow.FormActivate();
+  if (session.state.FirstActivation) return;
+  flow.btCodeClick();
+  if (flow.ActivePage() != 1) return;
+  const int status = StrToIntDef(session.state.CustPost().cp_ps_code, 0);
+  if (status > 10 && status != 19) {
+    flow.rbDelInstallClick();
+  } else {
+    view.Say("There is no previous installation to undo (status " +
+             session.state.CustPost().cp_ps_code + ").");
+  }
+  flow.btvolgendeClick();
+  flow.btvolgendeClick();
+}
+
+int Install(const std::string& code, bool no_restart, bool undo,
+            const DeploymentSettings& settings) {
   RunLog log(RunLog::DefaultPath());
   log.Write("skarvel-cli " + code + " against " + settings.service_host);
   CancelPump pump;
@@ -128,15 +165,19 @@ int Install(const std::string& code, bool no_restart, const DeploymentSettings& 
   InstallSession session(settings, pump, notifier, view, log);
   view.ShowStateOf(session.state);
   session.on_answer = [&view](const std::string& url, const std::string& answer) {
-    SayOutcome(view, url, answer);
+    if (const int status = ReportedStatus(url); status != 0) view.SayReport(status, answer);
   };
   pump.flow = &session.flow;
   pump.state = &session.state;
   CatchInterrupt();
   int exit_code = kCancelled;
   try {
-    session.flow.FormCreate({code});
-    session.flow.FormActivate();
+    if (undo) {
+      UndoThenInstall(session, view);
+    } else {
+      session.flow.FormCreate({code});
+      session.flow.FormActivate();
+    }
     exit_code = ExitCodeOf(view, session.state);
   } catch (const CancelledBeforeTheRun&) {
     view.Say("Cancelled.");
@@ -149,9 +190,7 @@ int Install(const std::string& code, bool no_restart, const DeploymentSettings& 
     std::cerr << "skarvel-cli: the service did not accept the customer code " << Utf8FromAnsi(code)
               << ". Check the code and try again, or call the helpdesk.\n";
   } else if (exit_code == kInstallationError) {
-    std::cerr << "skarvel-cli: the installation stopped; the log " << log.path()
-              << " says why. Start skarvel-cli " << Utf8FromAnsi(code)
-              << " again to continue from the step that failed.\n";
+    SayWhatToDo(session.state, code, log);
   }
   return exit_code;
 }
@@ -159,6 +198,7 @@ int Install(const std::string& code, bool no_restart, const DeploymentSettings& 
 int Run(int argc, char** argv) {
   std::vector<std::string> codes;
   bool no_restart = false;
+  bool undo = false;
   for (int i = 1; i < argc; ++i) {
     const std::string argument = argv[i];
     if (argument == "--help" || argument == "-h") {
@@ -171,6 +211,8 @@ int Run(int argc, char** argv) {
     }
     if (argument == "--no-restart") {
       no_restart = true;
+    } else if (argument == "--undo") {
+      undo = true;
     } else {
       codes.push_back(argument);
     }
@@ -187,7 +229,7 @@ int Run(int argc, char** argv) {
     return kUsage;
   }
   try {
-    return Install(code, no_restart, ReadDeploymentSettings());
+    return Install(code, no_restart, undo, ReadDeploymentSettings());
   } catch (const SettingsError& error) {
     std::cerr << "skarvel-cli: " << error.what() << "\n";
     return kUsage;

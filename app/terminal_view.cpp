@@ -1,5 +1,7 @@
 #include "app/terminal_view.h"
 
+#include <cstdio>
+
 #include "app/step_boxes.h"
 #include "platform/windows1252.h"
 
@@ -28,6 +30,20 @@ void TerminalView::EndProgressLine() {
 
 void TerminalView::ShowPage(int page) {
   if (page == 2 && state_ != nullptr) PrintCustomer();
+  stretch_start_ = std::chrono::steady_clock::now();
+}
+
+void TerminalView::SayReport(int status, const std::string& answer) {
+  const auto now = std::chrono::steady_clock::now();
+  const std::chrono::duration<double> taken = now - stretch_start_;
+  stretch_start_ = now;
+  char seconds[32];
+  std::snprintf(seconds, sizeof seconds, "%.2f s", taken.count());
+  const char* outcome = status % 10 == 8 ? "failed" : "done";
+  const bool acknowledged = answer == "\"OKOK\"";
+  Say("  step " + std::to_string(status / 10) + " " + outcome + ", reported " +
+      std::to_string(status) + (acknowledged ? "" : " (not acknowledged: " + answer + ")") + "  [" +
+      seconds + "]");
 }
 
 void TerminalView::PrintCustomer() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <optional>
 #include <ostream>
 #include <set>
@@ -43,6 +44,9 @@ class TerminalView final : public WizardView {
 
   // Prints a line as the view prints its own.
   void Say(const std::string& ansi_text);
+  // Prints the outcome of a step from its status report (10k+9 done, 10k+8 failed), with the
+  // time since the previous report, or since the installation page showed.
+  void SayReport(int status, const std::string& answer);
 
   bool Closed() const { return closed_; }
   bool RestartArranged() const { return restart_arranged_; }
@@ -60,6 +64,7 @@ class TerminalView final : public WizardView {
   bool no_restart_;
   std::array<std::string, 13> captions_;
   bool progress_line_open_ = false;
+  std::chrono::steady_clock::time_point stretch_start_ = std::chrono::steady_clock::now();
   bool closed_ = false;
   bool restart_arranged_ = false;
   std::set<ErrorKind> kinds_shown_;

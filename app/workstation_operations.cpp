@@ -229,11 +229,15 @@ void WorkstationOperations::WriteCustomerTillSettings(const std::string& till_fo
 
 bool WorkstationOperations::ConnectDatabases() {
   const bool connected = Dmskarvel.ConnectDatabases(service_.CustPost);
-  if (!connected) {
-    log_.Write("could not open the till database " + db::TillDatabaseText(service_.CustPost) +
-               " and the central database " + service_.CustPost.cus_base_pos);
+  if (connected) return true;
+  const std::pair<const char*, const db::Connection*> connections[] = {
+      {"the till database", &Dmskarvel.DV_CAISSE}, {"the central database", &Dmskarvel.DV_SERVER}};
+  for (const auto& [name, connection] : connections) {
+    if (connection->Open() || connection->parameters.database.empty()) continue;
+    log_.Write(std::string("could not open ") + name + " " + connection->parameters.database +
+               (connection->last_error.empty() ? "" : ": " + connection->last_error));
   }
-  return connected;
+  return false;
 }
 
 void WorkstationOperations::DisconnectDatabases() { Dmskarvel.DisconnectDatabases(); }

@@ -34,7 +34,13 @@ std::size_t FindIgnoringCase(const std::string& text, const std::string& what) {
 
 void Connection::Connect() {
   Close();
-  attachment = Attachment::Open(parameters);
+  try {
+    attachment = Attachment::Open(parameters);
+    last_error.clear();
+  } catch (const FirebirdError& error) {
+    last_error = error.what();
+    throw;
+  }
   work = std::make_unique<Transaction>(*attachment);
   procedure = std::make_unique<Transaction>(*attachment);
 }

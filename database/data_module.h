@@ -24,6 +24,9 @@ struct Connection {
   std::optional<Attachment> attachment;
   std::unique_ptr<Transaction> work;       // TR_CAISSE / TR_Server
   std::unique_ptr<Transaction> procedure;  // TR_Server_PS
+  // Firebird's text for the last failed connect, kept for the log: the messages the person
+  // sees do not say why.
+  std::string last_error;
 
   bool Open() const { return attachment.has_value(); }
   void Connect();

@@ -25,7 +25,9 @@ inline constexpr unsigned long INTERNET_STATUS_CONNECTION_CLOSED = 51;
 // Error codes.
 inline constexpr unsigned long ERROR_FILE_NOT_FOUND = 2;
 inline constexpr unsigned long ERROR_NO_MORE_FILES = 18;
+inline constexpr unsigned long ERROR_WRITE_FAULT = 29;
 inline constexpr unsigned long ERROR_FILE_EXISTS = 80;
+inline constexpr unsigned long ERROR_DISK_FULL = 112;
 inline constexpr unsigned long ERROR_INTERNET_TIMEOUT = 12002;
 inline constexpr unsigned long ERROR_INTERNET_EXTENDED_ERROR = 12003;
 inline constexpr unsigned long ERROR_INTERNET_INTERNAL_ERROR = 12004;
@@ -73,6 +75,9 @@ class InternetHandle {
   unsigned long LastError() const { return last_error_; }
   // The server's reply to the last command, as it sent it (CR LF between lines).
   const std::string& LastResponse() const { return last_response_; }
+  // What went wrong in the last call, in words, for the log: the transfer library's own text,
+  // or the local file's error; empty after a success.
+  const std::string& LastErrorText() const { return last_error_text_; }
 
  private:
   friend class FtpConnection;
@@ -87,6 +92,7 @@ class InternetHandle {
   unsigned long connect_retries_ = 1;
   unsigned long last_error_ = 0;
   std::string last_response_;
+  std::string last_error_text_;
 };
 
 // The entries a FindFirstFile found, walked with Next (InternetFindNextFile).

@@ -1,4 +1,6 @@
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <sys/select.h>
 #include <sys/socket.h>
@@ -25,6 +27,30 @@ struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// The local end of a download: remembers why writing stopped, which libcurl only reports as
+// its own write error.
+struct LocalFile {
+  File file;
+  int write_errno = 0;
+
+  static std::size_t Write(char* data, std::size_t size, std::size_t count, void* self) {
+    auto& local = *static_cast<LocalFile*>(self);
+    const std::size_t written = std::fwrite(data, size, count, local.file.get());
+    if (written < count) local.write_errno = errno;
+    return written * size;
+  }
+  // Whatever the C library still held is written out; false when that failed too.
+  bool Flush() {
+    if (std::fflush(file.get()) == 0 && std::ferror(file.get()) == 0) return true;
+    if (write_errno == 0) write_errno = errno != 0 ? errno : EIO;
+    return false;
+  }
+  // The Windows code of the failure, as WinINet reports a local write error.
+  unsigned long ErrorCode() const {
+    return write_errno == ENOSPC ? ERROR_DISK_FULL : ERROR_WRITE_FAULT;
+  }
+};
 
 void InitialiseCurlOnce() {
   static const CURLcode code = curl_global_init(CURL_GLOBAL_DEFAULT);
@@ -282,6 +308,9 @@ struct FtpConnection::Transfer {
     const CURLcode result = RunToEnd(m, e);
     internet.last_error_ = ErrorOf(result, last_command);
     internet.last_response_ = reply;
+    internet.last_error_text_ = result == CURLE_OK        ? ""
+                                : error_buffer[0] != '\0' ? error_buffer
+                                                          : curl_easy_strerror(result);
     return result == CURLE_OK;
   }
 };
@@ -402,22 +431,31 @@ bool FtpConnection::GetFile(const std::string& remote, const std::string& local_
     return false;
   }
   const fs::path part = final_path.string() + ".part";
-  File file(std::fopen(part.c_str(), "wb"));
-  if (!file) {
+  LocalFile local{File(std::fopen(part.c_str(), "wb"))};
+  if (!local.file) {
     t.internet.last_error_ = ERROR_FILE_NOT_FOUND;
+    t.internet.last_error_text_ = part.string() + ": " + std::strerror(errno);
     return false;
   }
   t.Prepare(t.Url(t.Resolve(remote), false));
   curl_easy_setopt(t.easy.get(), CURLOPT_BUFFERSIZE, 512L * 1024);
-  curl_easy_setopt(t.easy.get(), CURLOPT_WRITEFUNCTION, std::fwrite);
-  curl_easy_setopt(t.easy.get(), CURLOPT_WRITEDATA, file.get());
+  curl_easy_setopt(t.easy.get(), CURLOPT_WRITEFUNCTION, LocalFile::Write);
+  curl_easy_setopt(t.easy.get(), CURLOPT_WRITEDATA, &local);
   curl_easy_setopt(t.easy.get(), CURLOPT_TRANSFERTEXT, type == TransferType::kAscii ? 1L : 0L);
   const bool transferred = t.Perform();
-  const bool written = std::fflush(file.get()) == 0 && std::ferror(file.get()) == 0;
-  file.reset();
+  const bool written = local.Flush() && local.write_errno == 0;
+  local.file.reset();
+  if (!written) {
+    t.internet.last_error_ = local.ErrorCode();
+    t.internet.last_error_text_ = part.string() + ": " + std::strerror(local.write_errno);
+  }
   const bool complete =
       transferred && written && (!expected_size || fs::file_size(part, error) == *expected_size);
+  if (transferred && written && !complete && !error) {
+    t.internet.last_error_text_ = "the transfer ended before the size the listing gave";
+  }
   if (complete) fs::rename(part, final_path, error);
+  if (complete && error) t.internet.last_error_text_ = final_path.string() + ": " + error.message();
   if (!complete || error) {
     fs::remove(part, error);
     if (t.internet.last_error_ == 0) t.internet.last_error_ = ERROR_INTERNET_EXTENDED_ERROR;

@@ -87,9 +87,11 @@ bool Get(DownloadContext& context, TSimpleFTP& ftp, const std::string& remote_fo
          const ProgressBarSink& bar) {
   ResetBar(bar);
   const bool got = ftp.GetFile(entry, local_folder + entry.cFileName);
-  if (context.log) {
-    context.log(std::string("FTP: ") + (got ? "downloaded " : "could not download ") +
-                remote_folder + "/" + entry.cFileName);
+  if (context.log && got) context.log("FTP: downloaded " + remote_folder + "/" + entry.cFileName);
+  if (context.log && !got) {
+    const std::string why = ftp.LastErrorText();
+    context.log("FTP: could not download " + remote_folder + "/" + entry.cFileName +
+                (why.empty() ? "" : " (" + why + ")"));
   }
   if (!got) ResetBar(bar);
   return got;

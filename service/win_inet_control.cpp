@@ -126,6 +126,10 @@ std::string TWinInetControl::LastResponseText() const {
   return "No error description available";
 }
 
+std::string TWinInetControl::LastErrorText() const {
+  return internet_ ? internet_->LastErrorText() : "";
+}
+
 void TWinInetControl::StatusNotification(unsigned long code, unsigned long) {
   switch (code) {
     case wininet::INTERNET_STATUS_RESOLVING_NAME:

@@ -76,6 +76,8 @@ class TWinInetControl {
   virtual void HandleError(unsigned long code);
   // The server's last response, or "No error description available".
   std::string LastResponseText() const;
+  // Why the last call failed, in words (for the log); empty when nothing failed.
+  std::string LastErrorText() const;
 
  protected:
   static constexpr unsigned long kReload = 0x80000000;

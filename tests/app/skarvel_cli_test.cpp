@@ -124,7 +124,7 @@ TEST_F(SkarvelCliTest, ShowsTheCustomerInItsLanguageAndRunsFromItsStatus) {
   EXPECT_NE(result.out.find("Numéro de poste : 3"), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("[x]  3  Télécharger les paquets"), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("[ ]  4  Décompresser le paquet de caisse"), std::string::npos);
-  // Unpacking is not available in this build: the step fails honestly.
+  // The run starts after the downloads, which never reached this work folder: nothing to unpack.
   EXPECT_NE(result.out.find("step 4 failed, reported 48"), std::string::npos) << result.out;
   EXPECT_EQ(result.exit_code, 1);
   EXPECT_NE(result.err.find("the installation stopped"), std::string::npos);
