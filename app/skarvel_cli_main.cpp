@@ -10,6 +10,8 @@
 #include "app/terminal_notifier.h"
 #include "app/terminal_view.h"
 #include "platform/ansi_text.h"
+#include "platform/engine_lock_folder.h"
+#include "platform/system_info_linux.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
@@ -118,20 +120,27 @@ int ReportedStatus(const std::string& url) {
   return StrToIntDef(url.substr(digits, url.find('&', digits) - digits), 0);
 }
 
-// What the person running the program does next, when the installation stopped with an error.
-void SayWhatToDo(const InstallState& state, const std::string& code, const RunLog& log) {
-  const std::string status = state.service.CustPost.cp_ps_code;
+// What the person running the program does next, when the installation stopped with an error;
+// said on standard error and in the log.
+std::string WhatToDo(InstallSession& session, const std::string& code, const RunLog& log) {
+  const std::string status = session.state.service.CustPost.cp_ps_code;
   const int value = StrToIntDef(status, 0);
-  std::cerr << "skarvel-cli: the installation stopped";
+  const std::string again = "skarvel-cli " + Utf8FromAnsi(code);
+  const std::string why = "; the log " + log.path() + " says why. ";
+  if (!CheckStatus(session.context, session.context.ServiceBaseUrl)) {
+    // The service holds the last status it received: the run goes on from there.
+    return "the configuration service at " + session.context.ServiceBaseUrl +
+           " stopped answering during the installation" + why + "When it answers again, start " +
+           again + " to continue from the step the service holds.";
+  }
   if (value % 10 == 8) {
     // A failure status is final: the run would stop at it again.
-    std::cerr << " at step " << value / 10 << " (status " << status << "); the log " << log.path()
-              << " says why. Put the cause right, then start skarvel-cli --undo "
-              << Utf8FromAnsi(code) << " to install again from step 2.\n";
-    return;
+    return "the installation stopped at step " + std::to_string(value / 10) + " (status " + status +
+           ")" + why + "Put the cause right, then start skarvel-cli --undo " + Utf8FromAnsi(code) +
+           " to install again from step 2.";
   }
-  std::cerr << "; the log " << log.path() << " says why. Start skarvel-cli " << Utf8FromAnsi(code)
-            << " again to continue from the step that failed.\n";
+  return "the installation stopped" + why + "Start " + again +
+         " again to continue from the step that failed.";
 }
 
 // The wizard's way with a code typed on its first page: look the customer up, undo the previous
@@ -157,6 +166,7 @@ void UndoThenInstall(InstallSession& session, TerminalView& view) {
 
 int Install(const std::string& code, bool no_restart, bool undo,
             const DeploymentSettings& settings) {
+  const EngineLockFolder engine_locks(LinuxSystemInfo().TemporaryFolder());
   RunLog log(RunLog::DefaultPath());
   log.Write("skarvel-cli " + code + " against " + settings.service_host);
   CancelPump pump;
@@ -190,7 +200,9 @@ int Install(const std::string& code, bool no_restart, bool undo,
     std::cerr << "skarvel-cli: the service did not accept the customer code " << Utf8FromAnsi(code)
               << ". Check the code and try again, or call the helpdesk.\n";
   } else if (exit_code == kInstallationError) {
-    SayWhatToDo(session.state, code, log);
+    const std::string advice = WhatToDo(session, code, log);
+    log.Write(AnsiFromUtf8(advice));
+    std::cerr << "skarvel-cli: " << advice << "\n";
   }
   return exit_code;
 }

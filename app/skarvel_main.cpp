@@ -7,8 +7,10 @@
 #include "app/wizard/centre.h"
 #include "app/wizard/picture_strip.h"
 #include "app/wizard/wizard_windows.h"
+#include "platform/engine_lock_folder.h"
 #include "platform/qt_event_pump.h"
 #include "platform/qt_text.h"
+#include "platform/system_info_linux.h"
 
 namespace skarvel {
 namespace {
@@ -34,10 +36,9 @@ int Run(int argc, char** argv) {
                           QString::fromUtf8(error.what()));
     return kUsage;
   }
+  const EngineLockFolder engine_locks(LinuxSystemInfo().TemporaryFolder());
   RunLog log(RunLog::DefaultPath());
   QtEventPump pump;
-  // The till database's data module comes first in the design; it arrives with the database
-  // steps.
   WizardWindows windows(settings, pump, log, Arguments());
   CentreOnDesktop(windows.form);
   windows.form.show();

@@ -1,14 +1,17 @@
 #!/usr/bin/python3
 """The download server of the tests and the demo: pyftpdlib on a loopback port.
 
-Usage: ftp_server.py --root ROOT [--port N] [--cut-after N]
+Usage: ftp_server.py --root ROOT [--port N] [--cut-after N] [--exit-after N]
 
 Serves ROOT to the account skarvel / 730518 (read and write). With --cut-after N, every
-download is broken off after N bytes, as a server that goes away mid-transfer. Prints
+download is broken off after N bytes, as a server that drops the data connection. With
+--exit-after N, the whole server is gone once a download has sent N bytes: the process ends at
+once, both connections with it. Prints
 "listening on 127.0.0.1:PORT" once it accepts connections; stops on SIGTERM.
 """
 import argparse
 import logging
+import os
 import signal
 import sys
 
@@ -22,6 +25,7 @@ def main():
     parser.add_argument("--root", required=True)
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--cut-after", type=int, default=-1)
+    parser.add_argument("--exit-after", type=int, default=-1)
     args = parser.parse_args()
 
     authorizer = DummyAuthorizer()
@@ -37,14 +41,18 @@ def main():
     handler.auth_failed_timeout = 0.01
     # The server's names are bytes, as the design's server has them.
     handler.encoding = "latin-1"
-    if args.cut_after >= 0:
+    if args.cut_after >= 0 or args.exit_after >= 0:
+        limit = args.cut_after if args.cut_after >= 0 else args.exit_after
+
         class CuttingDTPHandler(DTPHandler):
             def send(self, data):
                 sent = getattr(self, "_sent_so_far", 0)
-                if sent >= args.cut_after:
+                if sent >= limit:
+                    if args.exit_after >= 0:
+                        os._exit(3)
                     self.close()
                     return 0
-                data = data[: args.cut_after - sent]
+                data = data[: limit - sent]
                 count = super().send(data)
                 self._sent_so_far = sent + count
                 return count

@@ -2,121 +2,22 @@
 #include <filesystem>
 #include <fstream>
 #include <signal.h>
-#include <sstream>
 
 #include <cups/cups.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
 
-#include "database/data_module.h"
-#include "database/statement.h"
-#include "tests/support/child_process.h"
 #include "tests/support/cups_server_process.h"
 #include "tests/support/firebird_server_process.h"
-#include "tests/support/ftp_server_process.h"
-#include "tests/support/reference_service_process.h"
-#include "tests/support/temp_folder.h"
-#include "tools/demo_databases/demo_databases.h"
+#include "tests/support/installation_fixture.h"
 
 namespace skarvel {
 namespace {
 
+using test::Contents;
 using test::ProgramResult;
-using test::RunProgram;
 
-std::string Contents(const std::string& path) {
-  std::ifstream file(path);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-// Each test has its own service, and its own folders for everything the program writes: the
-// work folder, the autostart entries, the log.
-class SkarvelCliTest : public testing::Test {
- protected:
-  // The till folder too is the test's own.
-  SkarvelCliTest() {
-    for (const char* code : {"5412345000013", "5412345000020", "5412345000037"}) {
-      service_.SetField(code, "PPA_POSPATH", folder_.File("till/"));
-    }
-  }
-
-  std::map<std::string, std::string> Environment(const std::string& host) {
-    return {{"SKARVEL_SERVICE_HOST", host},
-            {"SKARVEL_FTP_PORT", std::to_string(ftp_.port())},
-            {"SKARVEL_FIREBIRD_ROOT", folder_.File("firebird")},
-            {"TMPDIR", folder_.path()},
-            {"HOME", folder_.File("home")},
-            {"XDG_CONFIG_DIRS", folder_.File("xdg")},
-            {"XDG_CONFIG_HOME", folder_.File("config")},
-            {"XDG_STATE_HOME", folder_.File("state")},
-            {"CUPS_SERVER", cups_server_.empty() ? folder_.File("no-cups.sock") : cups_server_}};
-  }
-  ProgramResult Run(const std::vector<std::string>& arguments, const std::string& host) {
-    std::vector<std::string> argv = {SKARVEL_CLI_PROGRAM};
-    argv.insert(argv.end(), arguments.begin(), arguments.end());
-    return RunProgram(argv, Environment(host));
-  }
-  ProgramResult Run(const std::vector<std::string>& arguments) {
-    return Run(arguments, service_.host());
-  }
-  // No printer queue of the machine's own scheduler is touched: without a scheduler of the
-  // test's own, the program is pointed at none.
-  std::string cups_server_;
-  std::string Value(const std::string& database, const std::string& sql) {
-    db::Attachment attachment = db::Attachment::Open(
-        {database, db::kDatabaseUser, db::kDatabasePassword, std::string("WIN1252")});
-    db::Transaction transaction(attachment);
-    db::Statement query(transaction, sql);
-    db::ResultSet rows = query.Open();
-    return rows.Next() ? rows.Row().AsString(0) : "(no row)";
-  }
-  std::string TillRows(const std::string& sql) {
-    return Value(folder_.File("till/LUMTRAK.FDB"), sql);
-  }
-  std::string CentralValue(const std::string& sql) {
-    return Value(folder_.File("central.fdb"), sql);
-  }
-  std::string AutostartEntry() { return folder_.File("xdg/autostart/runskarvel.desktop"); }
-
-  // The download server of the demo customers: each folder their installation fetches, the till
-  // package a real protected archive holding "lumtrak/".
-  static std::string DownloadTree(const test::TempFolder& root) {
-    namespace fs = std::filesystem;
-    for (const char* file : {"srv/serveurs.cfg", "zip/7za.exe", "staging/lumtrak/lumcaisse.exe",
-                             "staging/lumtrak/bmp/logo.bmp", "staging/tickets/ticket.txt",
-                             "staging/firebird25/udf/fbudf.so"}) {
-      fs::create_directories(fs::path(root.File(file)).parent_path());
-      std::ofstream(root.File(file)) << file;
-    }
-    // The server list names the database server of the installations.
-    std::ofstream(root.File("srv/serveurs.cfg")) << "[SRV]\r\nSRV1=localhost\r\n";
-    // The prepared till databases travel in the till package.
-    fixtures::MakeTillDatabase(root.File("staging/lumtrak/LUMTRAK25.FDB"));
-    fixtures::MakeTillDatabase(root.File("staging/lumtrak/LUMTRAK15.FDB"));
-    // The server package: a setup program that only notes how it was called.
-    std::ofstream(root.File("staging/firebird25/install.sh"))
-        << "#!/bin/sh\necho \"install.sh $*\" >> \"$(dirname \"$0\")/../setup-called.txt\"\n";
-    fs::permissions(root.File("staging/firebird25/install.sh"), fs::perms::owner_all);
-    fs::create_directories(root.File("firebird"));
-    RunProgram({"/usr/bin/7za", "a", "-tzip", "-pm!rdo!ka", root.File("firebird/Firebird25.zip"),
-                root.File("staging/firebird25")});
-    fs::create_directories(root.File("lumtrak650"));
-    fs::create_directories(root.File("templates"));
-    fs::create_directories(root.File("pos_templates/all"));
-    RunProgram({"/usr/bin/7za", "a", "-tzip", root.File("templates/tickets.zip"),
-                root.File("staging/tickets/ticket.txt")});
-    RunProgram({"/usr/bin/7za", "a", "-tzip", "-pm!rdo!ka", root.File("lumtrak650/lumtrak650.zip"),
-                root.File("staging/lumtrak")});
-    return root.path();
-  }
-
-  test::ReferenceServiceProcess service_;
-  test::TempFolder folder_;
-  test::TempFolder download_root_;
-  test::FtpServerProcess ftp_{DownloadTree(download_root_)};
-};
+using SkarvelCliTest = test::InstallationTest;
 
 TEST_F(SkarvelCliTest, ShowsTheCustomerInItsLanguageAndRunsFromItsStatus) {
   const ProgramResult result = Run({"5412345000020"});  // status 40
@@ -157,7 +58,7 @@ TEST_F(SkarvelCliTest, ArrangesTheRestartAndResumesAfterIt) {
   EXPECT_TRUE(std::filesystem::exists(folder_.File("firebird/UDF/fbudf.so")));
   EXPECT_NE(second.out.find("step 9 failed, reported 98"), std::string::npos) << second.out;
   EXPECT_EQ(second.exit_code, 1);
-  const std::string log = Contents(folder_.File("state/skarvel/skarvel.log"));
+  const std::string log = LogText();
   EXPECT_NE(log.find("/UpdateStatus?cust=1001&status=29&info=19 -> \"OKOK\""), std::string::npos)
       << log;
   EXPECT_NE(log.find("FTP: downloaded lumtrak650/lumtrak650.zip"), std::string::npos) << log;
@@ -200,10 +101,7 @@ TEST_F(SkarvelCliTest, InstallsATillToTheEnd) {
   test::CupsServerProcess cups;
   cups_server_ = std::getenv("CUPS_SERVER");
   service_.SetField("5412345000037", "CP_GENTEXT", "TICKETS");
-  fixtures::CentralSizes sizes;
-  fixtures::MakeCentralDatabase(folder_.File("central.fdb"), sizes, 11);
-  service_.SetField("5412345000037", "PPA_POSPATH2", folder_.File("till"));
-  service_.SetField("5412345000037", "cus_base_pos", folder_.File("central.fdb"));
+  PrepareCentralDatabase(11);
   const ProgramResult result = Run({"5412345000037"});
   EXPECT_EQ(result.exit_code, 0) << result.out << result.err;
   for (const char* step :
@@ -211,23 +109,20 @@ TEST_F(SkarvelCliTest, InstallsATillToTheEnd) {
     EXPECT_NE(result.out.find(step), std::string::npos) << step << "\n" << result.out;
   }
   EXPECT_EQ(service_.Customer("5412345000037")["cp_ps_code"], "120");
-  std::vector<std::string> reports;
-  for (const auto& request : service_.Requests("UpdateStatus")) {
-    reports.push_back(request["params"]["status"]);
-  }
-  EXPECT_EQ(reports, (std::vector<std::string>{"29", "39", "39", "39", "39", "49", "59", "69", "79",
-                                               "89", "99", "109", "119", "120"}));
-  EXPECT_TRUE(std::filesystem::exists(folder_.File("till/LUMTRAK.FDB")));
-  EXPECT_EQ(TillRows("select count(*) from APPELPRIX"), std::to_string(sizes.products));
-  EXPECT_EQ(TillRows("select count(*) from APPROMO"), std::to_string(sizes.promotions));
-  EXPECT_EQ(TillRows("select count(*) from CLIENT_CARD"), std::to_string(sizes.cards));
+  EXPECT_EQ(ReportedStatuses(),
+            (std::vector<std::string>{"29", "39", "39", "39", "39", "49", "59", "69", "79", "89",
+                                      "99", "109", "119", "120"}));
+  EXPECT_TRUE(std::filesystem::exists(TillDatabase()));
+  EXPECT_EQ(TillRows("select count(*) from APPELPRIX"), std::to_string(sizes_.products));
+  EXPECT_EQ(TillRows("select count(*) from APPROMO"), std::to_string(sizes_.promotions));
+  EXPECT_EQ(TillRows("select count(*) from CLIENT_CARD"), std::to_string(sizes_.cards));
   EXPECT_EQ(CentralValue("select NUM_MODIFICATION || '/' || VERSI || '/' || NUM_MODIF_MOD from "
                          "POSTES where NUM_POSTE = 4 and POS_PKEY = 1003"),
             "4242/7200/555");
   const std::string settings = Contents(folder_.File("till/LUMTRAK.pos"));
   for (const std::string& line :
        {"\r\ndbf=" + folder_.File("till/LUMTRAK.FDB") + "\r\n",
-        "\r\ndbf=" + folder_.File("central.fdb") + "\r\n", std::string("\r\nPoste=4\r\n"),
+        "\r\ndbf=" + CentralDatabase() + "\r\n", std::string("\r\nPoste=4\r\n"),
         std::string("\r\nNumCloture=1\r\n")}) {
     EXPECT_NE(settings.find(line), std::string::npos) << line << "\n" << settings;
   }
@@ -245,17 +140,16 @@ TEST_F(SkarvelCliTest, InstallsATillToTheEnd) {
 // server list.
 TEST_F(SkarvelCliTest, InstallsATillThroughADatabaseServer) {
   test::FirebirdServerProcess server;  // before this process's first use of Firebird
-  fixtures::MakeCentralDatabase(folder_.File("central.fdb"), fixtures::CentralSizes{}, 5);
+  fixtures::MakeCentralDatabase(CentralDatabase(), fixtures::CentralSizes{}, 5);
   service_.SetField("5412345000037", "PPA_POSPATH2", "localhost:" + folder_.File("till"));
-  service_.SetField("5412345000037", "cus_base_pos", "SRV1:" + folder_.File("central.fdb"));
+  service_.SetField("5412345000037", "cus_base_pos", "SRV1:" + CentralDatabase());
   const ProgramResult result = Run({"5412345000037"});
   EXPECT_EQ(result.exit_code, 0) << result.out << result.err;
   EXPECT_NE(result.out.find("step 10 done, reported 109"), std::string::npos) << result.out;
   const std::string settings = Contents(folder_.File("till/LUMTRAK.pos"));
-  EXPECT_NE(settings.find("\r\ndbf=localhost:" + folder_.File("central.fdb") + "\r\n"),
-            std::string::npos)
+  EXPECT_NE(settings.find("\r\ndbf=localhost:" + CentralDatabase() + "\r\n"), std::string::npos)
       << settings;
-  EXPECT_TRUE(std::filesystem::exists(folder_.File("till/LUMTRAK.FDB")));
+  EXPECT_TRUE(std::filesystem::exists(TillDatabase()));
 }
 
 TEST_F(SkarvelCliTest, CtrlCStopsTheRunAfterTheStepInProgress) {

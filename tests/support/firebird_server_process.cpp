@@ -80,9 +80,13 @@ FirebirdServerProcess::FirebirdServerProcess() {
 }
 
 // A server sent TERM sometimes hangs; its databases are the test's and go with it.
-FirebirdServerProcess::~FirebirdServerProcess() {
+FirebirdServerProcess::~FirebirdServerProcess() { Kill(); }
+
+void FirebirdServerProcess::Kill() {
+  if (!server_) return;
   server_->Signal(SIGKILL);
   server_->Wait();
+  server_.reset();
 }
 
 }  // namespace skarvel::test

@@ -20,6 +20,10 @@ class FirebirdServerProcess {
   FirebirdServerProcess();
   ~FirebirdServerProcess();
 
+  // The server goes away at once; its root and this process's settings stay, so "localhost:"
+  // paths now reach a port where nothing listens.
+  void Kill();
+
  private:
   TempFolder root_;
   std::unique_ptr<ChildProcess> server_;

@@ -4,10 +4,11 @@
 
 namespace skarvel::test {
 
-FtpServerProcess::FtpServerProcess(const std::string& root, long cut_after) {
+FtpServerProcess::FtpServerProcess(const std::string& root, long cut_after, long exit_after) {
   process_ = std::make_unique<ChildProcess>(
       std::vector<std::string>{"/usr/bin/python3", SKARVEL_FTP_SERVER_SCRIPT, "--root", root,
-                               "--cut-after", std::to_string(cut_after)},
+                               "--cut-after", std::to_string(cut_after), "--exit-after",
+                               std::to_string(exit_after)},
       std::map<std::string, std::string>{});
   const std::string line = process_->ReadLine();
   const std::string prefix = "listening on 127.0.0.1:";

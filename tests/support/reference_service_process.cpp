@@ -23,6 +23,8 @@ ReferenceServiceProcess::ReferenceServiceProcess() {
   host_ = line.substr(prefix.size(), line.find('/', prefix.size()) - prefix.size());
 }
 
+void ReferenceServiceProcess::Stop() { process_.reset(); }
+
 std::string ReferenceServiceProcess::Control(const std::string& path_and_query) {
   httplib::Client client("http://" + host_);
   const auto result = client.Get(path_and_query.c_str());

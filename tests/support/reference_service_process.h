@@ -31,6 +31,9 @@ class ReferenceServiceProcess {
   void SetField(const std::string& code, const std::string& field, const std::string& value);
   // The customer's row as the service now holds it.
   nlohmann::json Customer(const std::string& code);
+  // The service goes away (its request log stays readable); nothing above may be asked of it
+  // afterwards but the requests.
+  void Stop();
   // Every request answered so far, oldest first.
   std::vector<nlohmann::json> Requests() const;
   // The requests of one operation.

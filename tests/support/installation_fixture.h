@@ -1,0 +1,66 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/child_process.h"
+#include "tests/support/ftp_server_process.h"
+#include "tests/support/reference_service_process.h"
+#include "tests/support/temp_folder.h"
+#include "tools/demo_databases/demo_databases.h"
+
+namespace skarvel::test {
+
+// The file's bytes; empty when it cannot be read.
+std::string Contents(const std::string& path);
+
+// A whole installation by the unattended program against real peers: the test's own service,
+// its own download server with the demo customers' packages, and its own folders for
+// everything the program writes (work folder, till folder, autostart entries, launchers, log).
+class InstallationTest : public testing::Test {
+ protected:
+  // The customer whose installation starts at step 2 and has no database server of its own.
+  static constexpr const char* kFreshCustomer = "5412345000037";
+
+  InstallationTest();
+
+  std::map<std::string, std::string> Environment(const std::string& host);
+  ProgramResult Run(const std::vector<std::string>& arguments, const std::string& host);
+  ProgramResult Run(const std::vector<std::string>& arguments);
+
+  // Gives kFreshCustomer a seeded central database on the embedded engine and a till database
+  // in the till folder, and its receipt printer.
+  void PrepareCentralDatabase(int seed);
+  // The download server goes away, the whole process at once, after a download sent bytes.
+  void BreakDownloadsAfter(long bytes);
+
+  // The first column of the first row of sql, as text, or "(no row)".
+  std::string Value(const std::string& database, const std::string& sql);
+  std::string TillRows(const std::string& sql) { return Value(TillDatabase(), sql); }
+  std::string CentralValue(const std::string& sql) { return Value(CentralDatabase(), sql); }
+  std::string TillDatabase() const { return folder_.File("till/LUMTRAK.FDB"); }
+  std::string CentralDatabase() const { return folder_.File("central.fdb"); }
+  std::string LogText() const { return Contents(folder_.File("state/skarvel/skarvel.log")); }
+  std::string WorkFolder() const { return folder_.File("skarvel"); }
+  std::string AutostartEntry() const { return folder_.File("xdg/autostart/runskarvel.desktop"); }
+  std::string CustomerStatus(const std::string& code) {
+    return service_.Customer(code)["cp_ps_code"];
+  }
+  // Every status the service received for the customer key, in order.
+  std::vector<std::string> ReportedStatuses();
+
+  // No printer queue of the machine's own scheduler is touched: without a scheduler of the
+  // test's own, the program is pointed at none.
+  std::string cups_server_;
+  fixtures::CentralSizes sizes_;
+  ReferenceServiceProcess service_;
+  TempFolder folder_;
+  TempFolder download_root_;
+  std::unique_ptr<FtpServerProcess> ftp_;
+};
+
+}  // namespace skarvel::test
