@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -30,7 +31,7 @@ class ModalWatcher {
   explicit ModalWatcher(std::function<void(QWidget&)> action) : action_(std::move(action)) {
     QObject::connect(&timer_, &QTimer::timeout, [this] {
       QWidget* modal = QApplication::activeModalWidget();
-      if (modal == nullptr || modal == seen_) return;
+      if (modal == nullptr || modal == seen_.data()) return;
       seen_ = modal;
       ++count;
       action_(*modal);
@@ -42,7 +43,8 @@ class ModalWatcher {
  private:
   std::function<void(QWidget&)> action_;
   QTimer timer_;
-  QWidget* seen_ = nullptr;
+  // Guarded: a window made after the last one was destroyed may take its address.
+  QPointer<QWidget> seen_;
 };
 
 void Click(QWidget& dialog, const char* button_name) {
@@ -237,6 +239,34 @@ class WizardTest : public QObject {
     QCOMPARE(service_->Requests("UpdateStatus").front()["params"]["status"], "29");
     QVERIFY(ui().dxfCheckBox2->isChecked());
     QVERIFY(ui().btvolgende->isEnabled());
+  }
+
+  // The database server the till uses does not answer at the database step: the person is asked
+  // to start it, then to check it, and the step fails.
+  void aDatabaseServerThatDoesNotAnswerShowsBothMessages() {
+    const char* code = "5412345000037";
+    const std::string till = folder_->File("till");
+    service_->SetField(code, "PPA_POSPATH", till + "/");
+    service_->SetField(code, "PPA_POSPATH2",
+                       "127.0.0.1/" + std::to_string(test::UnusedPort()) + ":" + till);
+    service_->SetField(code, "cp_ps_code", "90");
+    QStringList messages;
+    ModalWatcher watcher([&](QWidget& window) {
+      if (auto* box = qobject_cast<QMessageBox*>(&window)) {
+        messages << box->text();
+        box->button(QMessageBox::Ok)->click();
+      } else {
+        Click(window, "btClose");  // the error window after the failed step
+      }
+    });
+    Start({code});
+    QTRY_COMPARE(watcher.count, 3);
+    QCOMPARE(messages.size(), 2);
+    QCOMPARE(messages[0], QStringLiteral("Le service Firebird ne semble pas démarré, veuillez le "
+                                         "démarrer manuellement et ensuite appuyez sur OK"));
+    QCOMPARE(messages[1], QStringLiteral("Connexion impossible, merci de vérifier Firebird avant "
+                                         "de continuer."));
+    QCOMPARE(LastReport(), std::string("98/error_connect"));
   }
 
   void theRestartWindowCountsDownAndRestarts() {
