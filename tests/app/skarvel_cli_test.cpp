@@ -102,6 +102,9 @@ TEST_F(SkarvelCliTest, InstallsATillToTheEnd) {
   cups_server_ = std::getenv("CUPS_SERVER");
   service_.SetField("5412345000037", "CP_GENTEXT", "TICKETS");
   PrepareCentralDatabase(11);
+  // The till has sold before: its last closing, 17, has no centralisation yet.
+  CentralExecute("insert into TICKETSCAISSE values (1, 4, 16)");
+  CentralExecute("insert into TICKETSCAISSE values (2, 4, 17)");
   const ProgramResult result = Run({"5412345000037"});
   EXPECT_EQ(result.exit_code, 0) << result.out << result.err;
   for (const char* step :
@@ -119,11 +122,17 @@ TEST_F(SkarvelCliTest, InstallsATillToTheEnd) {
   EXPECT_EQ(CentralValue("select NUM_MODIFICATION || '/' || VERSI || '/' || NUM_MODIF_MOD from "
                          "POSTES where NUM_POSTE = 4 and POS_PKEY = 1003"),
             "4242/7200/555");
+  EXPECT_EQ(CentralValue("select NUM_CLOTURE || '/' || NUM_CAISSIERE || '/' || trim("
+                         "iif(JOUR = current_date, 'today', 'another day')) from CENTRALISATIONS "
+                         "where NUM_POSTECAISSE = 4"),
+            "17/0/today");
   const std::string settings = Contents(folder_.File("till/LUMTRAK.pos"));
   for (const std::string& line :
        {"\r\ndbf=" + folder_.File("till/LUMTRAK.FDB") + "\r\n",
         "\r\ndbf=" + CentralDatabase() + "\r\n", std::string("\r\nPoste=4\r\n"),
-        std::string("\r\nNumCloture=1\r\n")}) {
+        std::string("\r\nNumCloture=18\r\n"), std::string("\r\nGenTextPrinter=TICKETS\r\n"),
+        std::string("\r\nLanglib=dvcfra.dll\r\n"),
+        "\r\nChequeFile=" + folder_.File("till/SRCHEQUE.TXT") + "\r\n"}) {
     EXPECT_NE(settings.find(line), std::string::npos) << line << "\n" << settings;
   }
   EXPECT_TRUE(std::filesystem::exists(folder_.File("home/Desktop/Lumtrak.desktop")));

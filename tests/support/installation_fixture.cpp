@@ -102,6 +102,15 @@ std::string InstallationTest::Value(const std::string& database, const std::stri
   return rows.Next() ? rows.Row().AsString(0) : "(no row)";
 }
 
+void InstallationTest::CentralExecute(const std::string& sql) {
+  db::Attachment attachment = db::Attachment::Open(
+      {CentralDatabase(), db::kDatabaseUser, db::kDatabasePassword, std::string("WIN1252")});
+  db::Transaction transaction(attachment);
+  db::Statement statement(transaction, sql);
+  statement.Execute();
+  transaction.Commit();
+}
+
 std::vector<std::string> InstallationTest::ReportedStatuses() {
   std::vector<std::string> statuses;
   for (const auto& request : service_.Requests("UpdateStatus")) {

@@ -42,6 +42,8 @@ class InstallationTest : public testing::Test {
   std::string Value(const std::string& database, const std::string& sql);
   std::string TillRows(const std::string& sql) { return Value(TillDatabase(), sql); }
   std::string CentralValue(const std::string& sql) { return Value(CentralDatabase(), sql); }
+  // Runs a statement on the central database and commits it.
+  void CentralExecute(const std::string& sql);
   std::string TillDatabase() const { return folder_.File("till/LUMTRAK.FDB"); }
   std::string CentralDatabase() const { return folder_.File("central.fdb"); }
   std::string LogText() const { return Contents(folder_.File("state/skarvel/skarvel.log")); }
