@@ -42,6 +42,11 @@ std::string DownloadTree(const TempFolder& root) {
   return root.path();
 }
 
+db::Attachment OpenAsAdministrator(const std::string& database) {
+  return db::Attachment::Open(
+      {database, db::kDatabaseUser, db::kDatabasePassword, std::string("WIN1252")});
+}
+
 }  // namespace
 
 std::string Contents(const std::string& path) {
@@ -94,8 +99,7 @@ void InstallationTest::BreakDownloadsAfter(long bytes) {
 }
 
 std::string InstallationTest::Value(const std::string& database, const std::string& sql) {
-  db::Attachment attachment = db::Attachment::Open(
-      {database, db::kDatabaseUser, db::kDatabasePassword, std::string("WIN1252")});
+  db::Attachment attachment = OpenAsAdministrator(database);
   db::Transaction transaction(attachment);
   db::Statement query(transaction, sql);
   db::ResultSet rows = query.Open();
@@ -103,12 +107,7 @@ std::string InstallationTest::Value(const std::string& database, const std::stri
 }
 
 void InstallationTest::CentralExecute(const std::string& sql) {
-  db::Attachment attachment = db::Attachment::Open(
-      {CentralDatabase(), db::kDatabaseUser, db::kDatabasePassword, std::string("WIN1252")});
-  db::Transaction transaction(attachment);
-  db::Statement statement(transaction, sql);
-  statement.Execute();
-  transaction.Commit();
+  OpenAsAdministrator(CentralDatabase()).ExecuteImmediate(sql);
 }
 
 std::vector<std::string> InstallationTest::ReportedStatuses() {
