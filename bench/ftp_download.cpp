@@ -1,5 +1,6 @@
 // Download throughput of DownloadFolder against the curl command line, both from the test FTP
-// server on loopback, in one run: a 200 MB file, then a folder of 2,000 small files.
+// server on loopback, in one run: a 200 MB file, then a folder of 2,000 small files, in passive
+// and in active mode, each client against a server of its own.
 
 #include <algorithm>
 #include <chrono>
@@ -59,11 +60,11 @@ struct CurlRun {
   int files = 0;  // files curl finished within its time limit
 };
 
-// curl fetching the same files over one connection, as its own command line allows. Debian's
-// curl (libcurl 7.88) can wait a second before each passive data connection, so it gets a
-// time limit and is measured on the files it finished.
-CurlRun RunCurl(int port, const std::string& folder, const std::vector<std::string>& names,
-                const std::string& into) {
+// curl fetching the same files over one connection, as its own command line allows, in the
+// same mode as ours. Debian's curl (libcurl 7.88) waits up to a second before many passive data
+// connections, so it gets a time limit and is measured on the files it finished.
+CurlRun RunCurl(int port, bool passive, const std::string& folder,
+                const std::vector<std::string>& names, const std::string& into) {
   const std::string config = into + "/curl.config";
   {
     std::ofstream out(config);
@@ -72,9 +73,12 @@ CurlRun RunCurl(int port, const std::string& folder, const std::vector<std::stri
           << "output = \"" << into << "/" << name << "\"\n";
     }
   }
+  std::vector<std::string> command{"/usr/bin/timeout", "60", "/usr/bin/curl", "-s", "--user",
+                                   "skarvel:730518"};
+  if (!passive) command.insert(command.end(), {"-P", "-"});
+  command.insert(command.end(), {"-K", config});
   const auto start = Start();
-  const auto result = skarvel::test::RunProgram(
-      {"/usr/bin/timeout", "60", "/usr/bin/curl", "-s", "--user", "skarvel:730518", "-K", config});
+  const auto result = skarvel::test::RunProgram(command);
   CurlRun run{Seconds(start), 0};
   if (result.exit_code != 0) std::fprintf(stderr, "curl ended with %d\n", result.exit_code);
   for (const std::string& name : names) {
@@ -82,61 +86,69 @@ CurlRun RunCurl(int port, const std::string& folder, const std::vector<std::stri
     if (fs::exists(into + "/" + name, error)) ++run.files;
   }
   if (run.files < static_cast<int>(names.size())) {
-    std::printf("(curl finished %d of %zu files in its %.0f s)\n", run.files, names.size(),
-                run.seconds);
+    std::printf("  (curl finished %d of %zu files in its %.0f s; its time is scaled up)\n",
+                run.files, names.size(), run.seconds);
   }
+  // curl's time scaled to the whole set when it did not finish.
+  run.seconds = run.seconds * static_cast<double>(names.size()) / std::max(run.files, 1);
   return run;
 }
 
 void Report(const char* what, double bytes, double ours, double curl) {
-  std::printf("%-28s DownloadFolder %8.1f MB/s   curl %8.1f MB/s   ratio %.2f\n", what,
-              bytes / ours / 1e6, bytes / curl / 1e6, curl / ours);
+  std::printf(
+      "  %-22s DownloadFolder %8.1f MB/s (%6.2f s)   curl %8.1f MB/s (%6.2f s)   "
+      "ratio %.2f\n",
+      what, bytes / ours / 1e6, ours, bytes / curl / 1e6, curl, curl / ours);
 }
+
+// One download set in one mode: ours from a fresh server, then curl from another fresh one.
+class Measurement {
+ public:
+  explicit Measurement(const std::string& remote) : remote_(remote) {}
+
+  void Run(bool passive, const char* what, const char* folder,
+           const std::vector<std::string>& names, std::uintmax_t bytes) {
+    const std::string ours = local_.File("ours"), curl = local_.File("curl");
+    for (const std::string& into : {ours, curl}) {
+      fs::remove_all(into);
+      fs::create_directories(into);
+    }
+    double ours_seconds = 0;
+    {
+      skarvel::test::FtpServerProcess server(remote_);
+      skarvel::NullEventPump pump;
+      skarvel::DownloadContext context{pump, nullptr};
+      const auto start = Start();
+      if (!skarvel::DownloadFolder(context, folder, ours + "/", server.Account(passive), nullptr)) {
+        std::fprintf(stderr, "DownloadFolder %s failed\n", folder);
+      }
+      ours_seconds = Seconds(start);
+    }
+    skarvel::test::FtpServerProcess server(remote_);
+    const CurlRun run = RunCurl(server.port(), passive, folder, names, curl);
+    Report(what, static_cast<double>(bytes), ours_seconds, run.seconds);
+  }
+
+ private:
+  std::string remote_;
+  skarvel::test::TempFolder local_;
+};
 
 }  // namespace
 
 int main() {
   std::setvbuf(stdout, nullptr, _IOLBF, 0);
   skarvel::test::TempFolder remote;
-  skarvel::test::TempFolder local;
   MakeTree(remote.path());
-  // Each measurement gets a server of its own: after a session of the curl command line,
-  // pyftpdlib was seen to leave the next client's data connections waiting.
-  auto server = std::make_unique<skarvel::test::FtpServerProcess>(remote.path());
-  const auto fresh_server = [&] {
-    server.reset();
-    server = std::make_unique<skarvel::test::FtpServerProcess>(remote.path());
-    return server->port();
-  };
-  skarvel::NullEventPump pump;
-  skarvel::DownloadContext context{pump, nullptr};
-
   std::vector<std::string> small_names;
   for (int i = 0; i < kSmallFiles; ++i) small_names.push_back("file" + std::to_string(i) + ".txt");
 
-  for (const char* folder : {"ours", "curl"}) fs::create_directories(local.File(folder));
-  auto start = Start();
-  if (!skarvel::DownloadFolder(context, "big", local.File("ours") + "/", server->Account(),
-                               nullptr)) {
-    std::fprintf(stderr, "DownloadFolder big failed\n");
+  Measurement measurement(remote.path());
+  for (const bool passive : {true, false}) {
+    std::printf("%s mode\n", passive ? "passive (PASV)" : "active (PORT)");
+    measurement.Run(passive, "one 200 MB file", "big", {"package.zip"}, kBigFile);
+    measurement.Run(passive, "2,000 files of 4 KiB", "small", small_names,
+                    static_cast<std::uintmax_t>(kSmallFiles) * kSmallSize);
   }
-  const double ours_big = Seconds(start);
-  const CurlRun curl_big = RunCurl(fresh_server(), "big", {"package.zip"}, local.File("curl"));
-  Report("one 200 MB file", static_cast<double>(kBigFile), ours_big,
-         curl_big.files == 1 ? curl_big.seconds : 1e9);
-
-  start = Start();
-  if (!skarvel::DownloadFolder(context, "small", local.File("ours") + "/", server->Account(),
-                               nullptr)) {
-    std::fprintf(stderr, "DownloadFolder small failed\n");
-  }
-  const double ours_small = Seconds(start);
-  const CurlRun curl_small = RunCurl(fresh_server(), "small", small_names, local.File("curl"));
-  // curl's time scaled to the whole folder when it did not finish.
-  const double curl_whole = curl_small.seconds * kSmallFiles / std::max(curl_small.files, 1);
-  Report("2,000 files of 4 KiB", static_cast<double>(kSmallFiles) * kSmallSize, ours_small,
-         curl_whole);
-  std::printf("(2,000 files: DownloadFolder %.2f s, curl %.2f s for %d)\n", ours_small,
-              curl_small.seconds, curl_small.files);
   return 0;
 }
