@@ -2,7 +2,8 @@
 // side with the limit: a minimal loop on the Firebird OO API running the copy's selects and
 // inserts for the large tables, fetching each row straight into the insert's message and
 // committing in the same batches. Each measurement runs in a process of its own, so that its
-// peak memory is its own; two sizes show whether the peak grows with the rows.
+// peak memory is its own; three sizes show whether the peak grows with the rows. Each side
+// keeps its best time of three rounds, since the disk's write-back makes single runs vary widely.
 
 #include <algorithm>
 #include <chrono>
@@ -43,16 +44,29 @@ struct Result {
   long peak_kib = 0;
 };
 
+// Times the copy alone: opening the databases before it and checking the till after it are the
+// same on both sides and not part of what is compared.
+class Stopwatch {
+ public:
+  void Start() { start_ = Clock::now(); }
+  void Stop() { seconds_ = std::chrono::duration<double>(Clock::now() - start_).count(); }
+  double seconds() const { return seconds_; }
+
+ private:
+  Clock::time_point start_ = Clock::now();
+  double seconds_ = 0;
+};
+
 // Runs work in a child process and brings back its time, rows and peak memory.
-Result InChild(const std::function<long()>& work) {
+Result InChild(const std::function<long(Stopwatch&)>& work) {
   int fds[2];
   if (::pipe(fds) != 0) return {};
   const pid_t child = ::fork();
   if (child == 0) {
     ::close(fds[0]);
-    const auto start = Clock::now();
-    const long rows = work();
-    Result result{std::chrono::duration<double>(Clock::now() - start).count(), rows, 0};
+    Stopwatch stopwatch;
+    const long rows = work(stopwatch);
+    Result result{stopwatch.seconds(), rows, 0};
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
     result.peak_kib = usage.ru_maxrss;
@@ -91,7 +105,7 @@ long CountRows(db::Attachment& till) {
   return rows;
 }
 
-long OurCopy(const std::string& folder) {
+long OurCopy(const std::string& folder, Stopwatch& stopwatch) {
   const cust_post record = Record(folder);
   test::RecordingNotifier notifier;
   NullEventPump pump;
@@ -100,7 +114,9 @@ long OurCopy(const std::string& folder) {
   if (!module.ConnectDatabases(record)) return -1;
   db::RegisterTill(module, record.PPA_POSPATH, 3, "1001");
   db::CopyContext context{module, progress, pump, notifier, record.cp_pv_code};
+  stopwatch.Start();
   if (!db::CopyReferenceData(context, 3)) std::fprintf(stderr, "the copy reported an error\n");
+  stopwatch.Stop();
   module.DisconnectDatabases();
   db::Attachment till = db::Attachment::Open(
       {record.PPA_POSPATH2 + "LUMTRAK.FDB", db::kDatabaseUser, db::kDatabasePassword, "WIN1252"});
@@ -157,7 +173,7 @@ void Check(Firebird::CheckStatusWrapper& status, const char* what) {
   }
 }
 
-long LimitCopy(const std::string& folder) {
+long LimitCopy(const std::string& folder, Stopwatch& stopwatch) {
   using namespace Firebird;
   const cust_post record = Record(folder);
   db::Attachment central = db::Attachment::Open(
@@ -166,6 +182,7 @@ long LimitCopy(const std::string& folder) {
       {record.PPA_POSPATH2 + "LUMTRAK25.FDB", db::kDatabaseUser, db::kDatabasePassword, "WIN1252"});
   CheckStatusWrapper status(db::Master()->getStatus());
   long rows = 0;
+  stopwatch.Start();
   for (const LimitTable& table : kLimitTables) {
     ITransaction* read = central.get()->startTransaction(&status, 0, nullptr);
     ITransaction* write = till.get()->startTransaction(&status, 0, nullptr);
@@ -194,31 +211,53 @@ long LimitCopy(const std::string& folder) {
     insert->free(&status);
     Check(status, "closing");
   }
+  stopwatch.Stop();
   status.dispose();
   return rows;
 }
+
+// Two rounds' results in one (the newer one's rows): the least time, since load on the machine
+// only ever adds to it, and the highest peak, since memory is what must never run out.
+Result Best(const Result& a, const Result& b) {
+  return {std::min(a.seconds, b.seconds), b.rows, std::max(a.peak_kib, b.peak_kib)};
+}
+
+// Both sides copy the same pristine databases, in turn, kRounds times; each keeps its best.
+constexpr int kRounds = 3;
 
 void Measure(const char* size_name, const fixtures::CentralSizes& sizes) {
   test::TempFolder folder;
   const std::string root = folder.path();
   fs::create_directories(root + "/till");
-  InChild([&] {
-    fixtures::MakeCentralDatabase(root + "/central.fdb", sizes, 2026);
-    fixtures::MakeTillDatabase(root + "/till/LUMTRAK25.FDB");
+  fs::create_directories(root + "/pristine");
+  InChild([&](Stopwatch&) {
+    fixtures::MakeCentralDatabase(root + "/pristine/central.fdb", sizes, 2026);
+    fixtures::MakeTillDatabase(root + "/pristine/LUMTRAK25.FDB");
     return 0L;
   });
-  fs::copy_file(root + "/till/LUMTRAK25.FDB", root + "/till/spare.fdb");
-  const Result limit = InChild([&] { return LimitCopy(root); });
-  fs::remove(root + "/till/LUMTRAK25.FDB");
-  fs::rename(root + "/till/spare.fdb", root + "/till/LUMTRAK25.FDB");
-  const Result ours = InChild([&] { return OurCopy(root); });
+  const auto restore = [&] {
+    fs::remove_all(root + "/till");
+    fs::create_directories(root + "/till");
+    fs::copy_file(root + "/pristine/LUMTRAK25.FDB", root + "/till/LUMTRAK25.FDB");
+    fs::copy_file(root + "/pristine/central.fdb", root + "/central.fdb",
+                  fs::copy_options::overwrite_existing);
+    ::sync();
+  };
+  Result ours{1e9, 0, 0}, limit = ours;
+  for (int round = 0; round < kRounds; ++round) {
+    restore();
+    limit = Best(limit, InChild([&](Stopwatch& watch) { return LimitCopy(root, watch); }));
+    restore();
+    ours = Best(ours, InChild([&](Stopwatch& watch) { return OurCopy(root, watch); }));
+  }
   const double ours_rate = static_cast<double>(ours.rows) / ours.seconds;
   const double limit_rate = static_cast<double>(limit.rows) / limit.seconds;
   std::printf(
       "%-7s CopyReferenceData %8ld rows %7.2f s %9.0f rows/s peak %6ld KiB | "
-      "limit %8ld rows %7.2f s %9.0f rows/s peak %6ld KiB | ratio %.2f\n",
+      "limit %8ld rows %7.2f s %9.0f rows/s peak %6ld KiB | ratio %.2f, peak above the limit's "
+      "%ld KiB\n",
       size_name, ours.rows, ours.seconds, ours_rate, ours.peak_kib, limit.rows, limit.seconds,
-      limit_rate, limit.peak_kib, ours_rate / limit_rate);
+      limit_rate, limit.peak_kib, ours_rate / limit_rate, ours.peak_kib - limit.peak_kib);
 }
 
 }  // namespace
@@ -230,7 +269,11 @@ int main(int argc, char** argv) {
                               20000 / divisor};
   fixtures::CentralSizes tenth{full.customers / 10, full.cards / 10, full.products / 10,
                                full.linked_products / 10, full.promotions / 10};
+  fixtures::CentralSizes twice{full.customers * 2, full.cards * 2, full.products * 2,
+                               full.linked_products * 2, full.promotions * 2};
   Measure("tenth", tenth);
   Measure("full", full);
+  // The engine's page caches and sort space have fixed limits: the peak levels off above them.
+  Measure("twice", twice);
   return 0;
 }
