@@ -1,12 +1,15 @@
 #!/usr/bin/python3
 """The download server of the tests and the demo: pyftpdlib on a loopback port.
 
-Usage: ftp_server.py --root ROOT [--port N] [--cut-after N] [--exit-after N]
+Usage: ftp_server.py --root ROOT [--port N] [--cut-after N] [--exit-after N] [--refuse-passive]
+                     [--send-rate N]
 
 Serves ROOT to the account skarvel / 730518 (read and write). With --cut-after N, every
 download is broken off after N bytes, as a server that drops the data connection. With
 --exit-after N, the whole server is gone once a download has sent N bytes: the process ends at
-once, both connections with it. Prints
+once, both connections with it. With --refuse-passive, PASV and EPSV are refused, so only a
+client in active mode can transfer. With --send-rate N, downloads go out at N bytes a second,
+as over a slow line. Prints
 "listening on 127.0.0.1:PORT" once it accepts connections; stops on SIGTERM.
 """
 import argparse
@@ -16,7 +19,7 @@ import signal
 import sys
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import DTPHandler, FTPHandler
+from pyftpdlib.handlers import DTPHandler, FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
 
 
@@ -26,11 +29,25 @@ def main():
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--cut-after", type=int, default=-1)
     parser.add_argument("--exit-after", type=int, default=-1)
+    parser.add_argument("--refuse-passive", action="store_true")
+    parser.add_argument("--send-rate", type=int, default=0)
     args = parser.parse_args()
 
     authorizer = DummyAuthorizer()
     authorizer.add_user("skarvel", "730518", args.root, perm="elradfmwMT")
-    handler = FTPHandler
+
+    class Handler(FTPHandler):
+        def ftp_PASV(self, line):
+            if args.refuse_passive:
+                return self.respond("502 Passive mode is not offered here.")
+            return super().ftp_PASV(line)
+
+        def ftp_EPSV(self, line):
+            if args.refuse_passive:
+                return self.respond("502 Passive mode is not offered here.")
+            return super().ftp_EPSV(line)
+
+    handler = Handler
     handler.authorizer = authorizer
     handler.banner = "Skarvel test download server ready."
     handler.passive_ports = None
@@ -41,10 +58,15 @@ def main():
     handler.auth_failed_timeout = 0.01
     # The server's names are bytes, as the design's server has them.
     handler.encoding = "latin-1"
+    base_dtp_handler = DTPHandler
+    if args.send_rate > 0:
+        ThrottledDTPHandler.write_limit = args.send_rate
+        base_dtp_handler = ThrottledDTPHandler
+    handler.dtp_handler = base_dtp_handler
     if args.cut_after >= 0 or args.exit_after >= 0:
         limit = args.cut_after if args.cut_after >= 0 else args.exit_after
 
-        class CuttingDTPHandler(DTPHandler):
+        class CuttingDTPHandler(base_dtp_handler):
             def send(self, data):
                 sent = getattr(self, "_sent_so_far", 0)
                 if sent >= limit:

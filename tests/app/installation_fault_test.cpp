@@ -155,7 +155,8 @@ TEST_F(InstallationFaultTest, TheServiceGoneMidRunStopsTheRunAndSaysWhatToDo) {
 
 TEST_F(InstallationFaultTest, TheDownloadServerGoneMidTransferLeavesNoPackageBehind) {
   const auto package = fs::file_size(download_root_.File("lumtrak650/lumtrak650.zip"));
-  BreakDownloadsAfter(static_cast<long>(package / 2));
+  // The server goes away, the whole process at once, half-way through the package.
+  RestartDownloadServer({.exit_after = static_cast<long>(package / 2)});
   const ProgramResult result = Run({code_});
   EXPECT_EQ(result.exit_code, 1) << result.out << result.err;
   EXPECT_EQ(CustomerStatus(code_), "38");

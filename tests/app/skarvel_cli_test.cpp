@@ -147,6 +147,29 @@ TEST_F(SkarvelCliTest, InstallsATillToTheEnd) {
 
 // The same through a real database server, the central database named by its alias in the
 // server list.
+// In active mode, against a download server that offers no passive mode, with the archive
+// tool's folder missing on it: that download reports 38, the three others still arrive, each
+// reported 39, and the step fails. On a terminal each transfer draws the progress bar to its end.
+TEST_F(SkarvelCliTest, DownloadsInActiveModeAndTriesEveryPackageAfterAMissingOne) {
+  service_.SetField(kFreshCustomer, "CP_FTPPASSIF", "0");
+  std::filesystem::remove_all(download_root_.File("zip"));
+  RestartDownloadServer({.refuse_passive = true});
+  const ProgramResult result = RunOnTerminal({kFreshCustomer});
+  EXPECT_EQ(result.exit_code, 1) << result.out;
+  EXPECT_EQ(ReportedStatuses(), (std::vector<std::string>{"29", "38", "39", "39", "39"}));
+  for (const char* file : {"lumtrak650.zip", "tickets.zip", "Firebird25.zip"}) {
+    EXPECT_TRUE(std::filesystem::exists(WorkFolder() + "/" + file)) << file;
+  }
+  EXPECT_FALSE(std::filesystem::exists(WorkFolder() + "/7za.exe"));
+  const std::string log = LogText();
+  // The code step's server list came in active mode too (step 2 empties the work folder).
+  EXPECT_NE(log.find("FTP: downloaded srv/serveurs.cfg"), std::string::npos) << log;
+  EXPECT_NE(log.find("cannot enter the folder zip"), std::string::npos) << log;
+  EXPECT_NE(result.out.find("[" + std::string(40, '#') + "] 100%"), std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find("step 3 failed, reported 38"), std::string::npos) << result.out;
+}
+
 TEST_F(SkarvelCliTest, InstallsATillThroughADatabaseServer) {
   test::FirebirdServerProcess server;  // before this process's first use of Firebird
   fixtures::MakeCentralDatabase(CentralDatabase(), fixtures::CentralSizes{}, 5);

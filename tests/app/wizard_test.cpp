@@ -1,7 +1,10 @@
 // The wizard's windows, driven by their controls against the reference service (offscreen).
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
+#include <set>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,6 +21,7 @@
 #include "app/wizard/ui_frm_skarvel.h"
 #include "app/wizard/wizard_windows.h"
 #include "platform/qt_event_pump.h"
+#include "tests/support/ftp_server_process.h"
 #include "tests/support/recording_operations.h"
 #include "tests/support/reference_service_process.h"
 #include "tests/support/scoped_environment.h"
@@ -63,10 +67,12 @@ class WizardTest : public QObject {
   QtEventPump pump_;
   RunLog log_{""};
   std::unique_ptr<WizardWindows> windows_;
+  int ftp_port_ = 21;
 
   void Start(const std::vector<std::string>& arguments = {}) {
     DeploymentSettings settings;
     settings.service_host = service_->host();
+    settings.ftp_port = ftp_port_;
     windows_ = std::make_unique<WizardWindows>(settings, pump_, log_, arguments);
     windows_->form.show();
     QTRY_VERIFY(!windows_->session.state.FirstActivation);
@@ -239,6 +245,41 @@ class WizardTest : public QObject {
     QCOMPARE(service_->Requests("UpdateStatus").front()["params"]["status"], "29");
     QVERIFY(ui().dxfCheckBox2->isChecked());
     QVERIFY(ui().btvolgende->isEnabled());
+  }
+
+  // Every transfer of the code step and the download step is shown on pb10 to its end. The
+  // server lacks the "firebird" folder, so the step fails after the other three downloads.
+  void theDownloadStepShowsEachTransferOnItsBar() {
+    std::filesystem::create_directories(folder_->File("TMPDIR"));
+    test::TempFolder remote;
+    for (const auto& [file, size] :
+         std::vector<std::pair<std::string, std::size_t>>{{"srv/serveurs.cfg", 20},
+                                                          {"zip/7za.exe", 768 << 10},
+                                                          {"lumtrak650/lumtrak650.zip", 1000},
+                                                          {"templates/tickets.zip", 1000}}) {
+      std::filesystem::create_directories(std::filesystem::path(remote.File(file)).parent_path());
+      std::ofstream(remote.File(file), std::ios::binary) << std::string(size, 'x');
+    }
+    // A slow line: the archive tool takes about three seconds, so the bar moves during it.
+    test::FtpServerProcess ftp(remote.path(), {.send_rate = 256 << 10});
+    ftp_port_ = ftp.port();
+    Start();
+    int completions = 0;
+    std::set<int> values;
+    connect(ui().pb10, &QProgressBar::valueChanged, [&](int value) {
+      values.insert(value);
+      if (ui().pb10->maximum() > 0 && value == ui().pb10->maximum()) ++completions;
+    });
+    EnterCode("5412345000037");
+    QCOMPARE(completions, 1);  // the server list
+    ui().btvolgende->click();
+    ModalWatcher watcher([](QWidget& window) { Click(window, "btClose"); });
+    ui().btvolgende->click();
+    QTRY_COMPARE(watcher.count, 1);
+    QCOMPARE(completions, 4);
+    QVERIFY2(values.size() > 2, "the bar moves during a transfer, not only at its ends");
+    QCOMPARE(QString::fromStdString(LastReport()), QStringLiteral("38/40"));
+    QVERIFY(std::filesystem::exists(folder_->File("TMPDIR") + "/skarvel/tickets.zip"));
   }
 
   // The database server the till uses does not answer at the database step: the person is asked

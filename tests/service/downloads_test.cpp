@@ -111,7 +111,7 @@ TEST_F(DownloadsTest, AWrongPasswordOrNoServerFailsWithTheStateNotConnected) {
 }
 
 TEST_F(DownloadsTest, ABrokenTransferLeavesNoFileUnderTheFinalName) {
-  test::FtpServerProcess server(remote_.path(), 50'000);
+  test::FtpServerProcess server(remote_.path(), {.cut_after = 50'000});
   EXPECT_FALSE(DownloadFolder(context_, "zip", Work(), server.Account(), nullptr));
   EXPECT_FALSE(fs::exists(Work() + "7za.exe"));
   EXPECT_FALSE(fs::exists(Work() + "7za.exe.part"));

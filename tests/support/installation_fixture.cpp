@@ -87,15 +87,23 @@ ProgramResult InstallationTest::Run(const std::vector<std::string>& arguments) {
   return Run(arguments, service_.host());
 }
 
+ProgramResult InstallationTest::RunOnTerminal(const std::vector<std::string>& arguments) {
+  // The arguments are the test's own codes and options: nothing the shell would change.
+  std::string command = SKARVEL_CLI_PROGRAM;
+  for (const std::string& argument : arguments) command += " " + argument;
+  return RunProgram({"/usr/bin/script", "--quiet", "--return", "--command", command, "/dev/null"},
+                    Environment(service_.host()));
+}
+
 void InstallationTest::PrepareCentralDatabase(int seed) {
   fixtures::MakeCentralDatabase(CentralDatabase(), sizes_, seed);
   service_.SetField(kFreshCustomer, "PPA_POSPATH2", folder_.File("till"));
   service_.SetField(kFreshCustomer, "cus_base_pos", CentralDatabase());
 }
 
-void InstallationTest::BreakDownloadsAfter(long bytes) {
+void InstallationTest::RestartDownloadServer(const FtpServerOptions& options) {
   ftp_.reset();
-  ftp_ = std::make_unique<FtpServerProcess>(download_root_.path(), -1, bytes);
+  ftp_ = std::make_unique<FtpServerProcess>(download_root_.path(), options);
 }
 
 std::string InstallationTest::Value(const std::string& database, const std::string& sql) {

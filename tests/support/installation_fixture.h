@@ -31,12 +31,15 @@ class InstallationTest : public testing::Test {
   std::map<std::string, std::string> Environment(const std::string& host);
   ProgramResult Run(const std::vector<std::string>& arguments, const std::string& host);
   ProgramResult Run(const std::vector<std::string>& arguments);
+  // The same with its output on a pseudo-terminal (through script(1)), as a person sees it;
+  // the terminal's output and the program's exit code come back.
+  ProgramResult RunOnTerminal(const std::vector<std::string>& arguments);
 
   // Gives kFreshCustomer a seeded central database on the embedded engine and a till database
   // in the till folder, and its receipt printer.
   void PrepareCentralDatabase(int seed);
-  // The download server goes away, the whole process at once, after a download sent bytes.
-  void BreakDownloadsAfter(long bytes);
+  // The download server starts again, behaving as options say.
+  void RestartDownloadServer(const FtpServerOptions& options);
 
   // The first column of the first row of sql, as text, or "(no row)".
   std::string Value(const std::string& database, const std::string& sql);
