@@ -9,6 +9,7 @@
 #include "service/simple_ftp.h"
 #include "tests/support/ftp_server_process.h"
 #include "tests/support/recording_notifier.h"
+#include "tests/support/reference_service_process.h"
 #include "tests/support/temp_folder.h"
 
 namespace skarvel {
@@ -97,7 +98,11 @@ TEST_F(DownloadsTest, AWrongPasswordOrNoServerFailsWithTheStateNotConnected) {
   TfTP wrong = server.Account();
   wrong.Password = "wrong";
   EXPECT_FALSE(DownloadFolder(context_, "zip", Work(), wrong, nullptr));
-  for (const TfTP& account : {wrong, TfTP{"127.0.0.1", 1, "skarvel", "730518", true}}) {
+  const TfTP nobody{"127.0.0.1", test::UnusedPort(), "skarvel", "730518", true};
+  // Each failure carries its own WinINet code, which the error's text shows.
+  for (const auto& [account, text] :
+       std::vector<std::pair<TfTP, std::string>>{{wrong, "Bad password connecting to 127.0.0.1"},
+                                                 {nobody, "Unable to connect to 127.0.0.1"}}) {
     TSimpleFTP ftp(pump_, "test");
     ftp.HostName = account.Host;
     ftp.Port = static_cast<std::uint16_t>(account.Port);
@@ -106,8 +111,35 @@ TEST_F(DownloadsTest, AWrongPasswordOrNoServerFailsWithTheStateNotConnected) {
     ftp.SetConnectTimeout(5'000);
     EXPECT_FALSE(ftp.Connect());
     EXPECT_EQ(ftp.State(), TWinInetState::NotConnected);
+    ftp.SilentExceptions = false;
+    try {
+      ftp.Connect();
+      ADD_FAILURE() << "no error for " << text;
+    } catch (const EWinInetError& error) {
+      EXPECT_EQ(error.what(), text);
+    }
   }
   for (const std::string& line : log_) EXPECT_EQ(line.find("wrong"), std::string::npos) << line;
+}
+
+// The notifications around connecting and closing drive the states, in WinINet's order, and
+// the login's reply is the last response.
+TEST_F(DownloadsTest, ConnectingAndClosingWalkTheStates) {
+  test::FtpServerProcess server(remote_.path());
+  TSimpleFTP ftp(pump_, "test");
+  ftp.HostName = "127.0.0.1";
+  ftp.Port = static_cast<std::uint16_t>(server.port());
+  ftp.UserName = "skarvel";
+  ftp.Password = "730518";
+  std::vector<TWinInetState> states;
+  ftp.OnStateChange = [&](TWinInetControl&, TWinInetState state) { states.push_back(state); };
+  ASSERT_TRUE(ftp.Connect());
+  EXPECT_EQ(ftp.LastResponseText().rfind("230", 0), 0u) << ftp.LastResponseText();
+  ftp.Disconnect();
+  EXPECT_EQ(states, (std::vector<TWinInetState>{TWinInetState::Resolving, TWinInetState::Resolved,
+                                                TWinInetState::Connecting, TWinInetState::Connected,
+                                                TWinInetState::Disconnecting,
+                                                TWinInetState::NotConnected}));
 }
 
 TEST_F(DownloadsTest, ABrokenTransferLeavesNoFileUnderTheFinalName) {
