@@ -140,6 +140,14 @@ TEST_F(DownloadsTest, ConnectingAndClosingWalkTheStates) {
                                                 TWinInetState::Connecting, TWinInetState::Connected,
                                                 TWinInetState::Disconnecting,
                                                 TWinInetState::NotConnected}));
+
+  // A server that cannot be reached is tried as often as the retries say, then given up.
+  states.clear();
+  ftp.Port = static_cast<std::uint16_t>(test::UnusedPort());
+  ftp.SetConnectRetries(2);
+  EXPECT_FALSE(ftp.Connect());
+  EXPECT_EQ(std::count(states.begin(), states.end(), TWinInetState::Connecting), 2);
+  EXPECT_EQ(states.back(), TWinInetState::NotConnected);
 }
 
 TEST_F(DownloadsTest, ABrokenTransferLeavesNoFileUnderTheFinalName) {
