@@ -9,6 +9,7 @@
 #include "app/install_session.h"
 #include "app/terminal_notifier.h"
 #include "app/terminal_view.h"
+#include "database/engine_shutdown.h"
 #include "platform/ansi_text.h"
 #include "platform/engine_lock_folder.h"
 #include "platform/system_info_linux.h"
@@ -167,6 +168,7 @@ void UndoThenInstall(InstallSession& session, TerminalView& view) {
 int Install(const std::string& code, bool no_restart, bool undo,
             const DeploymentSettings& settings) {
   const EngineLockFolder engine_locks(LinuxSystemInfo().TemporaryFolder());
+  const db::EngineShutdown engine;  // goes before the lock folder, after every connection
   RunLog log(RunLog::DefaultPath());
   log.Write("skarvel-cli " + code + " against " + settings.service_host);
   CancelPump pump;

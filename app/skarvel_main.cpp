@@ -7,6 +7,7 @@
 #include "app/wizard/centre.h"
 #include "app/wizard/picture_strip.h"
 #include "app/wizard/wizard_windows.h"
+#include "database/engine_shutdown.h"
 #include "platform/engine_lock_folder.h"
 #include "platform/qt_event_pump.h"
 #include "platform/qt_text.h"
@@ -37,6 +38,7 @@ int Run(int argc, char** argv) {
     return kUsage;
   }
   const EngineLockFolder engine_locks(LinuxSystemInfo().TemporaryFolder());
+  const db::EngineShutdown engine;  // goes before the lock folder, after every connection
   RunLog log(RunLog::DefaultPath());
   QtEventPump pump;
   WizardWindows windows(settings, pump, log, Arguments());

@@ -127,7 +127,8 @@ INSTANTIATE_TEST_SUITE_P(EachStep, KilledInstallationTest,
 
 TEST_F(InstallationFaultTest, UndoOfAFinishedInstallationInstallsAgain) {
   PrepareCentralDatabase(3);
-  ASSERT_EQ(Run({code_}).exit_code, 0);
+  const ProgramResult first = Run({code_});
+  ASSERT_EQ(first.exit_code, 0) << first.out << first.err;
   const ProgramResult again = Run({"--undo", code_});
   EXPECT_EQ(again.exit_code, 0) << again.out << again.err;
   const std::vector<std::string> reports = ReportedStatuses();
