@@ -1,9 +1,12 @@
 // Values are the file's raw Windows-1252 bytes: no character conversion at all.
 #define SI_NO_CONVERSION
 #include <SimpleIni.h>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,11 +57,15 @@ class Profile {
     return lines;
   }
 
-  // A temporary file beside the profile, flushed to the disk, renamed over it.
+  // A temporary file beside the profile, flushed to the disk, renamed over it. The writer holds
+  // a lock on its temporary file until it is done, so one whose writer was killed is told from
+  // one being written, and removed.
   void ReplaceFile(const std::string& content) {
-    std::string temporary = disk_path_ + ".XXXXXX";
+    RemoveAbandonedTemporaries();
+    std::string temporary = disk_path_ + kTemporarySuffix;
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) Fail("cannot be written", errno);
+    ::flock(fd, LOCK_EX);
     struct stat existing {};
     // A new file is readable by everyone, as the till's other programs may run as other users.
     const mode_t mode =
@@ -78,6 +85,38 @@ class Profile {
       ::unlink(temporary.c_str());
       Fail("cannot be written", error);
     }
+  }
+
+  static constexpr char kTemporarySuffix[] = ".XXXXXX";
+
+  // True for a name mkostemp makes from the profile's name with kTemporarySuffix.
+  static bool IsTemporaryOf(const std::string& name, const std::string& profile_name) {
+    const std::size_t random = sizeof kTemporarySuffix - 2;
+    if (name.size() != profile_name.size() + 1 + random) return false;
+    if (name.compare(0, profile_name.size() + 1, profile_name + ".") != 0) return false;
+    for (std::size_t i = profile_name.size() + 1; i < name.size(); ++i) {
+      if (std::isalnum(static_cast<unsigned char>(name[i])) == 0) return false;
+    }
+    return true;
+  }
+
+  void RemoveAbandonedTemporaries() const {
+    const std::size_t slash = disk_path_.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : disk_path_.substr(0, slash + 1);
+    const std::string profile_name =
+        slash == std::string::npos ? disk_path_ : disk_path_.substr(slash + 1);
+    DIR* directory = ::opendir(folder.c_str());
+    if (directory == nullptr) return;
+    while (const dirent* entry = ::readdir(directory)) {
+      if (!IsTemporaryOf(entry->d_name, profile_name)) continue;
+      const std::string path = folder + "/" + entry->d_name;
+      const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+      if (fd < 0) continue;
+      // The lock of a killed writer went with it; a live writer's still holds.
+      if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(path.c_str());
+      ::close(fd);
+    }
+    ::closedir(directory);
   }
 
   [[noreturn]] void Fail(const char* what, int error) const {

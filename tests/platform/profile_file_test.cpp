@@ -1,11 +1,15 @@
 #include "platform/profile_file.h"
 
+#include <algorithm>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -93,6 +97,30 @@ TEST(ProfileFileTest, AWriterKilledMidWriteNeverLeavesHalfAFile) {
     ASSERT_EQ(value.size(), length) << "round " << round;
     EXPECT_EQ(value.find_first_not_of(value.front()), std::string::npos) << "round " << round;
   }
+  // What a killed writer left beside the file goes with the next write, and nothing else does.
+  std::ofstream(folder.File("LUMTRAK.pos.bak")) << "another program's";
+  WriteProfileString(path, "Dorvello", "Small", "1");
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+    names.push_back(entry.path().filename());
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"LUMTRAK.pos", "LUMTRAK.pos.bak"}));
+}
+
+// A temporary file that its writer is still writing is left alone.
+TEST(ProfileFileTest, ALiveWritersTemporaryFileIsLeftAlone) {
+  test::TempFolder folder;
+  const std::string path = folder.File("LUMTRAK.pos");
+  const std::string busy = folder.File("LUMTRAK.pos.AbC123");
+  const int fd = ::open(busy.c_str(), O_CREAT | O_WRONLY, 0600);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+  WriteProfileString(path, "Dorvello", "Poste", "4");
+  EXPECT_TRUE(std::filesystem::exists(busy));
+  ::close(fd);
+  WriteProfileString(path, "Dorvello", "Poste", "5");
+  EXPECT_FALSE(std::filesystem::exists(busy));
 }
 
 }  // namespace
