@@ -79,12 +79,12 @@ class Profile {
     }
     const int write_error = errno;
     written = written && ::fsync(fd) == 0;
+    const bool replaced = written && ::rename(temporary.c_str(), disk_path_.c_str()) == 0;
+    const int error = written ? errno : write_error;
+    if (!replaced) ::unlink(temporary.c_str());
+    // Closing releases the lock, so only now, with the file renamed or removed.
     ::close(fd);
-    if (!written || ::rename(temporary.c_str(), disk_path_.c_str()) != 0) {
-      const int error = written ? errno : write_error;
-      ::unlink(temporary.c_str());
-      Fail("cannot be written", error);
-    }
+    if (!replaced) Fail("cannot be written", error);
   }
 
   static constexpr char kTemporarySuffix[] = ".XXXXXX";
