@@ -23,11 +23,7 @@ struct Session {
     ftp.SetTransferType(TFTPTransferType::ttBinary);
     ftp.QuickProgress = static_cast<bool>(bar);
     ftp.QuickProgressMinor = bar;
-    ftp.HostName = account.Host;
-    ftp.Port = static_cast<std::uint16_t>(account.Port);
-    ftp.UserName = account.UserName;
-    ftp.Password = account.Password;
-    ftp.SetPassive(account.Passive);
+    UseAccount(ftp, account);
     ftp.SilentExceptions = true;
     if (!ftp.Connect()) {
       if (context.log) {
@@ -98,6 +94,14 @@ bool Get(DownloadContext& context, TSimpleFTP& ftp, const std::string& remote_fo
 }
 
 }  // namespace
+
+void UseAccount(TSimpleFTP& ftp, const TfTP& account) {
+  ftp.HostName = account.Host;
+  ftp.Port = static_cast<std::uint16_t>(account.Port);
+  ftp.UserName = account.UserName;
+  ftp.Password = account.Password;
+  ftp.SetPassive(account.Passive);
+}
 
 bool FetchFile(DownloadContext& context, const std::string& remote_folder,
                const std::string& local_folder, const TfTP& account, const std::string& file_name,

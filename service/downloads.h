@@ -15,6 +15,11 @@ struct DownloadContext {
   std::function<void(const std::string& line)> log;
 };
 
+class TSimpleFTP;
+
+// Points the client at the account's server, with its user, password and mode.
+void UseAccount(TSimpleFTP& ftp, const TfTP& account);
+
 // A progress bar: position and maximum.
 using ProgressBarSink = std::function<void(int position, int maximum)>;
 

@@ -260,7 +260,7 @@ class WizardTest : public QObject {
       std::filesystem::create_directories(std::filesystem::path(remote.File(file)).parent_path());
       std::ofstream(remote.File(file), std::ios::binary) << std::string(size, 'x');
     }
-    // A slow line: the archive tool takes about three seconds, so the bar moves during it.
+    // A slow line: the archive tool takes a few seconds, so the bar moves during it.
     test::FtpServerProcess ftp(remote.path(), {.send_rate = 256 << 10});
     ftp_port_ = ftp.port();
     Start();

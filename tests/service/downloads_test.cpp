@@ -104,10 +104,7 @@ TEST_F(DownloadsTest, AWrongPasswordOrNoServerFailsWithTheStateNotConnected) {
        std::vector<std::pair<TfTP, std::string>>{{wrong, "Bad password connecting to 127.0.0.1"},
                                                  {nobody, "Unable to connect to 127.0.0.1"}}) {
     TSimpleFTP ftp(pump_, "test");
-    ftp.HostName = account.Host;
-    ftp.Port = static_cast<std::uint16_t>(account.Port);
-    ftp.UserName = account.UserName;
-    ftp.Password = account.Password;
+    UseAccount(ftp, account);
     ftp.SetConnectTimeout(5'000);
     EXPECT_FALSE(ftp.Connect());
     EXPECT_EQ(ftp.State(), TWinInetState::NotConnected);
@@ -127,10 +124,7 @@ TEST_F(DownloadsTest, AWrongPasswordOrNoServerFailsWithTheStateNotConnected) {
 TEST_F(DownloadsTest, ConnectingAndClosingWalkTheStates) {
   test::FtpServerProcess server(remote_.path());
   TSimpleFTP ftp(pump_, "test");
-  ftp.HostName = "127.0.0.1";
-  ftp.Port = static_cast<std::uint16_t>(server.port());
-  ftp.UserName = "skarvel";
-  ftp.Password = "730518";
+  UseAccount(ftp, server.Account());
   std::vector<TWinInetState> states;
   ftp.OnStateChange = [&](TWinInetControl&, TWinInetState state) { states.push_back(state); };
   ASSERT_TRUE(ftp.Connect());
