@@ -1,6 +1,7 @@
 #include "app/installation_driver.h"
 
 #include <exception>
+#include <functional>
 
 #include "app/step_boxes.h"
 #include "platform/ansi_text.h"
@@ -162,6 +163,7 @@ void InstallationDriver::AdvanceOnAcknowledgement(bool acknowledged, int next) {
 }
 
 void InstallationDriver::Describe(int code) {
+  if (on_step_started) on_step_started(code / 10);
   view_.SetMemInfo(FindStatusEntry(state_.service.PosStatuses, std::to_string(code)).psl_info);
 }
 
@@ -171,7 +173,13 @@ std::string InstallationDriver::TillFolder() const {
 
 void InstallationDriver::RestartWindows() {
   Describe(10);
-  if (Report(19)) stop_ = true;
+  // After a restart the service would still hold step 1, and the machine would restart again at
+  // every log-on: without the acknowledgement there is no restart, only the error window.
+  if (!Report(19)) {
+    stop_ = true;
+    return;
+  }
+  stop_ = true;
   // The design leaves it to the deployment to start the wizard again after the restart; here
   // the wizard arranges it itself, with the code, so the run resumes at once.
   const std::string program = resume_program_.find(' ') == std::string::npos
@@ -196,14 +204,22 @@ void InstallationDriver::DownloadPackages() {
   const cust_post& record = state_.CustPost();
   const std::string& work = state_.WorkFolder;
   const TfTP& account = state_.FtpAccount;
-  const bool results[] = {
-      operations_.DownloadFolder("zip", work, account, ProgressBar::pb10),
-      operations_.DownloadFolder(record.pv_path, work, account, ProgressBar::pb10),
-      operations_.FetchFile(record.pt_path, work, account, record.pt_filename, ProgressBar::pb10),
-      operations_.DownloadFolder("firebird", work, account, ProgressBar::pb10),
+  const std::function<bool()> downloads[] = {
+      [&] { return operations_.DownloadFolder("zip", work, account, ProgressBar::pb10); },
+      [&] { return operations_.DownloadFolder(record.pv_path, work, account, ProgressBar::pb10); },
+      [&] {
+        return operations_.FetchFile(record.pt_path, work, account, record.pt_filename,
+                                     ProgressBar::pb10);
+      },
+      [&] { return operations_.DownloadFolder("firebird", work, account, ProgressBar::pb10); },
   };
-  for (std::size_t i = 0; i < std::size(results); ++i) {
-    if (results[i]) {
+  bool any_failed = false;
+  bool last_arrived = true;
+  for (std::size_t i = 0; i < std::size(downloads); ++i) {
+    // Each download is reported as soon as it ends, so a run killed after it does not fetch it
+    // again.
+    last_arrived = downloads[i]();
+    if (last_arrived) {
       if (Report(39)) {
         SetStatus(40);
       } else {
@@ -211,10 +227,14 @@ void InstallationDriver::DownloadPackages() {
       }
       continue;
     }
+    any_failed = true;
     Report(38);
     stop_ = true;
-    if (i + 1 == std::size(results)) SetStatus(38);
+    if (i + 1 == std::size(downloads)) SetStatus(38);
   }
+  // A later download that arrived left 39 at the service after an earlier one failed; the next
+  // run would then unpack packages that never came. The service must hold the failure.
+  if (any_failed && last_arrived) Fail(38);
 }
 
 void InstallationDriver::UnpackTillPackage() {

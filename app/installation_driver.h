@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "app/install_operations.h"
@@ -24,6 +25,9 @@ class InstallationDriver {
                      Autostart& autostart, RebootAction& reboot, std::string resume_program);
 
   void RunInstallation();
+
+  // Told of each step (1 … 12) as it starts, before its description shows.
+  std::function<void(int step)> on_step_started;
 
  private:
   enum class PassEnd { kContinue, kLeaveAtOnce };

@@ -1,6 +1,7 @@
 // skarvel-cli: the unattended run of the installation flow, for technicians and scripts.
 
 #include <iostream>
+#include <optional>
 #include <signal.h>
 #include <string>
 #include <unistd.h>
@@ -29,6 +30,8 @@ enum ExitCode {
 };
 
 constexpr std::size_t kCodeLength = 13;
+constexpr int kInstalled = 120;
+constexpr int kNothingToDo = 999;
 
 constexpr char kHelp[] =
     R"(Usage: skarvel-cli [--no-restart] [--undo] CODE
@@ -92,8 +95,10 @@ class CancelPump final : public EventPump {
  public:
   void ProcessMessages() override {
     if (cancel_pressed == 0 || flow == nullptr) return;
-    cancel_pressed = 0;
+    // Before the run the press stays pending: a wait that cannot pass the exception on (a
+    // connection being closed) drops it, and the next pump raises it again.
     if (!state->Busy) throw CancelledBeforeTheRun{};
+    cancel_pressed = 0;
     flow->btEindeClick();
   }
   bool Terminating() const override { return false; }
@@ -101,15 +106,32 @@ class CancelPump final : public EventPump {
   const InstallState* state = nullptr;
 };
 
-// The outcome of the run as the windows it showed tell it.
-int ExitCodeOf(const TerminalView& view, const InstallState& state) {
+// The status the service holds for the customer now; none when it does not answer.
+std::optional<int> StatusHeldByService(InstallSession& session, const std::string& code) {
+  ServiceContext& service = session.context;
+  const cust_post record = service.CustPost;
+  const bool found = GetCustInfo(service, code);
+  const std::string held = service.CustPost.cp_ps_code;
+  service.CustPost = record;
+  if (!found) return std::nullopt;
+  return StrToIntDef(held, -1);
+}
+
+// The outcome of the run as the windows it showed tell it, checked against the status the
+// service holds: a completion window after a last report nobody acknowledged is no success.
+int ExitCodeOf(const TerminalView& view, InstallSession& session, const std::string& code) {
+  const InstallState& state = session.state;
   const auto& shown = view.KindsShown();
   if (view.RestartArranged()) return kRestartRequired;
-  if (shown.count(ErrorKind::InstallDone)) return kCompleted;
   if (shown.count(ErrorKind::CodeRejected)) return kCodeRejected;
   if (shown.count(ErrorKind::NoService) || state.FirstActivation) return kServiceUnreachable;
-  if (state.AbortRequested || view.Closed()) return kCancelled;
-  if (StrToIntDef(state.service.CustPost.cp_ps_code, 0) == 999) return kCompleted;
+  const bool completed = shown.count(ErrorKind::InstallDone) != 0 ||
+                         StrToIntDef(state.service.CustPost.cp_ps_code, 0) == kNothingToDo;
+  if (!completed && (state.AbortRequested || view.Closed())) return kCancelled;
+  if (!state.service.last_request_answered) return kServiceUnreachable;
+  const std::optional<int> held = StatusHeldByService(session, code);
+  if (!held) return kServiceUnreachable;
+  if (completed && (*held == kInstalled || *held == kNothingToDo)) return kCompleted;
   return kInstallationError;
 }
 
@@ -128,12 +150,6 @@ std::string WhatToDo(InstallSession& session, const std::string& code, const Run
   const int value = StrToIntDef(status, 0);
   const std::string again = "skarvel-cli " + Utf8FromAnsi(code);
   const std::string why = "; the log " + log.path() + " says why. ";
-  if (!CheckStatus(session.context, session.context.ServiceBaseUrl)) {
-    // The service holds the last status it received: the run goes on from there.
-    return "the configuration service at " + session.context.ServiceBaseUrl +
-           " stopped answering during the installation" + why + "When it answers again, start " +
-           again + " to continue from the step the service holds.";
-  }
   if (value % 10 == 8) {
     // A failure status is final: the run would stop at it again.
     return "the installation stopped at step " + std::to_string(value / 10) + " (status " + status +
@@ -179,6 +195,7 @@ int Install(const std::string& code, bool no_restart, bool undo,
   session.on_answer = [&view](const std::string& url, const std::string& answer) {
     if (const int status = ReportedStatus(url); status != 0) view.SayReport(status, answer);
   };
+  session.driver.on_step_started = [&view](int step) { view.StepStarted(step); };
   pump.flow = &session.flow;
   pump.state = &session.state;
   CatchInterrupt();
@@ -190,12 +207,20 @@ int Install(const std::string& code, bool no_restart, bool undo,
       session.flow.FormCreate({code});
       session.flow.FormActivate();
     }
-    exit_code = ExitCodeOf(view, session.state);
+    exit_code = ExitCodeOf(view, session, code);
   } catch (const CancelledBeforeTheRun&) {
     view.Say("Cancelled.");
   }
   log.Write("skarvel-cli ends with exit code " + std::to_string(exit_code));
-  if (exit_code == kServiceUnreachable) {
+  if (exit_code == kServiceUnreachable && !session.state.FirstActivation) {
+    // The service holds the last status it acknowledged: the run goes on from there.
+    const std::string advice = "the configuration service at " + session.context.ServiceBaseUrl +
+                               " stopped answering during the installation; the log " +
+                               log.path() + " says why. When it answers again, start skarvel-cli " +
+                               Utf8FromAnsi(code) + " to continue from the step the service holds.";
+    log.Write(AnsiFromUtf8(advice));
+    std::cerr << "skarvel-cli: " << advice << "\n";
+  } else if (exit_code == kServiceUnreachable) {
     std::cerr << "skarvel-cli: the configuration service at " << session.context.ServiceBaseUrl
               << " does not answer. Check the network and SKARVEL_SERVICE_HOST, then try again.\n";
   } else if (exit_code == kCodeRejected) {

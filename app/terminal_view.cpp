@@ -41,7 +41,9 @@ void TerminalView::SayReport(int status, const std::string& answer) {
   std::snprintf(seconds, sizeof seconds, "%.2f s", taken.count());
   const char* outcome = status % 10 == 8 ? "failed" : "done";
   const bool acknowledged = answer == "\"OKOK\"";
-  Say("  step " + std::to_string(status / 10) + " " + outcome + ", reported " +
+  // Step 12 reports 118 when its 120 was not acknowledged: still step 12's outcome.
+  const int step = running_step_ != 0 ? running_step_ : status / 10;
+  Say("  step " + std::to_string(step) + " " + outcome + ", reported " +
       std::to_string(status) + (acknowledged ? "" : " (not acknowledged: " + answer + ")") + "  [" +
       seconds + "]");
 }

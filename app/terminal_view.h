@@ -44,8 +44,11 @@ class TerminalView final : public WizardView {
 
   // Prints a line as the view prints its own.
   void Say(const std::string& ansi_text);
-  // Prints the outcome of a step from its status report (10k+9 done, 10k+8 failed), with the
-  // time since the previous report, or since the installation page showed.
+  // The step the installation driver runs now; its reports are its outcome lines.
+  void StepStarted(int step) { running_step_ = step; }
+  // Prints the outcome of the running step (of status / 10 outside a run) from its status report
+  // (10k+9 done, 10k+8 failed), with the time since the previous report, or since the
+  // installation page showed.
   void SayReport(int status, const std::string& answer);
 
   bool Closed() const { return closed_; }
@@ -64,6 +67,7 @@ class TerminalView final : public WizardView {
   bool no_restart_;
   std::array<std::string, 13> captions_;
   bool progress_line_open_ = false;
+  int running_step_ = 0;
   std::chrono::steady_clock::time_point stretch_start_ = std::chrono::steady_clock::now();
   bool closed_ = false;
   bool restart_arranged_ = false;

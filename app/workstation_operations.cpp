@@ -91,7 +91,7 @@ bool WorkstationOperations::GenerateTemplates(const cust_post& record,
   TemplateTools tools{
       [this](const std::string& folder) { return PrepareFolder(folder, true); },
       [this](const std::string& archive, const std::string& folder, const std::string& file_list) {
-        control_.ZipFiles(archive, folder, file_list, folder);
+        return control_.ZipFiles(archive, folder, file_list, folder);
       }};
   const bool generated = skarvel::GenerateTemplates(service_, downloads_, tools, record,
                                                     work_folder, account, Bar(ProgressBar::pb10));

@@ -17,7 +17,8 @@ struct ChildOutcome {
 };
 
 // Starting other programs. A program named without "/" is looked up on PATH, as the shell does.
-// Paths and arguments are Windows-1252 text; the program reads no input.
+// Paths and arguments are Windows-1252 text; the program reads no input and runs in a process
+// group of its own, out of reach of the signals a terminal sends this program's group.
 class ChildPrograms {
  public:
   virtual ~ChildPrograms() = default;

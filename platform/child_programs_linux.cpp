@@ -70,6 +70,10 @@ pid_t Spawn(const std::string& program, const std::vector<std::string>& argument
   if (!folder.empty()) posix_spawn_file_actions_addchdir_np(actions.get(), folder.c_str());
   posix_spawnattr_t attributes;
   posix_spawnattr_init(&attributes);
+  // A process group of its own, so a terminal's Ctrl-C, sent to the whole foreground group, is
+  // the cancel button for this program and never ends the tool in the middle of its work.
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+  posix_spawnattr_setpgroup(&attributes, 0);
   pid_t pid = -1;
   const int error =
       posix_spawnp(&pid, argv.front(), actions.get(), &attributes, argv.data(), environ);

@@ -46,6 +46,8 @@ enum class TransferType { kUnknown = 0, kAscii = 1, kBinary = 2 };
 
 // (status, information): a byte count for 31 and 41, 0 otherwise.
 using StatusCallback = std::function<void(unsigned long status, unsigned long information)>;
+// Called while a call waits on the server, at least every 100 ms, whether or not bytes move.
+using WaitCallback = std::function<void()>;
 
 // One entry of a folder listing.
 struct FindData {
@@ -65,9 +67,16 @@ class InternetHandle {
   InternetHandle(const InternetHandle&) = delete;
   InternetHandle& operator=(const InternetHandle&) = delete;
 
+  // Both callbacks run on the caller's thread, never inside the transfer library: whatever they
+  // throw aborts the call in progress cleanly and reaches the caller of that call.
   void SetStatusCallback(StatusCallback callback) { callback_ = std::move(callback); }
+  void SetWaitCallback(WaitCallback callback) { wait_callback_ = std::move(callback); }
   void SetConnectTimeout(unsigned long milliseconds) { connect_timeout_ = milliseconds; }
   unsigned long ConnectTimeout() const { return connect_timeout_; }
+  // How long the server may stay silent on the control or the data connection before the call
+  // fails with ERROR_INTERNET_TIMEOUT (whole seconds; less than one second counts as one).
+  void SetReceiveTimeout(unsigned long milliseconds) { receive_timeout_ = milliseconds; }
+  unsigned long ReceiveTimeout() const { return receive_timeout_; }
   // How often a connect is tried before it fails (at least once).
   void SetConnectRetries(unsigned long retries) { connect_retries_ = retries; }
   unsigned long ConnectRetries() const { return connect_retries_; }
@@ -75,20 +84,24 @@ class InternetHandle {
   unsigned long LastError() const { return last_error_; }
   // The server's reply to the last command, as it sent it (CR LF between lines).
   const std::string& LastResponse() const { return last_response_; }
-  // What went wrong in the last call, in words, for the log: the transfer library's own text,
-  // or the local file's error; empty after a success.
+  // Why the last call failed, in words, for the log: the server's refusal as it sent it ("530
+  // Login incorrect."), the transfer library's text (a refused connection, a time-out), or the
+  // local file's error; empty after a success.
   const std::string& LastErrorText() const { return last_error_text_; }
 
  private:
   friend class FtpConnection;
   void Notify(unsigned long status, unsigned long information = 0) const;
+  void Wait() const;
 
   std::string agent_;
   int access_type_;
   std::string proxy_;
   std::string bypass_;
   StatusCallback callback_;
+  WaitCallback wait_callback_;
   unsigned long connect_timeout_ = 60'000;
+  unsigned long receive_timeout_ = 60'000;
   unsigned long connect_retries_ = 1;
   unsigned long last_error_ = 0;
   std::string last_response_;
@@ -107,7 +120,9 @@ class FindHandle {
 };
 
 // InternetConnect for FTP: connects and logs in at once, as WinINet does. Names and paths are
-// the server's bytes; folders are separated by "/".
+// the server's bytes; folders are separated by "/". A path that does not start with "/" is
+// relative to the current folder, which starts as the folder the server logged in to. Every call
+// runs on the one control connection, as WinINet's do.
 class FtpConnection {
  public:
   // nullptr when the connection or the login failed; the handle's LastError says why.
@@ -120,11 +135,14 @@ class FtpConnection {
   FtpConnection& operator=(const FtpConnection&) = delete;
 
   bool SetCurrentDirectory(const std::string& folder);
+  // The current folder as a full path; false when the server did not say where it logged in
+  // and no absolute folder was entered since.
   bool GetCurrentDirectory(std::string& folder) const;
 
   // The entries matching pattern ("folder/mask", or a mask in the current folder; "*" and "?"
   // without regard to case, "*.*" every name), the first in `first`. nullptr when none match
-  // (LastError ERROR_NO_MORE_FILES) or the folder cannot be listed.
+  // (LastError ERROR_NO_MORE_FILES) and when the folder cannot be listed (any other LastError:
+  // the listing failed, which is not an empty folder).
   std::unique_ptr<FindHandle> FindFirstFile(const std::string& pattern, FindData& first);
 
   // Downloads remote into local_path. The bytes go to a temporary file beside it, which takes

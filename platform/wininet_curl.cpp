@@ -1,12 +1,15 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <filesystem>
 #include <sys/select.h>
 #include <sys/socket.h>
+#include <utility>
 
 #include <curl/curl.h>
 
+#include "platform/ftp_path.h"
 #include "platform/name_pattern.h"
 #include "platform/windows1252.h"
 #include "platform/wininet.h"
@@ -16,9 +19,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr int kPollMilliseconds = 100;
+
 struct EasyDeleter {
   void operator()(CURL* easy) const { curl_easy_cleanup(easy); }
 };
+using Easy = std::unique_ptr<CURL, EasyDeleter>;
 struct MultiDeleter {
   void operator()(CURLM* multi) const { curl_multi_cleanup(multi); }
 };
@@ -70,60 +76,8 @@ bool WaitsOnSocket(CURLM* multi) {
   return highest >= 0;
 }
 
-// Runs one request to its end on a multi handle, whose connection cache keeps the control
-// connection for the next request. curl_easy_perform would wait a whole second in the case
-// above, so a folder of small files took a second a file; this loop asks again at once.
-CURLcode RunToEnd(CURLM* multi, CURL* easy) {
-  constexpr int kPollMilliseconds = 100;
-  if (curl_multi_add_handle(multi, easy) != CURLM_OK) return CURLE_FAILED_INIT;
-  CURLcode result = CURLE_FAILED_INIT;
-  bool asked_again = false;
-  for (int running = 1; running;) {
-    if (curl_multi_perform(multi, &running) != CURLM_OK) break;
-    if (!running) break;
-    if (!asked_again && !WaitsOnSocket(multi)) {
-      asked_again = true;
-      continue;
-    }
-    asked_again = false;
-    curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
-  }
-  int queued = 0;
-  while (CURLMsg* message = curl_multi_info_read(multi, &queued)) {
-    if (message->msg == CURLMSG_DONE && message->easy_handle == easy) result = message->data.result;
-  }
-  curl_multi_remove_handle(multi, easy);
-  return result;
-}
-
 // The domain's Windows-1252 paths become UTF-8 names on this system's disk.
 fs::path LocalPath(const std::string& path) { return fs::path(Utf8FromAnsi(path)); }
-
-std::string Escaped(CURL* easy, const std::string& segment) {
-  char* escaped = curl_easy_escape(easy, segment.c_str(), static_cast<int>(segment.size()));
-  std::string out = escaped != nullptr ? escaped : "";
-  curl_free(escaped);
-  return out;
-}
-
-// "a/b//c/" → "/a/b/c"; "." and ".." are applied.
-std::string Normalised(const std::string& path) {
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  while (start <= path.size()) {
-    const std::size_t end = std::min(path.find('/', start), path.size());
-    const std::string part = path.substr(start, end - start);
-    if (part == "..") {
-      if (!parts.empty()) parts.pop_back();
-    } else if (!part.empty() && part != ".") {
-      parts.push_back(part);
-    }
-    start = end + 1;
-  }
-  std::string out;
-  for (const std::string& part : parts) out += "/" + part;
-  return out.empty() ? "/" : out;
-}
 
 unsigned long ErrorOf(CURLcode result, const std::string& last_command) {
   switch (result) {
@@ -151,6 +105,15 @@ unsigned long ErrorOf(CURLcode result, const std::string& last_command) {
   }
 }
 
+// The last line of a server reply, without its line end: "550 Failed to change directory."
+std::string LastLine(const std::string& reply) {
+  std::size_t end = reply.find_last_not_of("\r\n");
+  if (end == std::string::npos) return "";
+  const std::size_t start = reply.find_last_of('\n', end);
+  return reply.substr(start == std::string::npos ? 0 : start + 1,
+                      end - (start == std::string::npos ? 0 : start + 1) + 1);
+}
+
 }  // namespace
 
 InternetHandle::InternetHandle(std::string agent, int access_type, std::string proxy,
@@ -168,6 +131,10 @@ void InternetHandle::Notify(unsigned long status, unsigned long information) con
   if (callback_) callback_(status, information);
 }
 
+void InternetHandle::Wait() const {
+  if (wait_callback_) wait_callback_();
+}
+
 bool FindHandle::Next(FindData& entry) {
   if (next_ >= entries_.size()) return false;
   entry = entries_[next_++];
@@ -178,37 +145,33 @@ struct FtpConnection::Transfer {
   explicit Transfer(InternetHandle& handle) : internet(handle) {}
 
   InternetHandle& internet;
-  Multi multi;  // holds the control connection between requests
-  std::unique_ptr<CURL, EasyDeleter> easy;
+  Multi multi;  // its connection cache holds the control connection between requests
+  Easy easy;
   std::string base_url;  // ftp://host:port
   std::string user;
   std::string password;
   bool passive = true;
-  std::string cwd = "/";
+  std::string cwd;           // relative to the login folder unless it starts with "/"
+  std::string login_folder;  // where the server logged in, as PWD said; empty when unknown
   bool logging_in = false;
   std::string last_command;
   std::string reply;        // lines received since the last command
   std::string login_reply;  // the reply to PASS
   bool uploading = false;
   curl_off_t reported = 0;  // bytes already notified in this transfer
+  std::string mask;         // what a listing keeps
   std::vector<FindData> found;
   char error_buffer[CURL_ERROR_SIZE] = {};
+  // Notifications raised inside libcurl's callbacks wait here until libcurl has returned: the
+  // caller's handlers pump the window and may throw, and nothing may unwind through libcurl.
+  std::vector<std::pair<unsigned long, unsigned long>> queued;
+  // What the caller's handlers threw; the request in progress is aborted, then it is rethrown.
+  std::exception_ptr raised;
 
-  std::string Url(const std::string& path, bool folder) {
-    std::string url = base_url;
-    std::size_t start = 1;
-    const std::string normalised = Normalised(path);
-    while (start < normalised.size()) {
-      const std::size_t end = std::min(normalised.find('/', start), normalised.size());
-      url += "/" + Escaped(easy.get(), normalised.substr(start, end - start));
-      start = end + 1;
-    }
-    return folder ? url + "/" : url;
+  std::string Url(const std::string& path, bool folder) const {
+    return base_url + FtpUrlPath(path, folder);
   }
-
-  std::string Resolve(const std::string& path) const {
-    return Normalised(!path.empty() && path.front() == '/' ? path : cwd + "/" + path);
-  }
+  std::string Resolve(const std::string& path) const { return ResolvedFtpPath(cwd, path); }
 
   static int OnDebug(CURL*, curl_infotype type, char* data, std::size_t size, void* self) {
     auto& t = *static_cast<Transfer*>(self);
@@ -224,12 +187,12 @@ struct FtpConnection::Transfer {
   }
 
   static curl_socket_t OnOpenSocket(void* self, curlsocktype, curl_sockaddr* address) {
-    const auto& t = *static_cast<Transfer*>(self);
+    auto& t = *static_cast<Transfer*>(self);
     // Only the control connection's opening is the connect of WinINet's notifications.
     if (t.logging_in) {
-      t.internet.Notify(INTERNET_STATUS_RESOLVING_NAME);
-      t.internet.Notify(INTERNET_STATUS_NAME_RESOLVED);
-      t.internet.Notify(INTERNET_STATUS_CONNECTING_TO_SERVER);
+      t.queued.insert(t.queued.end(), {{INTERNET_STATUS_RESOLVING_NAME, 0},
+                                       {INTERNET_STATUS_NAME_RESOLVED, 0},
+                                       {INTERNET_STATUS_CONNECTING_TO_SERVER, 0}});
     }
     return socket(address->family, address->socktype, address->protocol);
   }
@@ -239,12 +202,12 @@ struct FtpConnection::Transfer {
     auto& t = *static_cast<Transfer*>(self);
     const curl_off_t done = t.uploading ? uploaded : downloaded;
     if (done > t.reported) {
-      t.internet.Notify(
+      t.queued.emplace_back(
           t.uploading ? INTERNET_STATUS_REQUEST_SENT : INTERNET_STATUS_RESPONSE_RECEIVED,
           static_cast<unsigned long>(done - t.reported));
       t.reported = done;
     }
-    return 0;
+    return t.raised ? 1 : 0;  // non-zero aborts the request
   }
 
   static long OnChunk(const void* info, void* self, int) {
@@ -259,15 +222,17 @@ struct FtpConnection::Transfer {
 
   static long OnChunkEnd(void*) { return CURL_CHUNK_END_FUNC_OK; }
 
-  static int OnMatch(void*, const char* pattern, const char* name) {
-    return MatchesPattern(name, pattern) ? CURL_FNMATCHFUNC_MATCH : CURL_FNMATCHFUNC_NOMATCH;
+  // libcurl is always given "*": the mask itself may hold what a URL cannot ("?", "#").
+  static int OnMatch(void* self, const char*, const char* name) {
+    const auto& t = *static_cast<const Transfer*>(self);
+    return MatchesPattern(name, t.mask) ? CURL_FNMATCHFUNC_MATCH : CURL_FNMATCHFUNC_NOMATCH;
   }
 
   static std::size_t Discard(char*, std::size_t size, std::size_t count, void*) {
     return size * count;
   }
 
-  // Options every request shares; the handle keeps its connection between requests.
+  // Options every request shares; the multi handle keeps the connection between requests.
   void Prepare(const std::string& url) { Prepare(easy.get(), url); }
   void Prepare(CURL* e, const std::string& url) {
     curl_easy_reset(e);
@@ -278,6 +243,12 @@ struct FtpConnection::Transfer {
     curl_easy_setopt(e, CURLOPT_USERAGENT, internet.agent_.c_str());
     curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(internet.connect_timeout_));
+    // A server that stops sending, on the control or the data connection, ends the call.
+    const long silent_seconds =
+        static_cast<long>(std::max(1ul, (internet.receive_timeout_ + 999) / 1000));
+    curl_easy_setopt(e, CURLOPT_SERVER_RESPONSE_TIMEOUT, silent_seconds);
+    curl_easy_setopt(e, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(e, CURLOPT_LOW_SPEED_TIME, silent_seconds);
     curl_easy_setopt(e, CURLOPT_FTPPORT, passive ? nullptr : "-");
     // Every passive data connection resolves the server's name again; once libcurl's
     // one-minute cache entry lapsed, each resolve cost a one-second wait in its threaded
@@ -301,17 +272,82 @@ struct FtpConnection::Transfer {
     uploading = false;
   }
 
+  // Runs the caller's handler; what it throws is kept for after libcurl has returned.
+  template <typename Handler>
+  void CallOut(Handler handler) {
+    if (raised) return;
+    try {
+      handler();
+    } catch (...) {
+      raised = std::current_exception();
+    }
+  }
+
+  void DeliverQueued() {
+    CallOut([this] {
+      for (std::size_t i = 0; i < queued.size(); ++i) {
+        internet.Notify(queued[i].first, queued[i].second);
+      }
+    });
+    queued.clear();
+  }
+
+  // Runs one request to its end on the connection's multi handle, keeping the caller's window
+  // alive while it waits. curl_easy_perform would wait a whole second after some passive-mode
+  // replies, so a folder of small files took a second a file; this loop asks again at once.
+  CURLcode RunToEnd(CURLM* m, CURL* e) {
+    if (curl_multi_add_handle(m, e) != CURLM_OK) return CURLE_FAILED_INIT;
+    bool asked_again = false;
+    bool aborting = false;
+    for (int running = 1; running;) {
+      if (curl_multi_perform(m, &running) != CURLM_OK) break;
+      DeliverQueued();
+      // The progress callback has had its chance to abort the request; removing the handle
+      // below ends what is left of it.
+      if (!running || aborting) break;
+      aborting = static_cast<bool>(raised);
+      if (aborting) continue;
+      if (!asked_again && !WaitsOnSocket(m)) {
+        asked_again = true;
+        continue;
+      }
+      asked_again = false;
+      CallOut([this] { internet.Wait(); });
+      if (!raised) curl_multi_poll(m, nullptr, 0, kPollMilliseconds, nullptr);
+    }
+    CURLcode result = raised ? CURLE_ABORTED_BY_CALLBACK : CURLE_FAILED_INIT;
+    int queued_messages = 0;
+    while (CURLMsg* message = curl_multi_info_read(m, &queued_messages)) {
+      if (message->msg == CURLMSG_DONE && message->easy_handle == e) result = message->data.result;
+    }
+    curl_multi_remove_handle(m, e);
+    return result;
+  }
+
+  // Why the request failed: the server's refusal when it refused, else libcurl's own words.
+  std::string Cause(CURLcode result) const {
+    const std::string line = LastLine(reply);
+    if (!line.empty() && (line.front() == '4' || line.front() == '5')) return line;
+    const std::string text = error_buffer[0] != '\0' ? error_buffer : curl_easy_strerror(result);
+    if (result != CURLE_OPERATION_TIMEDOUT) return text;
+    return "the server stayed silent (" + text + ")";
+  }
+
   // Runs the prepared request; records the error and the reply as WinINet's last ones.
   bool Perform() { return Perform(multi.get(), easy.get()); }
   bool Perform(CURLM* m, CURL* e) {
     error_buffer[0] = '\0';
     const CURLcode result = RunToEnd(m, e);
+    if (raised) std::rethrow_exception(std::exchange(raised, nullptr));
     internet.last_error_ = ErrorOf(result, last_command);
     internet.last_response_ = reply;
-    internet.last_error_text_ = result == CURLE_OK        ? ""
-                                : error_buffer[0] != '\0' ? error_buffer
-                                                          : curl_easy_strerror(result);
+    internet.last_error_text_ = result == CURLE_OK ? "" : Cause(result);
     return result == CURLE_OK;
+  }
+
+  void Fail(unsigned long code, const std::string& text) {
+    internet.last_error_ = code;
+    internet.last_error_text_ = text;
   }
 };
 
@@ -327,7 +363,7 @@ std::unique_ptr<FtpConnection> FtpConnection::Connect(InternetHandle& internet,
   t.multi.reset(curl_multi_init());
   t.easy.reset(curl_easy_init());
   if (!t.multi || !t.easy) {
-    internet.last_error_ = ERROR_INTERNET_INTERNAL_ERROR;
+    t.Fail(ERROR_INTERNET_INTERNAL_ERROR, "the transfer library could not start");
     return nullptr;
   }
   t.base_url = "ftp://" + host + ":" + std::to_string(port);
@@ -349,7 +385,8 @@ std::unique_ptr<FtpConnection> FtpConnection::Connect(InternetHandle& internet,
     if (connected) {
       char* entry = nullptr;
       curl_easy_getinfo(t.easy.get(), CURLINFO_FTP_ENTRY_PATH, &entry);
-      t.cwd = Normalised(entry != nullptr ? entry : "/");
+      // Only a full path can be joined with the folders entered later.
+      if (entry != nullptr && entry[0] == '/') t.login_folder = NormalisedFtpPath(entry);
       internet.last_response_ = t.login_reply;
       internet.Notify(INTERNET_STATUS_CONNECTED_TO_SERVER);
       return connection;
@@ -362,10 +399,17 @@ std::unique_ptr<FtpConnection> FtpConnection::Connect(InternetHandle& internet,
 
 FtpConnection::~FtpConnection() {
   InternetHandle& internet = transfer_->internet;
-  internet.Notify(INTERNET_STATUS_CLOSING_CONNECTION);
+  // A handler that throws here has nowhere to go; the event pump asks again at its next call.
+  try {
+    internet.Notify(INTERNET_STATUS_CLOSING_CONNECTION);
+  } catch (...) {
+  }
   transfer_->easy.reset();
   transfer_->multi.reset();
-  internet.Notify(INTERNET_STATUS_CONNECTION_CLOSED);
+  try {
+    internet.Notify(INTERNET_STATUS_CONNECTION_CLOSED);
+  } catch (...) {
+  }
 }
 
 bool FtpConnection::SetCurrentDirectory(const std::string& folder) {
@@ -379,7 +423,13 @@ bool FtpConnection::SetCurrentDirectory(const std::string& folder) {
 }
 
 bool FtpConnection::GetCurrentDirectory(std::string& folder) const {
-  folder = transfer_->cwd;
+  const Transfer& t = *transfer_;
+  if (!t.cwd.empty() && t.cwd.front() == '/') {
+    folder = t.cwd;
+    return true;
+  }
+  if (t.login_folder.empty()) return false;
+  folder = NormalisedFtpPath(t.login_folder + "/" + t.cwd);
   return true;
 }
 
@@ -387,35 +437,36 @@ std::unique_ptr<FindHandle> FtpConnection::FindFirstFile(const std::string& patt
                                                          FindData& first) {
   Transfer& t = *transfer_;
   const std::size_t slash = pattern.rfind('/');
-  const std::string folder = slash == std::string::npos ? "" : pattern.substr(0, slash);
-  std::string mask = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
-  // libcurl lists the folder and matches each name with the callback below. The listing runs on
-  // a handle of its own: libcurl 7.88 keeps a wildcard transfer's entries until its handle is
-  // cleaned up, and the connection's handle lives for many requests.
-  Multi own_connection(curl_multi_init());
-  std::unique_ptr<CURL, EasyDeleter> lister(curl_easy_init());
-  if (!own_connection || !lister) {
-    t.internet.last_error_ = ERROR_INTERNET_INTERNAL_ERROR;
+  const std::string folder =
+      slash == std::string::npos ? "" : pattern.substr(0, slash == 0 ? 1 : slash);
+  const std::string mask = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
+  t.mask = mask == "*.*" ? "*" : mask;
+  // A listing runs on a handle of its own, added to the connection's multi handle, whose
+  // connection cache hands it the logged-in control connection: no second login, which a
+  // server allowing one session per account refuses. libcurl 7.88 keeps a wildcard transfer's
+  // entries until its handle is cleaned up, so the handle goes with the listing.
+  Easy lister(curl_easy_init());
+  if (!lister) {
+    t.Fail(ERROR_INTERNET_INTERNAL_ERROR, "the transfer library could not start a listing");
     return nullptr;
   }
   CURL* e = lister.get();
-  t.Prepare(e, t.Url(t.Resolve(folder), true) + (mask == "*.*" ? "*" : mask));
+  t.Prepare(e, t.Url(t.Resolve(folder), true) + "*");
   curl_easy_setopt(e, CURLOPT_WILDCARDMATCH, 1L);
   curl_easy_setopt(e, CURLOPT_CHUNK_BGN_FUNCTION, Transfer::OnChunk);
   curl_easy_setopt(e, CURLOPT_CHUNK_END_FUNCTION, Transfer::OnChunkEnd);
   curl_easy_setopt(e, CURLOPT_CHUNK_DATA, &t);
   curl_easy_setopt(e, CURLOPT_FNMATCH_FUNCTION, Transfer::OnMatch);
+  curl_easy_setopt(e, CURLOPT_FNMATCH_DATA, &t);
   t.found.clear();
-  const bool listed = t.Perform(own_connection.get(), e);
-  lister.reset();
-  own_connection.reset();
-  // An empty folder, or one without a match, is an empty listing, not a failure.
+  const bool listed = t.Perform(t.multi.get(), e);
+  // libcurl says "no file matched" for an empty folder as for one without a match.
   if (!listed && t.internet.last_error_ != ERROR_FILE_NOT_FOUND) return nullptr;
   if (t.found.empty()) {
-    t.internet.last_error_ = ERROR_NO_MORE_FILES;
+    t.Fail(ERROR_NO_MORE_FILES, "");
     return nullptr;
   }
-  t.internet.last_error_ = 0;
+  t.Fail(0, "");
   first = t.found.front();
   return std::make_unique<FindHandle>(std::move(t.found));
 }
@@ -427,14 +478,13 @@ bool FtpConnection::GetFile(const std::string& remote, const std::string& local_
   const fs::path final_path = LocalPath(local_path);
   std::error_code error;
   if (fail_if_exists && fs::exists(final_path, error)) {
-    t.internet.last_error_ = ERROR_FILE_EXISTS;
+    t.Fail(ERROR_FILE_EXISTS, final_path.string() + " exists already");
     return false;
   }
   const fs::path part = final_path.string() + ".part";
   LocalFile local{File(std::fopen(part.c_str(), "wb"))};
   if (!local.file) {
-    t.internet.last_error_ = ERROR_FILE_NOT_FOUND;
-    t.internet.last_error_text_ = part.string() + ": " + std::strerror(errno);
+    t.Fail(ERROR_FILE_NOT_FOUND, part.string() + ": " + std::strerror(errno));
     return false;
   }
   t.Prepare(t.Url(t.Resolve(remote), false));
@@ -442,20 +492,24 @@ bool FtpConnection::GetFile(const std::string& remote, const std::string& local_
   curl_easy_setopt(t.easy.get(), CURLOPT_WRITEFUNCTION, LocalFile::Write);
   curl_easy_setopt(t.easy.get(), CURLOPT_WRITEDATA, &local);
   curl_easy_setopt(t.easy.get(), CURLOPT_TRANSFERTEXT, type == TransferType::kAscii ? 1L : 0L);
-  const bool transferred = t.Perform();
+  bool transferred = false;
+  try {
+    transferred = t.Perform();
+  } catch (...) {
+    local.file.reset();
+    fs::remove(part, error);
+    throw;
+  }
   const bool written = local.Flush() && local.write_errno == 0;
   local.file.reset();
-  if (!written) {
-    t.internet.last_error_ = local.ErrorCode();
-    t.internet.last_error_text_ = part.string() + ": " + std::strerror(local.write_errno);
-  }
+  if (!written) t.Fail(local.ErrorCode(), part.string() + ": " + std::strerror(local.write_errno));
   const bool complete =
       transferred && written && (!expected_size || fs::file_size(part, error) == *expected_size);
   if (transferred && written && !complete && !error) {
-    t.internet.last_error_text_ = "the transfer ended before the size the listing gave";
+    t.Fail(ERROR_INTERNET_EXTENDED_ERROR, "the transfer ended before the size the listing gave");
   }
   if (complete) fs::rename(part, final_path, error);
-  if (complete && error) t.internet.last_error_text_ = final_path.string() + ": " + error.message();
+  if (complete && error) t.Fail(ERROR_WRITE_FAULT, final_path.string() + ": " + error.message());
   if (!complete || error) {
     fs::remove(part, error);
     if (t.internet.last_error_ == 0) t.internet.last_error_ = ERROR_INTERNET_EXTENDED_ERROR;
@@ -474,7 +528,7 @@ bool FtpConnection::PutFile(const std::string& local_path, const std::string& re
   std::error_code error;
   const auto size = fs::file_size(path, error);
   if (!file || error) {
-    t.internet.last_error_ = ERROR_FILE_NOT_FOUND;
+    t.Fail(ERROR_FILE_NOT_FOUND, path.string() + ": cannot be read");
     return false;
   }
   t.Prepare(t.Url(t.Resolve(remote), false));

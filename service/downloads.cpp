@@ -5,6 +5,7 @@
 #include "platform/ansi_text.h"
 #include "platform/file_system.h"
 #include "platform/profile_file.h"
+#include "service/download_choice.h"
 #include "service/simple_ftp.h"
 
 namespace skarvel {
@@ -12,28 +13,34 @@ namespace {
 
 constexpr char kAgent[] = "Lumtrak Install";
 
+// The cause of the client's last failure, for the log: the server's refusal as it sent it, a
+// refused connection, a time-out.
+std::string Because(const TSimpleFTP& ftp) {
+  const std::string why = ftp.LastErrorText();
+  return why.empty() ? "" : " (" + why + ")";
+}
+
 // A connected client in the remote folder, or none (the client is then disconnected).
 struct Session {
+  DownloadContext& context;
   TSimpleFTP ftp;
   bool ready = false;
 
-  Session(DownloadContext& context, const std::string& remote_folder, const TfTP& account,
+  Session(DownloadContext& download_context, const std::string& remote_folder, const TfTP& account,
           const ProgressBarSink& bar)
-      : ftp(context.pump, kAgent) {
+      : context(download_context), ftp(context.pump, kAgent) {
     ftp.SetTransferType(TFTPTransferType::ttBinary);
     ftp.QuickProgress = static_cast<bool>(bar);
     ftp.QuickProgressMinor = bar;
     UseAccount(ftp, account);
     ftp.SilentExceptions = true;
     if (!ftp.Connect()) {
-      if (context.log) {
-        context.log("FTP " + account.Host + ":" + std::to_string(account.Port) + " as " +
-                    account.UserName + ": cannot connect (" + ftp.LastResponseText() + ")");
-      }
+      Log("FTP " + account.Host + ":" + std::to_string(account.Port) + " as " + account.UserName +
+          ": cannot connect" + Because(ftp));
       return;
     }
     ready = ftp.ChangeDir(remote_folder);
-    if (!ready && context.log) context.log("FTP: cannot enter the folder " + remote_folder);
+    if (!ready) Log("FTP: cannot enter the folder " + remote_folder + Because(ftp));
   }
 
   ~Session() {
@@ -44,20 +51,18 @@ struct Session {
     } catch (const std::exception&) {
     }
   }
+
+  void Log(const std::string& line) const {
+    if (context.log) context.log(line);
+  }
 };
 
-// A name from the server that must never become a local path.
-bool LeavesTheFolder(const std::string& name) {
-  return name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos;
-}
-
 bool IsFileName(DownloadContext& context, const std::string& name) {
-  if (name == "." || name == "..") return false;
-  if (LeavesTheFolder(name)) {
-    if (context.log) context.log("FTP: skipped the listed name \"" + name + "\"");
-    return false;
+  const EntryChoice choice = ChooseEntry(name);
+  if (choice == EntryChoice::kRefuse && context.log) {
+    context.log("FTP: skipped the listed name \"" + name + "\"");
   }
-  return name.find('.') != std::string::npos;
+  return choice == EntryChoice::kFetch;
 }
 
 void ResetBar(const ProgressBarSink& bar) {
@@ -65,13 +70,18 @@ void ResetBar(const ProgressBarSink& bar) {
 }
 
 // Connects, enters remote_folder, lists it and hands every file entry to visit until visit
-// returns false. False when the folder cannot be entered.
+// returns false. False when the folder cannot be entered or listed: a listing that fails is
+// not an empty folder.
 template <typename Visit>
 bool WalkFolder(DownloadContext& context, const std::string& remote_folder, const TfTP& account,
                 const ProgressBarSink& bar, Visit visit) {
   Session session(context, remote_folder, account, bar);
   if (!session.ready) return false;
-  session.ftp.ListFiles("*.*", false);
+  if (session.ftp.ListFiles("*.*", false) == 0 &&
+      session.ftp.LastError() != wininet::ERROR_NO_MORE_FILES) {
+    session.Log("FTP: cannot list the folder " + remote_folder + Because(session.ftp));
+    return false;
+  }
   for (const auto& [name, entry] : session.ftp.Files()) {
     if (IsFileName(context, name) && !visit(session.ftp, name, entry)) break;
   }
@@ -85,9 +95,7 @@ bool Get(DownloadContext& context, TSimpleFTP& ftp, const std::string& remote_fo
   const bool got = ftp.GetFile(entry, local_folder + entry.cFileName);
   if (context.log && got) context.log("FTP: downloaded " + remote_folder + "/" + entry.cFileName);
   if (context.log && !got) {
-    const std::string why = ftp.LastErrorText();
-    context.log("FTP: could not download " + remote_folder + "/" + entry.cFileName +
-                (why.empty() ? "" : " (" + why + ")"));
+    context.log("FTP: could not download " + remote_folder + "/" + entry.cFileName + Because(ftp));
   }
   if (!got) ResetBar(bar);
   return got;

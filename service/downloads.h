@@ -25,13 +25,15 @@ using ProgressBarSink = std::function<void(int position, int maximum)>;
 
 // Downloads the file of remote_folder whose name equals file_name without regard to case into
 // local_folder (ending in "/"), under the server's spelling. True when it arrived, and also when
-// the folder holds no such file; false when the server cannot be reached or the folder entered.
+// the folder holds no such file; false when the server cannot be reached or the folder entered
+// or listed. Every failure's cause goes to the log.
 bool FetchFile(DownloadContext& context, const std::string& remote_folder,
                const std::string& local_folder, const TfTP& account, const std::string& file_name,
                const ProgressBarSink& bar);
 
 // Downloads every file of remote_folder whose name holds a "." into local_folder, overwriting.
-// True when every one arrived. A name that would leave the local folder ("..", or one holding
+// True when every one arrived; false when the server cannot be reached, the folder entered or
+// listed, or a file did not arrive whole. A name that would leave the local folder (one holding
 // "/" or "\") is skipped and logged.
 bool DownloadFolder(DownloadContext& context, const std::string& remote_folder,
                     const std::string& local_folder, const TfTP& account,

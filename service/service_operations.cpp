@@ -36,6 +36,7 @@ Answer Request(ServiceContext& context, const std::string& url) {
   web.Get(url);
   web.WaitForAnswer();
   Answer answer{web.AnswerText(), web.StatusCode()};
+  context.last_request_answered = web.FailureText().empty();
   if (context.on_answer) context.on_answer(web.Url(), Loggable(answer, web.FailureText()));
   return answer;
 }

@@ -30,6 +30,9 @@ struct ServiceContext {
   StatusList PosStatuses;
   // Told of every request and its answer ("<table N bytes>" for a table), for the run log.
   std::function<void(const std::string& url, const std::string& answer)> on_answer;
+  // False when the last request got no answer at all (the service could not be reached, or
+  // stopped sending), as opposed to an answer of any kind.
+  bool last_request_answered = true;
 };
 
 // The result of FetchDataSet: the loaded table written back as an answer, status 1 when a table

@@ -1,5 +1,6 @@
 #include "service/simple_ftp.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -65,6 +66,9 @@ bool TSimpleFTP::Fail(const std::string& message) {
 
 bool TSimpleFTP::Connect() {
   TWinInetControl::Connect();
+  // The window stays alive however long the server takes, not only while bytes arrive.
+  if (InternetHandle() != nullptr)
+    InternetHandle()->SetWaitCallback([this] { pump_.ProcessMessages(); });
   std::string user = UserName;
   std::string password = Password;
   if (OnLogin) OnLogin(*this, user, password);
@@ -129,8 +133,11 @@ int TSimpleFTP::ListFiles(const std::string& mask, bool with_folder) {
   listing_.clear();
   if (!connection_) return 0;
   const std::size_t slash = mask.rfind('/');
-  const std::string folder =
-      slash != std::string::npos ? mask.substr(0, slash + 1) : FolderForListing(CurrentDir());
+  // Where the server does not say which folder it is in, the mask is listed where it stands.
+  const std::string current = slash != std::string::npos ? "" : CurrentDir();
+  const std::string folder = slash != std::string::npos ? mask.substr(0, slash + 1)
+                             : current.empty()          ? ""
+                                                        : FolderForListing(current);
   const std::string pattern = slash != std::string::npos ? mask : folder + mask;
   wininet::FindData entry;
   std::unique_ptr<wininet::FindHandle> find = connection_->FindFirstFile(pattern, entry);
@@ -191,10 +198,12 @@ void TSimpleFTP::StatusNotification(unsigned long code, unsigned long informatio
   TWinInetControl::StatusNotification(code, information);
   if (code == wininet::INTERNET_STATUS_REQUEST_SENT ||
       code == wininet::INTERNET_STATUS_RESPONSE_RECEIVED) {
-    progress_.bytes_done += static_cast<std::int32_t>(information);
-    if (information == 0 || progress_.bytes_done > progress_.file_size) {
-      progress_.bytes_done = progress_.file_size;
-    }
+    // Counted wide: the 32-bit fields of the design overflow past 2 GiB.
+    const auto added = static_cast<std::int64_t>(std::min(information, 0xFFFFFFFFul));
+    const std::int64_t done = std::int64_t{progress_.bytes_done} + added;
+    progress_.bytes_done = information == 0 || done > progress_.file_size
+                               ? progress_.file_size
+                               : static_cast<std::int32_t>(done);
     if (!progress_.file_name.empty() && OnTransferProgress) OnTransferProgress(*this, progress_);
     if (QuickProgress) UpdateProgress();
   }

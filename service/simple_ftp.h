@@ -69,7 +69,9 @@ class TSimpleFTP : public TWinInetControl {
   // n listings).
   bool GetFile(const wininet::FindData& entry, const std::string& local_path);
   bool PutFile(const std::string& local_path, const std::string& remote_name);
-  // Fills the listing with the entries matching the mask; returns their number.
+  // Fills the listing with the entries matching the mask; returns their number. 0 with
+  // LastError() ERROR_NO_MORE_FILES when nothing matched; 0 with any other code when the folder
+  // could not be listed, which is not an empty folder.
   int ListFiles(const std::string& mask, bool with_folder);
   const Listing& Files() const { return listing_; }
   void ClearListing() { listing_.clear(); }

@@ -69,9 +69,9 @@ bool GenerateTemplates(ServiceContext& service, DownloadContext& downloads, Temp
     tools.prepare_folder(work_folder);
     DownloadFolder(downloads, "zip", work_folder, account, bar);
     const std::string archive = record.CustomerCode + ".zip";
-    tools.zip_files(
-        archive, work_folder,
-        "\"" + settings.receipt_folder + "*.txt*\" \"" + settings.receipt_folder + "*.bmp*\"");
+    const std::string masks =
+        "\"" + settings.receipt_folder + "*.txt*\" \"" + settings.receipt_folder + "*.bmp*\"";
+    if (!tools.zip_files(archive, work_folder, masks)) return false;
     if (!UploadFile(downloads, kRemoteFolder, work_folder, archive, account)) return false;
     return UpdateStatus(service, CreateTemplateUrl(service.ServiceBaseUrl, record, settings)) ==
            "OK";

@@ -14,8 +14,9 @@ namespace skarvel {
 struct TemplateTools {
   // Empties the folder and creates it again.
   std::function<bool(const std::string& folder)> prepare_folder;
-  // Packs the (quoted) file list into folder + archive with the archive tool.
-  std::function<void(const std::string& archive, const std::string& folder,
+  // Packs the (quoted) file list into folder + archive with the archive tool; false when no
+  // archive holding the files was made.
+  std::function<bool(const std::string& archive, const std::string& folder,
                      const std::string& file_list)>
       zip_files;
 };
@@ -38,7 +39,8 @@ std::string CreateTemplateUrl(const std::string& base_url, const cust_post& reco
 
 // Sends the till's receipt texts and bitmaps to the service and asks it for receipt templates:
 // packs them in work_folder, uploads the archive into "pos_templates/all", sends the request.
-// True exactly when the service answered "OK"; any failure gives false and no message.
+// True exactly when the service answered "OK"; any failure gives false and no message. Without an
+// archive of the receipt files nothing is uploaded and nothing asked.
 bool GenerateTemplates(ServiceContext& service, DownloadContext& downloads, TemplateTools& tools,
                        const cust_post& record, const std::string& work_folder, const TfTP& account,
                        const ProgressBarSink& bar);

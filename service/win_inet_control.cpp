@@ -4,6 +4,7 @@ namespace skarvel {
 namespace {
 
 constexpr unsigned long kDefaultTimeout = 300'000;
+constexpr unsigned long kDefaultReceiveTimeout = 60'000;
 
 }  // namespace
 
@@ -43,6 +44,15 @@ void TWinInetControl::SetConnectRetries(unsigned long retries) {
 
 unsigned long TWinInetControl::ConnectRetries() const {
   return internet_ ? internet_->ConnectRetries() : connect_retries_;
+}
+
+void TWinInetControl::SetReceiveTimeout(unsigned long milliseconds) {
+  receive_timeout_ = milliseconds == 0 ? kDefaultReceiveTimeout : milliseconds;
+  if (internet_) internet_->SetReceiveTimeout(receive_timeout_);
+}
+
+unsigned long TWinInetControl::ReceiveTimeout() const {
+  return internet_ ? internet_->ReceiveTimeout() : receive_timeout_;
 }
 
 std::string TWinInetControl::StateText(TWinInetState state) const {
@@ -88,11 +98,20 @@ bool TWinInetControl::Connect() {
   });
   internet_->SetConnectRetries(connect_retries_);
   internet_->SetConnectTimeout(connect_timeout_);
+  internet_->SetReceiveTimeout(receive_timeout_);
   return false;
 }
 
-bool TWinInetControl::Disconnect() {
+void TWinInetControl::CloseInternetHandle() {
+  if (!internet_) return;
+  closed_error_ = internet_->LastError();
+  closed_response_ = internet_->LastResponse();
+  closed_error_text_ = internet_->LastErrorText();
   internet_.reset();
+}
+
+bool TWinInetControl::Disconnect() {
+  CloseInternetHandle();
   if (!destroying_ && SetState(TWinInetState::NotConnected) && OnDisconnected) {
     OnDisconnected(*this);
   }
@@ -122,12 +141,16 @@ void TWinInetControl::HandleError(unsigned long code) {
 }
 
 std::string TWinInetControl::LastResponseText() const {
-  if (internet_ && !internet_->LastResponse().empty()) return internet_->LastResponse();
-  return "No error description available";
+  const std::string& response = internet_ ? internet_->LastResponse() : closed_response_;
+  return response.empty() ? "No error description available" : response;
 }
 
 std::string TWinInetControl::LastErrorText() const {
-  return internet_ ? internet_->LastErrorText() : "";
+  return internet_ ? internet_->LastErrorText() : closed_error_text_;
+}
+
+unsigned long TWinInetControl::LastError() const {
+  return internet_ ? internet_->LastError() : closed_error_;
 }
 
 void TWinInetControl::StatusNotification(unsigned long code, unsigned long) {

@@ -64,6 +64,10 @@ class TWinInetControl {
   unsigned long ConnectTimeout() const;
   void SetConnectRetries(unsigned long retries);
   unsigned long ConnectRetries() const;
+  // How long the server may send nothing, on the control or the data connection, before the
+  // operation fails with WinINet's time-out (12002). 0 stores the default, 60000.
+  void SetReceiveTimeout(unsigned long milliseconds);
+  unsigned long ReceiveTimeout() const;
 
   TWinInetState State() const { return state_; }
   // "Connected to %s" and the others, with HostName.
@@ -74,10 +78,14 @@ class TWinInetControl {
   virtual bool Disconnect();
   // Back to NotConnected; with SilentExceptions off, raises EWinInetError with the code's text.
   virtual void HandleError(unsigned long code);
-  // The server's last response, or "No error description available".
+  // The server's last response, or "No error description available". Both it and the two
+  // below outlive the Internet handle, so a failed connect can still say why.
   std::string LastResponseText() const;
-  // Why the last call failed, in words (for the log); empty when nothing failed.
+  // Why the last call failed, in words (for the log): the server's refusal, a refused
+  // connection, a time-out; empty when nothing failed.
   std::string LastErrorText() const;
+  // The WinINet or system code of the last call's failure; 0 after a success.
+  unsigned long LastError() const;
 
  protected:
   static constexpr unsigned long kReload = 0x80000000;
@@ -86,7 +94,8 @@ class TWinInetControl {
   // False when the state was already that.
   bool SetState(TWinInetState state);
   wininet::InternetHandle* InternetHandle() { return internet_.get(); }
-  void CloseInternetHandle() { internet_.reset(); }
+  // Keeps what the handle knew of the last call's failure.
+  void CloseInternetHandle();
 
   unsigned long connect_flags_ = 0;
   unsigned long transfer_flags_ = kReload;
@@ -99,7 +108,11 @@ class TWinInetControl {
   std::unique_ptr<wininet::InternetHandle> internet_;
   TWinInetState state_ = TWinInetState::NotConnected;
   unsigned long connect_timeout_ = 300'000;
+  unsigned long receive_timeout_ = 60'000;
   unsigned long connect_retries_ = 3;
+  unsigned long closed_error_ = 0;
+  std::string closed_response_;
+  std::string closed_error_text_;
 };
 
 }  // namespace skarvel

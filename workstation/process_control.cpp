@@ -4,6 +4,7 @@
 #include "platform/command_line.h"
 #include "platform/file_system.h"
 #include "platform/folder_path.h"
+#include "workstation/zip_directory.h"
 
 namespace skarvel {
 namespace {
@@ -34,10 +35,10 @@ ProcessControl::ProcessControl(ChildPrograms& programs, ProcessTable& processes,
                                LogSink log)
     : programs_(programs), processes_(processes), pump_(pump), log_(std::move(log)) {}
 
-bool ProcessControl::ExecAndWait(const std::string& program, const std::string& parameters,
+ChildOutcome ProcessControl::Run(const std::string& program, const std::string& parameters,
                                  const std::string& start_folder) {
   const std::string shown = WithoutPassword(program + " " + parameters);
-  const ChildOutcome outcome =
+  ChildOutcome outcome =
       programs_.RunAndWait(program, SplitCommandLine(parameters), start_folder, pump_);
   if (!outcome.started) {
     log_("could not start " + shown);
@@ -49,7 +50,12 @@ bool ProcessControl::ExecAndWait(const std::string& program, const std::string& 
       log_("its last output: " + WithoutPassword(outcome.output));
     }
   }
-  return outcome.started;
+  return outcome;
+}
+
+bool ProcessControl::ExecAndWait(const std::string& program, const std::string& parameters,
+                                 const std::string& start_folder) {
+  return Run(program, parameters, start_folder).started;
 }
 
 bool ProcessControl::UnzipPackage(const std::string& archive, const std::string& folder,
@@ -60,19 +66,32 @@ bool ProcessControl::UnzipPackage(const std::string& archive, const std::string&
     return false;
   }
   // Each path stays one argument even with a blank in it, as the short path form achieved.
-  ExecAndWait(kArchiveTool,
-              "x " + QuotedIfBlank(tool_folder + archive) + " -tzip -r -y -p" + kArchivePassword +
-                  " -o" + QuotedIfBlank(destination),
-              "");
-  return true;
+  const ChildOutcome outcome = Run(kArchiveTool,
+                                   "x " + QuotedIfBlank(tool_folder + archive) +
+                                       " -tzip -r -y -p" + kArchivePassword + " -o" +
+                                       QuotedIfBlank(destination),
+                                   "");
+  const bool unpacked = outcome.ended && (outcome.exit_code == 0 || outcome.exit_code == 1);
+  if (outcome.started && !unpacked) log_("could not unpack " + tool_folder + archive);
+  return unpacked;
 }
 
 bool ProcessControl::ZipFiles(const std::string& archive, const std::string& archive_folder,
                               const std::string& file_list, const std::string&) {
-  ExecAndWait(
-      kArchiveTool,
-      "a -tzip \"" + WithTrailingSeparator(archive_folder) + archive + "\"  " + file_list + " ",
-      "");
+  const std::string path = WithTrailingSeparator(archive_folder) + archive;
+  // -ssc-: the masks match "SRTICKET.TXT" as the design's platform matches it.
+  const ChildOutcome outcome =
+      Run(kArchiveTool, "a -tzip -ssc- \"" + path + "\"  " + file_list + " ", "");
+  if (!outcome.ended || outcome.exit_code != 0) {
+    log_("could not pack " + path);
+    return false;
+  }
+  const std::optional<long> entries = ZipEntryCount(path);
+  if (entries.value_or(0) == 0) {
+    log_(path + (entries ? " holds no file: nothing matched " : " was not made from ") +
+         file_list);
+    return false;
+  }
   return true;
 }
 

@@ -30,12 +30,18 @@ class ProcessControl {
                    const std::string& start_folder);
 
   // Unpacks folder + archive into destination with the fixed password, inner folders kept,
-  // existing files overwritten. False, starting nothing, when the archive or the folder is
-  // missing; otherwise true once the tool has ended, whatever it achieved.
+  // existing files overwritten. True only when the tool unpacked every item: exit code 0, or 1,
+  // its warning about the archive itself (data after its end and the like), which leaves every
+  // item unpacked. A wrong password, a damaged archive or a full disk (exit code 2 and above)
+  // give false, with the tool's own words in the log; a missing archive or folder gives false
+  // without starting anything.
   bool UnzipPackage(const std::string& archive, const std::string& folder,
-                    const std::string& destination);
-  // Packs the files of file_list (already quoted) into archive_folder + archive; always true.
-  // tool_folder is where the design finds its archive tool; the system tool serves here.
+                     const std::string& destination);
+  // Packs the files of file_list (already quoted masks, matched without regard to case, as on the
+  // design's platform) into archive_folder + archive. True only when the archive holds at least
+  // one file and the tool read every file it matched (exit code 0): an archive without the
+  // receipt files would still have templates made from nothing. tool_folder is where the design
+  // finds its archive tool; the system tool serves here.
   bool ZipFiles(const std::string& archive, const std::string& archive_folder,
                 const std::string& file_list, const std::string& tool_folder);
 
@@ -48,6 +54,9 @@ class ProcessControl {
 
  private:
   ChildPrograms& programs_;
+  ChildOutcome Run(const std::string& program, const std::string& parameters,
+                   const std::string& start_folder);
+
   ProcessTable& processes_;
   EventPump& pump_;
   LogSink log_;

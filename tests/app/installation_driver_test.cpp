@@ -91,15 +91,34 @@ TEST_F(InstallationDriverTest, AnUnacknowledgedReportRunsTheStepAgain) {
   EXPECT_EQ(Reports(), (Texts{"49/40", "49/40", "58/50"}));
 }
 
-TEST_F(InstallationDriverTest, EveryDownloadIsTriedAfterAFailedOne) {
+// Each download is reported before the next starts, so a run killed in between keeps what
+// arrived; a failure followed by downloads that arrived is said once more at the end, so the
+// service never holds 39 for a step that failed.
+TEST_F(InstallationDriverTest, EveryDownloadIsTriedAfterAFailedOneAndTheFailureStays) {
   StandOnPage3(kCornerShop, "30");
   operations_.failing = {"DownloadFolder:zip"};
+  std::vector<std::size_t> reports_before;
+  operations_.on_call = [&](const std::string& call) {
+    if (call.rfind("DownloadFolder", 0) == 0 || call.rfind("FetchFile", 0) == 0) {
+      reports_before.push_back(service_.Requests("UpdateStatus").size());
+    }
+  };
   flow_.btvolgendeClick();
   EXPECT_EQ(operations_.CallsOf("DownloadFolder").size(), 3u);
   EXPECT_EQ(operations_.CallsOf("FetchFile(templates"), Texts{"FetchFile(templates,tickets.zip)"});
-  EXPECT_EQ(Reports(), (Texts{"38/30", "39/30", "39/40", "39/40"}));
+  EXPECT_EQ(reports_before, (std::vector<std::size_t>{0, 1, 2, 3}));
+  EXPECT_EQ(Reports(), (Texts{"38/30", "39/30", "39/40", "39/40", "38/40"}));
   EXPECT_EQ(view_.error_windows.size(), 1u);
-  EXPECT_EQ(state_.CustPost().cp_ps_code, "40");
+  EXPECT_EQ(state_.CustPost().cp_ps_code, "38");
+  EXPECT_EQ(service_.Customer(kCornerShop)["cp_ps_code"], "38");
+}
+
+TEST_F(InstallationDriverTest, AFailedLastDownloadIsReportedOnce) {
+  StandOnPage3(kCornerShop, "30");
+  operations_.failing = {"DownloadFolder:firebird"};
+  flow_.btvolgendeClick();
+  EXPECT_EQ(Reports(), (Texts{"39/30", "39/40", "39/40", "38/40"}));
+  EXPECT_EQ(state_.CustPost().cp_ps_code, "38");
 }
 
 TEST_F(InstallationDriverTest, AFailedServerInstallationLeavesWithoutTheErrorWindow) {
@@ -159,6 +178,19 @@ TEST_F(InstallationDriverTest, TheRestartStepArrangesTheResumeAndRestarts) {
   EXPECT_EQ(view_.restart_windows[0].restart_now, "Nu opnieuw opstarten");
   EXPECT_EQ(reboot_.requests, 1);
   // Had the restart not taken the program down, the error window would follow.
+  EXPECT_EQ(view_.error_windows.size(), 1u);
+  EXPECT_EQ(state_.CustPost().cp_ps_code, "10");
+}
+
+// Restarting while the service still holds step 1 would restart the machine at every log-on.
+TEST_F(InstallationDriverTest, AnUnacknowledgedRestartReportNeitherRestartsNorLoops) {
+  StandOnPage3(kBakery, "10");
+  service_.Fault("UpdateStatus", "error");
+  flow_.btvolgendeClick();
+  EXPECT_EQ(Reports(), Texts{"19/10"});
+  EXPECT_TRUE(autostart_.written.empty());
+  EXPECT_TRUE(view_.restart_windows.empty());
+  EXPECT_EQ(reboot_.requests, 0);
   EXPECT_EQ(view_.error_windows.size(), 1u);
   EXPECT_EQ(state_.CustPost().cp_ps_code, "10");
 }

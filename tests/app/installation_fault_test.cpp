@@ -145,7 +145,7 @@ TEST_F(InstallationFaultTest, TheServiceGoneMidRunStopsTheRunAndSaysWhatToDo) {
   ChildProcess cli = Start();
   ReadUpTo(cli, "step 4 done, reported 49");
   service_.Stop();
-  EXPECT_EQ(cli.Wait(), 1);
+  EXPECT_EQ(cli.Wait(), 3);
   const std::string log = LogText();
   EXPECT_NE(log.find("/CheckStatus -> "), npos) << log;
   EXPECT_NE(log.find("stopped answering during the installation"), npos) << log;

@@ -156,7 +156,9 @@ TEST_F(SkarvelCliTest, DownloadsInActiveModeAndTriesEveryPackageAfterAMissingOne
   RestartDownloadServer({.refuse_passive = true});
   const ProgramResult result = RunOnTerminal({kFreshCustomer});
   EXPECT_EQ(result.exit_code, 1) << result.out;
-  EXPECT_EQ(ReportedStatuses(), (std::vector<std::string>{"29", "38", "39", "39", "39"}));
+  // The service is told the step failed once more after the last download arrived.
+  EXPECT_EQ(ReportedStatuses(), (std::vector<std::string>{"29", "38", "39", "39", "39", "38"}));
+  EXPECT_EQ(CustomerStatus(kFreshCustomer), "38");
   for (const char* file : {"lumtrak650.zip", "tickets.zip", "Firebird25.zip"}) {
     EXPECT_TRUE(std::filesystem::exists(WorkFolder() + "/" + file)) << file;
   }
@@ -194,6 +196,42 @@ TEST_F(SkarvelCliTest, CtrlCStopsTheRunAfterTheStepInProgress) {
   EXPECT_EQ(cli.Wait(), 4);
   EXPECT_EQ(service_.Requests("UpdateStatus").size(), 1u);  // the step in progress ran to its end
   EXPECT_EQ(service_.Customer("5412345000037")["cp_ps_code"], "29");
+}
+
+// Without the service's acknowledgement of step 1 the computer would restart into step 1 again
+// at every log-on: nothing is arranged, and the program says the service stopped answering.
+TEST_F(SkarvelCliTest, AnUnansweredRestartReportArrangesNoRestart) {
+  service_.Fault("UpdateStatus", "normal", 5000, 1);
+  test::ChildProcess cli({SKARVEL_CLI_PROGRAM, "--no-restart", "5412345000013"},
+                         Environment(service_.host()));
+  while (cli.ReadLine().find("De computer wordt eenmaal herstart") == std::string::npos) {
+  }
+  service_.Stop();  // the report in flight gets no answer
+  EXPECT_EQ(cli.Wait(), 3);
+  EXPECT_FALSE(std::filesystem::exists(AutostartEntry()));
+  const std::string log = LogText();
+  EXPECT_NE(log.find("stopped answering"), std::string::npos) << log;
+  EXPECT_EQ(log.find("The restart was not performed"), std::string::npos) << log;
+}
+
+TEST_F(SkarvelCliTest, ARefusedRestartReportArrangesNoRestart) {
+  service_.Fault("UpdateStatus", "error");
+  const ProgramResult result = Run({"--no-restart", "5412345000013"});
+  EXPECT_EQ(result.exit_code, 1) << result.out << result.err;
+  EXPECT_FALSE(std::filesystem::exists(AutostartEntry()));
+  EXPECT_EQ(ReportedStatuses(), std::vector<std::string>{"19"});
+  EXPECT_NE(result.err.find("the installation stopped"), std::string::npos) << result.err;
+}
+
+// A completion window after a last report nobody acknowledged is no success: the service holds
+// no 120, and the outcome line names step 12.
+TEST_F(SkarvelCliTest, SucceedsOnlyWhenTheServiceHoldsTheEnd) {
+  service_.SetField(kFreshCustomer, "cp_ps_code", "119");
+  service_.Fault("UpdateStatus", "error");
+  const ProgramResult result = Run({kFreshCustomer});
+  EXPECT_EQ(result.exit_code, 1) << result.out << result.err;
+  EXPECT_NE(result.out.find("step 12 failed, reported 118"), std::string::npos) << result.out;
+  EXPECT_EQ(CustomerStatus(kFreshCustomer), "118");
 }
 
 TEST_F(SkarvelCliTest, NothingToDoCompletes) {

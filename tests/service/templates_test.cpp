@@ -106,7 +106,7 @@ class GenerateTemplatesTest : public testing::Test {
         return fs::create_directories(folder);
       },
       [this](const std::string& archive, const std::string& folder, const std::string& list) {
-        control_.ZipFiles(archive, folder, list, folder);
+        return control_.ZipFiles(archive, folder, list, folder);
       }};
   cust_post record_;
 };
@@ -133,7 +133,7 @@ TEST_F(GenerateTemplatesTest, UploadsTheReceiptFilesAndAsksForTemplates) {
 }
 
 TEST_F(GenerateTemplatesTest, FailsWhenTheServiceDoesNotAnswerOk) {
-  fs::create_directories(record_.PPA_POSPATH);
+  Write(record_.PPA_POSPATH + "ticket.txt", "ticket");
   service_.Fault("createtemplate", "error");
   EXPECT_FALSE(Generate());
   EXPECT_EQ(service_.Requests("createtemplate").size(), 1u);
@@ -146,10 +146,32 @@ TEST_F(GenerateTemplatesTest, WithoutReceiptFolderNothingIsSent) {
 }
 
 TEST_F(GenerateTemplatesTest, AFailedUploadSendsNoRequest) {
-  fs::create_directories(record_.PPA_POSPATH);
+  Write(record_.PPA_POSPATH + "ticket.txt", "ticket");
   fs::remove_all(remote_.File("pos_templates"));
   EXPECT_FALSE(Generate());
   EXPECT_TRUE(service_.Requests("createtemplate").empty());
+}
+
+// The receipt masks match names in any case, as on the tills' original platform; a folder with
+// no receipt file at all makes no archive, so nothing is uploaded and nothing asked.
+TEST_F(GenerateTemplatesTest, ReceiptFilesInAnyCaseArePackedAndNoneAreNoTemplates) {
+  const std::string archive = remote_.File("pos_templates/all/5412345000013.zip");
+  fs::create_directories(record_.PPA_POSPATH);
+  Write(record_.PPA_POSPATH + "notes.doc", "not a receipt");
+  EXPECT_FALSE(Generate());
+  EXPECT_FALSE(fs::exists(archive));
+  EXPECT_TRUE(service_.Requests("createtemplate").empty());
+
+  for (const char* name : {"SRTICKET.TXT", "LOGO.BMP", "head.txt", "Pied.Txt"}) {
+    Write(record_.PPA_POSPATH + name, name);
+  }
+  ASSERT_TRUE(Generate());
+  const auto listing = test::RunProgram({"/usr/bin/7za", "l", archive});
+  for (const char* name : {"SRTICKET.TXT", "LOGO.BMP", "head.txt", "Pied.Txt"}) {
+    EXPECT_NE(listing.out.find(name), std::string::npos) << name << "\n" << listing.out;
+  }
+  EXPECT_EQ(listing.out.find("notes.doc"), std::string::npos);
+  EXPECT_EQ(service_.Requests("createtemplate").size(), 1u);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -93,10 +94,13 @@ class RecordingOperations final : public InstallOperations {
   std::vector<std::string> calls;
   // Names ("ConnectDatabases") or name:argument keys ("DownloadFolder:zip") that fail.
   std::set<std::string> failing;
+  // Told of each call that can fail, as it is made.
+  std::function<void(const std::string& call)> on_call;
 
  private:
   bool Call(const std::string& call, const std::string& key = "") {
     calls.push_back(call);
+    if (on_call) on_call(call);
     const std::string name = call.substr(0, call.find('('));
     return failing.count(name) == 0 && (key.empty() || failing.count(key) == 0);
   }

@@ -81,14 +81,28 @@ TEST_F(ProcessControlTest, UnpacksTheProtectedPackageWithItsFoldersOverAnOlderCo
   EXPECT_FALSE(Logged(kArchivePassword)) << "the password never reaches the log";
 }
 
-TEST_F(ProcessControlTest, AWrongPasswordIsNotDetectedButLogged) {
+// An archive the tool cannot unpack whole is a failed unpack, with the tool's own words in the
+// log: a package installed by halves is worse than a step that fails.
+TEST_F(ProcessControlTest, AWrongPasswordOrADamagedArchiveFailsTheUnpack) {
   const std::string work = folder_.File("work") + "/";
   MakePackage(folder_.File("staging"), work + "other.zip", "another password");
   ProcessControl control = Control(programs_);
-  EXPECT_TRUE(control.UnzipPackage("other.zip", work, work));
-  // The tool leaves what it could not decrypt, never the right contents.
+  EXPECT_FALSE(control.UnzipPackage("other.zip", work, work));
   EXPECT_NE(Contents(work + "lumtrak/bmp/logo.txt"), "logo");
   EXPECT_TRUE(Logged("ended with exit code 2")) << (log_.empty() ? "" : log_.front());
+  EXPECT_TRUE(Logged("Wrong password"));
+  EXPECT_FALSE(Logged(kArchivePassword));
+
+  MakePackage(folder_.File("staging"), work + "whole.zip", kArchivePassword);
+  const std::string whole = Contents(work + "whole.zip");
+  std::ofstream(work + "cut.zip", std::ios::binary) << whole.substr(0, whole.size() / 2);
+  log_.clear();
+  EXPECT_FALSE(control.UnzipPackage("cut.zip", work, folder_.File("cut")));
+  EXPECT_TRUE(Logged("could not unpack " + work + "cut.zip"));
+  // Data after the archive's end is the tool's warning about the archive, not about its items.
+  std::ofstream(work + "whole.zip", std::ios::binary | std::ios::app) << "trailing bytes";
+  EXPECT_TRUE(control.UnzipPackage("whole.zip", work, folder_.File("whole")));
+  EXPECT_EQ(Contents(folder_.File("whole/lumtrak/bmp/logo.txt")), "logo");
 }
 
 TEST_F(ProcessControlTest, AMissingArchiveOrFolderStartsNothing) {
@@ -98,6 +112,16 @@ TEST_F(ProcessControlTest, AMissingArchiveOrFolderStartsNothing) {
   EXPECT_FALSE(control.UnzipPackage("missing.zip", folder_.File("work"), folder_.File("out")));
   EXPECT_FALSE(control.UnzipPackage("a.zip", folder_.File("no folder"), folder_.File("out")));
   EXPECT_TRUE(recording.started.empty());
+}
+
+TEST_F(ProcessControlTest, NoMatchingFileMakesNoArchive) {
+  fs::create_directories(folder_.File("receipts"));
+  const std::string work = folder_.File("work") + "/";
+  fs::create_directories(work);
+  ProcessControl control = Control(programs_);
+  const std::string masks = "\"" + folder_.File("receipts") + "/*.txt*\"";
+  EXPECT_FALSE(control.ZipFiles("5412345000013.zip", work, masks, work));
+  EXPECT_TRUE(Logged("holds no file")) << (log_.empty() ? "" : log_.back());
 }
 
 TEST_F(ProcessControlTest, PacksTheReceiptFilesIntoAPlainArchive) {
