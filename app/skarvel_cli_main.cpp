@@ -215,8 +215,8 @@ int Install(const std::string& code, bool no_restart, bool undo,
   if (exit_code == kServiceUnreachable && !session.state.FirstActivation) {
     // The service holds the last status it acknowledged: the run goes on from there.
     const std::string advice = "the configuration service at " + session.context.ServiceBaseUrl +
-                               " stopped answering during the installation; the log " +
-                               log.path() + " says why. When it answers again, start skarvel-cli " +
+                               " stopped answering during the installation; the log " + log.path() +
+                               " says why. When it answers again, start skarvel-cli " +
                                Utf8FromAnsi(code) + " to continue from the step the service holds.";
     log.Write(AnsiFromUtf8(advice));
     std::cerr << "skarvel-cli: " << advice << "\n";

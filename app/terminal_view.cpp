@@ -43,9 +43,8 @@ void TerminalView::SayReport(int status, const std::string& answer) {
   const bool acknowledged = answer == "\"OKOK\"";
   // Step 12 reports 118 when its 120 was not acknowledged: still step 12's outcome.
   const int step = running_step_ != 0 ? running_step_ : status / 10;
-  Say("  step " + std::to_string(step) + " " + outcome + ", reported " +
-      std::to_string(status) + (acknowledged ? "" : " (not acknowledged: " + answer + ")") + "  [" +
-      seconds + "]");
+  Say("  step " + std::to_string(step) + " " + outcome + ", reported " + std::to_string(status) +
+      (acknowledged ? "" : " (not acknowledged: " + answer + ")") + "  [" + seconds + "]");
 }
 
 void TerminalView::PrintCustomer() {

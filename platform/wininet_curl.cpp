@@ -1,4 +1,5 @@
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -167,6 +168,10 @@ struct FtpConnection::Transfer {
   std::vector<std::pair<unsigned long, unsigned long>> queued;
   // What the caller's handlers threw; the request in progress is aborted, then it is rethrown.
   std::exception_ptr raised;
+  // When a byte last came from the server, on the control or the data connection (or went to
+  // it, for an upload): a server silent for the receive time-out ends the request.
+  std::chrono::steady_clock::time_point last_activity;
+  bool timed_out = false;
 
   std::string Url(const std::string& path, bool folder) const {
     return base_url + FtpUrlPath(path, folder);
@@ -182,6 +187,9 @@ struct FtpConnection::Transfer {
     } else if (type == CURLINFO_HEADER_IN) {
       t.reply += text;
       if (t.last_command.rfind("PASS", 0) == 0) t.login_reply = t.reply;
+      t.last_activity = std::chrono::steady_clock::now();
+    } else if (type == CURLINFO_DATA_IN) {
+      t.last_activity = std::chrono::steady_clock::now();
     }
     return 0;
   }
@@ -206,8 +214,9 @@ struct FtpConnection::Transfer {
           t.uploading ? INTERNET_STATUS_REQUEST_SENT : INTERNET_STATUS_RESPONSE_RECEIVED,
           static_cast<unsigned long>(done - t.reported));
       t.reported = done;
+      t.last_activity = std::chrono::steady_clock::now();
     }
-    return t.raised ? 1 : 0;  // non-zero aborts the request
+    return t.raised || t.timed_out ? 1 : 0;  // non-zero aborts the request
   }
 
   static long OnChunk(const void* info, void* self, int) {
@@ -243,12 +252,6 @@ struct FtpConnection::Transfer {
     curl_easy_setopt(e, CURLOPT_USERAGENT, internet.agent_.c_str());
     curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(internet.connect_timeout_));
-    // A server that stops sending, on the control or the data connection, ends the call.
-    const long silent_seconds =
-        static_cast<long>(std::max(1ul, (internet.receive_timeout_ + 999) / 1000));
-    curl_easy_setopt(e, CURLOPT_SERVER_RESPONSE_TIMEOUT, silent_seconds);
-    curl_easy_setopt(e, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(e, CURLOPT_LOW_SPEED_TIME, silent_seconds);
     curl_easy_setopt(e, CURLOPT_FTPPORT, passive ? nullptr : "-");
     // Every passive data connection resolves the server's name again; once libcurl's
     // one-minute cache entry lapsed, each resolve cost a one-second wait in its threaded
@@ -295,8 +298,17 @@ struct FtpConnection::Transfer {
   // Runs one request to its end on the connection's multi handle, keeping the caller's window
   // alive while it waits. curl_easy_perform would wait a whole second after some passive-mode
   // replies, so a folder of small files took a second a file; this loop asks again at once.
+  // libcurl's own low-speed limit averages over several seconds, so a transfer that was fast
+  // before the server fell silent ran on for seconds past the limit; this watch is exact.
+  bool SilentTooLong() const {
+    const auto limit = std::chrono::milliseconds(internet.receive_timeout_);
+    return std::chrono::steady_clock::now() - last_activity > limit;
+  }
+
   CURLcode RunToEnd(CURLM* m, CURL* e) {
     if (curl_multi_add_handle(m, e) != CURLM_OK) return CURLE_FAILED_INIT;
+    last_activity = std::chrono::steady_clock::now();
+    timed_out = false;
     bool asked_again = false;
     bool aborting = false;
     for (int running = 1; running;) {
@@ -305,7 +317,8 @@ struct FtpConnection::Transfer {
       // The progress callback has had its chance to abort the request; removing the handle
       // below ends what is left of it.
       if (!running || aborting) break;
-      aborting = static_cast<bool>(raised);
+      timed_out = SilentTooLong();
+      aborting = raised || timed_out;
       if (aborting) continue;
       if (!asked_again && !WaitsOnSocket(m)) {
         asked_again = true;
@@ -321,16 +334,17 @@ struct FtpConnection::Transfer {
       if (message->msg == CURLMSG_DONE && message->easy_handle == e) result = message->data.result;
     }
     curl_multi_remove_handle(m, e);
-    return result;
+    return timed_out && result != CURLE_OK ? CURLE_OPERATION_TIMEDOUT : result;
   }
 
   // Why the request failed: the server's refusal when it refused, else libcurl's own words.
   std::string Cause(CURLcode result) const {
     const std::string line = LastLine(reply);
     if (!line.empty() && (line.front() == '4' || line.front() == '5')) return line;
-    const std::string text = error_buffer[0] != '\0' ? error_buffer : curl_easy_strerror(result);
-    if (result != CURLE_OPERATION_TIMEDOUT) return text;
-    return "the server stayed silent (" + text + ")";
+    if (timed_out) {
+      return "the server stayed silent for " + std::to_string(internet.receive_timeout_) + " ms";
+    }
+    return error_buffer[0] != '\0' ? error_buffer : curl_easy_strerror(result);
   }
 
   // Runs the prepared request; records the error and the reply as WinINet's last ones.

@@ -2,14 +2,15 @@
 """The download server of the tests and the demo: pyftpdlib on a loopback port.
 
 Usage: ftp_server.py --root ROOT [--port N] [--cut-after N] [--exit-after N] [--refuse-passive]
-                     [--send-rate N]
+                     [--refuse-active] [--send-rate N] [--max-sessions N]
 
 Serves ROOT to the account skarvel / 730518 (read and write). With --cut-after N, every
 download is broken off after N bytes, as a server that drops the data connection. With
 --exit-after N, the whole server is gone once a download has sent N bytes: the process ends at
 once, both connections with it. With --refuse-passive, PASV and EPSV are refused, so only a
-client in active mode can transfer. With --send-rate N, downloads go out at N bytes a second,
-as over a slow line. Prints
+client in active mode can transfer; with --refuse-active, PORT and EPRT are refused. With
+--send-rate N, downloads go out at N bytes a second, as over a slow line. With --max-sessions N,
+the account may hold N sessions at once (a further login is refused with 421). Prints
 "listening on 127.0.0.1:PORT" once it accepts connections; stops on SIGTERM.
 """
 import argparse
@@ -30,7 +31,9 @@ def main():
     parser.add_argument("--cut-after", type=int, default=-1)
     parser.add_argument("--exit-after", type=int, default=-1)
     parser.add_argument("--refuse-passive", action="store_true")
+    parser.add_argument("--refuse-active", action="store_true")
     parser.add_argument("--send-rate", type=int, default=0)
+    parser.add_argument("--max-sessions", type=int, default=0)
     args = parser.parse_args()
 
     authorizer = DummyAuthorizer()
@@ -46,6 +49,16 @@ def main():
             if args.refuse_passive:
                 return self.respond("502 Passive mode is not offered here.")
             return super().ftp_EPSV(line)
+
+        def ftp_PORT(self, line):
+            if args.refuse_active:
+                return self.respond("502 Active mode is not offered here.")
+            return super().ftp_PORT(line)
+
+        def ftp_EPRT(self, line):
+            if args.refuse_active:
+                return self.respond("502 Active mode is not offered here.")
+            return super().ftp_EPRT(line)
 
     handler = Handler
     handler.authorizer = authorizer
@@ -81,6 +94,8 @@ def main():
         handler.dtp_handler = CuttingDTPHandler
     logging.basicConfig(level=logging.CRITICAL)
     server = FTPServer(("127.0.0.1", args.port), handler)
+    if args.max_sessions > 0:
+        server.max_cons_per_ip = args.max_sessions
     signal.signal(signal.SIGTERM, lambda *_: server.close_all())
     print("listening on 127.0.0.1:%d" % server.address[1], flush=True)
     try:

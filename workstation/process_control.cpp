@@ -67,9 +67,8 @@ bool ProcessControl::UnzipPackage(const std::string& archive, const std::string&
   }
   // Each path stays one argument even with a blank in it, as the short path form achieved.
   const ChildOutcome outcome = Run(kArchiveTool,
-                                   "x " + QuotedIfBlank(tool_folder + archive) +
-                                       " -tzip -r -y -p" + kArchivePassword + " -o" +
-                                       QuotedIfBlank(destination),
+                                   "x " + QuotedIfBlank(tool_folder + archive) + " -tzip -r -y -p" +
+                                       kArchivePassword + " -o" + QuotedIfBlank(destination),
                                    "");
   const bool unpacked = outcome.ended && (outcome.exit_code == 0 || outcome.exit_code == 1);
   if (outcome.started && !unpacked) log_("could not unpack " + tool_folder + archive);
@@ -88,8 +87,7 @@ bool ProcessControl::ZipFiles(const std::string& archive, const std::string& arc
   }
   const std::optional<long> entries = ZipEntryCount(path);
   if (entries.value_or(0) == 0) {
-    log_(path + (entries ? " holds no file: nothing matched " : " was not made from ") +
-         file_list);
+    log_(path + (entries ? " holds no file: nothing matched " : " was not made from ") + file_list);
     return false;
   }
   return true;

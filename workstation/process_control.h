@@ -36,7 +36,7 @@ class ProcessControl {
   // give false, with the tool's own words in the log; a missing archive or folder gives false
   // without starting anything.
   bool UnzipPackage(const std::string& archive, const std::string& folder,
-                     const std::string& destination);
+                    const std::string& destination);
   // Packs the files of file_list (already quoted masks, matched without regard to case, as on the
   // design's platform) into archive_folder + archive. True only when the archive holds at least
   // one file and the tool read every file it matched (exit code 0): an archive without the

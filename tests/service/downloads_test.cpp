@@ -16,6 +16,8 @@ namespace skarvel {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FtpServerKind;
+using test::FtpServerOptions;
 
 std::string Contents(const fs::path& path) {
   std::ifstream file(path, std::ios::binary);
@@ -29,8 +31,24 @@ void Write(const fs::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
+// The download server, and whether the client transfers in passive mode.
+struct ServerCase {
+  FtpServerKind kind;
+  bool passive;
+};
+
+void PrintTo(const ServerCase& server, std::ostream* out) {
+  *out << (server.kind == FtpServerKind::kVsftpd ? "vsftpd" : "pyftpdlib")
+       << (server.passive ? ", passive" : ", active");
+}
+
+std::string NameOf(const testing::TestParamInfo<ServerCase>& info) {
+  return std::string(info.param.kind == FtpServerKind::kVsftpd ? "Vsftpd" : "Pyftpdlib") +
+         (info.param.passive ? "Passive" : "Active");
+}
+
 // A download server with the folders the installation fetches, and an empty local folder.
-class DownloadsTest : public testing::Test {
+class DownloadsTest : public testing::TestWithParam<ServerCase> {
  protected:
   DownloadsTest() {
     Write(Remote("srv/Serveurs.CFG"), "[SRV]\r\nsrv1=10.0.0.5\r\n");
@@ -41,6 +59,19 @@ class DownloadsTest : public testing::Test {
     fs::create_directories(Remote("empty"));
     fs::create_directories(local_.path() + "/work");
   }
+  void SetUp() override {
+    if (const std::string why = test::WhyFtpServerUnavailable(GetParam().kind); !why.empty()) {
+      GTEST_SKIP() << why;
+    }
+  }
+  // The server of this case, with options.
+  test::FtpServerProcess& Start(FtpServerOptions options = {}) {
+    options.kind = GetParam().kind;
+    server_ = std::make_unique<test::FtpServerProcess>(remote_.path(), options);
+    return *server_;
+  }
+  TfTP Account() const { return server_->Account(GetParam().passive); }
+
   fs::path Remote(const std::string& path) const { return fs::path(remote_.path()) / path; }
   std::string Work() const { return local_.path() + "/work/"; }
   std::vector<std::string> LocalFiles() const {
@@ -50,55 +81,115 @@ class DownloadsTest : public testing::Test {
     std::sort(names.begin(), names.end());
     return names;
   }
+  bool Logged(const std::string& part) const {
+    return std::any_of(log_.begin(), log_.end(), [&](const std::string& line) {
+      return line.find(part) != std::string::npos;
+    });
+  }
+  std::string Log() const {
+    std::string text;
+    for (const std::string& line : log_) text += line + "\n";
+    return text;
+  }
 
   test::TempFolder remote_;
   test::TempFolder local_;
+  std::unique_ptr<test::FtpServerProcess> server_;
   test::CountingPump pump_;
   std::vector<std::string> log_;
   DownloadContext context_{pump_, [this](const std::string& line) { log_.push_back(line); }};
 };
 
-TEST_F(DownloadsTest, FetchFileFindsTheNameInAnyCaseAndKeepsTheServersSpelling) {
-  test::FtpServerProcess server(remote_.path());
-  for (bool passive : {true, false}) {
-    fs::remove_all(Work());
-    fs::create_directories(Work());
-    std::vector<std::pair<int, int>> bar;
-    EXPECT_TRUE(FetchFile(context_, "srv", Work(), server.Account(passive), "serveurs.cfg",
-                          [&](int position, int maximum) { bar.emplace_back(position, maximum); }));
-    EXPECT_EQ(LocalFiles(), std::vector<std::string>{"Serveurs.CFG"}) << passive;
-    EXPECT_EQ(Contents(Work() + "Serveurs.CFG"), "[SRV]\r\nsrv1=10.0.0.5\r\n");
-    ASSERT_FALSE(bar.empty());
-    EXPECT_EQ(bar.back(), std::make_pair(100, 100));  // the last, empty notification completes it
-  }
+INSTANTIATE_TEST_SUITE_P(EachServerAndMode, DownloadsTest,
+                         testing::Values(ServerCase{FtpServerKind::kPyftpdlib, true},
+                                         ServerCase{FtpServerKind::kPyftpdlib, false},
+                                         ServerCase{FtpServerKind::kVsftpd, true},
+                                         ServerCase{FtpServerKind::kVsftpd, false}),
+                         NameOf);
+
+TEST_P(DownloadsTest, FetchFileFindsTheNameInAnyCaseAndKeepsTheServersSpelling) {
+  Start();
+  std::vector<std::pair<int, int>> bar;
+  EXPECT_TRUE(FetchFile(context_, "srv", Work(), Account(), "serveurs.cfg",
+                        [&](int position, int maximum) { bar.emplace_back(position, maximum); }))
+      << Log();
+  EXPECT_EQ(LocalFiles(), std::vector<std::string>{"Serveurs.CFG"});
+  EXPECT_EQ(Contents(Work() + "Serveurs.CFG"), "[SRV]\r\nsrv1=10.0.0.5\r\n");
+  ASSERT_FALSE(bar.empty());
+  EXPECT_EQ(bar.back(), std::make_pair(100, 100));  // the last, empty notification completes it
   EXPECT_GT(pump_.pumped, 0);
   // A folder without the file is no failure.
-  EXPECT_TRUE(FetchFile(context_, "zip", Work(), server.Account(), "serveurs.cfg", nullptr));
-  EXPECT_TRUE(FetchFile(context_, "empty", Work(), server.Account(), "serveurs.cfg", nullptr));
+  EXPECT_TRUE(FetchFile(context_, "zip", Work(), Account(), "serveurs.cfg", nullptr));
+  EXPECT_TRUE(FetchFile(context_, "empty", Work(), Account(), "serveurs.cfg", nullptr));
 }
 
-TEST_F(DownloadsTest, DownloadFolderTakesEveryFileWithAnExtension) {
-  test::FtpServerProcess server(remote_.path());
+TEST_P(DownloadsTest, DownloadFolderTakesEveryFileWithAnExtension) {
+  Start();
   Write(Work() + "7za.exe", "old");
-  EXPECT_TRUE(DownloadFolder(context_, "zip", Work(), server.Account(), nullptr));
+  EXPECT_TRUE(DownloadFolder(context_, "zip", Work(), Account(), nullptr)) << Log();
   EXPECT_EQ(LocalFiles(), (std::vector<std::string>{"7za.exe", "readme.txt"}));
   EXPECT_EQ(fs::file_size(Work() + "7za.exe"), 100'000u);  // overwritten
 }
 
-TEST_F(DownloadsTest, AFolderThatCannotBeEnteredDownloadsNothing) {
-  test::FtpServerProcess server(remote_.path());
-  EXPECT_FALSE(DownloadFolder(context_, "missing", Work(), server.Account(), nullptr));
-  EXPECT_FALSE(FetchFile(context_, "missing", Work(), server.Account(), "x.zip", nullptr));
-  EXPECT_TRUE(LocalFiles().empty());
-  EXPECT_NE(log_.back().find("cannot enter the folder missing"), std::string::npos);
+// Folders are entered from the folder the server logs in to, as the design's relative change of
+// folder does; a full path means the same folder from anywhere.
+TEST_P(DownloadsTest, FoldersAreRelativeToTheLoginFolderAndFullPathsAbsolute) {
+  Start();
+  TSimpleFTP ftp(pump_, "test");
+  UseAccount(ftp, Account());
+  ASSERT_TRUE(ftp.Connect()) << ftp.LastErrorText();
+  const std::string login = server_->LoginFolder();
+  EXPECT_EQ(ftp.CurrentDir(), login);
+  ASSERT_TRUE(ftp.ChangeDir("zip")) << ftp.LastErrorText();
+  EXPECT_EQ(ftp.CurrentDir(), (fs::path(login) / "zip").string());
+  EXPECT_EQ(ftp.ListFiles("*.*", false), 4);  // 7za.exe, readme.txt, NOEXTENSION, subdir
+  ASSERT_TRUE(ftp.ChangeDir("../srv"));
+  ASSERT_TRUE(ftp.GetFile("Serveurs.CFG", Work() + "list.cfg"));
+  const std::string full = (fs::path(login) / "zip").string();
+  ASSERT_TRUE(ftp.ChangeDir(full)) << ftp.LastErrorText();
+  EXPECT_EQ(ftp.CurrentDir(), full);
+  ASSERT_TRUE(ftp.GetFile("readme.txt", Work() + "readme.txt"));
+  EXPECT_EQ(Contents(Work() + "readme.txt"), "archive tool");
+  EXPECT_EQ(ftp.ListFiles(login + "/srv/*.cfg", true), 1);
+  EXPECT_EQ(ftp.Files().front().first, login + "/srv/Serveurs.CFG");
 }
 
-TEST_F(DownloadsTest, AWrongPasswordOrNoServerFailsWithTheStateNotConnected) {
-  test::FtpServerProcess server(remote_.path());
-  TfTP wrong = server.Account();
+TEST_P(DownloadsTest, AFolderThatCannotBeEnteredDownloadsNothingAndSaysWhy) {
+  Start();
+  EXPECT_FALSE(DownloadFolder(context_, "missing", Work(), Account(), nullptr));
+  EXPECT_FALSE(FetchFile(context_, "missing", Work(), Account(), "x.zip", nullptr));
+  EXPECT_TRUE(LocalFiles().empty());
+  // The server's own refusal.
+  EXPECT_NE(log_.back().find("cannot enter the folder missing (550 "), std::string::npos) << Log();
+}
+
+// The old way listed on a second connection, which a server allowing one session per account
+// refuses: the folder then seemed empty, and the download "succeeded" with nothing.
+TEST_P(DownloadsTest, AServerAllowingOneSessionServesTheWholeFolder) {
+  Start({.max_sessions = 1});
+  EXPECT_TRUE(DownloadFolder(context_, "zip", Work(), Account(), nullptr)) << Log();
+  EXPECT_EQ(LocalFiles(), (std::vector<std::string>{"7za.exe", "readme.txt"}));
+}
+
+// The folder can be entered, but not listed (the server offers no data connection in the
+// client's mode): a failed listing is no empty folder.
+TEST_P(DownloadsTest, AListingThatFailsFailsTheDownload) {
+  Start({.refuse_passive = GetParam().passive, .refuse_active = !GetParam().passive});
+  EXPECT_FALSE(DownloadFolder(context_, "zip", Work(), Account(), nullptr));
+  EXPECT_FALSE(FetchFile(context_, "srv", Work(), Account(), "serveurs.cfg", nullptr));
+  EXPECT_TRUE(LocalFiles().empty());
+  EXPECT_TRUE(Logged("FTP: cannot list the folder zip (")) << Log();
+}
+
+TEST_P(DownloadsTest, ARefusedLoginOrNoServerFailsWithItsCause) {
+  Start();
+  TfTP wrong = Account();
   wrong.Password = "wrong";
   EXPECT_FALSE(DownloadFolder(context_, "zip", Work(), wrong, nullptr));
-  const TfTP nobody{"127.0.0.1", test::UnusedPort(), "skarvel", "730518", true};
+  EXPECT_TRUE(Logged("cannot connect (530 ")) << Log();
+  const TfTP nobody{"127.0.0.1", test::UnusedPort(), "skarvel", "730518", GetParam().passive};
+  EXPECT_FALSE(DownloadFolder(context_, "zip", Work(), nobody, nullptr));
+  EXPECT_TRUE(Logged("cannot connect (Failed to connect to 127.0.0.1")) << Log();
   // Each failure carries its own WinINet code, which the error's text shows.
   for (const auto& [account, text] :
        std::vector<std::pair<TfTP, std::string>>{{wrong, "Bad password connecting to 127.0.0.1"},
@@ -119,12 +210,70 @@ TEST_F(DownloadsTest, AWrongPasswordOrNoServerFailsWithTheStateNotConnected) {
   for (const std::string& line : log_) EXPECT_EQ(line.find("wrong"), std::string::npos) << line;
 }
 
+// No byte for the receive time-out, on the data connection in the middle of a file or on the
+// control connection, ends the call with WinINet's time-out; the window is pumped all along.
+TEST_P(DownloadsTest, ASilentServerTimesOutWhileTheWindowStaysAlive) {
+  Write(Remote("big/package.zip"), std::string(4'000'000, 'p'));
+  test::FtpServerProcess& server = Start({.send_rate = 200'000});
+  TSimpleFTP ftp(pump_, "test");
+  UseAccount(ftp, Account());
+  ftp.SetReceiveTimeout(1'500);
+  ASSERT_TRUE(ftp.Connect());
+  ASSERT_TRUE(ftp.ChangeDir("big"));
+  int pumped_at_freeze = -1;
+  ftp.OnTransferProgress = [&](TSimpleFTP&, const TFTPProgressInfo&) {
+    if (pumped_at_freeze >= 0) return;
+    server.Freeze();
+    pumped_at_freeze = pump_.pumped;
+  };
+  EXPECT_FALSE(ftp.GetFile("package.zip", Work() + "package.zip"));
+  ASSERT_GE(pumped_at_freeze, 0) << "no byte arrived before the server froze";
+  EXPECT_EQ(ftp.LastError(), 12002u) << ftp.LastErrorText();
+  EXPECT_NE(ftp.LastErrorText().find("silent"), std::string::npos) << ftp.LastErrorText();
+  // 1.5 s of silence pumps at every wait of at most 100 ms.
+  EXPECT_GE(pump_.pumped - pumped_at_freeze, 10);
+  EXPECT_FALSE(fs::exists(Work() + "package.zip"));
+  EXPECT_FALSE(fs::exists(Work() + "package.zip.part"));
+
+  // The control connection: logged in, then the server falls silent before a change of folder.
+  server.Thaw();
+  TSimpleFTP again(pump_, "test");
+  UseAccount(again, Account());
+  again.SetReceiveTimeout(1'000);
+  ASSERT_TRUE(again.Connect());
+  server.Freeze();
+  EXPECT_FALSE(again.ChangeDir("zip"));
+  EXPECT_EQ(again.LastError(), 12002u) << again.LastErrorText();
+  server.Thaw();
+}
+
+// A name with a folder separator in it ("\" is one on the tills' original platform) would write
+// outside the work folder.
+TEST_P(DownloadsTest, AHostileNameNeverBecomesALocalPath) {
+  Write(Remote("evil/x\\..\\..\\x.txt"), "outside");
+  Write(Remote("evil/good.txt"), "inside");
+  Start();
+  EXPECT_TRUE(DownloadFolder(context_, "evil", Work(), Account(), nullptr));
+  EXPECT_EQ(LocalFiles(), std::vector<std::string>{"good.txt"});
+  EXPECT_FALSE(fs::exists(local_.path() + "/x.txt"));
+  EXPECT_TRUE(Logged("skipped the listed name")) << Log();
+}
+
+TEST_P(DownloadsTest, UploadPutsTheFileIntoTheRemoteFolder) {
+  fs::create_directories(Remote("pos_templates/all"));
+  Start();
+  Write(Work() + "5412345000013.zip", "templates");
+  EXPECT_TRUE(UploadFile(context_, "pos_templates/all", Work(), "5412345000013.zip", Account()));
+  EXPECT_EQ(Contents(Remote("pos_templates/all/5412345000013.zip")), "templates");
+  EXPECT_FALSE(UploadFile(context_, "nowhere", Work(), "5412345000013.zip", Account()));
+}
+
 // The notifications around connecting and closing drive the states, in WinINet's order, and
 // the login's reply is the last response.
-TEST_F(DownloadsTest, ConnectingAndClosingWalkTheStates) {
-  test::FtpServerProcess server(remote_.path());
+TEST_P(DownloadsTest, ConnectingAndClosingWalkTheStates) {
+  Start();
   TSimpleFTP ftp(pump_, "test");
-  UseAccount(ftp, server.Account());
+  UseAccount(ftp, Account());
   std::vector<TWinInetState> states;
   ftp.OnStateChange = [&](TWinInetControl&, TWinInetState state) { states.push_back(state); };
   ASSERT_TRUE(ftp.Connect());
@@ -144,32 +293,20 @@ TEST_F(DownloadsTest, ConnectingAndClosingWalkTheStates) {
   EXPECT_EQ(states.back(), TWinInetState::NotConnected);
 }
 
-TEST_F(DownloadsTest, ABrokenTransferLeavesNoFileUnderTheFinalName) {
-  test::FtpServerProcess server(remote_.path(), {.cut_after = 50'000});
-  EXPECT_FALSE(DownloadFolder(context_, "zip", Work(), server.Account(), nullptr));
-  EXPECT_FALSE(fs::exists(Work() + "7za.exe"));
-  EXPECT_FALSE(fs::exists(Work() + "7za.exe.part"));
-  EXPECT_TRUE(fs::exists(Work() + "readme.txt"));  // short enough to arrive whole
-}
-
-TEST_F(DownloadsTest, AHostileNameNeverBecomesALocalPath) {
-  Write(Remote("evil/..\\x.txt"), "outside");
-  Write(Remote("evil/good.txt"), "inside");
-  test::FtpServerProcess server(remote_.path());
-  EXPECT_TRUE(DownloadFolder(context_, "evil", Work(), server.Account(), nullptr));
-  EXPECT_EQ(LocalFiles(), std::vector<std::string>{"good.txt"});
-  EXPECT_FALSE(fs::exists(local_.path() + "/x.txt"));
-  EXPECT_NE(log_.front().find("skipped the listed name"), std::string::npos);
-}
-
-TEST_F(DownloadsTest, UploadPutsTheFileIntoTheRemoteFolder) {
-  test::FtpServerProcess server(remote_.path());
-  fs::create_directories(Remote("pos_templates/all"));
-  Write(Work() + "5412345000013.zip", "templates");
-  EXPECT_TRUE(
-      UploadFile(context_, "pos_templates/all", Work(), "5412345000013.zip", server.Account()));
-  EXPECT_EQ(Contents(Remote("pos_templates/all/5412345000013.zip")), "templates");
-  EXPECT_FALSE(UploadFile(context_, "nowhere", Work(), "5412345000013.zip", server.Account()));
+// Only our own server can break a transfer off on purpose.
+TEST(BrokenDownloadTest, ABrokenTransferLeavesNoFileUnderTheFinalName) {
+  test::TempFolder remote;
+  test::TempFolder local;
+  Write(fs::path(remote.path()) / "zip/7za.exe", std::string(100'000, 'z'));
+  Write(fs::path(remote.path()) / "zip/readme.txt", "archive tool");
+  test::FtpServerProcess server(remote.path(), {.cut_after = 50'000});
+  test::CountingPump pump;
+  DownloadContext context{pump, nullptr};
+  const std::string work = local.path() + "/";
+  EXPECT_FALSE(DownloadFolder(context, "zip", work, server.Account(), nullptr));
+  EXPECT_FALSE(fs::exists(work + "7za.exe"));
+  EXPECT_FALSE(fs::exists(work + "7za.exe.part"));
+  EXPECT_TRUE(fs::exists(work + "readme.txt"));  // short enough to arrive whole
 }
 
 TEST(TranslateServerAliasTest, ReplacesTheServerThroughTheList) {
@@ -190,6 +327,7 @@ TEST(WinInetControlTest, KeepsItsDefaultsAndTexts) {
   ftp.SetConnectTimeout(0);
   EXPECT_EQ(ftp.ConnectTimeout(), 300'000u);
   EXPECT_EQ(ftp.ConnectRetries(), 3u);
+  EXPECT_EQ(ftp.ReceiveTimeout(), 60'000u);
   EXPECT_FALSE(ftp.EnableCache());
   EXPECT_EQ(ftp.LastResponseText(), "No error description available");
   ftp.HostName = "download.example";

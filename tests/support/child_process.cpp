@@ -45,7 +45,13 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
 }
 
 pid_t Spawn(const std::vector<std::string>& argv, const std::map<std::string, std::string>& env,
-            int out_fd, int err_fd) {
+            int out_fd, int err_fd, bool own_group = false) {
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  if (own_group) {
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attributes, 0);
+  }
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
@@ -54,9 +60,10 @@ pid_t Spawn(const std::vector<std::string>& argv, const std::map<std::string, st
   std::vector<std::string> args = argv;
   std::vector<std::string> environment = Environment(env);
   pid_t pid = -1;
-  const int error = posix_spawn(&pid, args.front().c_str(), &actions, nullptr,
+  const int error = posix_spawn(&pid, args.front().c_str(), &actions, &attributes,
                                 Pointers(args).data(), Pointers(environment).data());
   posix_spawn_file_actions_destroy(&actions);
+  posix_spawnattr_destroy(&attributes);
   if (error != 0) throw std::runtime_error("cannot start " + argv.front() + ": " + strerror(error));
   return pid;
 }
@@ -79,9 +86,10 @@ int ExitCode(int status) {
 }  // namespace
 
 ChildProcess::ChildProcess(const std::vector<std::string>& argv,
-                           const std::map<std::string, std::string>& env) {
+                           const std::map<std::string, std::string>& env, bool own_group)
+    : own_group_(own_group) {
   Pipe out;
-  pid_ = Spawn(argv, env, out.write, -1);
+  pid_ = Spawn(argv, env, out.write, -1, own_group);
   close(out.write);
   stdout_fd_ = out.read;
 }
@@ -114,16 +122,29 @@ std::string ChildProcess::ReadLine(std::chrono::seconds deadline) {
 }
 
 int ChildProcess::Stop() {
+  // A stopped group would never act on TERM.
+  if (own_group_) killpg(pid_, SIGCONT);
   kill(pid_, SIGTERM);
   // A program stuck in a handler gets five seconds to end before it is killed.
   if (!EndsWithin(pid_, 5000)) kill(pid_, SIGKILL);
   int status = 0;
   waitpid(pid_, &status, 0);
+  // What the program started (a server's sessions) goes with it.
+  if (own_group_) killpg(pid_, SIGKILL);
   pid_ = -1;
   return ExitCode(status);
 }
 
 void ChildProcess::Signal(int signal) { kill(pid_, signal); }
+
+void ChildProcess::SignalGroup(int signal) { killpg(pid_, signal); }
+
+std::optional<int> ChildProcess::Ended() {
+  int status = 0;
+  if (pid_ <= 0 || waitpid(pid_, &status, WNOHANG) != pid_) return std::nullopt;
+  pid_ = -1;
+  return ExitCode(status);
+}
 
 int ChildProcess::Wait() {
   int status = 0;

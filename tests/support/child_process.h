@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <map>
+#include <optional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -12,7 +13,10 @@ namespace skarvel::test {
 // output read through a pipe. The destructor stops it (TERM, then KILL) and reaps it.
 class ChildProcess {
  public:
-  ChildProcess(const std::vector<std::string>& argv, const std::map<std::string, std::string>& env);
+  // With own_group, the program and whatever it starts form a process group of their own, which
+  // Stop, SignalGroup and the destructor reach as a whole.
+  ChildProcess(const std::vector<std::string>& argv, const std::map<std::string, std::string>& env,
+               bool own_group = false);
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
@@ -25,11 +29,17 @@ class ChildProcess {
   int Stop();
   // Sends a signal without waiting.
   void Signal(int signal);
+  // Sends a signal to the program's whole process group (own_group only), as a terminal does.
+  void SignalGroup(int signal);
+  pid_t pid() const { return pid_; }
+  // The exit status once the program has ended; none while it runs.
+  std::optional<int> Ended();
   // Waits for the end and returns the exit status.
   int Wait();
 
  private:
   pid_t pid_ = -1;
+  bool own_group_ = false;
   int stdout_fd_ = -1;
   std::string buffered_;
 };
