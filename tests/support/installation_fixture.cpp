@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "database/data_module.h"
@@ -99,6 +100,22 @@ void InstallationTest::PrepareCentralDatabase(int seed) {
   fixtures::MakeCentralDatabase(CentralDatabase(), sizes_, seed);
   service_.SetField(kFreshCustomer, "PPA_POSPATH2", folder_.File("till"));
   service_.SetField(kFreshCustomer, "cus_base_pos", CentralDatabase());
+}
+
+void InstallationTest::EnlargeTillPackage(std::size_t bytes) {
+  std::ofstream large(download_root_.File("staging/lumtrak/zz-large.bin"), std::ios::binary);
+  std::mt19937_64 random(7);
+  std::vector<std::uint64_t> block(1 << 16);
+  for (std::size_t written = 0; written < bytes; written += block.size() * 8) {
+    for (auto& word : block) word = random();
+    large.write(reinterpret_cast<const char*>(block.data()),
+                static_cast<std::streamsize>(std::min(bytes - written, block.size() * 8)));
+  }
+  large.close();
+  fs::remove(download_root_.File("lumtrak650/lumtrak650.zip"));
+  RunProgram({"/usr/bin/7za", "a", "-tzip", "-mx0", "-pm!rdo!ka",
+              download_root_.File("lumtrak650/lumtrak650.zip"),
+              download_root_.File("staging/lumtrak")});
 }
 
 void InstallationTest::RestartDownloadServer(const FtpServerOptions& options) {

@@ -40,6 +40,9 @@ class InstallationTest : public testing::Test {
   void PrepareCentralDatabase(int seed);
   // The download server starts again, behaving as options say.
   void RestartDownloadServer(const FtpServerOptions& options);
+  // The till package gets a file of random bytes, "lumtrak/zz-large.bin", so that unpacking it
+  // takes a while.
+  void EnlargeTillPackage(std::size_t bytes);
 
   // The first column of the first row of sql, as text, or "(no row)".
   std::string Value(const std::string& database, const std::string& sql);
