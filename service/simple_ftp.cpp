@@ -24,6 +24,29 @@ bool LocalFileExists(const std::string& path, std::uintmax_t* size = nullptr) {
 
 }  // namespace
 
+TSimpleFTP::Listing CollectListing(const wininet::FindData& first, wininet::FindHandle& rest,
+                                   const std::string& folder, bool with_folder) {
+  TSimpleFTP::Listing listing;
+  wininet::FindData entry = first;
+  do {
+    listing.emplace_back(with_folder ? folder + entry.cFileName : entry.cFileName, entry);
+  } while (rest.Next(entry));
+  return listing;
+}
+
+void AddTransferredBytes(TFTPProgressInfo& progress, unsigned long bytes) {
+  // Counted wide: the 32-bit fields of the design overflow past 2 GiB.
+  const auto added = static_cast<std::int64_t>(std::min(bytes, 0xFFFFFFFFul));
+  const std::int64_t done = std::int64_t{progress.bytes_done} + added;
+  progress.bytes_done = bytes == 0 || done > progress.file_size ? progress.file_size
+                                                                : static_cast<std::int32_t>(done);
+}
+
+int MinorProgressPercent(const TFTPProgressInfo& progress) {
+  if (progress.file_size <= 0 || progress.bytes_done <= 0) return 0;
+  return static_cast<int>(std::lround(100.0 * progress.bytes_done / progress.file_size));
+}
+
 TSimpleFTP::TSimpleFTP(EventPump& pump, std::string agent)
     : TWinInetControl(std::move(agent)), pump_(pump) {
   Port = 21;
@@ -142,10 +165,10 @@ int TSimpleFTP::ListFiles(const std::string& mask, bool with_folder) {
   wininet::FindData entry;
   std::unique_ptr<wininet::FindHandle> find = connection_->FindFirstFile(pattern, entry);
   if (!find) return 0;
-  do {
-    listing_.emplace_back(with_folder ? folder + entry.cFileName : entry.cFileName, entry);
-    if (OnFindItem) OnFindItem(*this, entry);
-  } while (find->Next(entry));
+  listing_ = CollectListing(entry, *find, folder, with_folder);
+  if (OnFindItem) {
+    for (const auto& [name, found] : listing_) OnFindItem(*this, found);
+  }
   return static_cast<int>(listing_.size());
 }
 
@@ -198,12 +221,7 @@ void TSimpleFTP::StatusNotification(unsigned long code, unsigned long informatio
   TWinInetControl::StatusNotification(code, information);
   if (code == wininet::INTERNET_STATUS_REQUEST_SENT ||
       code == wininet::INTERNET_STATUS_RESPONSE_RECEIVED) {
-    // Counted wide: the 32-bit fields of the design overflow past 2 GiB.
-    const auto added = static_cast<std::int64_t>(std::min(information, 0xFFFFFFFFul));
-    const std::int64_t done = std::int64_t{progress_.bytes_done} + added;
-    progress_.bytes_done = information == 0 || done > progress_.file_size
-                               ? progress_.file_size
-                               : static_cast<std::int32_t>(done);
+    AddTransferredBytes(progress_, information);
     if (!progress_.file_name.empty() && OnTransferProgress) OnTransferProgress(*this, progress_);
     if (QuickProgress) UpdateProgress();
   }
@@ -212,13 +230,7 @@ void TSimpleFTP::StatusNotification(unsigned long code, unsigned long informatio
 
 void TSimpleFTP::UpdateProgress() {
   if (QuickProgressMajor) QuickProgressMajor(progress_.file_index, progress_.file_count);
-  if (QuickProgressMinor) {
-    const int percent =
-        progress_.file_size > 0
-            ? static_cast<int>(std::lround(100.0 * progress_.bytes_done / progress_.file_size))
-            : 0;
-    QuickProgressMinor(percent, 100);
-  }
+  if (QuickProgressMinor) QuickProgressMinor(MinorProgressPercent(progress_), 100);
   if (QuickLabelMajor && progress_.file_count > 0) {
     QuickLabelMajor(std::to_string(progress_.file_index) + " of " +
                     std::to_string(progress_.file_count));

@@ -100,4 +100,16 @@ class TSimpleFTP : public TWinInetControl {
   TFTPProgressInfo progress_;
 };
 
+// The listing ListFiles makes of a find: each entry under its name, with folder before it when
+// with_folder, in the server's order.
+TSimpleFTP::Listing CollectListing(const wininet::FindData& first, wininet::FindHandle& rest,
+                                   const std::string& folder, bool with_folder);
+
+// Adds a transfer notification's byte count to the current file's progress: never past the file's
+// size, and a count of 0 (the transfer's end) completes it.
+void AddTransferredBytes(TFTPProgressInfo& progress, unsigned long bytes);
+
+// The per-file bar's position for the progress: 0 … 100, 0 while the size is unknown.
+int MinorProgressPercent(const TFTPProgressInfo& progress);
+
 }  // namespace skarvel
