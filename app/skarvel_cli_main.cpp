@@ -65,10 +65,11 @@ Log: $XDG_STATE_HOME/skarvel/skarvel.log (default ~/.local/state/skarvel/),
 every request, report and step outcome; the wizard writes the same log.
 
 Exit codes:
-  0   the installation completed, or there was nothing to do
+  0   the installation completed (the service holds status 120), or there was
+      nothing to do (999)
   1   the installation stopped with an error
   2   the service did not accept the customer code
-  3   the configuration service could not be reached
+  3   the configuration service could not be reached, or stopped answering
   4   cancelled (Ctrl-C)
   5   the computer must restart to continue (the restart was arranged)
   64  wrong usage or an unusable setting
