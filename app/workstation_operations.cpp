@@ -63,7 +63,9 @@ WorkstationOperations::WorkstationOperations(ServiceContext& service, RunLog& lo
       server_(
           db::LinuxServerLayout(firebird_root), control_, services_,
           [] { return std::max(QThread::idealThreadCount(), 1); },
-          [&pump](int milliseconds) { PumpFor(pump, milliseconds); }) {}
+          [&pump](int milliseconds) { PumpFor(pump, milliseconds); }) {
+  Dmskarvel.log = [&log](const std::string& line) { log.Write(line); };
+}
 
 ProgressBarSink WorkstationOperations::Bar(ProgressBar bar) {
   return [this, bar](int position, int maximum) { view_.SetProgress(bar, position, maximum); };

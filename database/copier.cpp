@@ -22,6 +22,8 @@ void Transfer(const Values& row, int column, Values& parameters, int place, Kind
     case Kind::kInteger:
       return parameters.SetInteger(place, null ? 0 : row.AsInteger(column));
     case Kind::kDecimal:
+      // A floating source travels as a double; the till's column decides what it becomes.
+      if (!null && row.IsFloating(column)) return parameters.SetDouble(place, row.AsDouble(column));
       return parameters.SetDecimal(place, null ? Decimal{} : row.AsDecimal(column));
     case Kind::kDateTime:
       return parameters.SetDateTime(place, null ? kDateTimeZero : row.AsDateTime(column));
@@ -52,16 +54,33 @@ void RollBackQuietly(Transaction& transaction) {
 
 }  // namespace
 
+// The lines joined with line breaks, as the design's statement components join them.
+std::string Lines(std::initializer_list<const char*> lines) {
+  std::string text;
+  for (const char* line : lines) {
+    if (!text.empty()) text += "\n";
+    text += line;
+  }
+  return text;
+}
+
 Bind ByPlace(int place, Kind kind, NullRule rule) { return {place, "", "", kind, rule}; }
 
 Bind ByName(const std::string& column, const std::string& parameter, Kind kind, NullRule rule) {
   return {-1, column, parameter, kind, rule};
 }
 
+Bind ByNameWhenPresent(const std::string& column, const std::string& parameter, Kind kind,
+                       NullRule rule) {
+  return {-1, column, parameter, kind, rule, true};
+}
+
 RowBinder::RowBinder(const std::vector<Bind>& binds, const ResultSet& rows, Statement& insert) {
   for (const Bind& bind : binds) {
     if (bind.place >= 0) {
       targets_.push_back({bind.place, {bind.place}, bind.kind, bind.rule});
+    } else if (bind.only_when_present && rows.Row().IndexOf(bind.column) < 0) {
+      continue;  // its parameter stays NULL
     } else {
       targets_.push_back(
           {rows.Column(bind.column), insert.Places(bind.parameter), bind.kind, bind.rule});
@@ -78,19 +97,20 @@ void RowBinder::Fill(const Values& row, Values& parameters) const {
 }
 
 bool RunCopier(CopyContext& context, const Copier& copier) {
-  Transaction& central = *context.module.DV_SERVER.work;
-  Transaction& till = *context.module.DV_CAISSE.work;
+  const Connection& central_connection = context.module.DV_SERVER;
   bool result = true;
   std::int64_t count = 0;
   try {
-    count = Count(central, copier.count_sql);
+    count = Count(central_connection.Work(), copier.count_sql);
   } catch (const std::exception&) {
-    RollBackQuietly(central);
+    if (central_connection.Open()) RollBackQuietly(central_connection.Work());
     result = false;
   }
   const int maximum = count > 0 ? static_cast<int>(count) : 1;
   context.progress.SetTable(0, maximum);
   try {
+    Transaction& central = central_connection.Work();
+    Transaction& till = context.module.DV_CAISSE.Work();
     OpenWork(central);
     OpenWork(till);
     context.pump.ProcessMessages();
@@ -119,9 +139,11 @@ bool RunCopier(CopyContext& context, const Copier& copier) {
     rows.Close();
     till.Commit();
     central.Commit();
+    if (copier.then && !copier.then()) result = false;
     return result;
   } catch (const std::exception& error) {
-    context.notifier.ShowMessage(copier.error_label + error.what());
+    context.module.LogError(error);
+    context.notifier.ShowMessage(copier.error_label + ErrorText(error));
     return false;
   }
 }

@@ -24,10 +24,17 @@ struct Bind {
   std::string parameter;
   Kind kind = Kind::kText;
   NullRule rule = NullRule::kDefault;
+  bool only_when_present = false;
 };
 Bind ByPlace(int place, Kind kind, NullRule rule = NullRule::kDefault);
 Bind ByName(const std::string& column, const std::string& parameter, Kind kind,
             NullRule rule = NullRule::kDefault);
+// Bound by name only when the select's result has the column; otherwise the parameter is NULL.
+Bind ByNameWhenPresent(const std::string& column, const std::string& parameter, Kind kind,
+                       NullRule rule = NullRule::kDefault);
+
+// The lines joined with line breaks, as the design's statement components join them.
+std::string Lines(std::initializer_list<const char*> lines);
 
 // When the till transaction is committed during a copy.
 enum class Batch {
@@ -46,10 +53,14 @@ struct Copier {
   std::string insert_sql;
   std::vector<Bind> binds;
   Batch batch = Batch::kAtEnd;
+  // A second part, run once the rows are committed, whatever the count gave; its false makes
+  // the copier's.
+  std::function<bool()> then = nullptr;
 };
 
-// The common course of a copier: count, copy every row, commit. An error while copying shows
-// the error label with the error's text and gives false; a failed count gives false too.
+// The common course of a copier: count, copy every row, commit, then its second part. An error
+// while copying shows the error label with Firebird's own text (the whole error goes to the
+// log) and gives false; a failed count gives false too, but the copy is still made.
 bool RunCopier(CopyContext& context, const Copier& copier);
 
 // Binds the row's values to the insert for every bind.

@@ -32,10 +32,21 @@ std::size_t FindIgnoringCase(const std::string& text, const std::string& what) {
 
 }  // namespace
 
+Transaction& Connection::Work() const {
+  if (!work)
+    throw FirebirdError(name + " is not open" + (last_error.empty() ? "" : ": " + last_error));
+  return *work;
+}
+
+Transaction& Connection::Procedure() const {
+  if (!procedure) Work();  // says why
+  return *procedure;
+}
+
 void Connection::Connect() {
   Close();
   try {
-    attachment = Attachment::Open(parameters);
+    attachment = open(parameters);
     last_error.clear();
   } catch (const FirebirdError& error) {
     last_error = error.what();
@@ -61,18 +72,20 @@ void OpenWork(Transaction& transaction) {
 
 bool RunCentralWork(TDmskarvel& module, const std::function<void(Transaction&)>& work,
                     const std::function<void(const std::string&)>& on_error) {
-  Transaction& transaction = *module.DV_SERVER.work;
+  Transaction* transaction = nullptr;
   try {
-    OpenWork(transaction);
-    work(transaction);
-    transaction.Commit();
+    transaction = &module.DV_SERVER.Work();
+    OpenWork(*transaction);
+    work(*transaction);
+    transaction->Commit();
     return true;
   } catch (const std::exception& error) {
     try {
-      transaction.Rollback();
+      if (transaction != nullptr) transaction->Rollback();
     } catch (const FirebirdError&) {
     }
-    if (on_error) on_error(error.what());
+    module.LogError(error);
+    if (on_error) on_error(ErrorText(error));
     return false;
   }
 }
@@ -116,7 +129,7 @@ bool TDmskarvel::OpenTill() {
 }
 
 int ReadCentralVersion(TDmskarvel& module) {
-  Transaction& work = *module.DV_SERVER.work;
+  Transaction& work = module.DV_SERVER.Work();
   OpenWork(work);
   Statement query(work, "select valeur from\nzvtype where code_type = 'VERSI'");
   ResultSet rows = query.Open();

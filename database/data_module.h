@@ -20,6 +20,9 @@ inline constexpr const char* kDatabasePassword = "lanternox";
 // components are prepared by each unit of work on the transaction it belongs to; its other
 // transactions (TR_CAISSE_TMP, TR_Server_PS2) serve no operation and are not kept.
 struct Connection {
+  explicit Connection(std::string what) : name(std::move(what)) {}
+
+  std::string name;  // "the till database", for the errors of a closed connection
   ConnectionParameters parameters;
   std::optional<Attachment> attachment;
   std::unique_ptr<Transaction> work;       // TR_CAISSE / TR_Server
@@ -27,8 +30,15 @@ struct Connection {
   // Firebird's text for the last failed connect, kept for the log: the messages the person
   // sees do not say why.
   std::string last_error;
+  // How an attachment is made; the tests make one fail here.
+  std::function<Attachment(const ConnectionParameters&)> open = Attachment::Open;
 
   bool Open() const { return attachment.has_value(); }
+  // The transactions of an open connection. On a closed one (a reconnect that failed) they
+  // throw FirebirdError naming the connection and why it closed, so every statement reports
+  // its own error, as the design's statements on a closed connection do.
+  Transaction& Work() const;
+  Transaction& Procedure() const;
   void Connect();
   // Rolls back what is left active (a unit of work that failed last) and detaches.
   void Close();
@@ -39,14 +49,21 @@ class TDmskarvel {
  public:
   explicit TDmskarvel(Notifier& notifier) : notifier_(notifier) {}
 
+  // The run log: every database error in full, with the statement it came from, where the
+  // person sees Firebird's own text only.
+  std::function<void(const std::string& line)> log;
+  void LogError(const std::exception& error) const {
+    if (log) log(std::string("database: ") + error.what());
+  }
+
   // Puts the till database file in place, opens both connections with the record's parameters
   // and writes their "dbf" entries into the till's settings file; true when both are open.
   bool ConnectDatabases(const cust_post& record);
   // Closes the till connection, then the central one; errors are ignored.
   void DisconnectDatabases();
 
-  Connection DV_CAISSE;
-  Connection DV_SERVER;
+  Connection DV_CAISSE{"the till database"};
+  Connection DV_SERVER{"the central database"};
 
  private:
   bool OpenTill();
@@ -59,7 +76,8 @@ class TDmskarvel {
 void OpenWork(Transaction& transaction);
 
 // One unit of work on the central work transaction: begun with OpenWork, committed at its end,
-// rolled back on an error, whose text goes to on_error (when given). True when it committed.
+// rolled back on an error, whose own text goes to on_error (when given) and whose whole text
+// to the log. True when it committed.
 bool RunCentralWork(TDmskarvel& module, const std::function<void(Transaction&)>& work,
                     const std::function<void(const std::string&)>& on_error);
 

@@ -75,7 +75,12 @@ void Status::Check(const std::string& what) {
   char text[2048];
   Master()->getUtilInterface()->formatStatus(text, sizeof text, wrapper_);
   wrapper_->init();
-  throw FirebirdError(what + ": " + text);
+  throw FirebirdError(what, text);
+}
+
+std::string ErrorText(const std::exception& error) {
+  const auto* firebird = dynamic_cast<const FirebirdError*>(&error);
+  return firebird != nullptr ? firebird->Text() : error.what();
 }
 
 Attachment Attachment::Open(const ConnectionParameters& parameters) {

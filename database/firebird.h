@@ -14,11 +14,22 @@ class CheckStatusWrapper;
 
 namespace skarvel::db {
 
-// A failure reported by Firebird; what() carries Firebird's own message text.
+// A failure reported by Firebird. what() says what was being done ("Running INSERT INTO …") and
+// Firebird's own text, for the log; Text() is Firebird's own text alone, for the person.
 class FirebirdError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  // An error of ours, whose text is all there is to say.
+  explicit FirebirdError(const std::string& text) : std::runtime_error(text), text_(text) {}
+  FirebirdError(const std::string& doing, const std::string& firebird_text)
+      : std::runtime_error(doing + ": " + firebird_text), text_(firebird_text) {}
+  const std::string& Text() const { return text_; }
+
+ private:
+  std::string text_;
 };
+
+// What a message box says of an error: Firebird's own text, or the whole text of another error.
+std::string ErrorText(const std::exception& error);
 
 Firebird::IMaster* Master();
 

@@ -74,15 +74,8 @@ bool SyncClosingNumber(TDmskarvel& module, const cust_post& record, int till_num
     notifier.ShowMessage(text);
     result = false;
   };
-  // Without the central connection every unit of work fails with its own message, as the
-  // design's statements on a closed connection do.
-  const auto when_open = [&](const std::function<void(Transaction&)>& work,
-                             const std::function<void(const std::string&)>& on_error) {
-    if (!module.DV_SERVER.Open())
-      return on_error("The central database " + record.cus_base_pos + " is not open");
-    RunCentralWork(module, work, on_error);
-  };
-  when_open(
+  RunCentralWork(
+      module,
       [&](Transaction& t) {
         Statement query(t,
                         "select max(num_cloture),count(num_cloture) from ticketscaisse where "
@@ -102,7 +95,8 @@ bool SyncClosingNumber(TDmskarvel& module, const cust_post& record, int till_num
         fail(text);
       });
   if (!no_history) {
-    when_open(
+    RunCentralWork(
+        module,
         [&](Transaction& t) {
           Statement query(
               t,
@@ -116,7 +110,8 @@ bool SyncClosingNumber(TDmskarvel& module, const cust_post& record, int till_num
         fail);
   }
   if (!no_history && missing) {
-    when_open(
+    RunCentralWork(
+        module,
         [&](Transaction& t) {
           Statement insert(
               t,

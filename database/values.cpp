@@ -1,5 +1,6 @@
 #include "database/values.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -18,19 +19,42 @@ using namespace Firebird;
 
 unsigned BaseType(unsigned type) { return type & ~1u; }
 
+[[noreturn]] void Mismatch(const std::string& name, const std::string& what) {
+  throw FirebirdError("The value " + name + " " + what);
+}
+
 std::int64_t PowerOfTen(int exponent) {
   std::int64_t power = 1;
-  for (int i = 0; i < exponent; ++i) power *= 10;
+  for (int i = 0; i < exponent; ++i) {
+    if (__builtin_mul_overflow(power, 10, &power)) throw FirebirdError("A number does not fit");
+  }
   return power;
 }
 
-// value with its scale changed from `from` to `to`, rounding half away from zero.
+// value with its scale changed from `from` to `to`, rounding half away from zero; throws when
+// the result does not fit in 64 bits.
 std::int64_t Rescale(std::int64_t value, int from, int to) {
   if (from == to) return value;
-  if (from > to) return value * PowerOfTen(from - to);
+  if (from > to) {
+    std::int64_t scaled = 0;
+    if (__builtin_mul_overflow(value, PowerOfTen(from - to), &scaled)) {
+      throw FirebirdError("A number does not fit");
+    }
+    return scaled;
+  }
+  if (to - from > 18) return 0;
   const std::int64_t divisor = PowerOfTen(to - from);
   const std::int64_t half = divisor / 2;
-  return (value + (value < 0 ? -half : half)) / divisor;
+  std::int64_t rounded = 0;
+  if (__builtin_add_overflow(value, value < 0 ? -half : half, &rounded)) return value / divisor;
+  return rounded / divisor;
+}
+
+// The shortest text that reads back as value: 6.55957, 0.1, 1000000000000000.
+std::string ShortestText(double value, std::chars_format format) {
+  char text[400];
+  const auto end = std::to_chars(std::begin(text), std::end(text), value, format);
+  return std::string(text, end.ptr);
 }
 
 std::string DecimalText(Decimal value) {
@@ -69,8 +93,12 @@ std::optional<Decimal> ParseDecimal(const std::string& raw) {
   return value;
 }
 
-[[noreturn]] void Mismatch(const std::string& name, const std::string& what) {
-  throw FirebirdError("The value " + name + " " + what);
+// A floating number as the exact decimal of its shortest text: 6.55957 stays 6.55957.
+Decimal ExactDecimal(const std::string& name, double value) {
+  if (!std::isfinite(value)) Mismatch(name, "is not a finite number");
+  const std::optional<Decimal> exact = ParseDecimal(ShortestText(value, std::chars_format::fixed));
+  if (!exact) Mismatch(name, "does not fit: " + ShortestText(value, std::chars_format::general));
+  return *exact;
 }
 
 }  // namespace
@@ -179,11 +207,8 @@ std::string Values::AsString(int index) const {
     }
     case SQL_INT64:
       return DecimalText(AsDecimal(index));
-    case SQL_DOUBLE: {
-      char text[64];
-      std::snprintf(text, sizeof text, "%.15g", Read<double>(field));
-      return text;
-    }
+    case SQL_DOUBLE:
+      return ShortestText(Read<double>(field), std::chars_format::general);
     case SQL_TYPE_DATE:
     case SQL_TIMESTAMP: {
       const DateTime t = AsDateTime(index);
@@ -205,9 +230,7 @@ Decimal Values::AsDecimal(int index) const {
   const Field& field = At(index);
   if (IsNull(index)) return {};
   if (field.type == SQL_INT64) return {Read<ISC_INT64>(field), field.scale};
-  if (field.type == SQL_DOUBLE) {
-    return {static_cast<std::int64_t>(std::llround(Read<double>(field) * 10000)), -4};
-  }
+  if (field.type == SQL_DOUBLE) return ExactDecimal(field.name, Read<double>(field));
   if (field.type == SQL_VARYING) {
     if (const auto parsed = ParseDecimal(AsString(index))) return *parsed;
   }
@@ -282,8 +305,13 @@ void Values::SetDecimal(int index, Decimal value) {
 void Values::SetDouble(int index, double value) {
   const Field& field = At(index);
   if (field.type == SQL_DOUBLE) return Write<double>(field, value);
-  SetDecimal(index, {static_cast<std::int64_t>(std::llround(value * 10000)), -4});
+  if (field.type == SQL_VARYING) {
+    return SetString(index, ShortestText(value, std::chars_format::general));
+  }
+  SetDecimal(index, ExactDecimal(field.name, value));
 }
+
+bool Values::IsFloating(int index) const { return At(index).type == SQL_DOUBLE; }
 
 void Values::SetDateTime(int index, const DateTime& value) {
   const Field& field = At(index);

@@ -45,8 +45,11 @@ class Values {
   const std::string& NameOf(int index) const { return fields_.at(index).name; }
 
   bool IsNull(int index) const;
+  // True for DOUBLE PRECISION and FLOAT, which are carried as doubles, never cut to a scale.
+  bool IsFloating(int index) const;
   std::string AsString(int index) const;  // numbers and dates as text
   std::int64_t AsInteger(int index) const;
+  // A floating value gives the exact decimal of its shortest text (6.55957, not 6.5596).
   Decimal AsDecimal(int index) const;
   double AsDouble(int index) const;
   DateTime AsDateTime(int index) const;

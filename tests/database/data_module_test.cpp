@@ -78,7 +78,7 @@ TEST_F(DataModuleTest, TheServerGenerationChoosesThePreparedFileAndTheCharacterS
   ASSERT_TRUE(module_.ConnectDatabases(record_));
   EXPECT_TRUE(fs::exists(Data("LUMTRAK15.FDB")));
   EXPECT_EQ(module_.DV_CAISSE.parameters.character_set, std::nullopt);
-  Statement kept(*module_.DV_CAISSE.work, "select count(*) from KEPT");
+  Statement kept(module_.DV_CAISSE.Work(), "select count(*) from KEPT");
   EXPECT_NO_THROW(kept.Open());
 }
 

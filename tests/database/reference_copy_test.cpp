@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "database/copier.h"
 #include "database/registration.h"
 #include "tests/support/recording_notifier.h"
 #include "tests/support/temp_folder.h"
@@ -23,6 +24,7 @@ class RecordingProgress final : public CopyProgress {
   void SetOverall(int position) override { overall = position; }
   void SetTable(int position, int maximum) override {
     table_maximum[label] = maximum;
+    bars[label].emplace_back(position, maximum);
     if (on_row) on_row(label, position);
   }
   void Label(const std::string& text, bool first) override {
@@ -35,6 +37,7 @@ class RecordingProgress final : public CopyProgress {
   std::string label;
   std::string labels;
   std::map<std::string, int> table_maximum;
+  std::map<std::string, std::vector<std::pair<int, int>>> bars;  // (position, maximum)
   std::function<void(const std::string&, int)> on_row;
 };
 
@@ -74,13 +77,33 @@ class ReferenceCopyTest : public testing::Test {
     return Value(record_.PPA_POSPATH2 + "LUMTRAK.FDB", sql);
   }
   std::string Central(const std::string& sql) { return Value(record_.cus_base_pos, sql); }
+  void CentralExecute(const std::string& sql) {
+    Attachment::Open({record_.cus_base_pos, kDatabaseUser, kDatabasePassword, std::nullopt})
+        .ExecuteImmediate(sql);
+  }
+
+  void TillExecute(const std::string& sql) {
+    Attachment::Open(
+        {record_.PPA_POSPATH2 + "LUMTRAK25.FDB", kDatabaseUser, kDatabasePassword, std::nullopt})
+        .ExecuteImmediate(sql);
+  }
+  bool Logged(const std::string& part) const {
+    return std::any_of(log_.begin(), log_.end(), [&](const std::string& line) {
+      return line.find(part) != std::string::npos;
+    });
+  }
 
   test::TempFolder folder_;
   cust_post record_;
   test::RecordingNotifier notifier_;
   test::CountingPump pump_;
   RecordingProgress progress_;
-  TDmskarvel module_{notifier_};
+  std::vector<std::string> log_;
+  TDmskarvel module_ = [this] {
+    TDmskarvel module(notifier_);
+    module.log = [this](const std::string& line) { log_.push_back(line); };
+    return module;
+  }();
 };
 
 TEST_F(ReferenceCopyTest, CopiesEveryTableWithItsValueRules) {
@@ -193,7 +216,115 @@ TEST_F(ReferenceCopyTest, ASecondCopyFailsTableByTableAndTheOthersStillRun) {
             (std::vector<std::string>{"DEVISES", "caissi\xE8res", "CONFCAISSE", "TVA", "RAYON",
                                       "CONDITIONS", "REMISE", "CLIENT", "CLIENTCARD", "CIVILITE",
                                       "ZVTYPE", "APPELPRIX", "PRODUITSLIES", "APPROMO"}));
+  // The person reads the label and Firebird's own words; the statement is in the log.
+  EXPECT_EQ(notifier_.messages.front().rfind("DEVISES : Erreur violation of PRIMARY or UNIQUE", 0),
+            0u)
+      << notifier_.messages.front();
+  for (const std::string& message : notifier_.messages) {
+    EXPECT_EQ(message.find("INSERT INTO"), std::string::npos) << message;
+  }
+  EXPECT_TRUE(Logged("database: Running INSERT INTO DEVISES"));
   EXPECT_EQ(Till("select count(*) from CLIENT_CARD"), Central("select count(*) from CLIENT_CARD"));
+}
+
+// A newer central database is opened again in Windows-1252; when that second attach fails the
+// connection stays closed, and every statement on it fails with its own message instead of
+// reaching a connection that is not there.
+TEST_F(ReferenceCopyTest, AFailedReconnectFailsTheCopyWithMessagesNotACrash) {
+  Prepare();
+  CentralExecute("update ZVTYPE set VALEUR = 2030501 where CODE_TYPE = 'VERSI'");
+  module_.DV_SERVER.open = [](const ConnectionParameters& parameters) {
+    if (parameters.character_set) throw FirebirdError("connection refused by the test");
+    return Attachment::Open(parameters);
+  };
+  EXPECT_FALSE(Copy());
+  EXPECT_FALSE(module_.DV_SERVER.Open());
+  ASSERT_FALSE(notifier_.messages.empty());
+  EXPECT_EQ(notifier_.messages.front(),
+            "DEVISES : Erreur the central database is not open: connection refused by the test");
+  // Every copier, counter and the till's row say so.
+  for (const std::string& message : notifier_.messages) {
+    EXPECT_NE(message.find("is not open: connection refused"), std::string::npos) << message;
+  }
+  EXPECT_NE(std::find_if(notifier_.messages.begin(), notifier_.messages.end(),
+                         [](const std::string& m) { return m.rfind("APPROMO : Erreur ", 0) == 0; }),
+            notifier_.messages.end());
+  EXPECT_EQ(Till("select count(*) from DEVISES"), "0");
+}
+
+// A central database of the older layout, whose products have no publication date: version
+// 7200 still copies every price, the date staying empty.
+TEST_F(ReferenceCopyTest, AnOlderCentralLayoutCopiesThePrices) {
+  Prepare();
+  CentralExecute("alter table PRODUIT drop DATE_PUBLICATION");
+  ASSERT_TRUE(Copy()) << (notifier_.messages.empty() ? "" : notifier_.messages.front());
+  EXPECT_EQ(Till("select count(*) from APPELPRIX"), Central("select count(*) from GESTION"));
+  EXPECT_EQ(Till("select count(*) from APPELPRIX where DATE_PUBLICATION is not null"), "0");
+}
+
+// Floating-point columns (rates, amounts) arrive as they are, where a scale would cut them or
+// a large value overflow; NUMERIC values stay exact decimals.
+TEST_F(ReferenceCopyTest, FloatingPointValuesArriveExactly) {
+  Prepare();
+  // Firebird converts no scaled column to a floating one: both tables are made anew.
+  const std::string table =
+      "create table DEVISES (CODE_DEVISE varchar(3) not null primary key, NOM_DEVISE varchar(30), "
+      "COEF_OFFICIEL double precision, COEF_MAGASIN double precision, TOTAL ";
+  CentralExecute("drop table DEVISES");
+  CentralExecute(table + "double precision)");
+  TillExecute("drop table DEVISES");
+  TillExecute(table + "numeric(15,2))");
+  const std::pair<const char*, const char*> rates[] = {
+      {"FRF", "6.55957"}, {"T01", "0.1"}, {"T02", "1234567.891234"}, {"T03", "1e15"}};
+  for (const auto& [code, rate] : rates) {
+    CentralExecute(std::string("insert into DEVISES values ('") + code + "', 'Test', " + rate +
+                   ", " + rate + ", " + rate + ")");
+  }
+  ASSERT_TRUE(Copy()) << (notifier_.messages.empty() ? "" : notifier_.messages.front());
+  for (const auto& [code, rate] : rates) {
+    const std::string where = std::string(" from DEVISES where CODE_DEVISE = '") + code + "'";
+    EXPECT_EQ(Till("select COEF_OFFICIEL" + where), Central("select COEF_OFFICIEL" + where));
+    EXPECT_EQ(std::stod(Till("select COEF_MAGASIN" + where)), std::stod(rate)) << code;
+  }
+  EXPECT_EQ(Till("select COEF_OFFICIEL from DEVISES where CODE_DEVISE = 'FRF'"), "6.55957");
+  // Into the till's NUMERIC(15,2) the double goes as its exact decimal, rounded to the scale.
+  EXPECT_EQ(Till("select TOTAL from DEVISES where CODE_DEVISE = 'T03'"), "1000000000000000.00");
+  EXPECT_EQ(Till("select TOTAL from DEVISES where CODE_DEVISE = 'T02'"), "1234567.89");
+  EXPECT_EQ(Till("select TAUX_TVA from TVA where CODE_TVA = 2"), "5.50");
+}
+
+// A copier whose count fails still copies and still runs its second part (the cards after
+// the customers).
+TEST_F(ReferenceCopyTest, AFailedCountStillCopiesAndRunsTheSecondPart) {
+  Prepare();
+  ASSERT_TRUE(module_.ConnectDatabases(record_));
+  bool second_part = false;
+  Copier copier{
+      "zvtype",
+      "ZVTYPE : Erreur ",
+      "select count(*) from NO_SUCH_TABLE",
+      [](Transaction&) { return std::optional<std::string>("select * from ZVTYPE"); },
+      "INSERT INTO ZVTYPE (CODE_TYPE,LIBELLE_TYPE,DOMAINE, VALEUR) VALUES "
+      "(:CODE_TYPE,:LIBELLE_TYPE,:DOMAINE,:VALEUR)",
+      {ByName("CODE_TYPE", "CODE_TYPE", Kind::kText),
+       ByName("LIBELLE_TYPE", "LIBELLE_TYPE", Kind::kText),
+       ByName("DOMAINE", "DOMAINE", Kind::kText), ByName("VALEUR", "VALEUR", Kind::kInteger)},
+      Batch::kAtEnd,
+      [&] { return second_part = true; }};
+  CopyContext context{module_, progress_, pump_, notifier_, record_.cp_pv_code};
+  EXPECT_FALSE(RunCopier(context, copier));
+  EXPECT_TRUE(second_part);
+  EXPECT_EQ(Till("select count(*) from ZVTYPE"), "2");
+}
+
+TEST_F(ReferenceCopyTest, TheCardsBarRunsOverTheirRows) {
+  Prepare();
+  ASSERT_TRUE(Copy());
+  const auto& client = progress_.bars["client"];
+  const int cards = std::stoi(Central("select count(*) from CLIENT_CARD"));
+  ASSERT_GT(cards, 1);
+  EXPECT_NE(std::find(client.begin(), client.end(), std::make_pair(1, cards)), client.end());
+  EXPECT_EQ(client.back(), std::make_pair(cards, cards));
 }
 
 // Promotions are committed in the till after 5,001 rows, 10,002 rows and at the end.
