@@ -10,7 +10,7 @@ InstallSession::InstallSession(const DeploymentSettings& settings, EventPump& pu
     : notifier(shown_notifier, log),
       context(ServiceBaseUrlFor(settings.service_host), pump, notifier),
       state(context),
-      operations(context, log, notifier, pump, view, settings.firebird_root),
+      operations(context, log, notifier, pump, view, settings),
       driver(state, view, operations, autostart, reboot, OwnProgramFolder() + "skarvel"),
       flow(state, view, operations, autostart, driver) {
   state.WorkFolder = LinuxSystemInfo().TemporaryFolder() + "skarvel/";

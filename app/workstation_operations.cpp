@@ -52,7 +52,7 @@ void PumpFor(EventPump& pump, int milliseconds) {
 
 WorkstationOperations::WorkstationOperations(ServiceContext& service, RunLog& log,
                                              Notifier& notifier, EventPump& pump, WizardView& view,
-                                             const std::string& firebird_root)
+                                             const DeploymentSettings& settings)
     : service_(service),
       log_(log),
       notifier_(notifier),
@@ -60,8 +60,9 @@ WorkstationOperations::WorkstationOperations(ServiceContext& service, RunLog& lo
       downloads_{pump, [&log](const std::string& line) { log.Write(line); }},
       control_(programs_, processes_, pump, [&log](const std::string& line) { log.Write(line); }),
       Dmskarvel(notifier),
+      services_(settings.systemd_root),
       server_(
-          db::LinuxServerLayout(firebird_root), control_, services_,
+          db::LinuxServerLayout(settings.firebird_root), control_, services_,
           [] { return std::max(QThread::idealThreadCount(), 1); },
           [&pump](int milliseconds) { PumpFor(pump, milliseconds); }) {
   Dmskarvel.log = [&log](const std::string& line) { log.Write(line); };

@@ -4,6 +4,7 @@
 #include "database/data_module.h"
 #include "database/server_installation.h"
 #include "platform/child_programs.h"
+#include "platform/deployment_settings.h"
 #include "platform/launchers.h"
 #include "platform/notifier.h"
 #include "platform/printers.h"
@@ -20,9 +21,9 @@ namespace skarvel {
 // view's bars; what happened goes to the log.
 class WorkstationOperations final : public InstallOperations {
  public:
-  // firebird_root: where the database server is installed (a deployment setting).
+  // settings: the database server's folder and the root of the system's service units.
   WorkstationOperations(ServiceContext& service, RunLog& log, Notifier& notifier, EventPump& pump,
-                        WizardView& view, const std::string& firebird_root);
+                        WizardView& view, const DeploymentSettings& settings);
 
   bool FetchFile(const std::string& remote_folder, const std::string& local_folder,
                  const TfTP& account, const std::string& file_name, ProgressBar bar) override;

@@ -23,6 +23,16 @@ std::string Environment(const char* name) {
   return value == nullptr ? std::string() : std::string(value);
 }
 
+// The variable's absolute folder, or the default when it is not set.
+std::string AbsoluteFolder(const char* name, const std::string& default_folder) {
+  const std::string folder = Environment(name);
+  if (folder.empty()) return default_folder;
+  if (folder.front() != '/') {
+    throw SettingsError(std::string(name) + " must be an absolute folder, not \"" + folder + "\"");
+  }
+  return folder;
+}
+
 }  // namespace
 
 std::string DeploymentSettings::DownloadHost() const {
@@ -52,13 +62,8 @@ DeploymentSettings ReadDeploymentSettings() {
                           "\"");
     }
   }
-  const std::string root = Environment("SKARVEL_FIREBIRD_ROOT");
-  if (!root.empty()) {
-    if (root.front() != '/') {
-      throw SettingsError("SKARVEL_FIREBIRD_ROOT must be an absolute folder, not \"" + root + "\"");
-    }
-    settings.firebird_root = root;
-  }
+  settings.firebird_root = AbsoluteFolder("SKARVEL_FIREBIRD_ROOT", settings.firebird_root);
+  settings.systemd_root = AbsoluteFolder("SKARVEL_SYSTEMD_ROOT", settings.systemd_root);
   return settings;
 }
 

@@ -10,12 +10,17 @@ namespace skarvel {
 //   SKARVEL_SERVICE_HOST  host or host:port of the configuration service (default "localhost");
 //                         the download server is the same host
 //   SKARVEL_FTP_PORT      port of the download server (default 21)
-//   SKARVEL_FIREBIRD_ROOT the folder the database server is installed into (default
-//                         /opt/firebird); an absolute path
+//   SKARVEL_FIREBIRD_ROOT the database server's folder (default /opt/firebird): where its
+//                         function libraries and console are copied and the first folder
+//                         whose older server is removed; its own setup program decides where
+//                         it installs. An absolute path
+//   SKARVEL_SYSTEMD_ROOT  the root folder whose systemd unit files say which services are
+//                         installed (default /); an absolute path
 struct DeploymentSettings {
   std::string service_host = "localhost";
   int ftp_port = 21;
   std::string firebird_root = "/opt/firebird";
+  std::string systemd_root = "/";
 
   // The download server's host: the service's host name without its port.
   std::string DownloadHost() const;

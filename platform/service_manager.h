@@ -16,12 +16,20 @@ class ServiceManager {
   virtual bool IsRunning(const std::string& service) = 0;
 };
 
-// systemd through systemctl: a unit's description is its display name. Where systemd is not
-// running (a container, a chroot) the manager cannot be asked: no names, nothing runs.
+// systemd: the installed services are its service unit files in every state (enabled,
+// disabled, static, masked), listed by systemctl, which reads them also where systemd does not
+// run; a unit's description is its display name. Whether a service runs is asked of the running
+// systemd; without one nothing runs. root is the system's root folder ("/"), or that of a
+// system image, whose services are installed but never run.
 class SystemdServiceManager final : public ServiceManager {
  public:
+  explicit SystemdServiceManager(std::string root = "/");
+  // None when systemctl cannot be run.
   std::optional<std::vector<std::string>> DisplayNames() override;
   bool IsRunning(const std::string& service) override;
+
+ private:
+  std::string root_;
 };
 
 }  // namespace skarvel

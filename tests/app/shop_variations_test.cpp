@@ -2,6 +2,7 @@
 // settings, printers and folders named as people name them.
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -38,6 +39,20 @@ TEST_F(ShopVariationsTest, ACentralThatRefusesTheSecondConnectionFailsStepNine) 
   EXPECT_NE(result.err.find("DEVISES : Erreur the central database is not open"), npos)
       << result.err;
   EXPECT_NE(result.err.find("Windows-1252 connections are refused here"), npos) << result.err;
+}
+
+// A database server that is installed but disabled (and so not loaded by systemd) is still an
+// installed server: its setup does not run again over it.
+TEST_F(ShopVariationsTest, AnInstalledButDisabledServerIsNotInstalledAgain) {
+  const std::string unit = folder_.File("system/etc/systemd/system/firebird-superserver.service");
+  fs::create_directories(fs::path(unit).parent_path());
+  std::ofstream(unit) << "[Unit]\nDescription=Firebird Database Server ( SuperServer )\n"
+                         "[Service]\nExecStart=/bin/true\n[Install]\nWantedBy=multi-user.target\n";
+  service_.SetField("5412345000013", "cp_ps_code", "20");
+  const ProgramResult result = Run({"5412345000013"});
+  EXPECT_NE(result.out.find("step 6 done, reported 69"), npos) << result.out;
+  EXPECT_FALSE(fs::exists(folder_.File("skarvel/setup-called.txt"))) << "set up over it";
+  EXPECT_TRUE(fs::exists(folder_.File("firebird/UDF/fbudf.so"))) << "the copy step still runs";
 }
 
 }  // namespace

@@ -23,6 +23,13 @@ void Touch(const std::string& path) {
 }
 
 // Every test has its own home, trash and configuration folders.
+DeploymentSettings Settings(const test::TempFolder& folder) {
+  DeploymentSettings settings;
+  settings.firebird_root = folder.File("firebird");
+  settings.systemd_root = folder.File("system");
+  return settings;
+}
+
 class WorkstationOperationsTest : public testing::Test {
  protected:
   test::TempFolder folder_;
@@ -33,8 +40,7 @@ class WorkstationOperationsTest : public testing::Test {
   test::CountingPump pump_;
   test::RecordingView view_;
   ServiceContext service_{"http://127.0.0.1:9/skv/skv.dll", pump_, notifier_};
-  WorkstationOperations operations_{service_, log_,  notifier_,
-                                    pump_,    view_, folder_.File("firebird")};
+  WorkstationOperations operations_{service_, log_, notifier_, pump_, view_, Settings(folder_)};
 };
 
 TEST_F(WorkstationOperationsTest, PrepareFolderEmptiesTheFolderIntoTheTrash) {

@@ -69,6 +69,8 @@ std::map<std::string, std::string> InstallationTest::Environment(const std::stri
   return {{"SKARVEL_SERVICE_HOST", host},
           {"SKARVEL_FTP_PORT", std::to_string(ftp_->port())},
           {"SKARVEL_FIREBIRD_ROOT", folder_.File("firebird")},
+          // The machine's own services (a database server among them) stay out of the test.
+          {"SKARVEL_SYSTEMD_ROOT", folder_.File("system")},
           {"TMPDIR", folder_.path()},
           {"HOME", folder_.File("home")},
           {"XDG_CONFIG_DIRS", folder_.File("xdg")},
