@@ -94,6 +94,16 @@ std::string TillDatabaseText(const cust_post& record) {
   return WithTrailingSeparator(record.PPA_POSPATH2) + record.PPA_POSDB;
 }
 
+std::string WithExistingSpelling(const std::string& database_text) {
+  const std::string local = LocalDatabaseFile(database_text);
+  const std::size_t slash = local.find_last_of(kFolderSeparator);
+  if (slash == std::string::npos) return database_text;
+  const std::string name = local.substr(slash + 1);
+  const std::string existing = FindNameIgnoringCase(local.substr(0, slash + 1), name);
+  if (existing.empty() || existing == name) return database_text;
+  return database_text.substr(0, database_text.size() - name.size()) + existing;
+}
+
 std::string LocalDatabaseFile(const std::string& database_text) {
   const std::string server = "localhost:";
   const std::size_t at = FindIgnoringCase(database_text, server);
@@ -106,6 +116,9 @@ bool PlaceTillDatabase(const std::string& local_file, const std::string& server_
   const std::size_t at = FindIgnoringCase(local_file, plain);
   if (at == std::string::npos) return false;
   const std::string folder = local_file.substr(0, at);
+  // A till database under the name in another case ("lumtrak.fdb") is the till database, as it
+  // would be on the tills' original file system: no second one beside it.
+  if (!FindNameIgnoringCase(folder, local_file.substr(at)).empty()) return false;
   const std::string versioned = FindNameIgnoringCase(
       folder, Trim(server_version) == "2.5" ? "LUMTRAK25.FDB" : "LUMTRAK15.FDB");
   if (versioned.empty()) return false;
@@ -154,8 +167,8 @@ void TDmskarvel::ReconnectCentralForItsVersion() {
 bool TDmskarvel::ConnectDatabases(const cust_post& record) {
   try {
     DV_CAISSE.Close();
-    const std::string till = TillDatabaseText(record);
-    PlaceTillDatabase(LocalDatabaseFile(till), record.CP_VERS_FB);
+    PlaceTillDatabase(LocalDatabaseFile(TillDatabaseText(record)), record.CP_VERS_FB);
+    const std::string till = WithExistingSpelling(TillDatabaseText(record));
     DV_CAISSE.parameters = Parameters(
         till, IsVersion25(record) ? std::optional<std::string>("WIN1252") : std::nullopt);
     if (!OpenTill()) return false;

@@ -85,9 +85,13 @@ bool RunCentralWork(TDmskarvel& module, const std::function<void(Transaction&)>&
 std::string TillDatabaseText(const cust_post& record);
 // The file behind a database text: without a leading "localhost:" in any case.
 std::string LocalDatabaseFile(const std::string& database_text);
+// The database text naming its file as the folder spells it, when a file of that name in another
+// case exists ("lumtrak.fdb" for "LUMTRAK.FDB"); otherwise the text as it is.
+std::string WithExistingSpelling(const std::string& database_text);
 // Gives the prepared file for the record's server generation ("LUMTRAK25.FDB" for 2.5,
 // "LUMTRAK15.FDB" otherwise, looked up in its folder without regard to case) the plain name;
-// never replaces an existing till database. False when nothing was renamed.
+// never replaces an existing till database, whatever the case of its name. False when nothing
+// was renamed.
 bool PlaceTillDatabase(const std::string& local_file, const std::string& server_version);
 // The central database's version (ZVTYPE 'VERSI'), read in the central work transaction.
 int ReadCentralVersion(TDmskarvel& module);

@@ -93,6 +93,20 @@ TEST_F(DataModuleTest, OtherGenerationsTakeTheOlderFile) {
   EXPECT_FALSE(PlaceTillDatabase(Data("OTHER.FDB"), "2.5"));
 }
 
+// A till database the shop already has under the name in lower case is the till database:
+// nothing appears beside it, and it is the one opened and named in the settings file.
+TEST_F(DataModuleTest, AnExistingTillDatabaseIsFoundWhateverTheCaseOfItsName) {
+  MakeDatabase(Data("lumtrak.fdb"), "");
+  Attachment::Open(Admin(Data("lumtrak.fdb"))).ExecuteImmediate("create table KEPT (A integer)");
+  EXPECT_FALSE(PlaceTillDatabase(Data("LUMTRAK.FDB"), "2.5"));
+  ASSERT_TRUE(module_.ConnectDatabases(record_));
+  EXPECT_FALSE(fs::exists(Data("LUMTRAK.FDB")));
+  EXPECT_TRUE(fs::exists(Data("lumtrak25.fdb")));
+  EXPECT_EQ(Setting("Dorvello\\Caisse", "dbf"), Data("lumtrak.fdb"));
+  Statement kept(module_.DV_CAISSE.Work(), "select count(*) from KEPT");
+  EXPECT_NO_THROW(kept.Open());
+}
+
 TEST_F(DataModuleTest, TheCentralVersionDecidesItsCharacterSet) {
   Central("insert into ZVTYPE (CODE_TYPE, VALEUR) values ('VERSI', 2030500)");
   ASSERT_TRUE(module_.ConnectDatabases(record_));
