@@ -62,7 +62,7 @@ class Profile {
   // one being written, and removed.
   void ReplaceFile(const std::string& content) {
     RemoveAbandonedTemporaries();
-    std::string temporary = disk_path_ + kTemporarySuffix;
+    std::string temporary = Folder() + "." + Name() + kTemporaryMarker + "XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) Fail("cannot be written", errno);
     ::flock(fd, LOCK_EX);
@@ -87,29 +87,36 @@ class Profile {
     if (!replaced) Fail("cannot be written", error);
   }
 
-  static constexpr char kTemporarySuffix[] = ".XXXXXX";
+  // Temporary files are hidden and carry a marker no person would write: ".LUMTRAK.pos" +
+  // kTemporaryMarker + six random letters. A technician's "LUMTRAK.pos.backup" is never one.
+  static constexpr char kTemporaryMarker[] = ".skarvel-write-";
+  static constexpr std::size_t kRandomLength = 6;
 
-  // True for a name mkostemp makes from the profile's name with kTemporarySuffix.
-  static bool IsTemporaryOf(const std::string& name, const std::string& profile_name) {
-    const std::size_t random = sizeof kTemporarySuffix - 2;
-    if (name.size() != profile_name.size() + 1 + random) return false;
-    if (name.compare(0, profile_name.size() + 1, profile_name + ".") != 0) return false;
-    for (std::size_t i = profile_name.size() + 1; i < name.size(); ++i) {
+  std::string Folder() const {
+    const std::size_t slash = disk_path_.rfind('/');
+    return slash == std::string::npos ? "" : disk_path_.substr(0, slash + 1);
+  }
+  std::string Name() const { return disk_path_.substr(Folder().size()); }
+
+  // True for a name mkostemp makes for the profile.
+  bool IsTemporary(const std::string& name) const {
+    const std::string prefix = "." + Name() + kTemporaryMarker;
+    if (name.size() != prefix.size() + kRandomLength || name.compare(0, prefix.size(), prefix) != 0) {
+      return false;
+    }
+    for (std::size_t i = prefix.size(); i < name.size(); ++i) {
       if (std::isalnum(static_cast<unsigned char>(name[i])) == 0) return false;
     }
     return true;
   }
 
   void RemoveAbandonedTemporaries() const {
-    const std::size_t slash = disk_path_.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : disk_path_.substr(0, slash + 1);
-    const std::string profile_name =
-        slash == std::string::npos ? disk_path_ : disk_path_.substr(slash + 1);
+    const std::string folder = Folder().empty() ? "./" : Folder();
     DIR* directory = ::opendir(folder.c_str());
     if (directory == nullptr) return;
     while (const dirent* entry = ::readdir(directory)) {
-      if (!IsTemporaryOf(entry->d_name, profile_name)) continue;
-      const std::string path = folder + "/" + entry->d_name;
+      if (!IsTemporary(entry->d_name)) continue;
+      const std::string path = folder + entry->d_name;
       const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
       if (fd < 0) continue;
       // The lock of a killed writer went with it; a live writer's still holds.

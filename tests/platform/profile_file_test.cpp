@@ -97,22 +97,29 @@ TEST(ProfileFileTest, AWriterKilledMidWriteNeverLeavesHalfAFile) {
     ASSERT_EQ(value.size(), length) << "round " << round;
     EXPECT_EQ(value.find_first_not_of(value.front()), std::string::npos) << "round " << round;
   }
-  // What a killed writer left beside the file goes with the next write, and nothing else does.
-  std::ofstream(folder.File("LUMTRAK.pos.bak")) << "another program's";
+  // What a killed writer left beside the file goes with the next write, and nothing else does:
+  // not another program's file, nor a technician's copies, however they are named.
+  for (const char* name : {"LUMTRAK.pos.bak", "LUMTRAK.pos.backup", "LUMTRAK.pos.202401",
+                           ".LUMTRAK.pos.skarvel-write-old", "LUMTRAK.pos.skarvel-write-AbC123"}) {
+    std::ofstream(folder.File(name)) << "kept";
+  }
   WriteProfileString(path, "Dorvello", "Small", "1");
   std::vector<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
     names.push_back(entry.path().filename());
   }
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"LUMTRAK.pos", "LUMTRAK.pos.bak"}));
+  EXPECT_EQ(names, (std::vector<std::string>{".LUMTRAK.pos.skarvel-write-old", "LUMTRAK.pos",
+                                             "LUMTRAK.pos.202401", "LUMTRAK.pos.backup",
+                                             "LUMTRAK.pos.bak",
+                                             "LUMTRAK.pos.skarvel-write-AbC123"}));
 }
 
 // A temporary file that its writer is still writing is left alone.
 TEST(ProfileFileTest, ALiveWritersTemporaryFileIsLeftAlone) {
   test::TempFolder folder;
   const std::string path = folder.File("LUMTRAK.pos");
-  const std::string busy = folder.File("LUMTRAK.pos.AbC123");
+  const std::string busy = folder.File(".LUMTRAK.pos.skarvel-write-AbC123");
   const int fd = ::open(busy.c_str(), O_CREAT | O_WRONLY, 0600);
   ASSERT_GE(fd, 0);
   ASSERT_EQ(::flock(fd, LOCK_EX), 0);
