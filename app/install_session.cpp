@@ -1,9 +1,20 @@
 #include "app/install_session.h"
 
 #include "platform/file_system.h"
+#include "platform/private_folder.h"
 #include "platform/system_info_linux.h"
 
 namespace skarvel {
+
+std::string DefaultWorkFolder() { return LinuxSystemInfo().CacheFolder() + "skarvel/"; }
+
+std::string WorkFolderProblem() {
+  const std::string folder = DefaultWorkFolder();
+  const std::string why = MakePrivateFolder(folder);
+  if (why.empty()) return "";
+  return "the work folder " + folder + " cannot be used: " + why +
+         ". Remove it, or point XDG_CACHE_HOME at a folder of your own.";
+}
 
 InstallSession::InstallSession(const DeploymentSettings& settings, EventPump& pump,
                                Notifier& shown_notifier, WizardView& view, RunLog& log)
@@ -13,7 +24,8 @@ InstallSession::InstallSession(const DeploymentSettings& settings, EventPump& pu
       operations(context, log, notifier, pump, view, settings),
       driver(state, view, operations, autostart, reboot, OwnProgramFolder() + "skarvel"),
       flow(state, view, operations, autostart, driver) {
-  state.WorkFolder = LinuxSystemInfo().TemporaryFolder() + "skarvel/";
+  state.WorkFolder = DefaultWorkFolder();
+  operations.SetPrivateFolder(state.WorkFolder);
   state.FtpAccount = DefaultFtpAccount(settings.DownloadHost(), settings.ftp_port);
   context.on_answer = [this, &log](const std::string& url, const std::string& answer) {
     log.Write("GET " + url + " -> " + answer);

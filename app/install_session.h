@@ -18,6 +18,13 @@ namespace skarvel {
 // Everything a run of the wizard or of the unattended program puts together at start-up: the
 // service context with the process-wide state, the operations on this workstation, the driver
 // and the flow, all talking to one view. Every request and its answer goes to the log.
+// The work folder of this user: the cache folder + "skarvel/", which survives the restart a
+// resumed installation needs; it must be this user's alone (MakePrivateFolder).
+std::string DefaultWorkFolder();
+// Why the work folder cannot be used, as a sentence saying what to do; empty when it can (it is
+// then made, this user's alone).
+std::string WorkFolderProblem();
+
 class InstallSession {
  public:
   InstallSession(const DeploymentSettings& settings, EventPump& pump, Notifier& shown_notifier,

@@ -13,6 +13,7 @@
 #include "database/engine_shutdown.h"
 #include "platform/ansi_text.h"
 #include "platform/engine_lock_folder.h"
+#include "platform/private_folder.h"
 #include "platform/system_info_linux.h"
 #include "platform/windows1252.h"
 
@@ -184,6 +185,10 @@ void UndoThenInstall(InstallSession& session, TerminalView& view) {
 
 int Install(const std::string& code, bool no_restart, bool undo,
             const DeploymentSettings& settings) {
+  if (const std::string why = WorkFolderProblem(); !why.empty()) {
+    std::cerr << "skarvel-cli: " << Utf8FromAnsi(why) << "\n";
+    return kUsage;
+  }
   const EngineLockFolder engine_locks(LinuxSystemInfo().TemporaryFolder());
   const db::EngineShutdown engine;  // goes before the lock folder, after every connection
   RunLog log(RunLog::DefaultPath());

@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QMessageBox>
 
+#include "app/install_session.h"
 #include "app/wizard/centre.h"
 #include "app/wizard/picture_strip.h"
 #include "app/wizard/wizard_windows.h"
@@ -35,6 +36,10 @@ int Run(int argc, char** argv) {
   } catch (const SettingsError& error) {
     QMessageBox::critical(nullptr, QApplication::applicationName(),
                           QString::fromUtf8(error.what()));
+    return kUsage;
+  }
+  if (const std::string why = WorkFolderProblem(); !why.empty()) {
+    QMessageBox::critical(nullptr, QApplication::applicationName(), FromAnsi(why));
     return kUsage;
   }
   const EngineLockFolder engine_locks(LinuxSystemInfo().TemporaryFolder());

@@ -12,6 +12,7 @@
 #include "platform/ansi_text.h"
 #include "platform/file_system.h"
 #include "platform/folder_path.h"
+#include "platform/private_folder.h"
 #include "platform/trash.h"
 #include "service/templates.h"
 #include "workstation/find_file.h"
@@ -134,14 +135,23 @@ bool WorkstationOperations::PrepareFolder(const std::string& folder, bool delete
   try {
     const std::string with = WithTrailingSeparator(folder);
     const std::string without = WithoutTrailingSeparator(folder);
+    const bool private_folder = !private_folder_.empty() && with == private_folder_;
+    // Another user's folder is neither emptied nor used.
+    if (private_folder && !PrivateFolderUsable(with)) return false;
     if (delete_first) {
       RemoveEmptyFolder(without);
       DeleteFolderTree(without);
     }
-    return CreateFolders(with);
+    return private_folder ? PrivateFolderUsable(with) : CreateFolders(with);
   } catch (const std::exception&) {
     return false;
   }
+}
+
+bool WorkstationOperations::PrivateFolderUsable(const std::string& folder) {
+  const std::string why = MakePrivateFolder(folder);
+  if (!why.empty()) log_.Write("refused the work folder " + folder + ": " + why);
+  return why.empty();
 }
 
 bool WorkstationOperations::RemoveVirtualizedSettings() {

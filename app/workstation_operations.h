@@ -60,8 +60,13 @@ class WorkstationOperations final : public InstallOperations {
   // the home folder and empty text, which a record's folder must never be.
   bool DeleteFolderTree(const std::string& folder);
 
+  // The folder PrepareFolder makes this user's alone (the work folder); refused, it is neither
+  // emptied nor made, and the step fails.
+  void SetPrivateFolder(std::string folder) { private_folder_ = std::move(folder); }
+
  private:
   ProgressBarSink Bar(ProgressBar bar);
+  bool PrivateFolderUsable(const std::string& folder);
 
   ServiceContext& service_;
   RunLog& log_;
@@ -76,6 +81,7 @@ class WorkstationOperations final : public InstallOperations {
   db::TDmskarvel Dmskarvel;
   SystemdServiceManager services_;
   db::ServerInstallation server_;
+  std::string private_folder_;
 };
 
 }  // namespace skarvel

@@ -101,7 +101,8 @@ class Profile {
   // True for a name mkostemp makes for the profile.
   bool IsTemporary(const std::string& name) const {
     const std::string prefix = "." + Name() + kTemporaryMarker;
-    if (name.size() != prefix.size() + kRandomLength || name.compare(0, prefix.size(), prefix) != 0) {
+    if (name.size() != prefix.size() + kRandomLength ||
+        name.compare(0, prefix.size(), prefix) != 0) {
       return false;
     }
     for (std::size_t i = prefix.size(); i < name.size(); ++i) {

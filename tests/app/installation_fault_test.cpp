@@ -198,15 +198,15 @@ TEST_F(InstallationFaultTest, AFullDiskInTheWorkFolderFailsTheDownloadWithItsCau
   const std::string temporary = folder_.File("tmp");
   fs::create_directories(temporary);
   auto environment = Environment(host());
-  environment["TMPDIR"] = temporary;
+  environment["XDG_CACHE_HOME"] = temporary;
   // A mount namespace of the program's own: the machine's mounts stay as they are. The files
   // left on the small file system are listed before it goes away with the namespace.
   const ProgramResult result =
       test::RunProgram({"/usr/bin/unshare", "-rm", "/bin/sh", "-c",
                         "mount -t tmpfs -o size=" + std::to_string(package / 2) +
-                            " skarvel \"$TMPDIR\" || exit 99\n"
+                            " skarvel \"$XDG_CACHE_HOME\" || exit 99\n"
                             "\"$@\"; code=$?\n"
-                            "find \"$TMPDIR\" -type f -printf 'left: %P\\n'\n"
+                            "find \"$XDG_CACHE_HOME\" -type f -printf 'left: %P\\n'\n"
                             "exit $code",
                         "sh", SKARVEL_CLI_PROGRAM, code_},
                        environment);

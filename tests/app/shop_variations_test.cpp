@@ -55,5 +55,20 @@ TEST_F(ShopVariationsTest, AnInstalledButDisabledServerIsNotInstalledAgain) {
   EXPECT_TRUE(fs::exists(folder_.File("firebird/UDF/fbudf.so"))) << "the copy step still runs";
 }
 
+// The work folder is the user's own; one that others may write in (a shared cache folder) is
+// refused before anything is downloaded into it.
+TEST_F(ShopVariationsTest, AWorkFolderOthersMayWriteInIsRefused) {
+  fs::create_directories(WorkFolder());
+  fs::permissions(WorkFolder(), fs::perms::all);
+  const ProgramResult result = Run({kFreshCustomer});
+  EXPECT_EQ(result.exit_code, 64) << result.out << result.err;
+  EXPECT_NE(result.err.find("the work folder " + WorkFolder() +
+                            "/ cannot be used: other users "
+                            "may write in it"),
+            npos)
+      << result.err;
+  EXPECT_TRUE(service_.Requests("getcustinfo").empty());
+}
+
 }  // namespace
 }  // namespace skarvel

@@ -86,13 +86,14 @@ TEST_F(TerminalInterruptTest, AFullDiskDuringTheUnpackFailsStepFour) {
   const std::string temporary = folder_.File("tmp");
   fs::create_directories(temporary);
   auto environment = Environment(service_.host());
-  environment["TMPDIR"] = temporary;
+  environment["XDG_CACHE_HOME"] = temporary;
   const std::uintmax_t size = downloads + unpacked / 2 + 64 * 1024;
-  const ProgramResult result = test::RunProgram(
-      {"/usr/bin/unshare", "-rm", "/bin/sh", "-c",
-       "mount -t tmpfs -o size=" + std::to_string(size) + " skarvel \"$TMPDIR\" || exit 99\n\"$@\"",
-       "sh", SKARVEL_CLI_PROGRAM, kFreshCustomer},
-      environment);
+  const ProgramResult result =
+      test::RunProgram({"/usr/bin/unshare", "-rm", "/bin/sh", "-c",
+                        "mount -t tmpfs -o size=" + std::to_string(size) +
+                            " skarvel \"$XDG_CACHE_HOME\" || exit 99\n\"$@\"",
+                        "sh", SKARVEL_CLI_PROGRAM, kFreshCustomer},
+                       environment);
   if (result.exit_code == 99) GTEST_SKIP() << "no mount namespace here: " << result.err;
   EXPECT_EQ(result.exit_code, 1) << result.out << result.err;
   EXPECT_EQ(ReportedStatuses(), (std::vector<std::string>{"29", "39", "39", "39", "39", "48"}));

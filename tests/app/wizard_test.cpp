@@ -94,8 +94,8 @@ class WizardTest : public QObject {
   void init() {
     service_ = std::make_unique<test::ReferenceServiceProcess>();
     folder_ = std::make_unique<test::TempFolder>();
-    for (const char* name :
-         {"TMPDIR", "HOME", "XDG_CONFIG_DIRS", "XDG_CONFIG_HOME", "XDG_STATE_HOME"}) {
+    for (const char* name : {"TMPDIR", "XDG_CACHE_HOME", "HOME", "XDG_CONFIG_DIRS",
+                             "XDG_CONFIG_HOME", "XDG_STATE_HOME"}) {
       environment_.push_back(std::make_unique<test::ScopedEnvironment>(name, folder_->File(name)));
     }
   }
@@ -250,7 +250,7 @@ class WizardTest : public QObject {
   // Every transfer of the code step and the download step is shown on pb10 to its end. The
   // server lacks the "firebird" folder, so the step fails after the other three downloads.
   void theDownloadStepShowsEachTransferOnItsBar() {
-    std::filesystem::create_directories(folder_->File("TMPDIR"));
+    std::filesystem::create_directories(folder_->File("TMPDIR"));  // the remote folder's home
     test::TempFolder remote;
     for (const auto& [file, size] :
          std::vector<std::pair<std::string, std::size_t>>{{"srv/serveurs.cfg", 20},
@@ -279,7 +279,7 @@ class WizardTest : public QObject {
     QCOMPARE(completions, 4);
     QVERIFY2(values.size() > 2, "the bar moves during a transfer, not only at its ends");
     QCOMPARE(QString::fromStdString(LastReport()), QStringLiteral("38/40"));
-    QVERIFY(std::filesystem::exists(folder_->File("TMPDIR") + "/skarvel/tickets.zip"));
+    QVERIFY(std::filesystem::exists(folder_->File("XDG_CACHE_HOME") + "/skarvel/tickets.zip"));
   }
 
   // The database server the till uses does not answer at the database step: the person is asked

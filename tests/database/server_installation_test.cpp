@@ -155,15 +155,5 @@ TEST_F(ServerInstallationTest, APackageWithoutLibrariesStillCreatesTheFolders) {
   EXPECT_TRUE(fs::is_directory(linux_.bin_folder));
 }
 
-TEST(SystemdServiceManagerTest, AnswersWithoutSystemdAsTheDesignDoesWithoutRights) {
-  SystemdServiceManager services;
-  if (fs::exists("/run/systemd/system")) {
-    EXPECT_TRUE(services.DisplayNames().has_value());
-  } else {
-    EXPECT_FALSE(services.DisplayNames().has_value());
-  }
-  EXPECT_FALSE(services.IsRunning("skarvel-no-such-service.service"));
-}
-
 }  // namespace
 }  // namespace skarvel::db

@@ -109,10 +109,10 @@ TEST(ProfileFileTest, AWriterKilledMidWriteNeverLeavesHalfAFile) {
     names.push_back(entry.path().filename());
   }
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{".LUMTRAK.pos.skarvel-write-old", "LUMTRAK.pos",
-                                             "LUMTRAK.pos.202401", "LUMTRAK.pos.backup",
-                                             "LUMTRAK.pos.bak",
-                                             "LUMTRAK.pos.skarvel-write-AbC123"}));
+  EXPECT_EQ(names,
+            (std::vector<std::string>{".LUMTRAK.pos.skarvel-write-old", "LUMTRAK.pos",
+                                      "LUMTRAK.pos.202401", "LUMTRAK.pos.backup", "LUMTRAK.pos.bak",
+                                      "LUMTRAK.pos.skarvel-write-AbC123"}));
 }
 
 // A temporary file that its writer is still writing is left alone.

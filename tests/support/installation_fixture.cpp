@@ -72,6 +72,7 @@ std::map<std::string, std::string> InstallationTest::Environment(const std::stri
           // The machine's own services (a database server among them) stay out of the test.
           {"SKARVEL_SYSTEMD_ROOT", folder_.File("system")},
           {"TMPDIR", folder_.path()},
+          {"XDG_CACHE_HOME", folder_.path()},
           {"HOME", folder_.File("home")},
           {"XDG_CONFIG_DIRS", folder_.File("xdg")},
           {"XDG_CONFIG_HOME", folder_.File("config")},
