@@ -208,9 +208,14 @@ bool WorkstationOperations::CopyFile(const std::string& from, const std::string&
 // The design's driver "Generic / Text Only" is a raw queue here.
 bool WorkstationOperations::AddTextPrinter(const std::string& name, const std::string& port,
                                            const std::string&, const std::string& comment) {
-  const bool added = printers_.AddTextPrinter(name, port, comment);
-  log_.Write(added ? "added the printer " + name + " on " + port
-                   : "could not add the printer " + name + ": " + printers_.LastError());
+  const std::string queue = PrinterQueueName(name);
+  if (queue != name) {
+    log_.Write("the printer name \"" + name + "\" cannot name a queue; the queue is \"" + queue +
+               "\", as the settings file says");
+  }
+  const bool added = printers_.AddTextPrinter(queue, port, comment);
+  log_.Write(added ? "added the printer " + queue + " on " + port
+                   : "could not add the printer " + queue + ": " + printers_.LastError());
   return added;
 }
 

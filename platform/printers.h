@@ -10,6 +10,11 @@ namespace skarvel {
 // case; anything else has none.
 std::optional<std::string> DeviceUriForPort(const std::string& port);
 
+// The queue name for a printer name: without its outer blanks, every character a queue name
+// cannot hold (blanks and other control characters, "/", "\\", "#", "?", "@", quotes) as "_",
+// and at most 127 bytes long: "Ticket printer" becomes "Ticket_printer".
+std::string PrinterQueueName(const std::string& name);
+
 // Printer queues of the workstation.
 class Printers {
  public:
@@ -24,7 +29,8 @@ class Printers {
 };
 
 // CUPS: a raw queue, through CUPS-Add-Modify-Printer, on the server libcups chooses
-// ($CUPS_SERVER, or the local scheduler).
+// ($CUPS_SERVER, or the local scheduler). The name must be a queue name (PrinterQueueName).
+// Nobody is ever asked for a password: a scheduler that wants one refuses at once.
 class CupsPrinters final : public Printers {
  public:
   bool AddTextPrinter(const std::string& name, const std::string& port,

@@ -13,6 +13,19 @@ struct IppDeleter {
   void operator()(ipp_t* message) const { ippDelete(message); }
 };
 using Ipp = std::unique_ptr<ipp_t, IppDeleter>;
+struct HttpCloser {
+  void operator()(http_t* http) const { httpClose(http); }
+};
+// A connection of its own to the scheduler libcups chooses, for one operation: the connection
+// and the server name libcups keeps for a thread outlive a scheduler that was restarted or
+// moved, and then fail.
+using Http = std::unique_ptr<http_t, HttpCloser>;
+
+Http Connect() {
+  cupsSetServer(nullptr);  // the scheduler as $CUPS_SERVER and client.conf name it now
+  return Http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 30'000,
+                           nullptr));
+}
 
 std::string PrinterUri(const std::string& name) {
   char uri[HTTP_MAX_URI];
@@ -21,19 +34,34 @@ std::string PrinterUri(const std::string& name) {
   return uri;
 }
 
-bool Exists(const std::string& name) {
-  cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.c_str(), nullptr);
+bool Exists(http_t* http, const std::string& name) {
+  cups_dest_t* dest = cupsGetNamedDest(http, name.c_str(), nullptr);
   if (dest == nullptr) return false;
   cupsFreeDests(1, dest);
   return true;
 }
 
+// libcups would otherwise ask for a password on the terminal and wait there for a person.
+const char* NoPassword(const char*, http_t*, const char*, const char*, void*) { return nullptr; }
+
 // Sends an administrative request; true when CUPS accepted it.
-bool Administer(ipp_t* request, std::string& last_error) {
-  Ipp response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/admin/"));
-  if (cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE) return true;
+bool Administer(http_t* http, ipp_t* request, std::string& last_error) {
+  cupsSetPasswordCB2(NoPassword, nullptr);
+  Ipp response(cupsDoRequest(http, request, "/admin/"));
+  const ipp_status_t status = cupsLastError();
+  if (status <= IPP_STATUS_OK_EVENTS_COMPLETE) return true;
   last_error = AnsiFromUtf8(cupsLastErrorString());
+  if (status == IPP_STATUS_ERROR_NOT_AUTHORIZED || status == IPP_STATUS_ERROR_FORBIDDEN ||
+      status == IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED) {
+    last_error = "the printing system wants a password or an administrator to add printers (" +
+                 last_error + "); add it as root, or as a user of the lpadmin group";
+  }
   return false;
+}
+
+bool IsRefusedInQueueNames(unsigned char c) {
+  return c <= ' ' || c == 127 || c == '/' || c == '\\' || c == '#' || c == '?' || c == '@' ||
+         c == '\'' || c == '"';
 }
 
 ipp_t* NewRequest(ipp_op_t operation, const std::string& name) {
@@ -46,6 +74,17 @@ ipp_t* NewRequest(ipp_op_t operation, const std::string& name) {
 }
 
 }  // namespace
+
+std::string PrinterQueueName(const std::string& name) {
+  constexpr std::size_t kLongest = 127;
+  std::string queue;
+  for (const unsigned char c : Trim(name)) {
+    queue += IsRefusedInQueueNames(c) ? '_' : static_cast<char>(c);
+  }
+  // Cut in Windows-1252 until the UTF-8 name fits, so no character is cut in half.
+  while (Utf8FromAnsi(queue).size() > kLongest) queue.pop_back();
+  return queue;
+}
 
 std::optional<std::string> DeviceUriForPort(const std::string& port) {
   const std::string upper = UpperCase(Trim(port));
@@ -69,8 +108,13 @@ bool CupsPrinters::AddTextPrinter(const std::string& name, const std::string& po
     return false;
   }
   const std::string utf8_name = Utf8FromAnsi(name);
+  const Http http = Connect();
+  if (!http) {
+    last_error_ = std::string("the printing system does not answer: ") + cupsLastErrorString();
+    return false;
+  }
   // CUPS would quietly change an existing queue; the design's spooler refuses.
-  if (Exists(utf8_name)) {
+  if (Exists(http.get(), utf8_name)) {
     last_error_ = "a printer named " + name + " exists already";
     return false;
   }
@@ -80,13 +124,14 @@ bool CupsPrinters::AddTextPrinter(const std::string& name, const std::string& po
                Utf8FromAnsi(comment).c_str());
   ippAddBoolean(request, IPP_TAG_PRINTER, "printer-is-accepting-jobs", 1);
   ippAddInteger(request, IPP_TAG_PRINTER, IPP_TAG_ENUM, "printer-state", IPP_PSTATE_IDLE);
-  return Administer(request, last_error_);
+  return Administer(http.get(), request, last_error_);
 }
 
 bool CupsPrinters::DeletePrinter(const std::string& name) {
   const std::string utf8_name = Utf8FromAnsi(name);
-  if (!Exists(utf8_name)) return false;
-  return Administer(NewRequest(IPP_OP_CUPS_DELETE_PRINTER, utf8_name), last_error_);
+  const Http http = Connect();
+  if (!http || !Exists(http.get(), utf8_name)) return false;
+  return Administer(http.get(), NewRequest(IPP_OP_CUPS_DELETE_PRINTER, utf8_name), last_error_);
 }
 
 }  // namespace skarvel

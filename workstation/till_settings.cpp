@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/ansi_text.h"
+#include "platform/printers.h"
 #include "platform/profile_file.h"
 
 namespace skarvel {
@@ -90,7 +91,8 @@ std::vector<Setting> CustomerSettings(const cust_post& record) {
       {kTillSection, "printername",
        record.prt_name.find("EPSON") != std::string::npos ? "EPSON" : "STAR"},
       {kTillSection, "CompteRayons", record.cp_conv_client == "1" ? "100000" : "0"},
-      {kTillSection, "GenTextPrinter", Trim(record.CP_GENTEXT)},
+      // The printer's queue takes a name CUPS accepts; the till prints to that name.
+      {kTillSection, "GenTextPrinter", PrinterQueueName(record.CP_GENTEXT)},
       {kTillSection, "Langlib", record.cp_lng_code == "NL" ? "dvcned.dll" : "dvcfra.dll"},
       {kTillSection, "printondemand", Flag(record.CP_PRINT_ALW == 1)},
       {kTillSection, "login", Flag(record.CP_LOG_TICKET == 1)},

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/cups_server_process.h"
 #include "tests/support/installation_fixture.h"
 
 namespace skarvel {
@@ -68,6 +69,36 @@ TEST_F(ShopVariationsTest, AWorkFolderOthersMayWriteInIsRefused) {
             npos)
       << result.err;
   EXPECT_TRUE(service_.Requests("getcustinfo").empty());
+}
+
+// A printer named as people name them: the queue takes the nearest name CUPS accepts, and the
+// settings file names that queue, so the till prints where the queue is.
+TEST_F(ShopVariationsTest, APrinterNameWithBlanksGetsAQueueTheTillFinds) {
+  test::CupsServerProcess cups;
+  cups_server_ = std::getenv("CUPS_SERVER");
+  service_.SetField(kFreshCustomer, "CP_GENTEXT", "Ticket printer");
+  const ProgramResult result = Run({kFreshCustomer});
+  EXPECT_NE(result.out.find("step 8 done, reported 89"), npos) << result.out;
+  EXPECT_NE(
+      Contents(folder_.File("till/LUMTRAK.pos")).find("\r\nGenTextPrinter=Ticket_printer\r\n"),
+      npos);
+  EXPECT_NE(LogText().find("added the printer Ticket_printer on COM1"), npos) << LogText();
+  EXPECT_NE(LogText().find("the queue is \"Ticket_printer\""), npos);
+}
+
+// A scheduler that wants a password of this user: the printer is not added, the reason is in
+// the log, and nobody is asked at the terminal, so the installation goes on.
+TEST_F(ShopVariationsTest, AScheduleThatWantsAPasswordNeverStopsTheRunAtTheTerminal) {
+  test::CupsServerProcess cups(true);
+  cups_server_ = std::getenv("CUPS_SERVER");
+  service_.SetField(kFreshCustomer, "CP_GENTEXT", "TICKETS");
+  const ProgramResult result = RunOnTerminal({kFreshCustomer});
+  EXPECT_NE(result.out.find("step 5 done, reported 59"), npos) << result.out;
+  EXPECT_EQ(result.out.find("Password"), npos) << result.out;
+  EXPECT_NE(LogText().find("could not add the printer TICKETS: the printing system wants a "
+                           "password"),
+            npos)
+      << LogText();
 }
 
 }  // namespace

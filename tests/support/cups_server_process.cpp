@@ -4,7 +4,8 @@
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
-#include <thread>
+
+#include "tests/support/wait_for_path.h"
 
 namespace skarvel::test {
 namespace {
@@ -15,7 +16,7 @@ void WriteFile(const std::string& path, const std::string& text) { std::ofstream
 
 }  // namespace
 
-CupsServerProcess::CupsServerProcess() {
+CupsServerProcess::CupsServerProcess(bool password_for_printers) {
   const std::string root = folder_.path();
   for (const char* sub : {"root", "cache", "spool", "state", "log", "bin/backend"}) {
     fs::create_directories(root + "/" + sub);
@@ -27,10 +28,17 @@ CupsServerProcess::CupsServerProcess() {
                               fs::perms::others_read | fs::perms::others_exec);
   }
   const std::string socket = root + "/cups.sock";
+  const std::string printers_limit =
+      password_for_printers
+          ? "  <Limit CUPS-Add-Modify-Printer CUPS-Delete-Printer>\n    AuthType Basic\n"
+            "    Require user skarvel-nobody\n    Order deny,allow\n  </Limit>\n"
+          : "";
   WriteFile(root + "/cupsd.conf", "Listen " + socket +
                                       "\nBrowsing No\nLogLevel warn\n"
                                       "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                                      "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
+                                      "<Policy default>\n" +
+                                      printers_limit +
+                                      "  <Limit All>\n    Order deny,allow\n"
                                       "  </Limit>\n</Policy>\n");
   WriteFile(root + "/cups-files.conf", "ServerRoot " + root + "/root\nServerBin " + root +
                                            "/bin\nCacheDir " + root + "/cache\nRequestRoot " +
@@ -46,10 +54,10 @@ CupsServerProcess::CupsServerProcess() {
       std::vector<std::string>{"/usr/sbin/cupsd", "-f", "-c", root + "/cupsd.conf", "-s",
                                root + "/cups-files.conf"},
       std::map<std::string, std::string>{});
-  for (int attempt = 0; attempt < 200 && !fs::exists(socket); ++attempt) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(25));
+  // cupsd makes its socket once it listens.
+  if (!WaitForPath(socket, std::chrono::seconds(10))) {
+    throw std::runtime_error("cupsd did not start; see " + root + "/log");
   }
-  if (!fs::exists(socket)) throw std::runtime_error("cupsd did not start; see " + root + "/log");
   server_ = std::make_unique<ScopedEnvironment>("CUPS_SERVER", socket);
 }
 

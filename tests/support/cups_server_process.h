@@ -15,7 +15,9 @@ namespace skarvel::test {
 // since Debian's cups-daemon carries only the network ones. Stopped, with its queues, at the end.
 class CupsServerProcess {
  public:
-  CupsServerProcess();
+  // With password_for_printers, adding or changing a printer asks for a password, as a shop's
+  // scheduler does of a user who is no administrator.
+  explicit CupsServerProcess(bool password_for_printers = false);
 
  private:
   TempFolder folder_;
