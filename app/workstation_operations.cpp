@@ -304,7 +304,8 @@ bool WorkstationOperations::SyncClosingNumber(int till_number) {
 }
 
 bool WorkstationOperations::CreateShortcuts(const std::string& target, const std::string& name) {
-  return skarvel::CreateShortcuts(launchers_, target, name);
+  return skarvel::CreateShortcuts(launchers_, target, name,
+                                  [this](const std::string& line) { log_.Write(line); });
 }
 
 }  // namespace skarvel

@@ -31,6 +31,9 @@ class ChildPrograms {
                                   const std::string& start_folder, EventPump& pump) = 0;
 };
 
+// True when a program of that name is found on PATH.
+bool ProgramOnPath(const std::string& name);
+
 // Runs a short query program (found on PATH) to its end and gives what it wrote to standard
 // output; none when it could not be started. Not for programs that may take long: it does not
 // pump events.

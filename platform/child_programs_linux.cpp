@@ -1,4 +1,5 @@
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -165,6 +166,18 @@ ChildOutcome LinuxChildPrograms::RunAndWait(const std::string& program,
 }  // namespace skarvel
 
 namespace skarvel {
+
+bool ProgramOnPath(const std::string& name) {
+  const char* path = std::getenv("PATH");
+  std::string folders = path != nullptr ? path : "/usr/bin:/bin";
+  for (std::size_t start = 0; start <= folders.size();) {
+    const std::size_t end = std::min(folders.find(':', start), folders.size());
+    const std::string folder = end > start ? folders.substr(start, end - start) : ".";
+    if (::access((folder + "/" + Utf8FromAnsi(name)).c_str(), X_OK) == 0) return true;
+    start = end + 1;
+  }
+  return false;
+}
 
 std::optional<std::string> CaptureProgramOutput(const std::string& program,
                                                 const std::vector<std::string>& arguments) {

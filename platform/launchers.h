@@ -7,22 +7,30 @@ namespace skarvel {
 // The places where the design puts a shortcut to the till program.
 enum class LauncherPlace { kDesktop, kStartMenu, kQuickLaunch };
 
-// Launchers for a program in the user's desktop and menus.
+// What a launcher starts.
+struct Launcher {
+  std::string name;
+  std::string target;          // the program
+  std::string working_folder;  // where it starts
+  std::string runner;          // a program that runs target ("wine"); empty: target runs itself
+};
+
+// Launchers for a program in the user's desktop and menus. Texts are Windows-1252.
 class Launchers {
  public:
   virtual ~Launchers() = default;
-  // Writes (or overwrites) the launcher name in the place, starting target in working_folder;
-  // false when the place does not exist here or the file could not be written.
-  virtual bool Create(LauncherPlace place, const std::string& name, const std::string& target,
-                      const std::string& working_folder) = 0;
+  // Writes (or overwrites) the launcher in the place; false when the place does not exist here
+  // or the file could not be written.
+  virtual bool Create(LauncherPlace place, const Launcher& launcher) = 0;
 };
 
 // freedesktop.org launchers (name + ".desktop"): the desktop folder and the applications menu
-// folder ($XDG_DATA_HOME/applications). There is no Quick Launch folder on Linux.
+// folder ($XDG_DATA_HOME/applications). There is no Quick Launch folder on Linux. Every value is
+// written as the Desktop Entry specification reads it back, whatever the folder's name holds
+// (blanks, "%", "$", quotes, backslashes).
 class XdgLaunchers final : public Launchers {
  public:
-  bool Create(LauncherPlace place, const std::string& name, const std::string& target,
-              const std::string& working_folder) override;
+  bool Create(LauncherPlace place, const Launcher& launcher) override;
 };
 
 }  // namespace skarvel

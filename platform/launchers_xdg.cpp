@@ -21,27 +21,61 @@ QString PlaceFolder(LauncherPlace place) {
   return {};
 }
 
-// An Exec value holding one program path: quoted as the desktop entry rules require.
-QString ExecValue(const QString& program) {
-  QString quoted;
-  for (const QChar c : program) {
-    if (c == u'"' || c == u'`' || c == u'$' || c == u'\\') quoted += u'\\';
-    quoted += c;
+// A string value: a backslash written "\\", line ends and tabs as their escapes, a leading blank
+// as "\s", as the specification reads them back.
+QString StringValue(const QString& text) {
+  QString value;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c == u'\\') {
+      value += QStringLiteral("\\\\");
+    } else if (c == u'\n') {
+      value += QStringLiteral("\\n");
+    } else if (c == u'\t') {
+      value += QStringLiteral("\\t");
+    } else if (c == u'\r') {
+      value += QStringLiteral("\\r");
+    } else if (c == u' ' && i == 0) {
+      value += QStringLiteral("\\s");
+    } else {
+      value += c;
+    }
   }
-  return u'"' + quoted + u'"';
+  return value;
+}
+
+// One argument of Exec before the string escapes: in double quotes when it holds a reserved
+// character, with '"', '`', '$' and '\\' escaped inside them; '%' doubled, as no field code is
+// meant.
+QString ExecArgument(const QString& argument) {
+  static const QString kReserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+  bool reserved = argument.isEmpty();
+  for (const QChar c : argument) reserved = reserved || kReserved.contains(c);
+  QString quoted;
+  for (const QChar c : argument) {
+    if (reserved && (c == u'"' || c == u'`' || c == u'$' || c == u'\\')) quoted += u'\\';
+    quoted += c == u'%' ? QStringLiteral("%%") : QString(c);
+  }
+  return reserved ? u'"' + quoted + u'"' : quoted;
+}
+
+QString ExecValue(const Launcher& launcher) {
+  QString command = ExecArgument(FromAnsi(launcher.target));
+  if (!launcher.runner.empty()) command = ExecArgument(FromAnsi(launcher.runner)) + u' ' + command;
+  return StringValue(command);
 }
 
 }  // namespace
 
-bool XdgLaunchers::Create(LauncherPlace place, const std::string& name, const std::string& target,
-                          const std::string& working_folder) {
+bool XdgLaunchers::Create(LauncherPlace place, const Launcher& launcher) {
   const QString folder = PlaceFolder(place);
   if (folder.isEmpty() || !QDir().mkpath(folder)) return false;
-  QSaveFile file(folder + u'/' + FromAnsi(name) + QStringLiteral(".desktop"));
+  QSaveFile file(folder + u'/' + FromAnsi(launcher.name) + QStringLiteral(".desktop"));
   if (!file.open(QIODevice::WriteOnly)) return false;
   const QString entry = QStringLiteral("[Desktop Entry]\nType=Application\nName=") +
-                        FromAnsi(name) + QStringLiteral("\nExec=") + ExecValue(FromAnsi(target)) +
-                        QStringLiteral("\nPath=") + FromAnsi(working_folder) +
+                        StringValue(FromAnsi(launcher.name)) + QStringLiteral("\nExec=") +
+                        ExecValue(launcher) + QStringLiteral("\nPath=") +
+                        StringValue(FromAnsi(launcher.working_folder)) +
                         QStringLiteral("\nTerminal=false\n");
   file.write(entry.toUtf8());
   if (!file.commit()) return false;

@@ -1,8 +1,14 @@
 #include "workstation/shell_integration.h"
 
+#include <fstream>
+
+#include "platform/child_programs.h"
+#include "platform/windows1252.h"
+
 namespace skarvel {
 namespace {
 
+constexpr const char* kWindowsProgramRunner = "wine";
 constexpr int kWindows9x = 1;
 constexpr int kWindowsNt = 2;
 
@@ -38,11 +44,26 @@ int WindowsNtCode(const WindowsVersionRecord& record) {
 
 }  // namespace
 
-bool CreateShortcuts(Launchers& launchers, const std::string& target, const std::string& name) {
-  const std::string folder = FolderOf(target);
+bool IsWindowsProgram(const std::string& path) {
+  std::ifstream file(Utf8FromAnsi(path), std::ios::binary);
+  char start[2] = {};
+  return file.read(start, sizeof start) && start[0] == 'M' && start[1] == 'Z';
+}
+
+bool CreateShortcuts(Launchers& launchers, const std::string& target, const std::string& name,
+                     const std::function<void(const std::string&)>& log) {
+  Launcher launcher{name, target, FolderOf(target), ""};
+  // A launcher naming a Windows program directly does nothing on this system.
+  if (IsWindowsProgram(target)) {
+    launcher.runner = kWindowsProgramRunner;
+    if (log) {
+      log(target + " is a Windows program: its launchers run it through " + kWindowsProgramRunner +
+          (ProgramOnPath(kWindowsProgramRunner) ? "" : ", which is not installed yet"));
+    }
+  }
   for (const LauncherPlace place :
        {LauncherPlace::kDesktop, LauncherPlace::kStartMenu, LauncherPlace::kQuickLaunch}) {
-    launchers.Create(place, name, target, folder);
+    launchers.Create(place, launcher);
   }
   return true;
 }

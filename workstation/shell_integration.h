@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -9,9 +10,15 @@
 namespace skarvel {
 
 // Launchers named name for target, with target's folder as the working folder, on the desktop,
-// in the applications menu and in Quick Launch, in that order. A place that does not exist or
-// cannot be written is skipped without a word; the result is always true.
-bool CreateShortcuts(Launchers& launchers, const std::string& target, const std::string& name);
+// in the applications menu and in Quick Launch, in that order. A target that is a Windows
+// program (its file starts with "MZ") is run through wine, which log is told of; any other runs
+// as it is. A place that does not exist or cannot be written is skipped without a word; the
+// result is always true.
+bool CreateShortcuts(Launchers& launchers, const std::string& target, const std::string& name,
+                     const std::function<void(const std::string&)>& log = nullptr);
+
+// True when the file (Windows-1252 path) is a Windows program: it starts with "MZ".
+bool IsWindowsProgram(const std::string& path);
 
 // The design's small code for a Windows version record: 0 when there is none (as on Linux) or
 // the version is not one of the table's.

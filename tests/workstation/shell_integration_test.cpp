@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/child_process.h"
 #include "tests/support/scoped_environment.h"
 #include "tests/support/temp_folder.h"
 
@@ -62,6 +63,61 @@ TEST(CreateShortcutsTest, PutsALauncherOnTheDesktopAndInTheMenu) {
   EXPECT_TRUE(CreateShortcuts(launchers, "/opt/till/lumcaisse.exe", "Lumtrak"));
   EXPECT_NE(Contents(home.File("Desktop/Lumtrak.desktop")).find("Path=/opt/till/\n"),
             std::string::npos);
+}
+
+// A till folder as a shop may name it: every value reads back as written, and the launcher
+// passes the specification's own checker.
+TEST(CreateShortcutsTest, EscapesTheTillFolderAsTheDesktopEntryRulesSay) {
+  if (!fs::exists("/usr/bin/desktop-file-validate")) {
+    GTEST_SKIP() << "desktop-file-validate is missing (Debian package desktop-file-utils)";
+  }
+  test::TempFolder home;
+  test::ScopedEnvironment home_variable("HOME", home.path());
+  test::ScopedEnvironment data("XDG_DATA_HOME", home.File("data"));
+  const std::string till = home.File("Till 100% $HOME \\ \"quoted\"") + "/";
+  fs::create_directories(till);
+  std::ofstream(till + "lumcaisse.exe") << "#!/bin/sh\n";
+  XdgLaunchers launchers;
+  CreateShortcuts(launchers, till + "lumcaisse.exe", "Lumtrak");
+  const std::string launcher = home.File("data/applications/Lumtrak.desktop");
+  const std::string text = Contents(launcher);
+  EXPECT_NE(text.find("\nExec=\"" + home.path() +
+                      "/Till 100%% \\\\$HOME \\\\\\\\ \\\\\"quoted\\\\\"/lumcaisse.exe\"\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\nPath=" + home.path() + "/Till 100% $HOME \\\\ \"quoted\"/\n"),
+            std::string::npos)
+      << text;
+  const test::ProgramResult checked =
+      test::RunProgram({"/usr/bin/desktop-file-validate", launcher});
+  EXPECT_EQ(checked.exit_code, 0) << checked.out << checked.err << text;
+}
+
+// The till program the package brings may be a Windows program: its launcher runs it through
+// wine, and the log says so. A program of this system runs as it is.
+TEST(CreateShortcutsTest, AWindowsProgramRunsThroughWine) {
+  test::TempFolder home;
+  test::ScopedEnvironment home_variable("HOME", home.path());
+  test::ScopedEnvironment data("XDG_DATA_HOME", home.File("data"));
+  std::ofstream(home.File("lumcaisse.exe"), std::ios::binary) << "MZ\x90\x00 a Windows program";
+  std::ofstream(home.File("lumk.sh")) << "#!/bin/sh\n";
+  XdgLaunchers launchers;
+  std::vector<std::string> log;
+  CreateShortcuts(launchers, home.File("lumcaisse.exe"), "Lumtrak",
+                  [&](const std::string& line) { log.push_back(line); });
+  EXPECT_NE(Contents(home.File("data/applications/Lumtrak.desktop"))
+                .find("\nExec=wine " + home.File("lumcaisse.exe") + "\n"),
+            std::string::npos);
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_NE(log.front().find("is a Windows program: its launchers run it through wine"),
+            std::string::npos);
+  log.clear();
+  CreateShortcuts(launchers, home.File("lumk.sh"), "Other",
+                  [&](const std::string& line) { log.push_back(line); });
+  EXPECT_NE(Contents(home.File("data/applications/Other.desktop"))
+                .find("\nExec=" + home.File("lumk.sh") + "\n"),
+            std::string::npos);
+  EXPECT_TRUE(log.empty());
 }
 
 }  // namespace
