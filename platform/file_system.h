@@ -21,7 +21,7 @@ bool RenameNoReplace(const std::string& from, const std::string& to);
 // Copies one file, overwriting the destination.
 bool CopyFileOver(const std::string& from, const std::string& to);
 // Copies a folder's contents into another, subfolders included, overwriting, creating the
-// destination when missing.
+// destination when missing. Symbolic links are copied as links, never followed.
 bool CopyFolderContents(const std::string& from, const std::string& to);
 bool DeleteFile(const std::string& path);
 // Deletes a folder with everything in it.

@@ -56,12 +56,43 @@ bool CopyFileOver(const std::string& from, const std::string& to) {
   return fs::copy_file(OsPath(from), OsPath(to), fs::copy_options::overwrite_existing, error);
 }
 
-bool CopyFolderContents(const std::string& from, const std::string& to) {
+// A symbolic link copied as a link, over whatever file or link carried its name.
+bool CopyLink(const fs::path& link, const fs::path& copy) {
   std::error_code error;
-  if (!FolderExists(from) || !CreateFolders(to)) return false;
-  fs::copy(OsPath(from), OsPath(to),
-           fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
+  const fs::path target = fs::read_symlink(link, error);
+  if (error) return false;
+  if (fs::is_symlink(fs::symlink_status(copy, error)) || fs::is_regular_file(copy, error)) {
+    fs::remove(copy, error);
+  }
+  fs::create_symlink(target, copy, error);
   return !error;
+}
+
+bool CopyFolderContents(const std::string& from, const std::string& to) {
+  if (!FolderExists(from) || !CreateFolders(to)) return false;
+  std::string source_text = Utf8FromAnsi(from);
+  while (source_text.size() > 1 && source_text.back() == '/') source_text.pop_back();
+  const fs::path source(source_text);
+  const fs::path destination = OsPath(to);
+  std::error_code error;
+  bool copied = true;
+  // A link in a package stays a link: following it could copy a folder from anywhere on the
+  // disk into the till folder.
+  for (fs::recursive_directory_iterator it(source, error), end; !error && it != end;
+       it.increment(error)) {
+    // Relative by the names alone: resolving the entry would follow the link it may be.
+    const fs::path copy = destination / it->path().lexically_relative(source);
+    std::error_code failed;
+    if (it->is_symlink(failed)) {
+      copied = CopyLink(it->path(), copy) && copied;
+    } else if (it->is_directory(failed)) {
+      copied = (fs::create_directories(copy, failed) || fs::is_directory(copy, failed)) && copied;
+    } else {
+      copied =
+          fs::copy_file(it->path(), copy, fs::copy_options::overwrite_existing, failed) && copied;
+    }
+  }
+  return !error && copied;
 }
 
 bool DeleteFile(const std::string& path) {

@@ -66,6 +66,27 @@ TEST_F(WorkstationOperationsTest, NeverDeletesTheRootOrTheHomeFolder) {
   EXPECT_TRUE(fs::exists(folder_.File("home/precious")));
 }
 
+// A link in a package is copied as a link: followed, it would copy whatever it points at (a
+// folder outside the package) into the till folder.
+TEST_F(WorkstationOperationsTest, CopiesKeepLinksAsLinks) {
+  const std::string package = folder_.File("work/lumtrak/");
+  Touch(package + "real.so");
+  Touch(package + "bmp/logo.bmp");
+  Touch(folder_.File("outside/secret"));
+  fs::create_symlink("real.so", package + "lib.so");
+  fs::create_symlink(folder_.File("outside"), package + "data");
+  const std::string till = folder_.File("till/");
+  Touch(till + "lib.so");  // an older copy's file where the link now goes
+  EXPECT_TRUE(operations_.CopyFolderFiles(package, till));
+  EXPECT_TRUE(fs::exists(till + "bmp/logo.bmp"));
+  EXPECT_TRUE(fs::is_symlink(till + "lib.so"));
+  EXPECT_EQ(fs::read_symlink(till + "lib.so"), "real.so");
+  EXPECT_TRUE(fs::is_symlink(till + "data"));
+  EXPECT_EQ(fs::read_symlink(till + "data"), folder_.File("outside"));
+  // Nothing of the outside folder was copied into the till.
+  EXPECT_FALSE(fs::exists(folder_.File("till/data/../secret")));
+}
+
 TEST_F(WorkstationOperationsTest, RemovesOnlyTheVirtualizedSettingsFiles) {
   // The program's own folder (the test's build folder) holds none, so the home folder is searched.
   Touch(folder_.File("home/VirtualStore/lumtrak/LUMTRAK.pos"));
