@@ -36,6 +36,11 @@ class InstallOperations {
 
   // Folders and files.
   virtual bool PrepareFolder(const std::string& folder, bool delete_first) = 0;
+  // False, with a message saying why, when the record's till folder must not be emptied: a
+  // system or home folder, the work folder, or a folder holding something else than a till
+  // installation or the till package's files (package_folder: the unpacked package).
+  virtual bool MayEmptyTillFolder(const std::string& till_folder,
+                                  const std::string& package_folder) = 0;
   virtual bool RemoveVirtualizedSettings() = 0;
   virtual bool CopyFolderFiles(const std::string& source, const std::string& destination) = 0;
   virtual bool FolderExists(const std::string& folder) = 0;

@@ -248,6 +248,8 @@ void InstallationDriver::InstallTillPrograms() {
   Describe(50);
   const std::string till = TillFolder();
   const std::string& work = state_.WorkFolder;
+  // The record names the folder that is emptied: never one that is no till's.
+  if (!operations_.MayEmptyTillFolder(till, work + "lumtrak")) return Fail(58);
   operations_.PrepareFolder(till, true);
   if (!operations_.FolderExists(work + "lumtrak")) return Fail(58);
   operations_.RenameFile(till + "midas.dll", till + "midas_old.dll");

@@ -16,6 +16,7 @@
 #include "platform/trash.h"
 #include "service/templates.h"
 #include "workstation/find_file.h"
+#include "workstation/folder_guard.h"
 #include "workstation/shell_integration.h"
 #include "workstation/till_settings.h"
 
@@ -121,8 +122,8 @@ void WorkstationOperations::RegisterComponent(const std::string& parameters) {
 
 bool WorkstationOperations::DeleteFolderTree(const std::string& folder) {
   const std::string target = WithoutTrailingSeparator(folder);
-  if (target.empty() || target == "/" || WithTrailingSeparator(target) == HomeFolder()) {
-    log_.Write("refused to delete the folder \"" + folder + "\"");
+  if (const std::string why = WhyNeverDelete(target, HomeFolder()); !why.empty()) {
+    log_.Write("refused to delete the folder \"" + folder + "\": " + why);
     return false;
   }
   if (!skarvel::FolderExists(target)) return false;
@@ -146,6 +147,21 @@ bool WorkstationOperations::PrepareFolder(const std::string& folder, bool delete
   } catch (const std::exception&) {
     return false;
   }
+}
+
+bool WorkstationOperations::MayEmptyTillFolder(const std::string& till_folder,
+                                               const std::string& package_folder) {
+  std::vector<std::string> package_names;
+  for (const FolderEntry& entry : ListFolder(package_folder)) package_names.push_back(entry.name);
+  const std::string why =
+      WhyNotATillFolder(till_folder, HomeFolder(), private_folder_, package_names);
+  if (why.empty()) return true;
+  const std::string message = "The till folder " + till_folder + " is not emptied: " + why +
+                              ". Nothing was deleted; check the till folder the service holds "
+                              "for this customer (PPA_POSPATH).";
+  log_.Write(message);
+  notifier_.ShowMessage(message);
+  return false;
 }
 
 bool WorkstationOperations::PrivateFolderUsable(const std::string& folder) {

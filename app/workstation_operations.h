@@ -38,6 +38,8 @@ class WorkstationOperations final : public InstallOperations {
                     const std::string& destination) override;
   void RegisterComponent(const std::string& parameters) override;
   bool PrepareFolder(const std::string& folder, bool delete_first) override;
+  bool MayEmptyTillFolder(const std::string& till_folder,
+                          const std::string& package_folder) override;
   bool RemoveVirtualizedSettings() override;
   bool CopyFolderFiles(const std::string& source, const std::string& destination) override;
   bool FolderExists(const std::string& folder) override;
@@ -57,7 +59,7 @@ class WorkstationOperations final : public InstallOperations {
   bool CreateShortcuts(const std::string& target, const std::string& name) override;
 
   // Moves the tree to the trash, or deletes it where the trash cannot take it. Refuses the root,
-  // the home folder and empty text, which a record's folder must never be.
+  // a top-level folder, the home folder and those holding it, however they are spelled.
   bool DeleteFolderTree(const std::string& folder);
 
   // The folder PrepareFolder makes this user's alone (the work folder); refused, it is neither

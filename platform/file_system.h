@@ -42,6 +42,10 @@ std::vector<FolderEntry> ListFolder(const std::string& path);
 // empty when there is none.
 std::string FindNameIgnoringCase(const std::string& folder, const std::string& name);
 
+// The path with ".", ".." and symbolic links resolved, as far as it exists (the rest appended as
+// written); without a trailing "/" except for the root.
+std::string RealPath(const std::string& path);
+
 // The folder of this program's own executable, ending in "/".
 std::string OwnProgramFolder();
 // The user's home folder, ending in "/".

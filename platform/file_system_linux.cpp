@@ -124,6 +124,15 @@ std::vector<FolderEntry> ListFolder(const std::string& path) {
   return entries;
 }
 
+std::string RealPath(const std::string& path) {
+  std::error_code error;
+  fs::path real = fs::weakly_canonical(OsPath(path), error);
+  if (error) real = OsPath(path).lexically_normal();
+  std::string text = real.string();
+  while (text.size() > 1 && text.back() == '/') text.pop_back();
+  return AnsiFromUtf8(text);
+}
+
 std::string OwnProgramFolder() {
   std::error_code error;
   const fs::path program = fs::read_symlink("/proc/self/exe", error);

@@ -101,5 +101,19 @@ TEST_F(ShopVariationsTest, AScheduleThatWantsAPasswordNeverStopsTheRunAtTheTermi
       << LogText();
 }
 
+// A record whose till folder is a folder of other things: nothing is emptied, the step fails
+// and says why.
+TEST_F(ShopVariationsTest, ATillFolderHoldingSomethingElseIsNeverEmptied) {
+  fs::create_directories(folder_.File("documents"));
+  std::ofstream(folder_.File("documents/accounts.ods")) << "the shop's accounts";
+  service_.SetField(kFreshCustomer, "PPA_POSPATH", folder_.File("documents/"));
+  const ProgramResult result = Run({kFreshCustomer});
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_NE(result.out.find("step 5 failed, reported 58"), npos) << result.out;
+  EXPECT_EQ(Contents(folder_.File("documents/accounts.ods")), "the shop's accounts");
+  EXPECT_NE(result.err.find("is not emptied: it holds files, but no till installation"), npos)
+      << result.err;
+}
+
 }  // namespace
 }  // namespace skarvel

@@ -58,12 +58,38 @@ TEST_F(WorkstationOperationsTest, PrepareFolderEmptiesTheFolderIntoTheTrash) {
   EXPECT_TRUE(fs::is_directory(folder_.File("new/deeper")));
 }
 
-TEST_F(WorkstationOperationsTest, NeverDeletesTheRootOrTheHomeFolder) {
+// Whether the trash takes what is deleted or not, a record's till folder that is no till's is
+// never emptied, and the home folder however spelled is never deleted; a previous till is.
+TEST_F(WorkstationOperationsTest, NeverEmptiesWhatIsNoTillFolderWithOrWithoutTheTrash) {
   Touch(folder_.File("home/precious"));
-  EXPECT_FALSE(operations_.DeleteFolderTree("/"));
-  EXPECT_FALSE(operations_.DeleteFolderTree(""));
-  EXPECT_FALSE(operations_.DeleteFolderTree(folder_.File("home/")));
-  EXPECT_TRUE(fs::exists(folder_.File("home/precious")));
+  Touch(folder_.File("home/documents/letter.odt"));
+  fs::create_symlink(folder_.File("home"), folder_.File("link-to-home"));
+  const std::string package = folder_.File("work/lumtrak");
+  for (const bool trash_refuses : {false, true}) {
+    // A data folder that is a file: no trash can be made in it.
+    Touch(folder_.File("not-a-folder"));
+    ScopedEnvironment data("XDG_DATA_HOME", trash_refuses ? folder_.File("not-a-folder")
+                                                          : folder_.File("home/.local/share"));
+    for (const std::string& till :
+         {folder_.File("home/documents/"), folder_.File("home/."), folder_.File("link-to-home/"),
+          std::string("/"), std::string("/etc/")}) {
+      EXPECT_FALSE(operations_.MayEmptyTillFolder(till, package)) << till;
+    }
+    for (const std::string& folder : {std::string("/"), std::string(""), folder_.File("home/"),
+                                      folder_.File("home/x/.."), folder_.File("link-to-home")}) {
+      EXPECT_FALSE(operations_.DeleteFolderTree(folder)) << folder;
+    }
+    EXPECT_TRUE(fs::exists(folder_.File("home/precious")));
+    EXPECT_TRUE(fs::exists(folder_.File("home/documents/letter.odt")));
+    Touch(folder_.File("old till/LUMTRAK.pos"));
+    EXPECT_TRUE(operations_.MayEmptyTillFolder(folder_.File("old till/"), package));
+    EXPECT_TRUE(operations_.PrepareFolder(folder_.File("old till/"), true));
+    EXPECT_FALSE(fs::exists(folder_.File("old till/LUMTRAK.pos")));
+  }
+  std::ifstream log(folder_.File("skarvel.log"));
+  const std::string logged((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+  EXPECT_NE(logged.find("the trash did not take"), std::string::npos) << logged;
+  EXPECT_FALSE(notifier_.messages.empty());
 }
 
 // A link in a package is copied as a link: followed, it would copy whatever it points at (a

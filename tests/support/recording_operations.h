@@ -40,6 +40,9 @@ class RecordingOperations final : public InstallOperations {
   bool PrepareFolder(const std::string& folder, bool) override {
     return Call("PrepareFolder(" + folder + ")");
   }
+  bool MayEmptyTillFolder(const std::string& folder, const std::string&) override {
+    return Call("MayEmptyTillFolder(" + folder + ")");
+  }
   bool RemoveVirtualizedSettings() override { return Call("RemoveVirtualizedSettings()"); }
   bool CopyFolderFiles(const std::string& from, const std::string& to) override {
     return Call("CopyFolderFiles(" + from + "," + to + ")");

@@ -1,0 +1,81 @@
+#include "workstation/folder_guard.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/temp_folder.h"
+
+namespace skarvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+void Touch(const std::string& path) {
+  fs::create_directories(fs::path(path).parent_path());
+  std::ofstream(path) << "x";
+}
+
+// The folders of a test's own machine: a home, a work folder in its cache, a link to the home.
+class FolderGuardTest : public testing::Test {
+ protected:
+  FolderGuardTest() {
+    fs::create_directories(Home() + "x");
+    fs::create_directories(Work());
+    fs::create_symlink(Home(), root_.File("link-to-home"));
+  }
+  std::string Home() const { return root_.File("home/"); }
+  std::string Work() const { return root_.File("home/.cache/skarvel/"); }
+  std::string Why(const std::string& folder) const {
+    return WhyNotATillFolder(folder, Home(), Work(), {"lumtrak", "midas.dll"});
+  }
+
+  test::TempFolder root_;
+};
+
+// However the record spells it, a system folder, the home folder or one holding it, or the
+// work folder is refused.
+TEST_F(FolderGuardTest, RefusesSystemHomeAndWorkFoldersHoweverSpelled) {
+  const std::string never[] = {"/",
+                               "/.",
+                               "//",
+                               "/etc",
+                               "/usr/",
+                               "/usr/../etc",
+                               "/home",
+                               Home(),
+                               Home() + ".",
+                               Home() + "x/..",
+                               root_.File("link-to-home"),
+                               root_.path()};
+  for (const std::string& folder : never) {
+    EXPECT_NE(Why(folder), "") << folder;
+    EXPECT_NE(WhyNeverDelete(folder, Home()), "") << folder;
+  }
+  // The work folder is emptied by its own step, never as a till folder.
+  for (const std::string& folder : {Work(), root_.File("home/.cache")}) {
+    EXPECT_NE(Why(folder), "") << folder;
+    EXPECT_EQ(WhyNeverDelete(folder, Home()), "") << folder;
+  }
+  EXPECT_EQ(Why("/etc"), "it is a top-level folder of the system");
+  EXPECT_EQ(Why(Home() + "x/.."), "it is the home folder, or holds it");
+  EXPECT_EQ(Why(root_.File("home/.cache")), "it is the work folder, or holds it");
+}
+
+// A folder of other things is no till folder; an empty one, a previous installation (any case)
+// and one a killed copy left half-filled from the package are.
+TEST_F(FolderGuardTest, EmptiesOnlyATillsFolder) {
+  Touch(Home() + "documents/letter.odt");
+  EXPECT_NE(Why(Home() + "documents"), "");
+  fs::create_directories(Home() + "empty");
+  Touch(Home() + "old till/LUMTRAK.POS");
+  Touch(Home() + "old program/LumCaisse.exe");
+  Touch(Home() + "half copied/MIDAS.DLL");
+  for (const char* folder : {"empty", "old till", "old program", "half copied", "not there yet"}) {
+    EXPECT_EQ(Why(Home() + folder), "") << folder;
+  }
+}
+
+}  // namespace
+}  // namespace skarvel
