@@ -1,6 +1,7 @@
 #include "app/step_boxes.h"
 #include "app/wizard_flow.h"
 #include "tests/support/flow_fixture.h"
+#include "tests/support/sockets.h"
 
 namespace skarvel {
 namespace {
@@ -39,7 +40,7 @@ TEST_F(CancelUndoTest, CancelOnPageOneAsksAndNoLeavesEverythingAsItWas) {
 
 TEST_F(CancelUndoTest, CancelWithoutTheServiceClosesWithoutAsking) {
   context_.ServiceBaseUrl =
-      "http://127.0.0.1:" + std::to_string(test::UnusedPort()) + "/skv/skv.dll";
+      "http://127.0.0.1:" + std::to_string(test::RefusingPort()) + "/skv/skv.dll";
   flow_.btEindeClick();
   EXPECT_TRUE(view_.questions.empty());
   EXPECT_TRUE(view_.closed);

@@ -1,5 +1,6 @@
 #include "app/wizard_flow.h"
 #include "tests/support/flow_fixture.h"
+#include "tests/support/sockets.h"
 
 namespace skarvel {
 namespace {
@@ -26,7 +27,7 @@ TEST_F(CodeStepTest, TheFirstActivationLoadsEnglishCaptionsAndShowsPageOne) {
 
 TEST_F(CodeStepTest, AnUnreachableServiceAtStartShowsTheBuiltInErrorAndCloses) {
   context_.ServiceBaseUrl =
-      "http://127.0.0.1:" + std::to_string(test::UnusedPort()) + "/skv/skv.dll";
+      "http://127.0.0.1:" + std::to_string(test::RefusingPort()) + "/skv/skv.dll";
   flow_.FormCreate({});
   flow_.FormActivate();
   ASSERT_EQ(view_.error_windows.size(), 1u);
@@ -127,7 +128,7 @@ TEST_F(CodeStepTest, AnUnreachableServiceAtTheCodeStepKeepsPageOne) {
   flow_.FormActivate();
   view_.code = "5412345000037";
   context_.ServiceBaseUrl =
-      "http://127.0.0.1:" + std::to_string(test::UnusedPort()) + "/skv/skv.dll";
+      "http://127.0.0.1:" + std::to_string(test::RefusingPort()) + "/skv/skv.dll";
   flow_.btCodeClick();
   ASSERT_EQ(view_.error_windows.size(), 1u);
   EXPECT_EQ(view_.error_windows[0].text, "Skarvel cannot connect to the Zelvane web servers.");

@@ -10,6 +10,7 @@
 #include "tests/support/cups_server_process.h"
 #include "tests/support/firebird_server_process.h"
 #include "tests/support/installation_fixture.h"
+#include "tests/support/sockets.h"
 
 namespace skarvel {
 namespace {
@@ -70,7 +71,9 @@ TEST_F(SkarvelCliTest, ArrangesTheRestartAndResumesAfterIt) {
 // real up to the databases, which are not built yet.
 TEST_F(SkarvelCliTest, GeneratesTemplatesThenRunsTheWorkstationSteps) {
   service_.SetField("5412345000037", "CP_NEEDCONF", "1");
+  // The till of a previous installation: its settings file and its receipt texts.
   std::filesystem::create_directories(folder_.File("till"));
+  std::ofstream(folder_.File("till/LUMTRAK.pos")) << "[Dorvello]\r\nPoste=4\r\n";
   std::ofstream(folder_.File("till/receipt.txt")) << "receipt";
   const ProgramResult result = Run({"5412345000037"});  // status 20
   const auto requests = service_.Requests();
@@ -243,7 +246,7 @@ TEST_F(SkarvelCliTest, NothingToDoCompletes) {
 TEST_F(SkarvelCliTest, ExitCodesSayWhatWentWrong) {
   EXPECT_EQ(Run({"0000000000000"}).exit_code, 2);
   const ProgramResult unreachable =
-      Run({"5412345000020"}, "127.0.0.1:" + std::to_string(test::UnusedPort()));
+      Run({"5412345000020"}, "127.0.0.1:" + std::to_string(test::RefusingPort()));
   EXPECT_EQ(unreachable.exit_code, 3);
   EXPECT_NE(unreachable.err.find("does not answer"), std::string::npos);
   EXPECT_EQ(Run({}).exit_code, 64);

@@ -22,9 +22,11 @@
 #include "app/wizard/wizard_windows.h"
 #include "platform/qt_event_pump.h"
 #include "tests/support/ftp_server_process.h"
+#include "tests/support/process_folder.h"
 #include "tests/support/recording_operations.h"
 #include "tests/support/reference_service_process.h"
 #include "tests/support/scoped_environment.h"
+#include "tests/support/sockets.h"
 #include "tests/support/temp_folder.h"
 
 namespace skarvel {
@@ -289,7 +291,7 @@ class WizardTest : public QObject {
     const std::string till = folder_->File("till");
     service_->SetField(code, "PPA_POSPATH", till + "/");
     service_->SetField(code, "PPA_POSPATH2",
-                       "127.0.0.1/" + std::to_string(test::UnusedPort()) + ":" + till);
+                       "127.0.0.1/" + std::to_string(test::RefusingPort()) + ":" + till);
     service_->SetField(code, "cp_ps_code", "90");
     QStringList messages;
     ModalWatcher watcher([&](QWidget& window) {
@@ -372,5 +374,10 @@ class WizardTest : public QObject {
 
 }  // namespace skarvel
 
-QTEST_MAIN(skarvel::WizardTest)
+int main(int argc, char** argv) {
+  const skarvel::test::ProcessFolder folder;  // before anything is made in a temporary folder
+  QApplication application(argc, argv);
+  skarvel::WizardTest test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "wizard_test.moc"

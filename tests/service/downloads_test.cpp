@@ -10,6 +10,7 @@
 #include "tests/support/ftp_server_process.h"
 #include "tests/support/recording_notifier.h"
 #include "tests/support/reference_service_process.h"
+#include "tests/support/sockets.h"
 #include "tests/support/temp_folder.h"
 
 namespace skarvel {
@@ -187,7 +188,7 @@ TEST_P(DownloadsTest, ARefusedLoginOrNoServerFailsWithItsCause) {
   wrong.Password = "wrong";
   EXPECT_FALSE(DownloadFolder(context_, "zip", Work(), wrong, nullptr));
   EXPECT_TRUE(Logged("cannot connect (530 ")) << Log();
-  const TfTP nobody{"127.0.0.1", test::UnusedPort(), "skarvel", "730518", GetParam().passive};
+  const TfTP nobody{"127.0.0.1", test::RefusingPort(), "skarvel", "730518", GetParam().passive};
   EXPECT_FALSE(DownloadFolder(context_, "zip", Work(), nobody, nullptr));
   EXPECT_TRUE(Logged("cannot connect (Failed to connect to 127.0.0.1")) << Log();
   // Each failure carries its own WinINet code, which the error's text shows.
@@ -286,7 +287,7 @@ TEST_P(DownloadsTest, ConnectingAndClosingWalkTheStates) {
 
   // A server that cannot be reached is tried as often as the retries say, then given up.
   states.clear();
-  ftp.Port = static_cast<std::uint16_t>(test::UnusedPort());
+  ftp.Port = static_cast<std::uint16_t>(test::RefusingPort());
   ftp.SetConnectRetries(2);
   EXPECT_FALSE(ftp.Connect());
   EXPECT_EQ(std::count(states.begin(), states.end(), TWinInetState::Connecting), 2);

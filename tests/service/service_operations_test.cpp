@@ -9,6 +9,7 @@
 #include "tests/support/recording_notifier.h"
 #include "tests/support/reference_service_process.h"
 #include "tests/support/serial_bytes.h"
+#include "tests/support/sockets.h"
 #include "tests/support/temp_folder.h"
 
 namespace skarvel {
@@ -29,8 +30,9 @@ class ServiceOperationsTest : public testing::Test {
 
   ServiceContext Context() { return ServiceContext(service_->base_url(), pump_, notifier_); }
   ServiceContext UnreachableContext() {
-    return ServiceContext("http://127.0.0.1:" + std::to_string(test::UnusedPort()) + "/skv/skv.dll",
-                          pump_, notifier_);
+    return ServiceContext(
+        "http://127.0.0.1:" + std::to_string(test::RefusingPort()) + "/skv/skv.dll", pump_,
+        notifier_);
   }
 
   static ReferenceServiceProcess* service_;

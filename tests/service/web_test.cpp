@@ -6,6 +6,7 @@
 
 #include "tests/support/recording_notifier.h"
 #include "tests/support/reference_service_process.h"
+#include "tests/support/sockets.h"
 
 namespace skarvel {
 namespace {
@@ -57,7 +58,7 @@ TEST_F(WebTest, KeepsTheStatusCodeOfA404) {
 
 TEST_F(WebTest, AnUnreachableHostGivesAnEmptyAnswer) {
   TWeb web(pump_);
-  web.Get("http://127.0.0.1:" + std::to_string(test::UnusedPort()) + "/skv/skv.dll/CheckStatus");
+  web.Get("http://127.0.0.1:" + std::to_string(test::RefusingPort()) + "/skv/skv.dll/CheckStatus");
   web.WaitForAnswer();
   EXPECT_EQ(web.AnswerText(), "");
   EXPECT_EQ(web.StatusCode(), 0);

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "tests/support/wait_for_path.h"
+#include "tests/support/sockets.h"
 
 namespace skarvel::test {
 namespace {
@@ -54,8 +54,8 @@ CupsServerProcess::CupsServerProcess(bool password_for_printers) {
       std::vector<std::string>{"/usr/sbin/cupsd", "-f", "-c", root + "/cupsd.conf", "-s",
                                root + "/cups-files.conf"},
       std::map<std::string, std::string>{});
-  // cupsd makes its socket once it listens.
-  if (!WaitForPath(socket, std::chrono::seconds(10))) {
+  // cupsd makes the socket's file before it listens on it: a connection tells.
+  if (!AwaitUnixListener(socket, std::chrono::seconds(10))) {
     throw std::runtime_error("cupsd did not start; see " + root + "/log");
   }
   server_ = std::make_unique<ScopedEnvironment>("CUPS_SERVER", socket);

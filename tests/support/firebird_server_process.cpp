@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 #include "database/data_module.h"
-#include "tests/support/reference_service_process.h"
+#include "tests/support/sockets.h"
 
 namespace skarvel::test {
 namespace {
@@ -22,21 +22,29 @@ namespace fs = std::filesystem;
 constexpr const char* kSystemRoot = "/usr/lib/x86_64-linux-gnu/firebird/3.0";
 constexpr const char* kSystemSecurity = "/var/lib/firebird/3.0/system/security3.fdb";
 
-bool Accepts(int port) {
+// A port the kernel has free now. Firebird cannot bind a port of its own choosing (0 means its
+// standard 3050), so one is chosen for it, and the server is then seen to hold it.
+int FreePort() {
   const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
   sockaddr_in address{};
   address.sin_family = AF_INET;
-  address.sin_port = htons(static_cast<std::uint16_t>(port));
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  const bool connected =
-      ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+  socklen_t length = sizeof address;
+  ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+  ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
   ::close(fd);
-  return connected;
+  return ntohs(address.sin_port);
+}
+
+void WriteConfiguration(const std::string& root, int port) {
+  std::ofstream(root + "/firebird.conf")
+      << "RemoteBindAddress = 127.0.0.1\nRemoteServicePort = " << port
+      << "\nSecurityDatabase = " << root << "/security3.fdb\nServerMode = Super\n";
 }
 
 // The root: the system's files, linked, except the character sets: Firebird does not load
 // them through links, so they are copied.
-void MakeRoot(const std::string& root, int port) {
+void MakeRoot(const std::string& root) {
   for (const char* part :
        {"UDF", "include", "lib", "plugins", "plugins.conf", "firebird.msg", "fbtrace.conf"}) {
     fs::create_symlink(std::string(kSystemRoot) + "/" + part, root + "/" + part);
@@ -48,9 +56,6 @@ void MakeRoot(const std::string& root, int port) {
   fs::create_directories(root + "/lock");
   fs::create_directories(root + "/server-lock");
   fs::copy_file(kSystemSecurity, root + "/security3.fdb");
-  std::ofstream(root + "/firebird.conf")
-      << "RemoteBindAddress = 127.0.0.1\nRemoteServicePort = " << port
-      << "\nSecurityDatabase = " << root << "/security3.fdb\nServerMode = Super\n";
   std::ofstream(root + "/databases.conf") << "security.db = " << root << "/security3.fdb\n";
   std::ofstream(root + "/password.sql")
       << "create or alter user SYSDBA password '" << db::kDatabasePassword
@@ -61,20 +66,26 @@ void MakeRoot(const std::string& root, int port) {
 
 FirebirdServerProcess::FirebirdServerProcess() {
   const std::string root = root_.path();
-  const int port = UnusedPort();
-  MakeRoot(root, port);
+  MakeRoot(root);
   const std::map<std::string, std::string> environment = {{"FIREBIRD", root},
                                                           {"FIREBIRD_LOCK", root + "/server-lock"}};
   const auto password = RunProgram({"/usr/bin/isql-fb", "-q", "-user", "SYSDBA", "-input",
                                     root + "/password.sql", root + "/security3.fdb"},
                                    environment);
   if (password.exit_code != 0) throw std::runtime_error("SYSDBA's password: " + password.err);
-  server_ =
-      std::make_unique<ChildProcess>(std::vector<std::string>{"/usr/sbin/firebird"}, environment);
-  for (int attempt = 0; attempt < 200 && !Accepts(port); ++attempt) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(25));
+  // Another program may take the chosen port before the server binds it: the server then ends,
+  // and another port is tried. The clients of this process read the same configuration.
+  for (int attempt = 0; !server_; ++attempt) {
+    const int port = FreePort();
+    WriteConfiguration(root, port);
+    auto server =
+        std::make_unique<ChildProcess>(std::vector<std::string>{"/usr/sbin/firebird"}, environment);
+    try {
+      if (AwaitListeningPort(*server, "the Firebird server") == port) server_ = std::move(server);
+    } catch (const std::runtime_error&) {
+      if (attempt == 4) throw;
+    }
   }
-  if (!Accepts(port)) throw std::runtime_error("the Firebird server did not start");
   firebird_ = std::make_unique<ScopedEnvironment>("FIREBIRD", root);
   lock_ = std::make_unique<ScopedEnvironment>("FIREBIRD_LOCK", root + "/lock");
 }

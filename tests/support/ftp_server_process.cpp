@@ -11,6 +11,8 @@
 #include <thread>
 #include <unistd.h>
 
+#include "tests/support/sockets.h"
+
 namespace skarvel::test {
 namespace {
 
@@ -19,63 +21,6 @@ namespace fs = std::filesystem;
 constexpr char kVsftpd[] = "/usr/sbin/vsftpd";
 constexpr char kAccount[] = "skarvel";
 constexpr char kPamService[] = "/etc/pam.d/skarvel-test-ftp";
-
-// The inodes of the sockets the process holds open.
-std::vector<std::string> SocketInodes(pid_t pid) {
-  std::vector<std::string> inodes;
-  std::error_code error;
-  for (const auto& entry : fs::directory_iterator("/proc/" + std::to_string(pid) + "/fd", error)) {
-    const std::string target = fs::read_symlink(entry.path(), error).string();
-    if (target.rfind("socket:[", 0) == 0) inodes.push_back(target.substr(8, target.size() - 9));
-  }
-  return inodes;
-}
-
-// The port of a listening TCP socket the process holds, as the kernel lists it; 0 while none.
-int ListeningPort(pid_t pid) {
-  const std::vector<std::string> inodes = SocketInodes(pid);
-  std::ifstream table("/proc/net/tcp");
-  std::string line;
-  std::getline(table, line);
-  while (std::getline(table, line)) {
-    std::istringstream fields(line);
-    std::string slot, local, remote, state, queues, timer, retransmits, uid, timeout, inode;
-    fields >> slot >> local >> remote >> state >> queues >> timer >> retransmits >> uid >>
-        timeout >> inode;
-    if (state != "0A") continue;  // LISTEN
-    if (std::find(inodes.begin(), inodes.end(), inode) == inodes.end()) continue;
-    return std::stoi(local.substr(local.find(':') + 1), nullptr, 16);
-  }
-  return 0;
-}
-
-// The processes started by pid, and by those, and so on.
-std::vector<pid_t> Descendants(pid_t pid) {
-  std::vector<std::pair<pid_t, pid_t>> parents;  // (process, its parent)
-  std::error_code error;
-  for (const auto& entry : fs::directory_iterator("/proc", error)) {
-    const std::string name = entry.path().filename();
-    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
-    std::ifstream stat(entry.path() / "stat");
-    std::string line;
-    std::getline(stat, line);
-    const std::size_t end = line.rfind(')');  // the program name may hold blanks
-    if (end == std::string::npos) continue;
-    std::istringstream rest(line.substr(end + 2));
-    std::string state;
-    pid_t parent = 0;
-    rest >> state >> parent;
-    parents.emplace_back(std::stoi(name), parent);
-  }
-  std::vector<pid_t> found{pid};
-  for (std::size_t i = 0; i < found.size(); ++i) {
-    for (const auto& [process, parent] : parents) {
-      if (parent == found[i]) found.push_back(process);
-    }
-  }
-  found.erase(found.begin());
-  return found;
-}
 
 // The account's processes must reach root: every folder above it must let others pass.
 void OpenTheWayTo(const fs::path& root) {
@@ -169,15 +114,7 @@ void FtpServerProcess::StartVsftpd(const std::string& root, const FtpServerOptio
   process_ = std::make_unique<ChildProcess>(std::vector<std::string>{kVsftpd, file},
                                             std::map<std::string, std::string>{}, true);
   // vsftpd says nothing once it listens: the kernel's table of listening sockets tells.
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while ((port_ = ListeningPort(process_->pid())) == 0) {
-    if (const auto ended = process_->Ended()) {
-      throw std::runtime_error("vsftpd ended at once with exit code " + std::to_string(*ended));
-    }
-    if (std::chrono::steady_clock::now() > deadline)
-      throw std::runtime_error("vsftpd never listened");
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
+  port_ = AwaitListeningPort(*process_, "vsftpd");
 }
 
 FtpServerProcess::~FtpServerProcess() {

@@ -81,17 +81,4 @@ std::vector<nlohmann::json> ReferenceServiceProcess::Requests(const std::string&
   return matching;
 }
 
-int UnusedPort() {
-  // The kernel hands out a free port; once the socket closes nothing listens there.
-  const int fd = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t length = sizeof address;
-  bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-  close(fd);
-  return ntohs(address.sin_port);
-}
-
 }  // namespace skarvel::test

@@ -47,7 +47,4 @@ class ReferenceServiceProcess {
   std::string host_;
 };
 
-// A loopback port on which nothing listens.
-int UnusedPort();
-
 }  // namespace skarvel::test

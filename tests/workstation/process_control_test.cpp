@@ -1,15 +1,18 @@
 #include "workstation/process_control.h"
 
+#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <thread>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include "platform/ansi_text.h"
 #include "tests/support/child_process.h"
 #include "tests/support/recording_notifier.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/wait_for_path.h"
 
 namespace skarvel {
 namespace {
@@ -161,43 +164,32 @@ TEST_F(ProcessControlTest, ExecAndWaitGivesUpWhenTheApplicationCloses) {
   const std::string marker = folder_.File("finished");
   EXPECT_TRUE(control.ExecAndWait("sh", "-c \"sleep 1; touch '" + marker + "'\"", ""));
   EXPECT_FALSE(fs::exists(marker));
-  for (int i = 0; i < 100 && !fs::exists(marker); ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  }
-  EXPECT_TRUE(fs::exists(marker)) << "the program went on running";
+  EXPECT_TRUE(test::WaitForPath(marker, std::chrono::seconds(10))) << "the program went on running";
 }
 
-// Waits until the system lists a process running program, so that it has really started.
-void AwaitProcess(ProcessTable& table, const std::string& program, int count) {
-  for (int attempt = 0; attempt < 200; ++attempt) {
-    int found = 0;
-    for (const RunningProcess& process : table.Snapshot()) found += process.executable == program;
-    if (found >= count) return;
-    std::this_thread::sleep_for(std::chrono::milliseconds(25));
-  }
-  FAIL() << program << " did not start";
-}
-
+// The till programs' names are every installation's to stop: a test running beside this one
+// could stop ours. The programs here have names of this test process's own.
 TEST_F(ProcessControlTest, KillProcessEndsEveryCopyWhateverItsCaseAndFolder) {
-  const std::string first = folder_.File("a/LumCaisse.exe");
-  const std::string second = folder_.File("b/lumcaisse.EXE");
+  const std::string name = "SkvTill" + std::to_string(::getpid()) + ".exe";
+  const std::string first = folder_.File("a/" + name);
+  const std::string second = folder_.File("b/" + UpperCase(name));
   for (const std::string& copy : {first, second}) {
     fs::create_directories(fs::path(copy).parent_path());
     fs::copy_file("/usr/bin/sleep", copy);
   }
+  // posix_spawn returns once the program runs: the system lists it from then on.
   test::ChildProcess one({first, "60"}, {});
   test::ChildProcess two({second, "60"}, {});
-  AwaitProcess(processes_, first, 1);
-  AwaitProcess(processes_, second, 1);
   ProcessControl control = Control(programs_);
-  EXPECT_TRUE(control.KillProcess("lumcaisse.exe"));
+  std::string lower = name;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  EXPECT_TRUE(control.KillProcess(lower));
   EXPECT_EQ(one.Wait(), 128 + 9);
   EXPECT_EQ(two.Wait(), 128 + 9);
-  EXPECT_FALSE(control.KillProcess("lumcaisse.exe"));
+  EXPECT_FALSE(control.KillProcess(name));
 
   // The whole path, as the system reports it, matches too.
   test::ChildProcess three({first, "60"}, {});
-  AwaitProcess(processes_, first, 1);
   EXPECT_TRUE(control.KillProcess(first));
   EXPECT_EQ(three.Wait(), 128 + 9);
 }

@@ -1,0 +1,23 @@
+#include "tests/support/process_folder.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+
+namespace skarvel::test {
+
+ProcessFolder::ProcessFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "skarvel-tests-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+  std::filesystem::create_directories(path_ + "/firebird-lock");
+  ::setenv("TMPDIR", path_.c_str(), 1);
+  ::setenv("FIREBIRD_LOCK", (path_ + "/firebird-lock").c_str(), 1);
+}
+
+ProcessFolder::~ProcessFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+}  // namespace skarvel::test
