@@ -60,7 +60,13 @@ Settings (environment):
   SKARVEL_SERVICE_HOST  host or host:port of the configuration service
                         (default localhost); the download server is the same host
   SKARVEL_FTP_PORT      port of the download server (default 21)
-  SKARVEL_FIREBIRD_ROOT where the database server is installed (default /opt/firebird)
+  SKARVEL_FIREBIRD_ROOT the database server's folder (default /opt/firebird): its
+                        libraries and console go there; its setup decides where it
+                        installs
+  SKARVEL_SYSTEMD_ROOT  the root whose systemd unit files say which services are
+                        installed (default /)
+  XDG_CACHE_HOME        the work folder is its skarvel/ (default ~/.cache/skarvel/);
+                        it must be this user's alone
 
 Log: $XDG_STATE_HOME/skarvel/skarvel.log (default ~/.local/state/skarvel/),
 every request, report and step outcome; the wizard writes the same log.
@@ -73,7 +79,7 @@ Exit codes:
   3   the configuration service could not be reached, or stopped answering
   4   cancelled (Ctrl-C)
   5   the computer must restart to continue (the restart was arranged)
-  64  wrong usage or an unusable setting
+  64  wrong usage, an unusable setting, or a work folder others may write in
 )";
 
 volatile sig_atomic_t cancel_pressed = 0;

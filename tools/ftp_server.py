@@ -39,26 +39,19 @@ def main():
     authorizer = DummyAuthorizer()
     authorizer.add_user("skarvel", "730518", args.root, perm="elradfmwMT")
 
+    def offered(mode, refused, command):
+        """The command's handler, refusing it when the mode is not offered."""
+        def handle(self, line):
+            if refused:
+                return self.respond("502 %s mode is not offered here." % mode)
+            return command(self, line)
+        return handle
+
     class Handler(FTPHandler):
-        def ftp_PASV(self, line):
-            if args.refuse_passive:
-                return self.respond("502 Passive mode is not offered here.")
-            return super().ftp_PASV(line)
-
-        def ftp_EPSV(self, line):
-            if args.refuse_passive:
-                return self.respond("502 Passive mode is not offered here.")
-            return super().ftp_EPSV(line)
-
-        def ftp_PORT(self, line):
-            if args.refuse_active:
-                return self.respond("502 Active mode is not offered here.")
-            return super().ftp_PORT(line)
-
-        def ftp_EPRT(self, line):
-            if args.refuse_active:
-                return self.respond("502 Active mode is not offered here.")
-            return super().ftp_EPRT(line)
+        ftp_PASV = offered("Passive", args.refuse_passive, FTPHandler.ftp_PASV)
+        ftp_EPSV = offered("Passive", args.refuse_passive, FTPHandler.ftp_EPSV)
+        ftp_PORT = offered("Active", args.refuse_active, FTPHandler.ftp_PORT)
+        ftp_EPRT = offered("Active", args.refuse_active, FTPHandler.ftp_EPRT)
 
     handler = Handler
     handler.authorizer = authorizer
