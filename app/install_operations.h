@@ -65,6 +65,10 @@ class InstallOperations {
   virtual bool CopyReferenceData(int till_number) = 0;
   virtual bool SyncClosingNumber(int till_number) = 0;
   virtual bool CreateShortcuts(const std::string& target, const std::string& name) = 0;
+
+  // Why the first operation that failed since the last call failed, in words for the person
+  // ("the download server refused the login (530 Login incorrect.)"); empty when none did.
+  virtual std::string TakeFailure() = 0;
 };
 
 // Replaces the server part of cus_base_pos, and of CP_BASE_CENTRALE when it is not empty,

@@ -8,6 +8,14 @@ namespace skarvel {
 
 std::string DefaultWorkFolder() { return LinuxSystemInfo().CacheFolder() + "skarvel/"; }
 
+std::string InstanceLockPath() { return LinuxSystemInfo().CacheFolder() + "skarvel.lock"; }
+
+std::string AlreadyRunningMessage(const std::string& holder) {
+  return "An installation is running already for this user" +
+         (holder.empty() ? std::string() : " (" + holder + ")") +
+         ". This one ends without touching anything: let that one end, or end it first.";
+}
+
 std::string WorkFolderProblem() {
   const std::string folder = DefaultWorkFolder();
   const std::string why = MakePrivateFolder(folder);

@@ -21,6 +21,12 @@ namespace skarvel {
 // The work folder of this user: the cache folder + "skarvel/", which survives the restart a
 // resumed installation needs; it must be this user's alone (MakePrivateFolder).
 std::string DefaultWorkFolder();
+// The lock file that keeps a second installation of this user out: beside the work folder,
+// in the user's cache folder.
+std::string InstanceLockPath();
+// What a second start says and does when an installation runs already for this user.
+std::string AlreadyRunningMessage(const std::string& holder);
+
 // Why the work folder cannot be used, as a sentence saying what to do; empty when it can (it is
 // then made, this user's alone).
 std::string WorkFolderProblem();

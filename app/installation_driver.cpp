@@ -60,7 +60,7 @@ void InstallationDriver::RunInstallation() {
     return;
   }
   SetBusy(state_, view_, false);
-  if (stop_) view_.ShowErrorWindow(SetKind(ErrorKind::InstallError, state_.PosMessages()));
+  if (stop_) view_.ShowErrorWindow(StopTexts());
   if (done_) {
     const int result = view_.ShowErrorWindow(SetKind(ErrorKind::InstallDone, state_.PosMessages()));
     if (result == kModalResultCancel) view_.CloseMainForm();
@@ -71,12 +71,27 @@ void InstallationDriver::RunLoop() {
   int status = StrToIntDef(state_.CustPost().cp_ps_code, kNotANumber);
   while (status != kNothingToDo && !stop_ && !state_.AbortRequested && !done_) {
     SetBusy(state_, view_, true);
-    if (!CheckStatus(state_.service, state_.service.ServiceBaseUrl)) stop_ = true;
+    step_ = 0;
+    cause_.clear();
+    service_cause_.clear();
+    operations_.TakeFailure();  // a failure of earlier work is no cause of this pass's
+    if (!CheckStatus(state_.service, state_.service.ServiceBaseUrl)) {
+      stop_ = true;
+      service_cause_ = "the configuration service stopped answering";
+    }
     // Here the cancel button's click is handled.
     state_.service.pump.ProcessMessages();
     status = StrToIntDef(state_.CustPost().cp_ps_code, kNotANumber);
     ShowDoneSteps(view_, std::to_string(status));
-    if (RunStep(status) == PassEnd::kLeaveAtOnce) return;
+    const PassEnd end = RunStep(status);
+    cause_ = operations_.TakeFailure();
+    // A failure status names no step: the stop is that of an earlier run.
+    if (step_ == 0 && status % 10 == 8 && status / 10 >= 1 && status / 10 <= kStepCount) {
+      step_ = status / 10;
+      cause_ = "the installation stopped at this step before (status " + std::to_string(status) +
+               "); put the cause right, then undo the installation to install again";
+    }
+    if (end == PassEnd::kLeaveAtOnce) return;
     if (const int box = BoxOfStatus(status); box != 0) view_.SetStepTicked(box, true);
   }
 }
@@ -145,7 +160,28 @@ bool InstallationDriver::Report(int code) { return Report(code, state_.CustPost(
 bool InstallationDriver::Report(int code, const std::string& info) {
   const std::string url = StatusReportUrl(state_.service.ServiceBaseUrl, state_.CustPost().CP_PKEY,
                                           std::to_string(code), info);
-  return UpdateStatus(state_.service, url) == "OKOK";
+  const std::string answer = UpdateStatus(state_.service, url);
+  if (answer == "OKOK") return true;
+  if (service_cause_.empty()) {
+    service_cause_ = !state_.service.last_request_answered
+                         ? "the configuration service stopped answering"
+                         : "the configuration service did not acknowledge the status " +
+                               std::to_string(code) +
+                               (answer.empty() ? "" : " (it answered \"" + answer + "\")");
+  }
+  return false;
+}
+
+ErrorWindowTexts InstallationDriver::StopTexts() const {
+  ErrorWindowTexts texts = SetKind(ErrorKind::InstallError, state_.PosMessages());
+  if (step_ != 0) {
+    const std::string caption =
+        FindStatusEntry(state_.service.PosStatuses, std::to_string(10 * step_)).psl_name;
+    texts.text += "\n" + (caption.empty() ? "step " + std::to_string(step_) : caption);
+  }
+  const std::string& cause = !cause_.empty() ? cause_ : service_cause_;
+  if (!cause.empty()) texts.text += "\n" + cause;
+  return texts;
 }
 
 void InstallationDriver::SetStatus(int code) {
@@ -163,7 +199,8 @@ void InstallationDriver::AdvanceOnAcknowledgement(bool acknowledged, int next) {
 }
 
 void InstallationDriver::Describe(int code) {
-  if (on_step_started) on_step_started(code / 10);
+  step_ = code / 10;
+  if (on_step_started) on_step_started(step_);
   view_.SetMemInfo(FindStatusEntry(state_.service.PosStatuses, std::to_string(code)).psl_info);
 }
 

@@ -46,6 +46,10 @@ class InstallationDriver {
   void Describe(int code);
   std::string TillFolder() const;
 
+  // The error window of a run that stopped: the design's text, then the step that failed (its
+  // caption from the status list) and why, as far as the run knows.
+  ErrorWindowTexts StopTexts() const;
+
   void RestartWindows();
   void PrepareWorkFolder();
   void DownloadPackages();
@@ -67,6 +71,9 @@ class InstallationDriver {
   std::string resume_program_;
   bool stop_ = false;
   bool done_ = false;
+  int step_ = 0;               // the step of the pass that runs or ran last
+  std::string cause_;          // why an operation of that pass failed
+  std::string service_cause_;  // what went wrong with the service in that pass
 };
 
 }  // namespace skarvel

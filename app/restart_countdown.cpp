@@ -19,6 +19,18 @@ void RestartCountdown::Tick() {
 
 void RestartCountdown::RestartNow() { Restart(); }
 
-void RestartCountdown::Restart() { restarting_ = reboot_.Reboot() || restarting_; }
+void RestartCountdown::Restart() {
+  if (reboot_.Reboot()) {
+    restarting_ = true;
+    return;
+  }
+  refusal_ = reboot_.LastRefusal();
+  if (refusal_.empty()) refusal_ = "the restart was refused";
+}
+
+std::string RestartCountdown::RefusalAdvice(const std::string& refusal) {
+  return "The computer could not be restarted (" + refusal +
+         "). Restart it yourself: the installation goes on by itself at the next log-on.";
+}
 
 }  // namespace skarvel

@@ -28,6 +28,12 @@ class RestartCountdown {
   // True once a restart request was accepted. A refused one leaves the window open with the
   // full bar, the timer stopped and the button there to try again.
   bool Restarting() const { return restarting_; }
+  // The system's words for the last refused request; empty while none was refused. Once one
+  // was, the window may be closed: the person restarts the computer by hand, and the autostart
+  // entry resumes the installation at the next log-on.
+  const std::string& Refusal() const { return refusal_; }
+  // What the person is told after a refusal (English: no message of the table says it).
+  static std::string RefusalAdvice(const std::string& refusal);
 
  private:
   void Restart();
@@ -37,6 +43,7 @@ class RestartCountdown {
   bool timer_enabled_ = false;
   bool restarting_ = false;
   std::string seconds_label_;
+  std::string refusal_;
 };
 
 }  // namespace skarvel

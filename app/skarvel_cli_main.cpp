@@ -13,6 +13,7 @@
 #include "database/engine_shutdown.h"
 #include "platform/ansi_text.h"
 #include "platform/engine_lock_folder.h"
+#include "platform/instance_lock.h"
 #include "platform/private_folder.h"
 #include "platform/system_info_linux.h"
 #include "platform/windows1252.h"
@@ -27,6 +28,7 @@ enum ExitCode {
   kServiceUnreachable = 3,
   kCancelled = 4,
   kRestartRequired = 5,
+  kAlreadyRunning = 6,
   kUsage = 64,
 };
 
@@ -79,6 +81,7 @@ Exit codes:
   3   the configuration service could not be reached, or stopped answering
   4   cancelled (Ctrl-C)
   5   the computer must restart to continue (the restart was arranged)
+  6   an installation is running already for this user; nothing was done
   64  wrong usage, an unusable setting, or a work folder others may write in
 )";
 
@@ -191,6 +194,11 @@ void UndoThenInstall(InstallSession& session, TerminalView& view) {
 
 int Install(const std::string& code, bool no_restart, bool undo,
             const DeploymentSettings& settings) {
+  const InstanceLock lock(InstanceLockPath());
+  if (!lock.Held()) {
+    std::cerr << "skarvel-cli: " << Utf8FromAnsi(AlreadyRunningMessage(lock.Holder())) << "\n";
+    return kAlreadyRunning;
+  }
   if (const std::string why = WorkFolderProblem(); !why.empty()) {
     std::cerr << "skarvel-cli: " << Utf8FromAnsi(why) << "\n";
     return kUsage;

@@ -10,6 +10,7 @@
 #include "app/wizard/wizard_windows.h"
 #include "database/engine_shutdown.h"
 #include "platform/engine_lock_folder.h"
+#include "platform/instance_lock.h"
 #include "platform/qt_event_pump.h"
 #include "platform/qt_text.h"
 #include "platform/system_info_linux.h"
@@ -17,6 +18,7 @@
 namespace skarvel {
 namespace {
 
+constexpr int kAlreadyRunning = 6;
 constexpr int kUsage = 64;
 
 std::vector<std::string> Arguments() {
@@ -38,6 +40,12 @@ int Run(int argc, char** argv) {
                           QString::fromUtf8(error.what()));
     return kUsage;
   }
+  const InstanceLock lock(InstanceLockPath());
+  if (!lock.Held()) {
+    QMessageBox::information(nullptr, QApplication::applicationName(),
+                             FromAnsi(AlreadyRunningMessage(lock.Holder())));
+    return kAlreadyRunning;
+  }
   if (const std::string why = WorkFolderProblem(); !why.empty()) {
     QMessageBox::critical(nullptr, QApplication::applicationName(), FromAnsi(why));
     return kUsage;
@@ -47,6 +55,11 @@ int Run(int argc, char** argv) {
   RunLog log(RunLog::DefaultPath());
   QtEventPump pump;
   WizardWindows windows(settings, pump, log, Arguments());
+  // The program ends with the wizard, not with its last window: a window the wizard still shows
+  // after the main one closed (the error window of a cancelled run) waits for the person.
+  QApplication::setQuitOnLastWindowClosed(false);
+  QObject::connect(&windows.form, &TfrmSkarvel::wizardEnded, &application, &QApplication::quit,
+                   Qt::QueuedConnection);
   CentreOnDesktop(windows.form);
   windows.form.show();
   const int result = QApplication::exec();

@@ -104,9 +104,8 @@ void TerminalView::ShowRestartWindow(const RestartWindowTexts& texts, RestartCou
   countdown.Start();
   countdown.RestartNow();
   if (!countdown.Restarting()) {
-    Say("The computer refused to restart. Restart it, then start the installation again with: "
-        "skarvel-cli " +
-        code_);
+    Say(RestartCountdown::RefusalAdvice(countdown.Refusal()) +
+        " Or start the installation again after it with: skarvel-cli " + code_);
   }
 }
 

@@ -41,6 +41,9 @@ class TerminalView final : public WizardView {
   void ShowRestartWindow(const RestartWindowTexts& texts, RestartCountdown& countdown) override;
   int ShowChoiceDialog(const ChoiceQuestion& question) override;
   void CloseMainForm() override { closed_ = true; }
+  void SetStatusLine(const std::string& text) override {
+    if (!text.empty()) Say(text);
+  }
 
   // Prints a line as the view prints its own.
   void Say(const std::string& ansi_text);

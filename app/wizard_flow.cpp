@@ -41,7 +41,16 @@ void WizardFlow::FormCreate(const std::vector<std::string>& arguments) {
 
 void WizardFlow::FormActivate() {
   if (!state_.FirstActivation) return;
-  if (!CheckStatus(state_.service, state_.service.ServiceBaseUrl)) {
+  // Until the service answers, the page has nothing else to show: the person sees what is awaited.
+  view_.SetStatusLine("Asking the configuration service at " + state_.service.ServiceBaseUrl +
+                      " ...");
+  starting_ = true;
+  const bool answered = CheckStatus(state_.service, state_.service.ServiceBaseUrl);
+  starting_ = false;
+  view_.SetStatusLine("");
+  // Cancelled while waiting: the wizard ends, without a window after the person left it.
+  if (!answered && state_.service.pump.Terminating()) return;
+  if (!answered) {
     const int result =
         view_.ShowErrorWindow(SetKind(ErrorKind::InstallError, state_.PosMessages()));
     if (result == kModalResultCancel) view_.CloseMainForm();
@@ -174,6 +183,9 @@ bool WizardFlow::Confirm(const char* question) {
 }
 
 void WizardFlow::btEindeClick() {
+  // The service has not answered yet: it is unreachable as far as anyone knows, and asking it
+  // again would keep the person waiting once more.
+  if (starting_) return view_.CloseMainForm();
   if (!state_.Busy) {
     if (!CheckStatus(state_.service, state_.service.ServiceBaseUrl) || Confirm("POS_38")) {
       view_.CloseMainForm();

@@ -27,6 +27,8 @@ class WizardFlow {
   void FormCreate(const std::vector<std::string>& arguments);
   // Acts at the first activation only (until the service has once answered).
   void FormActivate();
+  // True while the installation driver runs.
+  bool Running() const { return state_.Busy; }
 
   void RefreshPage();
   void ApplyCaptions();
@@ -52,6 +54,7 @@ class WizardFlow {
   Autostart& autostart_;
   InstallationDriver& driver_;
   int page_ = 0;
+  bool starting_ = false;  // the first activation waits for the service
   bool customer_loaded_ = false;
 };
 

@@ -57,6 +57,7 @@ class WizardView {
   virtual void SetMemInfo(const std::string& text) = 0;
   virtual void AddMemInfoLine(const std::string& line) = 0;
 
+  // A bar whose maximum is 0 has nothing to show: it is empty.
   virtual void SetProgress(ProgressBar bar, int position, int maximum) = 0;
   virtual void SetProgressVisible(ProgressBar bar, bool visible) = 0;
 
@@ -71,6 +72,9 @@ class WizardView {
 
   // Closes the main form, which ends the program once the current work returns.
   virtual void CloseMainForm() = 0;
+
+  // The status line: what the program waits for where no page says it (empty: nothing).
+  virtual void SetStatusLine(const std::string& text) = 0;
 };
 
 }  // namespace skarvel

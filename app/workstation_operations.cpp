@@ -59,9 +59,10 @@ WorkstationOperations::WorkstationOperations(ServiceContext& service, RunLog& lo
       log_(log),
       notifier_(notifier),
       view_(view),
-      downloads_{pump, [&log](const std::string& line) { log.Write(line); }},
+      downloads_{pump, [&log](const std::string& line) { log.Write(line); },
+                 [this](const std::string& cause) { Failed(cause); }},
       control_(programs_, processes_, pump, [&log](const std::string& line) { log.Write(line); }),
-      Dmskarvel(notifier),
+      Dmskarvel(notifier_),
       services_(settings.systemd_root),
       server_(
           db::LinuxServerLayout(settings.firebird_root), control_, services_,
@@ -111,8 +112,18 @@ bool WorkstationOperations::KillProcess(const std::string& name) {
 
 bool WorkstationOperations::UnzipPackage(const std::string& archive, const std::string& work_folder,
                                          const std::string& destination) {
-  return control_.UnzipPackage(archive, work_folder, destination);
+  const bool unpacked = control_.UnzipPackage(archive, work_folder, destination);
+  if (!unpacked) Failed(control_.LastFailure());
+  return unpacked;
 }
+
+void WorkstationOperations::Failed(const std::string& cause) {
+  if (cause.empty()) return;
+  log_.Write("failed: " + cause);
+  if (failure_.empty()) failure_ = cause;
+}
+
+std::string WorkstationOperations::TakeFailure() { return std::exchange(failure_, ""); }
 
 void WorkstationOperations::RegisterComponent(const std::string& parameters) {
   log_.Write("component registration (" + parameters +
@@ -159,14 +170,14 @@ bool WorkstationOperations::MayEmptyTillFolder(const std::string& till_folder,
   const std::string message = "The till folder " + till_folder + " is not emptied: " + why +
                               ". Nothing was deleted; check the till folder the service holds "
                               "for this customer (PPA_POSPATH).";
-  log_.Write(message);
   notifier_.ShowMessage(message);
+  Failed("the till folder " + till_folder + " is not emptied: " + why);
   return false;
 }
 
 bool WorkstationOperations::PrivateFolderUsable(const std::string& folder) {
   const std::string why = MakePrivateFolder(folder);
-  if (!why.empty()) log_.Write("refused the work folder " + folder + ": " + why);
+  if (!why.empty()) Failed("the work folder " + folder + " cannot be used: " + why);
   return why.empty();
 }
 
@@ -242,15 +253,16 @@ bool WorkstationOperations::InstallFirebird(const std::string& version,
   if (version == "1.5") installed = server_.InstallFirebird15(package_folder) != 0;
   if (version == "2.5") installed = server_.InstallFirebird25(package_folder);
   if (!installed) {
-    log_.Write("the database server " + version + " was not installed: no package in " +
-               package_folder);
+    Failed("the database server " + version + " was not installed: no package in " +
+           package_folder);
   }
   return installed;
 }
 
 bool WorkstationOperations::WriteDefaultTillSettings(const std::string& till_folder) {
   const bool written = skarvel::WriteDefaultTillSettings(till_folder);
-  if (!written) log_.Write("could not write the defaults into " + TillSettingsPath(till_folder));
+  if (!written)
+    Failed("the settings file " + TillSettingsPath(till_folder) + " could not be written");
   return written;
 }
 
@@ -268,8 +280,8 @@ bool WorkstationOperations::ConnectDatabases() {
       {"the till database", &Dmskarvel.DV_CAISSE}, {"the central database", &Dmskarvel.DV_SERVER}};
   for (const auto& [name, connection] : connections) {
     if (connection->Open() || connection->parameters.database.empty()) continue;
-    log_.Write(std::string("could not open ") + name + " " + connection->parameters.database +
-               (connection->last_error.empty() ? "" : ": " + connection->last_error));
+    Failed(std::string("could not open ") + name + " " + connection->parameters.database +
+           (connection->last_error.empty() ? "" : ": " + connection->last_error));
   }
   return false;
 }
@@ -310,13 +322,20 @@ bool WorkstationOperations::CopyReferenceData(int till_number) {
   ViewCopyProgress progress(view_);
   db::CopyContext context{Dmskarvel, progress, downloads_.pump, notifier_,
                           service_.CustPost.cp_pv_code};
+  notifier_.last.clear();
   const bool copied = db::CopyReferenceData(context, till_number);
-  if (!copied) log_.Write("the reference data was not copied completely into the till");
+  if (!copied) {
+    Failed("the shop's data was not copied completely into the till" +
+           (notifier_.last.empty() ? std::string() : ": " + notifier_.last));
+  }
   return copied;
 }
 
 bool WorkstationOperations::SyncClosingNumber(int till_number) {
-  return db::SyncClosingNumber(Dmskarvel, service_.CustPost, till_number, notifier_);
+  notifier_.last.clear();
+  const bool synced = db::SyncClosingNumber(Dmskarvel, service_.CustPost, till_number, notifier_);
+  if (!synced) Failed("the closing number could not be settled: " + notifier_.last);
+  return synced;
 }
 
 bool WorkstationOperations::CreateShortcuts(const std::string& target, const std::string& name) {

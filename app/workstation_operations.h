@@ -57,6 +57,7 @@ class WorkstationOperations final : public InstallOperations {
   bool CopyReferenceData(int till_number) override;
   bool SyncClosingNumber(int till_number) override;
   bool CreateShortcuts(const std::string& target, const std::string& name) override;
+  std::string TakeFailure() override;
 
   // Moves the tree to the trash, or deletes it where the trash cannot take it. Refuses the root,
   // a top-level folder, the home folder and those holding it, however they are spelled.
@@ -72,7 +73,25 @@ class WorkstationOperations final : public InstallOperations {
 
   ServiceContext& service_;
   RunLog& log_;
-  Notifier& notifier_;
+  // The message boxes, remembered: the last one shown says why a database step failed.
+  class RememberingNotifier final : public Notifier {
+   public:
+    explicit RememberingNotifier(Notifier& shown) : shown_(shown) {}
+    void ShowMessage(const std::string& text) override {
+      last = text;
+      shown_.ShowMessage(text);
+    }
+    std::string last;
+
+   private:
+    Notifier& shown_;
+  };
+
+  // Keeps the first cause of a failure until TakeFailure; every one goes to the log.
+  void Failed(const std::string& cause);
+
+  RememberingNotifier notifier_;
+  std::string failure_;
   WizardView& view_;
   DownloadContext downloads_;
   LinuxChildPrograms programs_;

@@ -34,9 +34,12 @@ class ChildPrograms {
 // True when a program of that name is found on PATH.
 bool ProgramOnPath(const std::string& name);
 
-// Runs a short query program (found on PATH) to its end and gives what it wrote to standard
-// output; none when it could not be started. Not for programs that may take long: it does not
-// pump events.
+// Runs a short program (found on PATH) to its end: whether it started, its exit code and what it
+// wrote to standard output and error. Not for programs that may take long: it does not pump
+// events.
+ChildOutcome RunShortProgram(const std::string& program, const std::vector<std::string>& arguments);
+
+// The same, giving only what it wrote; none when it could not be started.
 std::optional<std::string> CaptureProgramOutput(const std::string& program,
                                                 const std::vector<std::string>& arguments);
 

@@ -179,21 +179,22 @@ bool ProgramOnPath(const std::string& name) {
   return false;
 }
 
-std::optional<std::string> CaptureProgramOutput(const std::string& program,
-                                                const std::vector<std::string>& arguments) {
+ChildOutcome RunShortProgram(const std::string& program,
+                             const std::vector<std::string>& arguments) {
+  ChildOutcome outcome;
   int pipe_fds[2];
-  if (::pipe2(pipe_fds, O_CLOEXEC) != 0) return std::nullopt;
+  if (::pipe2(pipe_fds, O_CLOEXEC) != 0) return outcome;
   Descriptor output(pipe_fds[0]);
   Descriptor write_end(pipe_fds[1]);
   const pid_t pid = Spawn(program, arguments, "", write_end.get());
   write_end.Reset();
-  if (pid < 0) return std::nullopt;
-  std::string text;
+  if (pid < 0) return outcome;
+  outcome.started = true;
   char buffer[4096];
   for (;;) {
     const ssize_t count = ::read(output.get(), buffer, sizeof buffer);
     if (count > 0) {
-      text.append(buffer, static_cast<std::size_t>(count));
+      outcome.output.append(buffer, static_cast<std::size_t>(count));
     } else if (count == 0 || errno != EINTR) {
       break;
     }
@@ -201,7 +202,16 @@ std::optional<std::string> CaptureProgramOutput(const std::string& program,
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
-  return text;
+  outcome.ended = true;
+  outcome.exit_code = ExitCodeOf(status);
+  return outcome;
+}
+
+std::optional<std::string> CaptureProgramOutput(const std::string& program,
+                                                const std::vector<std::string>& arguments) {
+  ChildOutcome outcome = RunShortProgram(program, arguments);
+  if (!outcome.started) return std::nullopt;
+  return std::move(outcome.output);
 }
 
 }  // namespace skarvel

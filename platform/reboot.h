@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace skarvel {
 
 // Restarts the computer: the Linux side of the restart the installation needs after its first
@@ -9,12 +11,18 @@ class RebootAction {
   virtual ~RebootAction() = default;
   // False when the system refused; true means the restart is under way.
   virtual bool Reboot() = 0;
+  // Why the last request was refused, in the system's own words.
+  virtual std::string LastRefusal() const = 0;
 };
 
 // `systemctl reboot`.
 class SystemdReboot final : public RebootAction {
  public:
   bool Reboot() override;
+  std::string LastRefusal() const override { return refusal_; }
+
+ private:
+  std::string refusal_;
 };
 
 }  // namespace skarvel

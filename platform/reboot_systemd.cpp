@@ -1,22 +1,20 @@
-#include <spawn.h>
-#include <sys/wait.h>
-
+#include "platform/child_programs.h"
 #include "platform/reboot.h"
-
-extern char** environ;
+#include "platform/windows1252.h"
 
 namespace skarvel {
 
 bool SystemdReboot::Reboot() {
-  char program[] = "systemctl";
-  char verb[] = "reboot";
-  char* argv[] = {program, verb, nullptr};
-  pid_t pid = -1;
-  if (posix_spawnp(&pid, program, nullptr, nullptr, argv, environ) != 0) return false;
-  int status = 0;
   // systemctl hands the request to the service manager and returns at once.
-  if (waitpid(pid, &status, 0) != pid) return false;
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  const ChildOutcome outcome = RunShortProgram("systemctl", {"reboot"});
+  if (outcome.started && outcome.exit_code == 0) return true;
+  std::string output = AnsiFromUtf8(outcome.output);
+  while (!output.empty() && (output.back() == '\n' || output.back() == '\r')) output.pop_back();
+  refusal_ = !outcome.started
+                 ? "systemctl could not be started"
+                 : "systemctl reboot ended with exit code " + std::to_string(outcome.exit_code) +
+                       (output.empty() ? "" : ": " + output);
+  return false;
 }
 
 }  // namespace skarvel

@@ -20,6 +20,24 @@ std::string Because(const TSimpleFTP& ftp) {
   return why.empty() ? "" : " (" + why + ")";
 }
 
+void Failed(DownloadContext& context, const std::string& cause) {
+  if (context.failure) context.failure(cause);
+}
+
+// What the person is told of a connect that failed: a refused login or an unreachable server.
+std::string ConnectFailure(const TSimpleFTP& ftp) {
+  switch (ftp.LastError()) {
+    case wininet::ERROR_INTERNET_INCORRECT_USER_NAME:
+    case wininet::ERROR_INTERNET_INCORRECT_PASSWORD:
+    case wininet::ERROR_INTERNET_LOGIN_FAILURE:
+      return "the download server refused the login" + Because(ftp);
+    case wininet::ERROR_INTERNET_TIMEOUT:
+      return "the download server " + ftp.HostName + " did not answer" + Because(ftp);
+    default:
+      return "the download server " + ftp.HostName + " could not be reached" + Because(ftp);
+  }
+}
+
 // A connected client in the remote folder, or none (the client is then disconnected).
 struct Session {
   DownloadContext& context;
@@ -37,10 +55,14 @@ struct Session {
     if (!ftp.Connect()) {
       Log("FTP " + account.Host + ":" + std::to_string(account.Port) + " as " + account.UserName +
           ": cannot connect" + Because(ftp));
+      Failed(context, ConnectFailure(ftp));
       return;
     }
     ready = ftp.ChangeDir(remote_folder);
-    if (!ready) Log("FTP: cannot enter the folder " + remote_folder + Because(ftp));
+    if (!ready) {
+      Log("FTP: cannot enter the folder " + remote_folder + Because(ftp));
+      Failed(context, "the download server has no folder " + remote_folder + Because(ftp));
+    }
   }
 
   ~Session() {
@@ -80,6 +102,8 @@ bool WalkFolder(DownloadContext& context, const std::string& remote_folder, cons
   if (session.ftp.ListFiles("*.*", false) == 0 &&
       session.ftp.LastError() != wininet::ERROR_NO_MORE_FILES) {
     session.Log("FTP: cannot list the folder " + remote_folder + Because(session.ftp));
+    Failed(context,
+           "the download server could not list the folder " + remote_folder + Because(session.ftp));
     return false;
   }
   for (const auto& [name, entry] : session.ftp.Files()) {
@@ -94,8 +118,10 @@ bool Get(DownloadContext& context, TSimpleFTP& ftp, const std::string& remote_fo
   ResetBar(bar);
   const bool got = ftp.GetFile(entry, local_folder + entry.cFileName);
   if (context.log && got) context.log("FTP: downloaded " + remote_folder + "/" + entry.cFileName);
-  if (context.log && !got) {
-    context.log("FTP: could not download " + remote_folder + "/" + entry.cFileName + Because(ftp));
+  if (!got) {
+    const std::string what = remote_folder + "/" + entry.cFileName;
+    if (context.log) context.log("FTP: could not download " + what + Because(ftp));
+    Failed(context, what + " could not be downloaded" + Because(ftp));
   }
   if (!got) ResetBar(bar);
   return got;

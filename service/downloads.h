@@ -13,6 +13,8 @@ namespace skarvel {
 struct DownloadContext {
   EventPump& pump;
   std::function<void(const std::string& line)> log;
+  // Told why a download failed, in words for the person.
+  std::function<void(const std::string& cause)> failure = nullptr;
 };
 
 class TSimpleFTP;

@@ -19,6 +19,22 @@ bool MatchesProgram(const std::string& path, const std::string& upper_name) {
   return UpperCase(FileNamePart(path)) == upper_name || UpperCase(path) == upper_name;
 }
 
+// The tool's own error line, for the person: the last line of its output that says "ERROR".
+std::string ToolWords(const ChildOutcome& outcome) {
+  if (!outcome.started) return " (the archive tool could not be started)";
+  std::string found;
+  std::size_t start = 0;
+  while (start < outcome.output.size()) {
+    const std::size_t end = std::min(outcome.output.find('\n', start), outcome.output.size());
+    const std::string line = outcome.output.substr(start, end - start);
+    if (line.find("ERROR") != std::string::npos) found = line;
+    start = end + 1;
+  }
+  while (!found.empty() && (found.back() == '\r' || found.back() == ' ')) found.pop_back();
+  return found.empty() ? " (exit code " + std::to_string(outcome.exit_code) + ")"
+                       : " (" + found + ")";
+}
+
 // The log never shows the archive password.
 std::string WithoutPassword(std::string text) {
   const std::string password = kArchivePassword;
@@ -63,6 +79,7 @@ bool ProcessControl::UnzipPackage(const std::string& archive, const std::string&
   const std::string tool_folder = WithTrailingSeparator(folder);
   if (!FileExists(tool_folder + archive) || !FolderExists(folder)) {
     log_("cannot unpack " + tool_folder + archive + ": the archive or its folder is missing");
+    last_failure_ = "the archive " + archive + " is missing from the work folder";
     return false;
   }
   // Each path stays one argument even with a blank in it, as the short path form achieved.
@@ -71,6 +88,8 @@ bool ProcessControl::UnzipPackage(const std::string& archive, const std::string&
                                        kArchivePassword + " -o" + QuotedIfBlank(destination),
                                    "");
   const bool unpacked = outcome.ended && (outcome.exit_code == 0 || outcome.exit_code == 1);
+  last_failure_ =
+      unpacked ? "" : "the archive " + archive + " could not be unpacked" + ToolWords(outcome);
   if (outcome.started && !unpacked) log_("could not unpack " + tool_folder + archive);
   return unpacked;
 }

@@ -45,6 +45,9 @@ class ProcessControl {
   bool ZipFiles(const std::string& archive, const std::string& archive_folder,
                 const std::string& file_list, const std::string& tool_folder);
 
+  // Why the last unpack or pack failed, in words for the person; empty after a success.
+  const std::string& LastFailure() const { return last_failure_; }
+
   // Linux needs no privilege to end the user's own processes.
   void EnableDebugPrivilege() {}
   // Ends every process whose program file name, or the name it was started under, is name
@@ -60,6 +63,7 @@ class ProcessControl {
   ProcessTable& processes_;
   EventPump& pump_;
   LogSink log_;
+  std::string last_failure_;
 };
 
 }  // namespace skarvel

@@ -29,9 +29,10 @@ enum DialogButton : unsigned {
 // dialog has that button and 0 otherwise.
 inline constexpr int kNoResult = 0;
 
-// A standard message dialog whose window caption and button captions are replaced: the captions
-// go to the push buttons in the order they were created (the order above); fewer captions leave
-// the remaining buttons with Qt's own, extra captions are ignored. The button whose name ("Yes",
+// A message dialog whose window caption and button captions are given: the captions go to the
+// push buttons in the order above, which is their order on the screen on every desktop (Yes
+// before No, whatever the desktop's own dialogs do); fewer captions leave the remaining buttons
+// with Qt's own, extra captions are ignored. The button whose name ("Yes",
 // "No", "OK", …) equals focus_name has the focus first. The dialog stays on top. Blocks until it
 // is closed; text and captions are Windows-1252.
 int ShowChoiceDialog(QWidget* parent, const std::string& text, DialogType type, unsigned buttons,

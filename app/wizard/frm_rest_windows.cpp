@@ -19,23 +19,44 @@ TfrmRestWindows::TfrmRestWindows(QWidget* parent) : QDialog(parent), ui_(new Ui:
 
 TfrmRestWindows::~TfrmRestWindows() = default;
 
-void TfrmRestWindows::ShowModal(const RestartWindowTexts& texts, RestartCountdown& countdown) {
+void TfrmRestWindows::ShowModal(const RestartWindowTexts& texts, RestartCountdown& countdown,
+                                const std::function<void(const std::string&)>& log) {
   countdown_ = &countdown;
+  log_ = log;
   QStringList lines;
   for (const std::string& line : texts.lines) lines << FromAnsi(line);
-  ui_->MemInfo->setPlainText(lines.join(QLatin1Char('\n')));
+  lines_ = lines.join(QLatin1Char('\n'));
+  ui_->MemInfo->setPlainText(lines_);
   ui_->lblrestartin->setText(FromAnsi(texts.restart_in));
   ui_->btRestart->setText(FromAnsi(texts.restart_now));
   setWindowTitle(FromAnsi(texts.title));
   countdown.Start();
   ShowCountdown();
   Timer1.start();
+  // The seconds' label is empty until the first tick: its room is kept from the start, so the
+  // countdown's words are never cut off when the number appears.
+  ui_->lblSec->ensurePolished();  // its style sheet makes it bold
+  ui_->lblSec->setMinimumWidth(
+      ui_->lblSec->fontMetrics().horizontalAdvance(QStringLiteral("30 Sec.")) + 2);
+  ui_->lblrestartin->setMinimumWidth(ui_->lblrestartin->sizeHint().width());
   adjustSize();
   setFixedSize(sizeHint().expandedTo(QSize(fontMetrics().averageCharWidth() * 80, 0)));
   CentreOnDesktop(*this);
   exec();
   Timer1.stop();
   countdown_ = nullptr;
+  log_ = nullptr;
+}
+
+bool TfrmRestWindows::Closable() const {
+  return countdown_ == nullptr || !countdown_->Refusal().empty();
+}
+
+void TfrmRestWindows::AfterRequest() {
+  if (countdown_ == nullptr || countdown_->Refusal().empty()) return;
+  if (log_) log_("the restart was refused: " + countdown_->Refusal());
+  ui_->MemInfo->setPlainText(lines_ + QStringLiteral("\n\n") +
+                             FromAnsi(RestartCountdown::RefusalAdvice(countdown_->Refusal())));
 }
 
 void TfrmRestWindows::ShowCountdown() {
@@ -47,18 +68,30 @@ void TfrmRestWindows::Timer1Timer() {
   if (countdown_ == nullptr) return;
   countdown_->Tick();
   ShowCountdown();
-  if (!countdown_->TimerEnabled()) Timer1.stop();
+  if (!countdown_->TimerEnabled()) {
+    Timer1.stop();
+    AfterRequest();
+  }
 }
 
 void TfrmRestWindows::btRestartClick() {
-  if (countdown_ != nullptr) countdown_->RestartNow();
+  if (countdown_ == nullptr) return;
+  countdown_->RestartNow();
+  AfterRequest();
 }
 
-void TfrmRestWindows::closeEvent(QCloseEvent* event) { event->ignore(); }
+// Until a restart is refused this window ends only with the restart.
+void TfrmRestWindows::closeEvent(QCloseEvent* event) {
+  if (Closable()) {
+    QDialog::closeEvent(event);
+  } else {
+    event->ignore();
+  }
+}
 
 void TfrmRestWindows::keyPressEvent(QKeyEvent* event) {
-  // Escape would reject the dialog: this window ends only with the restart.
-  if (event->key() != Qt::Key_Escape) QDialog::keyPressEvent(event);
+  // Escape would reject the dialog.
+  if (event->key() != Qt::Key_Escape || Closable()) QDialog::keyPressEvent(event);
 }
 
 }  // namespace skarvel

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include <QDialog>
 #include <QTimer>
@@ -15,7 +17,8 @@ class TfrmRestWindows;
 namespace skarvel {
 
 // The restart window: four lines, a bar that fills in thirty seconds, the seconds left, and the
-// restart-now button. It offers no way to close it: it ends with the restart.
+// restart-now button. It offers no way to close it: it ends with the restart. When the system
+// refuses the restart, the window says so and why, and may then be closed.
 class TfrmRestWindows : public QDialog {
   Q_OBJECT
 
@@ -25,7 +28,9 @@ class TfrmRestWindows : public QDialog {
 
   // FormShow and the modal loop; returns only if something closes the window other than the
   // restart (which ends the program).
-  void ShowModal(const RestartWindowTexts& texts, RestartCountdown& countdown);
+  // Every refusal goes to log with the system's own words.
+  void ShowModal(const RestartWindowTexts& texts, RestartCountdown& countdown,
+                 const std::function<void(const std::string&)>& log);
 
   Ui::TfrmRestWindows& ui() { return *ui_; }
   QTimer Timer1;
@@ -38,9 +43,14 @@ class TfrmRestWindows : public QDialog {
   void Timer1Timer();
   void btRestartClick();
   void ShowCountdown();
+  // After a request: a refusal is logged and told, and the window may be closed.
+  void AfterRequest();
+  bool Closable() const;
 
   std::unique_ptr<Ui::TfrmRestWindows> ui_;
   RestartCountdown* countdown_ = nullptr;
+  std::function<void(const std::string&)> log_;
+  QString lines_;
 };
 
 }  // namespace skarvel

@@ -1,7 +1,10 @@
 #include "app/wizard/frm_skarvel.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
@@ -19,9 +22,27 @@ TfrmSkarvel::TfrmSkarvel(RunLog& log, QWidget* parent)
     : QWidget(parent), ui_(new Ui::TfrmSkarvel), log_(log) {
   ui_->setupUi(this);
   ui_->pbfilldb->setVisible(false);
-  // Sized by the system font, so larger fonts get a larger window.
-  resize(sizeHint().expandedTo(
-      QSize(fontMetrics().averageCharWidth() * 115, fontMetrics().height() * 36)));
+  // Fixed-size, with only the system menu and the close box in the title bar.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  FixSize();
+}
+
+// Sized by the system font, so larger fonts get a larger window, and by the largest page, so the
+// buttons stay where they are from page to page.
+void TfrmSkarvel::FixSize() {
+  const int current = ui_->dxPageControl1->currentIndex();
+  // Room for the longer captions of other languages, which the pages then wrap or share.
+  QSize size(fontMetrics().averageCharWidth() * 115, fontMetrics().height() * 40);
+  // The hidden overall bar takes room when the copy shows it.
+  ui_->pbfilldb->setVisible(true);
+  for (int page = 0; page < ui_->dxPageControl1->count(); ++page) {
+    ui_->dxPageControl1->setCurrentIndex(page);
+    size = size.expandedTo(sizeHint());
+  }
+  ui_->pbfilldb->setVisible(false);
+  ui_->dxPageControl1->setCurrentIndex(current);
+  setFixedSize(size);
 }
 
 TfrmSkarvel::~TfrmSkarvel() = default;
@@ -33,16 +54,43 @@ void TfrmSkarvel::SetWindows(TfrmErrwindow* error_window, TfrmRestWindows* resta
 
 void TfrmSkarvel::SetFlow(WizardFlow* flow) {
   flow_ = flow;
-  connect(ui_->btCode, &QPushButton::clicked, this, [this] { flow_->btCodeClick(); });
-  connect(ui_->dxBarCode, &QLineEdit::returnPressed, this, [this] { flow_->btCodeClick(); });
+  const auto on = [this](void (WizardFlow::*handler)()) {
+    return [this, handler] { RunFlow([this, handler] { (flow_->*handler)(); }); };
+  };
+  connect(ui_->btCode, &QPushButton::clicked, this, on(&WizardFlow::btCodeClick));
+  connect(ui_->dxBarCode, &QLineEdit::returnPressed, this, on(&WizardFlow::btCodeClick));
   connect(ui_->dxBarCode, &QLineEdit::textEdited, this, &TfrmSkarvel::UpperCaseCode);
-  connect(ui_->dxBarCode, &QLineEdit::textChanged, this, [this] { flow_->dxBarCodeChange(); });
-  connect(ui_->btvolgende, &QPushButton::clicked, this, [this] { flow_->btvolgendeClick(); });
-  connect(ui_->btVorige, &QPushButton::clicked, this, [this] { flow_->btVorigeClick(); });
-  connect(ui_->btEinde, &QPushButton::clicked, this, [this] { flow_->btEindeClick(); });
+  connect(ui_->dxBarCode, &QLineEdit::textChanged, this, on(&WizardFlow::dxBarCodeChange));
+  connect(ui_->btvolgende, &QPushButton::clicked, this, on(&WizardFlow::btvolgendeClick));
+  connect(ui_->btVorige, &QPushButton::clicked, this, on(&WizardFlow::btVorigeClick));
+  connect(ui_->btEinde, &QPushButton::clicked, this, on(&WizardFlow::btEindeClick));
   connect(ui_->rbDelInstall, &QRadioButton::clicked, this, [this](bool checked) {
-    if (checked) flow_->rbDelInstallClick();
+    if (checked) RunFlow([this] { flow_->rbDelInstallClick(); });
   });
+}
+
+void TfrmSkarvel::RunFlow(const std::function<void()>& handler) {
+  ++flow_depth_;
+  handler();
+  --flow_depth_;
+  EndWhenIdle();
+}
+
+void TfrmSkarvel::EndWhenIdle() {
+  if (closed_ && flow_depth_ == 0) emit wizardEnded();
+}
+
+void TfrmSkarvel::closeEvent(QCloseEvent* event) {
+  if (!close_confirmed_ && flow_ != nullptr) {
+    event->ignore();
+    // After this close has been refused: the flow's own close comes from inside the handler.
+    QTimer::singleShot(0, this, [this] { RunFlow([this] { flow_->btEindeClick(); }); });
+    return;
+  }
+  QWidget::closeEvent(event);
+  closed_ = true;
+  if (flow_ != nullptr && !flow_->Running() && on_idle_close_) on_idle_close_();
+  EndWhenIdle();
 }
 
 // The code field takes upper case only, whether typed or scanned.
@@ -67,9 +115,9 @@ void TfrmSkarvel::showEvent(QShowEvent* event) {
 
 void TfrmSkarvel::FormActivate() {
   // Activation events arrive again while the first activation waits for the service.
-  if (activating_ || flow_ == nullptr) return;
+  if (activating_ || flow_ == nullptr || closed_) return;
   activating_ = true;
-  flow_->FormActivate();
+  RunFlow([this] { flow_->FormActivate(); });
   activating_ = false;
 }
 
@@ -148,7 +196,14 @@ void TfrmSkarvel::SetChecked(Control control, bool checked) {
   }
 }
 
-void TfrmSkarvel::ShowPage(int page) { ui_->dxPageControl1->setCurrentIndex(page); }
+void TfrmSkarvel::ShowPage(int page) {
+  ui_->dxPageControl1->setCurrentIndex(page);
+  // A page that shows up has not run anything yet: its bars are empty.
+  for (QProgressBar* bar : {ui_->pb10, ui_->pb1}) {
+    bar->setRange(0, 100);
+    bar->setValue(0);
+  }
+}
 
 std::string TfrmSkarvel::CustomerCode() const { return ToAnsi(ui_->dxBarCode->text()); }
 
@@ -181,8 +236,14 @@ void TfrmSkarvel::AddMemInfoLine(const std::string& line) {
 }
 
 void TfrmSkarvel::SetProgress(ProgressBar bar, int position, int maximum) {
-  Bar(bar)->setMaximum(maximum);
-  Bar(bar)->setValue(position);
+  // Qt shows a bar of maximum 0 as an endless busy animation; the design's is empty.
+  if (maximum <= 0) {
+    Bar(bar)->setRange(0, 1);
+    Bar(bar)->setValue(0);
+    return;
+  }
+  Bar(bar)->setRange(0, maximum);
+  Bar(bar)->setValue(std::clamp(position, 0, maximum));
 }
 
 void TfrmSkarvel::SetProgressVisible(ProgressBar bar, bool visible) {
@@ -196,7 +257,8 @@ int TfrmSkarvel::ShowErrorWindow(const ErrorWindowTexts& texts) {
 
 void TfrmSkarvel::ShowRestartWindow(const RestartWindowTexts& texts, RestartCountdown& countdown) {
   log_.Write("restart window shown");
-  restart_window_->ShowModal(texts, countdown);
+  restart_window_->ShowModal(texts, countdown,
+                             [this](const std::string& line) { log_.Write(line); });
 }
 
 int TfrmSkarvel::ShowChoiceDialog(const ChoiceQuestion& question) {
@@ -205,6 +267,13 @@ int TfrmSkarvel::ShowChoiceDialog(const ChoiceQuestion& question) {
                                    "");
 }
 
-void TfrmSkarvel::CloseMainForm() { close(); }
+void TfrmSkarvel::CloseMainForm() {
+  close_confirmed_ = true;
+  close();
+}
+
+void TfrmSkarvel::SetStatusLine(const std::string& text) {
+  ui_->lblStatus->setText(FromAnsi(text));
+}
 
 }  // namespace skarvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QWidget>
@@ -25,6 +26,11 @@ class TfrmRestWindows;
 class TfrmSkarvel : public QWidget, public WizardView {
   Q_OBJECT
 
+ signals:
+  // The wizard is done: its window closed and no work of the flow is left to finish. The
+  // program then ends.
+  void wizardEnded();
+
  public:
   explicit TfrmSkarvel(RunLog& log, QWidget* parent = nullptr);
   ~TfrmSkarvel() override;
@@ -33,6 +39,8 @@ class TfrmSkarvel : public QWidget, public WizardView {
   void SetWindows(TfrmErrwindow* error_window, TfrmRestWindows* restart_window);
   // Connects the controls to the flow; call once before showing the window.
   void SetFlow(WizardFlow* flow);
+  // Called when the window closes while no installation runs: every wait then gives up at once.
+  void SetOnIdleClose(std::function<void()> action) { on_idle_close_ = std::move(action); }
 
   Ui::TfrmSkarvel& ui() { return *ui_; }
 
@@ -54,10 +62,14 @@ class TfrmSkarvel : public QWidget, public WizardView {
   void ShowRestartWindow(const RestartWindowTexts& texts, RestartCountdown& countdown) override;
   int ShowChoiceDialog(const ChoiceQuestion& question) override;
   void CloseMainForm() override;
+  void SetStatusLine(const std::string& text) override;
 
  protected:
   bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  // The title bar's close box (and alt+F4) is the cancel button: the same questions, the same
+  // rules; only the flow's own close shuts the window.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   QWidget* Widget(Control control) const;
@@ -65,6 +77,12 @@ class TfrmSkarvel : public QWidget, public WizardView {
   QCheckBox* StepBox(int box) const;
   void FormActivate();
   void UpperCaseCode(const QString& text);
+  // Runs a handler of the flow. Windows the flow shows must be able to wait for the person, so
+  // the wizard ends only when the outermost handler has returned after the window closed.
+  void RunFlow(const std::function<void()>& handler);
+  void EndWhenIdle();
+  // The design's window has one size on every page.
+  void FixSize();
 
   std::unique_ptr<Ui::TfrmSkarvel> ui_;
   RunLog& log_;
@@ -72,6 +90,10 @@ class TfrmSkarvel : public QWidget, public WizardView {
   TfrmErrwindow* error_window_ = nullptr;
   TfrmRestWindows* restart_window_ = nullptr;
   bool activating_ = false;
+  int flow_depth_ = 0;
+  bool close_confirmed_ = false;
+  bool closed_ = false;
+  std::function<void()> on_idle_close_;
 };
 
 }  // namespace skarvel

@@ -2,7 +2,7 @@
 
 namespace skarvel {
 
-WizardWindows::WizardWindows(const DeploymentSettings& settings, EventPump& pump, RunLog& log,
+WizardWindows::WizardWindows(const DeploymentSettings& settings, QtEventPump& pump, RunLog& log,
                              const std::vector<std::string>& arguments)
     : form(log),
       notifier(&form),
@@ -12,6 +12,7 @@ WizardWindows::WizardWindows(const DeploymentSettings& settings, EventPump& pump
   session.flow.FormCreate(arguments);
   form.SetWindows(&error_window, &restart_window);
   form.SetFlow(&session.flow);
+  form.SetOnIdleClose([&pump] { pump.RequestTermination(); });
 }
 
 }  // namespace skarvel

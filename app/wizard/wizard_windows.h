@@ -5,6 +5,7 @@
 #include "app/wizard/frm_rest_windows.h"
 #include "app/wizard/frm_skarvel.h"
 #include "app/wizard/qt_notifier.h"
+#include "platform/qt_event_pump.h"
 
 namespace skarvel {
 
@@ -13,7 +14,8 @@ namespace skarvel {
 // error window. Needs a QApplication.
 class WizardWindows {
  public:
-  WizardWindows(const DeploymentSettings& settings, EventPump& pump, RunLog& log,
+  // pump is told to end every wait when the window closes while nothing runs.
+  WizardWindows(const DeploymentSettings& settings, QtEventPump& pump, RunLog& log,
                 const std::vector<std::string>& arguments);
 
   TfrmSkarvel form;

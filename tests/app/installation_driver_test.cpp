@@ -182,6 +182,18 @@ TEST_F(InstallationDriverTest, TheRestartStepArrangesTheResumeAndRestarts) {
   EXPECT_EQ(state_.CustPost().cp_ps_code, "10");
 }
 
+// A computer that refuses to restart: the run ends with the error window, and the resume stays
+// arranged for when the person restarts it.
+TEST_F(InstallationDriverTest, ARefusedRestartLeavesTheResumeArranged) {
+  StandOnPage3(kBakery, "10");
+  reboot_.accept = false;
+  flow_.btvolgendeClick();
+  EXPECT_EQ(reboot_.requests, 1);
+  EXPECT_EQ(autostart_.written.size(), 1u);
+  ASSERT_EQ(view_.error_windows.size(), 1u);
+  EXPECT_NE(view_.error_windows[0].text.find("\n"), std::string::npos) << "it names the step";
+}
+
 // Restarting while the service still holds step 1 would restart the machine at every log-on.
 TEST_F(InstallationDriverTest, AnUnacknowledgedRestartReportNeitherRestartsNorLoops) {
   StandOnPage3(kBakery, "10");

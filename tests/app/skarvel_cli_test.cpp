@@ -237,6 +237,28 @@ TEST_F(SkarvelCliTest, SucceedsOnlyWhenTheServiceHoldsTheEnd) {
   EXPECT_EQ(CustomerStatus(kFreshCustomer), "118");
 }
 
+// A second start while an installation runs for this user says so and touches nothing; once
+// the first is killed, its lock goes with it and the next start runs.
+TEST_F(SkarvelCliTest, ASecondStartEndsWithoutTouchingAnything) {
+  service_.Fault("UpdateStatus", "normal", 3000, 1);
+  test::ChildProcess first({SKARVEL_CLI_PROGRAM, "5412345000037"}, Environment(service_.host()));
+  while (first.ReadLine().find("GetLumtrak") == std::string::npos) {
+  }
+  const std::size_t requests = service_.Requests().size();
+  const ProgramResult second = Run({"5412345000037"});
+  EXPECT_EQ(second.exit_code, 6) << second.out << second.err;
+  EXPECT_NE(second.err.find("An installation is running already for this user (process " +
+                            std::to_string(first.pid()) + ")"),
+            std::string::npos)
+      << second.err;
+  EXPECT_EQ(service_.Requests().size(), requests) << "the second start asked the service";
+  first.Signal(SIGKILL);
+  first.Wait();
+  const ProgramResult third = Run({"5412345000037"});
+  EXPECT_NE(third.exit_code, 6) << third.err;
+  EXPECT_NE(third.out.find("Installation status"), std::string::npos) << third.out;
+}
+
 TEST_F(SkarvelCliTest, NothingToDoCompletes) {
   httplib::Client client("http://" + service_.host());
   ASSERT_TRUE(client.Get("/skv/skv.dll/UpdateStatus?cust=1003&status=999&info=x"));

@@ -8,8 +8,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -22,6 +24,7 @@
 #include "app/wizard/wizard_windows.h"
 #include "platform/qt_event_pump.h"
 #include "tests/support/ftp_server_process.h"
+#include "tests/support/modal_watcher.h"
 #include "tests/support/process_folder.h"
 #include "tests/support/recording_operations.h"
 #include "tests/support/reference_service_process.h"
@@ -31,33 +34,8 @@
 
 namespace skarvel {
 
-// Acts on the next modal window once it is up (the flow shows them from deep inside a click).
-class ModalWatcher {
- public:
-  explicit ModalWatcher(std::function<void(QWidget&)> action) : action_(std::move(action)) {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      QWidget* modal = QApplication::activeModalWidget();
-      if (modal == nullptr || modal == seen_.data()) return;
-      seen_ = modal;
-      ++count;
-      action_(*modal);
-    });
-    timer_.start(20);
-  }
-  int count = 0;
-
- private:
-  std::function<void(QWidget&)> action_;
-  QTimer timer_;
-  // Guarded: a window made after the last one was destroyed may take its address.
-  QPointer<QWidget> seen_;
-};
-
-void Click(QWidget& dialog, const char* button_name) {
-  auto* button = dialog.findChild<QPushButton*>(QString::fromLatin1(button_name));
-  QVERIFY2(button != nullptr, button_name);
-  button->click();
-}
+using test::Click;
+using test::ModalWatcher;
 
 class WizardTest : public QObject {
   Q_OBJECT
@@ -66,7 +44,7 @@ class WizardTest : public QObject {
   std::unique_ptr<test::ReferenceServiceProcess> service_;
   std::unique_ptr<test::TempFolder> folder_;
   std::vector<std::unique_ptr<test::ScopedEnvironment>> environment_;
-  QtEventPump pump_;
+  std::unique_ptr<QtEventPump> pump_ = std::make_unique<QtEventPump>();
   RunLog log_{""};
   std::unique_ptr<WizardWindows> windows_;
   int ftp_port_ = 21;
@@ -75,7 +53,8 @@ class WizardTest : public QObject {
     DeploymentSettings settings;
     settings.service_host = service_->host();
     settings.ftp_port = ftp_port_;
-    windows_ = std::make_unique<WizardWindows>(settings, pump_, log_, arguments);
+    pump_ = std::make_unique<QtEventPump>();
+    windows_ = std::make_unique<WizardWindows>(settings, *pump_, log_, arguments);
     windows_->form.show();
     QTRY_VERIFY(!windows_->session.state.FirstActivation);
   }
@@ -206,7 +185,7 @@ class WizardTest : public QObject {
     QString question;
     QStringList buttons;
     ModalWatcher watcher([&](QWidget& window) {
-      question = window.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+      question = window.findChild<QLabel*>(QStringLiteral("text"))->text();
       for (const char* name : {"Yes", "No"}) {
         buttons << window.findChild<QPushButton*>(QString::fromLatin1(name))->text();
       }
@@ -342,12 +321,25 @@ class WizardTest : public QObject {
   }
 
   void theChoiceDialogTakesItsCaptionsInButtonOrder() {
+    // A desktop whose dialogs put No before Yes (GNOME's order) changes nothing here.
+    class GnomeOrder final : public QProxyStyle {
+     public:
+      int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                    QStyleHintReturn* data) const override {
+        if (hint == SH_DialogButtonLayout) return QDialogButtonBox::GnomeLayout;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+      }
+    };
+    QApplication::setStyle(new GnomeOrder);
     QStringList texts;
+    QList<int> lefts;
     int result = 0;
     {
       ModalWatcher watcher([&](QWidget& window) {
         for (const char* name : {"Yes", "No", "Cancel"}) {
-          texts << window.findChild<QPushButton*>(QString::fromLatin1(name))->text();
+          auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name));
+          texts << button->text();
+          lefts << button->mapTo(&window, QPoint(0, 0)).x();
         }
         Click(window, "No");
       });
@@ -356,6 +348,8 @@ class WizardTest : public QObject {
     }
     QCOMPARE(result, 7);
     QCOMPARE(texts.mid(0, 2), (QStringList{QStringLiteral("Ja"), QStringLiteral("Nee")}));
+    // On the screen: Yes, then No, then Cancel, from left to right.
+    QVERIFY2(lefts[0] < lefts[1] && lefts[1] < lefts[2], "the buttons left to right");
     QCOMPARE(texts[2], QMessageBox().addButton(QMessageBox::Cancel)->text());  // Qt's own
     {
       ModalWatcher watcher([](QWidget& window) { Click(window, "Yes"); });

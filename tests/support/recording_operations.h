@@ -3,6 +3,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/install_operations.h"
@@ -85,6 +86,8 @@ class RecordingOperations final : public InstallOperations {
     return Call("CreateShortcuts(" + target + "," + name + ")");
   }
 
+  std::string TakeFailure() override { return std::exchange(failure, ""); }
+
   // The calls whose text starts with prefix.
   std::vector<std::string> CallsOf(const std::string& prefix) const {
     std::vector<std::string> found;
@@ -99,13 +102,17 @@ class RecordingOperations final : public InstallOperations {
   std::set<std::string> failing;
   // Told of each call that can fail, as it is made.
   std::function<void(const std::string& call)> on_call;
+  // What TakeFailure gives once a call failed.
+  std::string failure;
 
  private:
   bool Call(const std::string& call, const std::string& key = "") {
     calls.push_back(call);
     if (on_call) on_call(call);
     const std::string name = call.substr(0, call.find('('));
-    return failing.count(name) == 0 && (key.empty() || failing.count(key) == 0);
+    const bool succeeded = failing.count(name) == 0 && (key.empty() || failing.count(key) == 0);
+    if (!succeeded && failure.empty()) failure = "the test made " + name + " fail";
+    return succeeded;
   }
 };
 
@@ -126,6 +133,7 @@ class RecordingReboot final : public RebootAction {
     ++requests;
     return accept;
   }
+  std::string LastRefusal() const override { return accept ? "" : "Access denied"; }
   int requests = 0;
   bool accept = true;
 };

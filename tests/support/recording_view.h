@@ -52,6 +52,7 @@ class RecordingView final : public WizardView {
     return answer;
   }
   void CloseMainForm() override { closed = true; }
+  void SetStatusLine(const std::string& text) override { status_lines.push_back(text); }
 
   // Ticked boxes as a string of twelve '0'/'1', box 1 first.
   std::string Ticks() const {
@@ -80,6 +81,7 @@ class RecordingView final : public WizardView {
   std::vector<ChoiceQuestion> questions;
   std::deque<int> answers;
   bool closed = false;
+  std::vector<std::string> status_lines;
 };
 
 }  // namespace skarvel::test

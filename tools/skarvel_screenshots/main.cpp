@@ -22,6 +22,7 @@ using skarvel::RestartCountdown;
 class NoReboot final : public skarvel::RebootAction {
  public:
   bool Reboot() override { return false; }
+  std::string LastRefusal() const override { return "not restarted for a picture"; }
 };
 
 void Save(QWidget& window, const QString& folder, const char* name) {
