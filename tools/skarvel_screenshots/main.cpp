@@ -61,15 +61,22 @@ int main(int argc, char** argv) {
   windows.session.flow.FormActivate();
   Save(form, folder, "wizard-1-code.png");
 
+  // A code the service does not know: the error window as the code step shows it.
+  OnNextModal([&](QWidget& window) { Save(window, folder, "error-window.png"); });
+  form.ui().dxBarCode->setText(QStringLiteral("0000000000000"));
+  form.ui().btCode->click();
+
   form.ui().dxBarCode->setText(QString::fromLatin1(argv[2]));
   form.ui().btCode->click();
   Save(form, folder, "wizard-2-customer.png");
   form.ui().btvolgende->click();
   Save(form, folder, "wizard-3-steps.png");
 
+  // No download server answers here: the run stops at the downloads, and the error window says
+  // which step failed and why.
   OnNextModal([&](QWidget& window) {
     Save(form, folder, "wizard-4-run.png");
-    Save(window, folder, "error-window.png");
+    Save(window, folder, "error-window-failed-step.png");
   });
   form.ui().btvolgende->click();
 
