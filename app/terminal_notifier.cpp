@@ -6,6 +6,7 @@ namespace skarvel {
 
 void TerminalNotifier::ShowMessage(const std::string& text) {
   out_ << "skarvel-cli: " << Utf8FromAnsi(text) << std::endl;
+  if (on_message) on_message(text);
 }
 
 }  // namespace skarvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <ostream>
 
 #include "platform/notifier.h"
@@ -12,6 +13,8 @@ class TerminalNotifier final : public Notifier {
  public:
   explicit TerminalNotifier(std::ostream& out) : out_(out) {}
   void ShowMessage(const std::string& text) override;
+  // Told of each message too, for the machine-readable output.
+  std::function<void(const std::string& text)> on_message;
 
  private:
   std::ostream& out_;

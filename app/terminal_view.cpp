@@ -43,6 +43,7 @@ void TerminalView::SayReport(int status, const std::string& answer) {
   const bool acknowledged = answer == "\"OKOK\"";
   // Step 12 reports 118 when its 120 was not acknowledged: still step 12's outcome.
   const int step = running_step_ != 0 ? running_step_ : status / 10;
+  if (on_report) on_report(step, status, acknowledged, taken.count());
   Say("  step " + std::to_string(step) + " " + outcome + ", reported " + std::to_string(status) +
       (acknowledged ? "" : " (not acknowledged: " + answer + ")") + "  [" + seconds + "]");
 }
@@ -87,6 +88,7 @@ int TerminalView::ShowErrorWindow(const ErrorWindowTexts& texts) {
   // After the restart was arranged the real wizard is gone; nothing it would show follows.
   if (restart_arranged_) return kModalResultCancel;
   Say(texts.title + ": " + texts.text);
+  if (on_window) on_window(texts.title + ": " + texts.text);
   return kModalResultCancel;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <set>
@@ -53,6 +54,11 @@ class TerminalView final : public WizardView {
   // (10k+9 done, 10k+8 failed), with the time since the previous report, or since the
   // installation page showed.
   void SayReport(int status, const std::string& answer);
+
+  // Told of each step's report, and of the text of each window shown, for the machine-readable
+  // output.
+  std::function<void(int step, int status, bool acknowledged, double seconds)> on_report;
+  std::function<void(const std::string& text)> on_window;
 
   bool Closed() const { return closed_; }
   bool RestartArranged() const { return restart_arranged_; }

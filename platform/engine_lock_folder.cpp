@@ -1,22 +1,20 @@
 #include "platform/engine_lock_folder.h"
 
 #include <cstdlib>
-#include <filesystem>
 
 namespace skarvel {
 
 EngineLockFolder::EngineLockFolder(const std::string& parent) {
   if (std::getenv("FIREBIRD_LOCK") != nullptr) return;
-  std::string folder = parent + "skarvel-firebird-XXXXXX";
-  if (::mkdtemp(folder.data()) == nullptr) return;
-  path_ = folder;
-  ::setenv("FIREBIRD_LOCK", path_.c_str(), 1);
+  folder_.emplace(parent, "skarvel-firebird-");
+  if (folder_->path().empty()) return;
+  ::setenv("FIREBIRD_LOCK", path().c_str(), 1);
 }
 
-EngineLockFolder::~EngineLockFolder() {
-  if (path_.empty()) return;
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
+std::string EngineLockFolder::path() const {
+  if (!folder_ || folder_->path().empty()) return "";
+  const std::string& folder = folder_->path();
+  return folder.substr(0, folder.size() - 1);
 }
 
 }  // namespace skarvel

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "platform/scratch_folder.h"
 
 namespace skarvel {
 
@@ -14,15 +17,14 @@ namespace skarvel {
 class EngineLockFolder {
  public:
   explicit EngineLockFolder(const std::string& parent);
-  ~EngineLockFolder();
   EngineLockFolder(const EngineLockFolder&) = delete;
   EngineLockFolder& operator=(const EngineLockFolder&) = delete;
 
   // The folder made, or empty when the administrator's setting is kept or none could be made.
-  const std::string& path() const { return path_; }
+  std::string path() const;
 
  private:
-  std::string path_;
+  std::optional<ScratchFolder> folder_;
 };
 
 }  // namespace skarvel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,12 @@ std::string FindNameIgnoringCase(const std::string& folder, const std::string& n
 // The path with ".", ".." and symbolic links resolved, as far as it exists (the rest appended as
 // written); without a trailing "/" except for the root.
 std::string RealPath(const std::string& path);
+
+// The bytes free for this user on the file system of path, or of its nearest folder that exists;
+// none when it cannot be asked.
+std::optional<std::uintmax_t> FreeSpace(const std::string& path);
+// The device of that file system, to tell whether two paths share one.
+std::optional<std::uintmax_t> FileSystemOf(const std::string& path);
 
 // The folder of this program's own executable, ending in "/".
 std::string OwnProgramFolder();

@@ -2,6 +2,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <stdio.h>
+#include <sys/stat.h>
 
 #include "platform/ansi_text.h"
 #include "platform/file_system.h"
@@ -122,6 +123,34 @@ std::vector<FolderEntry> ListFolder(const std::string& path) {
     entries.push_back(entry);
   }
   return entries;
+}
+
+namespace {
+
+// The path itself when it exists, else its nearest parent that does.
+fs::path ExistingAncestor(const std::string& path) {
+  std::error_code error;
+  fs::path existing = OsPath(path);
+  while (!existing.empty() && !fs::exists(existing, error)) {
+    if (existing == existing.parent_path()) break;
+    existing = existing.parent_path();
+  }
+  return existing.empty() ? fs::path("/") : existing;
+}
+
+}  // namespace
+
+std::optional<std::uintmax_t> FreeSpace(const std::string& path) {
+  std::error_code error;
+  const fs::space_info space = fs::space(ExistingAncestor(path), error);
+  if (error) return std::nullopt;
+  return space.available;
+}
+
+std::optional<std::uintmax_t> FileSystemOf(const std::string& path) {
+  struct stat info {};
+  if (::stat(ExistingAncestor(path).c_str(), &info) != 0) return std::nullopt;
+  return static_cast<std::uintmax_t>(info.st_dev);
 }
 
 std::string RealPath(const std::string& path) {

@@ -15,6 +15,10 @@ std::optional<std::string> DeviceUriForPort(const std::string& port);
 // and at most 127 bytes long: "Ticket printer" becomes "Ticket_printer".
 std::string PrinterQueueName(const std::string& name);
 
+// Why no printing system answers here (the scheduler libcups chooses: $CUPS_SERVER, or the
+// local one); empty when one does.
+std::string PrintingSystemProblem();
+
 // Printer queues of the workstation.
 class Printers {
  public:

@@ -75,6 +75,13 @@ ipp_t* NewRequest(ipp_op_t operation, const std::string& name) {
 
 }  // namespace
 
+std::string PrintingSystemProblem() {
+  const Http http = Connect();
+  if (http) return "";
+  return std::string("no printing system answers at ") + cupsServer() + " (" +
+         cupsLastErrorString() + ")";
+}
+
 std::string PrinterQueueName(const std::string& name) {
   constexpr std::size_t kLongest = 127;
   std::string queue;

@@ -165,6 +165,28 @@ bool DownloadFolder(DownloadContext& context, const std::string& remote_folder,
   return entered && result;
 }
 
+std::string DownloadServerProblem(DownloadContext& context, const TfTP& account) {
+  TSimpleFTP ftp(context.pump, kAgent);
+  UseAccount(ftp, account);
+  if (!ftp.Connect()) return ConnectFailure(ftp);
+  ftp.Disconnect();
+  return "";
+}
+
+std::optional<std::vector<wininet::FindData>> ListPackageFolder(DownloadContext& context,
+                                                                const std::string& remote_folder,
+                                                                const TfTP& account) {
+  std::vector<wininet::FindData> files;
+  const bool listed =
+      WalkFolder(context, remote_folder, account, nullptr,
+                 [&](TSimpleFTP&, const std::string&, const wininet::FindData& entry) {
+                   files.push_back(entry);
+                   return true;
+                 });
+  if (!listed) return std::nullopt;
+  return files;
+}
+
 bool UploadFile(DownloadContext& context, const std::string& remote_folder,
                 const std::string& local_folder, const std::string& file_name,
                 const TfTP& account) {

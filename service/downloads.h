@@ -1,9 +1,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/event_pump.h"
+#include "platform/wininet.h"
 #include "service/ftp_account.h"
 
 namespace skarvel {
@@ -40,6 +43,17 @@ bool FetchFile(DownloadContext& context, const std::string& remote_folder,
 bool DownloadFolder(DownloadContext& context, const std::string& remote_folder,
                     const std::string& local_folder, const TfTP& account,
                     const ProgressBarSink& bar);
+
+// Why the download server does not let the account in (it cannot be reached, or refuses the
+// login), in words for the person; empty when it does.
+std::string DownloadServerProblem(DownloadContext& context, const TfTP& account);
+
+// The files of remote_folder that DownloadFolder would download, with their sizes, without
+// downloading anything; none when the server cannot be reached or the folder entered or listed
+// (the cause goes to the log and to context.failure).
+std::optional<std::vector<wininet::FindData>> ListPackageFolder(DownloadContext& context,
+                                                                const std::string& remote_folder,
+                                                                const TfTP& account);
 
 // Uploads local_folder + file_name into remote_folder. False when the server cannot be reached
 // or the folder entered; true otherwise, whether or not the put succeeded.

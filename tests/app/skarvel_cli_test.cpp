@@ -204,7 +204,8 @@ TEST_F(SkarvelCliTest, CtrlCStopsTheRunAfterTheStepInProgress) {
 // Without the service's acknowledgement of step 1 the computer would restart into step 1 again
 // at every log-on: nothing is arranged, and the program says the service stopped answering.
 TEST_F(SkarvelCliTest, AnUnansweredRestartReportArrangesNoRestart) {
-  service_.Fault("UpdateStatus", "normal", 5000, 1);
+  // Longer than the service gets to end its requests when stopped: the answer never leaves.
+  service_.Fault("UpdateStatus", "normal", 30000, 1);
   test::ChildProcess cli({SKARVEL_CLI_PROGRAM, "--no-restart", "5412345000013"},
                          Environment(service_.host()));
   while (cli.ReadLine().find("De computer wordt eenmaal herstart") == std::string::npos) {

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace skarvel {
+
+// What skarvel-cli was asked to do.
+struct CliOptions {
+  enum class Action { kInstall, kCheck, kHelp, kVersion };
+  Action action = Action::kInstall;
+  std::string code;  // Windows-1252, upper case, as the wizard's code field takes it
+  bool no_restart = false;
+  bool undo = false;
+  bool json = false;  // one JSON object a line on standard output, the human text on standard error
+};
+
+// Wrong usage, in a sentence for the person.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The options of the arguments after the program's name (UTF-8). Throws UsageError.
+CliOptions ParseCliOptions(const std::vector<std::string>& arguments);
+
+}  // namespace skarvel

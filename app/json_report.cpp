@@ -1,0 +1,54 @@
+#include "app/json_report.h"
+
+#include "app/json_line.h"
+
+namespace skarvel {
+
+void JsonReport::Write(const std::string& line) { out_ << line << std::endl; }
+
+void JsonReport::Start(const std::string& mode, const std::string& code,
+                       const std::string& service) {
+  Write(JsonLine()
+            .Add("event", "start")
+            .Add("program", "skarvel-cli")
+            .Add("version", SKARVEL_VERSION)
+            .Add("mode", mode)
+            .Add("code", code)
+            .Add("service", service)
+            .Text());
+}
+
+void JsonReport::Step(int step, int status, bool acknowledged, double seconds) {
+  Write(JsonLine()
+            .Add("event", "step")
+            .Add("step", step)
+            .Add("status", status)
+            .Add("outcome", status % 10 == 8 ? "failed" : "done")
+            .Add("acknowledged", acknowledged)
+            .Add("seconds", seconds)
+            .Text());
+}
+
+void JsonReport::Check(const CheckResult& check) {
+  Write(JsonLine()
+            .Add("event", "check")
+            .Add("check", check.name)
+            .Add("ok", check.ok)
+            .Add("detail", check.detail)
+            .Text());
+}
+
+void JsonReport::Message(const std::string& text) {
+  Write(JsonLine().Add("event", "message").Add("text", text).Text());
+}
+
+void JsonReport::End(int exit_code, std::optional<int> status, const std::string& advice) {
+  Write(JsonLine()
+            .Add("event", "end")
+            .Add("exit_code", exit_code)
+            .Add("status", status)
+            .Add("advice", advice)
+            .Text());
+}
+
+}  // namespace skarvel

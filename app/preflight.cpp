@@ -1,0 +1,241 @@
+#include "app/preflight.h"
+
+#include <cstdio>
+
+#include "app/install_state.h"
+#include "database/central_probe.h"
+#include "platform/ansi_text.h"
+#include "platform/child_programs.h"
+#include "platform/file_system.h"
+#include "platform/printers.h"
+#include "platform/scratch_folder.h"
+#include "workstation/process_control.h"
+
+namespace skarvel {
+namespace {
+
+constexpr int kInstalled = 120;
+constexpr int kNothingToDo = 999;
+// Unpacked, a package takes up to this many times its archive's size, and the till folder gets
+// a copy of the unpacked till programs.
+constexpr std::uintmax_t kUnpackFactor = 3;
+
+std::string Size(std::uintmax_t bytes) {
+  if (bytes < 1000) return std::to_string(bytes) + " bytes";
+  const char* unit = bytes < 1'000'000 ? "kB" : bytes < 1'000'000'000 ? "MB" : "GB";
+  const double scale = bytes < 1'000'000 ? 1e3 : bytes < 1'000'000'000 ? 1e6 : 1e9;
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f %s", static_cast<double>(bytes) / scale, unit);
+  return text;
+}
+
+std::string Files(std::size_t count) {
+  return std::to_string(count) + (count == 1 ? " file" : " files");
+}
+
+// A check's detail is one line; Firebird's texts come in several.
+std::string OneLine(std::string text) {
+  for (char& c : text) {
+    if (c == '\n' || c == '\r') c = ' ';
+  }
+  return text;
+}
+
+std::string StepName(const StatusList& statuses, int step) {
+  const std::string caption = FindStatusEntry(statuses, std::to_string(10 * step)).psl_name;
+  return "step " + std::to_string(step) + (caption.empty() ? "" : " (" + caption + ")");
+}
+
+// What the next run would do from the status, and whether it can.
+CheckResult CodeCheck(const std::string& code, const cust_post& record,
+                      const StatusList& statuses) {
+  const int status = StrToIntDef(record.cp_ps_code, 99);
+  const std::string who = record.cus_name + ", status " + record.cp_ps_code + ": ";
+  if (status == kInstalled || status == kNothingToDo) {
+    return {"code", true, who + "the installation is complete; nothing is left to do"};
+  }
+  const int step = status % 10 == 9 ? status / 10 + 1 : status / 10;
+  if (status % 10 == 8 && step >= 1) {
+    return {"code", false,
+            who + "the installation stopped at " + StepName(statuses, status / 10) +
+                "; put the cause right, then start skarvel-cli --undo " + code};
+  }
+  if (step < 1 || step > 12 || (status % 10 != 0 && status % 10 != 9)) {
+    return {"code", false, who + "this status names no step: the installation cannot run"};
+  }
+  return {"code", true, who + "the next run starts at " + StepName(statuses, step)};
+}
+
+class Checker {
+ public:
+  Checker(PreflightContext& context, const std::function<void(const CheckResult&)>& on_check)
+      : context_(context), on_check_(on_check) {}
+
+  bool Record(CheckResult check) {
+    if (on_check_) on_check_(check);
+    const bool ok = check.ok;
+    result.checks.push_back(std::move(check));
+    return ok;
+  }
+  bool AllPassed() const {
+    for (const CheckResult& check : result.checks) {
+      if (!check.ok) return false;
+    }
+    return true;
+  }
+
+  void Packages(const cust_post& record, const TfTP& account);
+  void Central(const cust_post& record, const TfTP& account);
+  void Disk(const cust_post& record);
+  void Tools(const cust_post& record);
+
+  PreflightResult result;
+
+ private:
+  std::string Listed(const std::string& folder, const TfTP& account, std::uintmax_t& total);
+
+  PreflightContext& context_;
+  const std::function<void(const CheckResult&)>& on_check_;
+  std::uintmax_t downloads_ = 0;
+  std::uintmax_t till_package_ = 0;
+  std::string cause_;
+};
+
+// The folder's files and their total size; the cause when it cannot be listed.
+std::string Checker::Listed(const std::string& folder, const TfTP& account, std::uintmax_t& total) {
+  cause_.clear();
+  const auto files = ListPackageFolder(context_.downloads, folder, account);
+  if (!files) return cause_.empty() ? "the folder " + folder + " cannot be listed" : cause_;
+  total = 0;
+  for (const wininet::FindData& file : *files) total += file.nFileSize;
+  Record({"package:" + folder, true, Files(files->size()) + ", " + Size(total)});
+  return "";
+}
+
+void Checker::Packages(const cust_post& record, const TfTP& account) {
+  DownloadContext& downloads = context_.downloads;
+  const auto keep_failure = downloads.failure;
+  downloads.failure = [this](const std::string& cause) {
+    if (cause_.empty()) cause_ = cause;
+  };
+  for (const std::string& folder :
+       {std::string("srv"), std::string("zip"), record.pv_path, std::string("firebird")}) {
+    std::uintmax_t total = 0;
+    const std::string problem = Listed(folder, account, total);
+    if (!problem.empty()) {
+      Record({"package:" + folder, false, problem});
+      continue;
+    }
+    if (folder != "srv") downloads_ += total;
+    if (folder == record.pv_path) till_package_ = total;
+  }
+  cause_.clear();
+  const auto templates = ListPackageFolder(downloads, record.pt_path, account);
+  const std::string name = "package:" + record.pt_path;
+  if (!templates) {
+    Record({name, false, cause_});
+  } else {
+    bool found = false;
+    for (const wininet::FindData& file : *templates) {
+      if (!SameText(file.cFileName, record.pt_filename)) continue;
+      found = true;
+      downloads_ += file.nFileSize;
+      Record({name, true, file.cFileName + ", " + Size(file.nFileSize)});
+    }
+    if (!found)
+      Record({name, false, "the folder " + record.pt_path + " has no " + record.pt_filename});
+  }
+  downloads.failure = keep_failure;
+}
+
+void Checker::Central(const cust_post& record, const TfTP& account) {
+  // The server list is fetched into a folder of the check's own, which goes again: the check
+  // changes nothing on this workstation, and checks running side by side never meet.
+  std::string location = record.cus_base_pos;
+  {
+    const ScratchFolder folder(context_.temporary_folder, "skarvel-check-");
+    if (!folder.path().empty()) {
+      FetchFile(context_.downloads, "srv", folder.path(), account, "serveurs.cfg", nullptr);
+      location = TranslateServerAlias(record.cus_base_pos, folder.path());
+    }
+  }
+  const db::CentralProbe probe = db::ProbeCentralDatabase(location);
+  Record({"central-database", probe.reached,
+          probe.reached ? location + " answers, version " + std::to_string(probe.version)
+                        : location + " cannot be opened: " + OneLine(probe.error)});
+}
+
+void Checker::Disk(const cust_post& record) {
+  const std::uintmax_t work_needs = downloads_ + kUnpackFactor * till_package_;
+  const std::uintmax_t till_needs = kUnpackFactor * till_package_;
+  const auto work_free = FreeSpace(context_.work_folder);
+  const auto till_free = FreeSpace(record.PPA_POSPATH);
+  if (!work_free || !till_free) {
+    Record(
+        {"disk-space", false, "the free space of the work or the till folder's disk is unknown"});
+    return;
+  }
+  const bool shared = FileSystemOf(context_.work_folder) == FileSystemOf(record.PPA_POSPATH);
+  const bool enough = shared ? *work_free >= work_needs + till_needs
+                             : *work_free >= work_needs && *till_free >= till_needs;
+  Record(
+      {"disk-space", enough,
+       "the work folder needs " + Size(work_needs) + " and has " + Size(*work_free) +
+           (shared
+                ? " on the disk it shares with the till folder, which needs " + Size(till_needs)
+                : "; the till folder needs " + Size(till_needs) + " and has " + Size(*till_free))});
+}
+
+void Checker::Tools(const cust_post& record) {
+  const bool tool = ProgramOnPath(kArchiveTool);
+  Record({"archive-tool", tool,
+          tool ? std::string(kArchiveTool) + " is there"
+               : std::string(kArchiveTool) + " is missing: install the package p7zip-full"});
+  if (Trim(record.CP_GENTEXT).empty()) return;
+  const std::string problem = PrintingSystemProblem();
+  Record({"printing-system", problem.empty(),
+          problem.empty() ? "a printing system answers for the printer " + record.CP_GENTEXT
+                          : problem});
+}
+
+}  // namespace
+
+PreflightResult RunPreflight(PreflightContext& context, const std::string& code,
+                             const std::function<void(const CheckResult&)>& on_check) {
+  Checker checker(context, on_check);
+  ServiceContext& service = context.service;
+  const bool answers = CheckStatus(service, service.ServiceBaseUrl);
+  if (!checker.Record({"service", answers,
+                       "the configuration service at " + service.ServiceBaseUrl +
+                           (answers ? " answers" : " does not answer")})) {
+    checker.result.outcome = PreflightOutcome::kServiceUnreachable;
+    return checker.result;
+  }
+  if (!GetCustInfo(service, code)) {
+    checker.Record({"code", false, "the service does not accept the customer code " + code});
+    checker.result.outcome = PreflightOutcome::kCodeRejected;
+    return checker.result;
+  }
+  const cust_post& record = service.CustPost;
+  checker.result.status = StrToIntDef(record.cp_ps_code, 99);
+  GetStatus2(service, record.cp_lng_code, nullptr);
+  checker.Record(CodeCheck(code, record, service.PosStatuses));
+
+  TfTP account = DefaultFtpAccount(context.settings.DownloadHost(), context.settings.ftp_port);
+  account.Passive = record.CP_FTPPASSIF;
+  const std::string login = DownloadServerProblem(context.downloads, account);
+  const std::string where = account.Host + ":" + std::to_string(account.Port);
+  if (checker.Record(
+          {"download-server", login.empty(),
+           login.empty() ? "the download server " + where + " accepts the login" : login})) {
+    checker.Packages(record, account);
+  }
+  checker.Central(record, account);
+  checker.Disk(record);
+  checker.Tools(record);
+  checker.result.outcome =
+      checker.AllPassed() ? PreflightOutcome::kCanRun : PreflightOutcome::kCheckFailed;
+  return checker.result;
+}
+
+}  // namespace skarvel

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/deployment_settings.h"
+#include "service/downloads.h"
+#include "service/service_operations.h"
+
+namespace skarvel {
+
+// One check of the preflight: its name (stable: "service", "code", "download-server",
+// "package:FOLDER", "central-database", "disk-space", "archive-tool", "printing-system"),
+// whether it passed, and one line saying what was found.
+struct CheckResult {
+  std::string name;
+  bool ok = false;
+  std::string detail;
+};
+
+enum class PreflightOutcome { kCanRun, kServiceUnreachable, kCodeRejected, kCheckFailed };
+
+struct PreflightResult {
+  PreflightOutcome outcome = PreflightOutcome::kCheckFailed;
+  std::optional<int> status;  // the status the service holds for the customer
+  std::vector<CheckResult> checks;
+};
+
+// What the preflight needs around the service: where the work folder would be, and the account
+// and settings of the downloads.
+struct PreflightContext {
+  ServiceContext& service;
+  DownloadContext& downloads;
+  const DeploymentSettings& settings;
+  std::string work_folder;
+  std::string temporary_folder;  // where a folder for the server list is made, and removed
+};
+
+// Whether the installation of code can run here, found without changing anything and without
+// reporting anything to the service: the service answers, the code is accepted (and what the
+// next run would do), the download server accepts the login and lists every package, the central
+// database opens (after the server list's aliases) and gives its version, the work and till
+// folders' disks have room for the packages, the archive tool is there, and a printing system
+// answers when the customer has a receipt printer. Each check goes to on_check as it is made;
+// after a failed service or code check nothing more can be checked.
+PreflightResult RunPreflight(PreflightContext& context, const std::string& code,
+                             const std::function<void(const CheckResult&)>& on_check);
+
+}  // namespace skarvel

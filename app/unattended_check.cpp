@@ -1,0 +1,103 @@
+#include "app/unattended_check.h"
+
+#include <iostream>
+
+#include "app/install_session.h"
+#include "app/logged_notifier.h"
+#include "app/terminal_notifier.h"
+#include "database/engine_shutdown.h"
+#include "platform/engine_lock_folder.h"
+#include "platform/interrupt_key.h"
+#include "platform/run_log.h"
+#include "platform/system_info_linux.h"
+#include "platform/windows1252.h"
+
+namespace skarvel {
+namespace {
+
+// Thrown past every guard (they catch std::exception only): a check has nothing to finish.
+struct Interrupted {};
+
+class InterruptPump final : public EventPump {
+ public:
+  void ProcessMessages() override {
+    if (InterruptKeyPressed()) throw Interrupted{};
+  }
+  bool Terminating() const override { return false; }
+};
+
+int ExitCodeOf(PreflightOutcome outcome) {
+  switch (outcome) {
+    case PreflightOutcome::kCanRun:
+      return kCompleted;
+    case PreflightOutcome::kServiceUnreachable:
+      return kServiceUnreachable;
+    case PreflightOutcome::kCodeRejected:
+      return kCodeRejected;
+    case PreflightOutcome::kCheckFailed:
+      break;
+  }
+  return kCheckFailed;
+}
+
+std::string Advice(const PreflightResult& result, const std::string& code,
+                   const std::string& service) {
+  switch (result.outcome) {
+    case PreflightOutcome::kCanRun:
+      return "";
+    case PreflightOutcome::kServiceUnreachable:
+      return ServiceUnreachableAdvice(service);
+    case PreflightOutcome::kCodeRejected:
+      return CodeRejectedAdvice(code);
+    case PreflightOutcome::kCheckFailed:
+      break;
+  }
+  std::string failed;
+  for (const CheckResult& check : result.checks) {
+    if (!check.ok) failed += (failed.empty() ? "" : "; ") + check.name + ": " + check.detail;
+  }
+  return "the installation of " + code + " would not succeed (" + failed +
+         "). Put that right, then check again.";
+}
+
+}  // namespace
+
+CliOutcome RunUnattendedCheck(const CliOptions& options, const DeploymentSettings& settings,
+                              std::ostream& human, JsonReport* json) {
+  const std::string& code = options.code;
+  const std::string temporary = LinuxSystemInfo().TemporaryFolder();
+  const EngineLockFolder engine_locks(temporary);
+  const db::EngineShutdown engine;  // goes before the lock folder, after every connection
+  RunLog log(RunLog::DefaultPath());
+  log.Write("skarvel-cli --check " + code + " against " + settings.service_host);
+  InterruptPump pump;
+  TerminalNotifier shown(std::cerr);
+  if (json != nullptr) shown.on_message = [json](const std::string& text) { json->Message(text); };
+  LoggedNotifier notifier(shown, log);
+  ServiceContext service(ServiceBaseUrlFor(settings.service_host), pump, notifier);
+  service.on_answer = [&log](const std::string& url, const std::string& answer) {
+    log.Write("GET " + url + " -> " + answer);
+  };
+  DownloadContext downloads{pump, [&log](const std::string& line) { log.Write(line); }};
+  PreflightContext context{service, downloads, settings, DefaultWorkFolder(), temporary};
+  CatchInterruptKey();
+  CliOutcome outcome{kCancelled};
+  try {
+    const PreflightResult result = RunPreflight(context, code, [&](const CheckResult& check) {
+      const std::string line =
+          std::string(check.ok ? "ok    " : "FAIL  ") + check.name + "  " + check.detail;
+      human << Utf8FromAnsi(line) << std::endl;
+      log.Write("check: " + line);
+      if (json != nullptr) json->Check(check);
+    });
+    outcome = {ExitCodeOf(result.outcome), result.status,
+               Advice(result, code, service.ServiceBaseUrl)};
+  } catch (const Interrupted&) {
+    outcome.advice = "the check was cancelled.";
+  }
+  log.Write("skarvel-cli --check ends with exit code " + std::to_string(outcome.exit_code));
+  if (!outcome.advice.empty()) log.Write(outcome.advice);
+  return outcome;
+}
+
+}  // namespace skarvel

@@ -1,0 +1,203 @@
+#include "app/unattended_install.h"
+
+#include <iostream>
+#include <unistd.h>
+
+#include "app/install_session.h"
+#include "app/terminal_notifier.h"
+#include "app/terminal_view.h"
+#include "database/engine_shutdown.h"
+#include "platform/ansi_text.h"
+#include "platform/engine_lock_folder.h"
+#include "platform/instance_lock.h"
+#include "platform/interrupt_key.h"
+#include "platform/system_info_linux.h"
+
+namespace skarvel {
+namespace {
+
+constexpr int kInstalled = 120;
+constexpr int kNothingToDo = 999;
+
+// Thrown past every guard of the flow (they catch std::exception only) when Ctrl-C arrives
+// before the installation runs: there is no step in progress to finish.
+struct CancelledBeforeTheRun {};
+
+class CancelPump final : public EventPump {
+ public:
+  void ProcessMessages() override {
+    if (!InterruptKeyPressed() || flow == nullptr) return;
+    // Before the run the press stays pending: a wait that cannot pass the exception on (a
+    // connection being closed) drops it, and the next pump raises it again.
+    if (!state->Busy) throw CancelledBeforeTheRun{};
+    ClearInterruptKey();
+    flow->btEindeClick();
+  }
+  bool Terminating() const override { return false; }
+  WizardFlow* flow = nullptr;
+  const InstallState* state = nullptr;
+};
+
+// The status the service holds for the customer now; none when it does not answer.
+std::optional<int> StatusHeldByService(InstallSession& session, const std::string& code) {
+  ServiceContext& service = session.context;
+  const cust_post record = service.CustPost;
+  const bool found = GetCustInfo(service, code);
+  const std::string held = service.CustPost.cp_ps_code;
+  service.CustPost = record;
+  if (!found) return std::nullopt;
+  return StrToIntDef(held, -1);
+}
+
+// The outcome of the run as the windows it showed tell it, checked against the status the
+// service holds: a completion window after a last report nobody acknowledged is no success.
+CliOutcome OutcomeOf(const TerminalView& view, InstallSession& session, const std::string& code) {
+  const InstallState& state = session.state;
+  const auto& shown = view.KindsShown();
+  if (view.RestartArranged()) return {kRestartRequired, StatusHeldByService(session, code)};
+  if (shown.count(ErrorKind::CodeRejected)) return {kCodeRejected};
+  if (shown.count(ErrorKind::NoService) || state.FirstActivation) return {kServiceUnreachable};
+  const bool completed = shown.count(ErrorKind::InstallDone) != 0 ||
+                         StrToIntDef(state.service.CustPost.cp_ps_code, 0) == kNothingToDo;
+  const bool cancelled = !completed && (state.AbortRequested || view.Closed());
+  // A service that stopped answering is not asked again.
+  if (!state.service.last_request_answered) return {cancelled ? kCancelled : kServiceUnreachable};
+  const std::optional<int> held = StatusHeldByService(session, code);
+  if (cancelled) return {kCancelled, held};
+  if (!held) return {kServiceUnreachable};
+  if (completed && (*held == kInstalled || *held == kNothingToDo)) return {kCompleted, held};
+  return {kInstallationError, held};
+}
+
+// The status a report URL sends, or 0 when it is no status report.
+int ReportedStatus(const std::string& url) {
+  const std::size_t status_at = url.find("&status=");
+  if (url.find("/UpdateStatus?") == std::string::npos || status_at == std::string::npos) return 0;
+  const std::size_t digits = status_at + 8;
+  return StrToIntDef(url.substr(digits, url.find('&', digits) - digits), 0);
+}
+
+// What the person running the program does next, when the installation did not complete.
+std::string Advice(const CliOutcome& outcome, InstallSession& session, const std::string& code,
+                   const RunLog& log) {
+  const std::string again = "skarvel-cli " + code;
+  const std::string why = "; the log " + log.path() + " says why. ";
+  const std::string& service = session.context.ServiceBaseUrl;
+  const std::string status = session.state.service.CustPost.cp_ps_code;
+  switch (outcome.exit_code) {
+    case kServiceUnreachable:
+      if (session.state.FirstActivation) {
+        return ServiceUnreachableAdvice(service);
+      }
+      // The service holds the last status it acknowledged: the run goes on from there.
+      return "the configuration service at " + service +
+             " stopped answering during the installation" + why + "When it answers again, start " +
+             again + " to continue from the step the service holds.";
+    case kCodeRejected:
+      return CodeRejectedAdvice(code);
+    case kRestartRequired:
+      return "the computer must restart to continue. After the restart, start " + again +
+             " to continue (at the next log-on the autostart entry runskarvel starts the wizard "
+             "with the code).";
+    case kCancelled:
+      return "the installation was cancelled. Start " + again +
+             " to continue from the step the service holds.";
+    case kInstallationError:
+      if (StrToIntDef(status, 0) % 10 == 8) {
+        // A failure status is final: the run would stop at it again.
+        return "the installation stopped at step " + std::to_string(StrToIntDef(status, 0) / 10) +
+               " (status " + status + ")" + why +
+               "Put the cause right, then start skarvel-cli --undo " + code +
+               " to install again from step 2.";
+      }
+      return "the installation stopped" + why + "Start " + again +
+             " again to continue from the step that failed.";
+    default:
+      return "";
+  }
+}
+
+// The wizard's way with a code typed on its first page: look the customer up, undo the previous
+// installation when there is one to undo (the question is answered yes), then go on through
+// the pages to the installation.
+void UndoThenInstall(InstallSession& session, TerminalView& view) {
+  WizardFlow& flow = session.flow;
+  flow.FormCreate({});
+  flow.FormActivate();
+  if (session.state.FirstActivation) return;
+  flow.btCodeClick();
+  if (flow.ActivePage() != 1) return;
+  const int status = StrToIntDef(session.state.CustPost().cp_ps_code, 0);
+  if (status > 10 && status != 19) {
+    flow.rbDelInstallClick();
+  } else {
+    view.Say("There is no previous installation to undo (status " +
+             session.state.CustPost().cp_ps_code + ").");
+  }
+  flow.btvolgendeClick();
+  flow.btvolgendeClick();
+}
+
+// Each step's report and each message also as JSON lines.
+void Tell(JsonReport* json, TerminalView& view, TerminalNotifier& notifier) {
+  if (json == nullptr) return;
+  view.on_report = [json](int step, int status, bool acknowledged, double seconds) {
+    json->Step(step, status, acknowledged, seconds);
+  };
+  view.on_window = [json](const std::string& text) { json->Message(text); };
+  notifier.on_message = [json](const std::string& text) { json->Message(text); };
+}
+
+CliOutcome Install(const CliOptions& options, const DeploymentSettings& settings,
+                   std::ostream& human, JsonReport* json) {
+  const std::string& code = options.code;
+  const EngineLockFolder engine_locks(LinuxSystemInfo().TemporaryFolder());
+  const db::EngineShutdown engine;  // goes before the lock folder, after every connection
+  RunLog log(RunLog::DefaultPath());
+  log.Write("skarvel-cli " + code + " against " + settings.service_host);
+  CancelPump pump;
+  TerminalNotifier notifier(std::cerr);
+  const bool terminal = !options.json && isatty(STDOUT_FILENO) != 0;
+  TerminalView view(human, terminal, log, code, options.no_restart);
+  Tell(json, view, notifier);
+  InstallSession session(settings, pump, notifier, view, log);
+  view.ShowStateOf(session.state);
+  session.on_answer = [&view](const std::string& url, const std::string& answer) {
+    if (const int status = ReportedStatus(url); status != 0) view.SayReport(status, answer);
+  };
+  session.driver.on_step_started = [&view](int step) { view.StepStarted(step); };
+  pump.flow = &session.flow;
+  pump.state = &session.state;
+  CatchInterruptKey();
+  CliOutcome outcome{kCancelled};
+  try {
+    if (options.undo) {
+      UndoThenInstall(session, view);
+    } else {
+      session.flow.FormCreate({code});
+      session.flow.FormActivate();
+    }
+    outcome = OutcomeOf(view, session, code);
+  } catch (const CancelledBeforeTheRun&) {
+    view.Say("Cancelled.");
+  }
+  log.Write("skarvel-cli ends with exit code " + std::to_string(outcome.exit_code));
+  outcome.advice = Advice(outcome, session, code, log);
+  outcome.advice_said = outcome.exit_code == kRestartRequired;  // the view told the restart
+  if (!outcome.advice.empty()) log.Write(outcome.advice);
+  return outcome;
+}
+
+}  // namespace
+
+CliOutcome RunUnattendedInstall(const CliOptions& options, const DeploymentSettings& settings,
+                                std::ostream& human, JsonReport* json) {
+  const InstanceLock lock(InstanceLockPath());
+  if (!lock.Held()) return {kAlreadyRunning, std::nullopt, AlreadyRunningMessage(lock.Holder())};
+  if (const std::string why = WorkFolderProblem(); !why.empty()) {
+    return {kUsage, std::nullopt, why};
+  }
+  return Install(options, settings, human, json);
+}
+
+}  // namespace skarvel
