@@ -1,37 +1,62 @@
 #!/usr/bin/env bash
-# The Debian package: built with cpack from the build folder, unpacked into a clean tree with
-# dpkg -x, its programs run from there.
+# The Debian packages: built with cpack from the build folder, checked with lintian as apt's
+# users expect them, unpacked into a clean tree with dpkg -x and their programs run from there.
 set -euo pipefail
 build=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+
+fail() {
+  echo "$*" >&2
+  exit 1
+}
 
 (cd "$build" && cpack -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) || {
   cat "$work/cpack.log"
   exit 1
 }
 deb=$(ls "$work"/out/skarvel_*_amd64.deb)
+dbgsym=$(ls "$work"/out/skarvel-dbgsym_*_amd64.ddeb)
+
+# lintian's own words stay in the test's output; an error or a warning fails it.
+lintian --fail-on error,warning "$deb" "$dbgsym" 2>&1 | grep -v "running with root privileges" ||
+  true
+lintian --fail-on error,warning "$deb" "$dbgsym" >/dev/null 2>&1 || fail "lintian finds faults"
+
 # Read the control fields whole: with pipefail, grep -q leaving early would make dpkg's SIGPIPE
 # look like a missing dependency.
 depends=$(dpkg -f "$deb" Depends)
-grep -q "libfbclient2.*libcups2.*p7zip-full" <<<"$depends" || {
-  echo "the package does not depend on what the programs need"
-  exit 1
-}
-dpkg -x "$deb" "$work/root"
-for file in usr/bin/skarvel usr/share/applications/skarvel.desktop \
-  usr/share/icons/hicolor/scalable/apps/skarvel.svg usr/share/man/man1/skarvel.1 \
-  usr/share/man/man1/skarvel-cli.1; do
-  [ -e "$work/root/$file" ] || { echo "missing from the package: $file"; exit 1; }
+# Versioned from the libraries the programs link (dpkg-shlibdeps), and what they run or load.
+for needed in "libqt6widgets6 (>= " "libcurl4 (>= " "libfbclient2 (>= " "libcups2 (>= " \
+  "p7zip-full" "firebird3.0-server-core"; do
+  grep -qF "$needed" <<<"$depends" || fail "the package does not depend on $needed: $depends"
 done
+[ "$(dpkg -f "$dbgsym" Depends)" = "skarvel (= $(dpkg -f "$deb" Version))" ] ||
+  fail "the symbols package is not tied to its package's version"
+
+dpkg -x "$deb" "$work/root"
+dpkg -x "$dbgsym" "$work/symbols"
+for file in usr/bin/skarvel usr/bin/skarvel-cli usr/share/applications/skarvel.desktop \
+  usr/share/icons/hicolor/scalable/apps/skarvel.svg usr/share/man/man1/skarvel.1.gz \
+  usr/share/man/man1/skarvel-cli.1.gz usr/share/doc/skarvel/copyright \
+  usr/share/doc/skarvel/changelog.gz; do
+  [ -e "$work/root/$file" ] || fail "missing from the package: $file"
+done
+desktop-file-validate "$work/root/usr/share/applications/skarvel.desktop"
+# Stripped, with each program's symbols in the symbols package under its build id.
+for program in skarvel skarvel-cli; do
+  file "$work/root/usr/bin/$program" | grep -q ", stripped" || fail "$program is not stripped"
+  id=$(readelf -n "$work/root/usr/bin/$program" | sed -n 's/.*Build ID: //p')
+  [ -f "$work/symbols/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug" ] ||
+    fail "no symbols for $program (build id $id)"
+done
+
 version=$("$work/root/usr/bin/skarvel-cli" --version)
-[ "$version" = "skarvel-cli $(dpkg -f "$deb" Version)" ] || {
-  echo "unexpected version: $version"
-  exit 1
-}
+[ "$version" = "skarvel-cli $(dpkg -f "$deb" Version)" ] || fail "unexpected version: $version"
 help=$("$work/root/usr/bin/skarvel-cli" --help)
-grep -q "^Exit codes:" <<<"$help" || {
-  echo "--help does not document the exit codes"
-  exit 1
-}
-echo "package $(basename "$deb") installs and runs"
+for section in "^Exit codes:" "--check" "--json"; do
+  grep -q -- "$section" <<<"$help" || fail "--help does not document $section"
+done
+zgrep -q "JSON OUTPUT" "$work/root/usr/share/man/man1/skarvel-cli.1.gz" ||
+  fail "the manual page does not document the JSON output"
+echo "packages $(basename "$deb") and $(basename "$dbgsym") pass lintian, install and run"
