@@ -11,12 +11,21 @@
 
 namespace skarvel::test {
 
-ReferenceServiceProcess::ReferenceServiceProcess() {
-  process_ = std::make_unique<ChildProcess>(
-      std::vector<std::string>{SKARVEL_SERVICE_PROGRAM, "--port", "0", "--data", SKARVEL_DEMO_DATA,
-                               "--data", SKARVEL_TEST_DATA "/test-customers.json", "--log",
-                               folder_.File("requests.jsonl")},
-      std::map<std::string, std::string>{});
+ReferenceServiceProcess::ReferenceServiceProcess(const std::vector<std::string>& more_data) {
+  std::vector<std::string> argv = {SKARVEL_SERVICE_PROGRAM,
+                                   "--port",
+                                   "0",
+                                   "--data",
+                                   SKARVEL_DEMO_DATA,
+                                   "--data",
+                                   SKARVEL_TEST_DATA "/test-customers.json",
+                                   "--log",
+                                   folder_.File("requests.jsonl")};
+  for (const std::string& data : more_data) {
+    argv.push_back("--data");
+    argv.push_back(data);
+  }
+  process_ = std::make_unique<ChildProcess>(argv, std::map<std::string, std::string>{});
   const std::string line = process_->ReadLine();
   const std::string prefix = "listening on http://";
   if (line.rfind(prefix, 0) != 0) throw std::runtime_error("skarvel-service said: " + line);

@@ -15,7 +15,9 @@ namespace skarvel::test {
 // the test customers, and stopped at the end of the test.
 class ReferenceServiceProcess {
  public:
-  ReferenceServiceProcess();
+  // Besides the demo data and the test customers, the customers of each of more_data (files in
+  // the service's data format).
+  explicit ReferenceServiceProcess(const std::vector<std::string>& more_data = {});
 
   // "127.0.0.1:PORT", as SKARVEL_SERVICE_HOST takes it.
   const std::string& host() const { return host_; }
