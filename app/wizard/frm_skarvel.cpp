@@ -54,9 +54,7 @@ void TfrmSkarvel::SetWindows(TfrmErrwindow* error_window, TfrmRestWindows* resta
 
 void TfrmSkarvel::SetFlow(WizardFlow* flow) {
   flow_ = flow;
-  const auto on = [this](void (WizardFlow::*handler)()) {
-    return [this, handler] { RunFlow([this, handler] { (flow_->*handler)(); }); };
-  };
+  const auto on = [this](FlowHandler handler) { return [this, handler] { RunFlow(handler); }; };
   connect(ui_->btCode, &QPushButton::clicked, this, on(&WizardFlow::btCodeClick));
   connect(ui_->dxBarCode, &QLineEdit::returnPressed, this, on(&WizardFlow::btCodeClick));
   connect(ui_->dxBarCode, &QLineEdit::textEdited, this, &TfrmSkarvel::UpperCaseCode);
@@ -65,13 +63,13 @@ void TfrmSkarvel::SetFlow(WizardFlow* flow) {
   connect(ui_->btVorige, &QPushButton::clicked, this, on(&WizardFlow::btVorigeClick));
   connect(ui_->btEinde, &QPushButton::clicked, this, on(&WizardFlow::btEindeClick));
   connect(ui_->rbDelInstall, &QRadioButton::clicked, this, [this](bool checked) {
-    if (checked) RunFlow([this] { flow_->rbDelInstallClick(); });
+    if (checked) RunFlow(&WizardFlow::rbDelInstallClick);
   });
 }
 
-void TfrmSkarvel::RunFlow(const std::function<void()>& handler) {
+void TfrmSkarvel::RunFlow(FlowHandler handler) {
   ++flow_depth_;
-  handler();
+  (flow_->*handler)();
   --flow_depth_;
   EndWhenIdle();
 }
@@ -84,7 +82,7 @@ void TfrmSkarvel::closeEvent(QCloseEvent* event) {
   if (!close_confirmed_ && flow_ != nullptr) {
     event->ignore();
     // After this close has been refused: the flow's own close comes from inside the handler.
-    QTimer::singleShot(0, this, [this] { RunFlow([this] { flow_->btEindeClick(); }); });
+    QTimer::singleShot(0, this, [this] { RunFlow(&WizardFlow::btEindeClick); });
     return;
   }
   QWidget::closeEvent(event);
@@ -117,7 +115,7 @@ void TfrmSkarvel::FormActivate() {
   // Activation events arrive again while the first activation waits for the service.
   if (activating_ || flow_ == nullptr || closed_) return;
   activating_ = true;
-  RunFlow([this] { flow_->FormActivate(); });
+  RunFlow(&WizardFlow::FormActivate);
   activating_ = false;
 }
 

@@ -79,7 +79,8 @@ class TfrmSkarvel : public QWidget, public WizardView {
   void UpperCaseCode(const QString& text);
   // Runs a handler of the flow. Windows the flow shows must be able to wait for the person, so
   // the wizard ends only when the outermost handler has returned after the window closed.
-  void RunFlow(const std::function<void()>& handler);
+  using FlowHandler = void (WizardFlow::*)();
+  void RunFlow(FlowHandler handler);
   void EndWhenIdle();
   // The design's window has one size on every page.
   void FixSize();
