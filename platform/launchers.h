@@ -26,7 +26,7 @@ class Launchers {
 
 // freedesktop.org launchers (name + ".desktop"): the desktop folder and the applications menu
 // folder ($XDG_DATA_HOME/applications). There is no Quick Launch folder on Linux. Every value is
-// written as the Desktop Entry specification reads it back, whatever the folder's name holds
+// written so that desktop environments read it back as it was, whatever the folder's name holds
 // (blanks, "%", "$", quotes, backslashes).
 class XdgLaunchers final : public Launchers {
  public:

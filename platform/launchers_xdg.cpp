@@ -22,7 +22,7 @@ QString PlaceFolder(LauncherPlace place) {
 }
 
 // A string value: a backslash written "\\", line ends and tabs as their escapes, a leading blank
-// as "\s", as the specification reads them back.
+// as "\s", so that desktop environments read them back unchanged.
 QString StringValue(const QString& text) {
   QString value;
   for (qsizetype i = 0; i < text.size(); ++i) {

@@ -66,7 +66,7 @@ TEST(CreateShortcutsTest, PutsALauncherOnTheDesktopAndInTheMenu) {
 }
 
 // A till folder as a shop may name it: every value reads back as written, and the launcher
-// passes the specification's own checker.
+// passes desktop-file-validate.
 TEST(CreateShortcutsTest, EscapesTheTillFolderAsTheDesktopEntryRulesSay) {
   if (!fs::exists("/usr/bin/desktop-file-validate")) {
     GTEST_SKIP() << "desktop-file-validate is missing (Debian package desktop-file-utils)";
