@@ -10,7 +10,6 @@
 namespace skarvel {
 namespace {
 
-constexpr int kNothingToDo = 999;
 constexpr int kNotANumber = 99;
 constexpr char kTillPrograms[][14] = {"lumcaisse.exe", "lumk.exe", "article.exe", "ticket.exe"};
 
@@ -69,7 +68,7 @@ void InstallationDriver::RunInstallation() {
 
 void InstallationDriver::RunLoop() {
   int status = StrToIntDef(state_.CustPost().cp_ps_code, kNotANumber);
-  while (status != kNothingToDo && !stop_ && !state_.AbortRequested && !done_) {
+  while (status != kStatusNothingToDo && !stop_ && !state_.AbortRequested && !done_) {
     SetBusy(state_, view_, true);
     step_ = 0;
     cause_.clear();

@@ -14,8 +14,6 @@
 namespace skarvel {
 namespace {
 
-constexpr int kInstalled = 120;
-constexpr int kNothingToDo = 999;
 // Unpacked, a package takes up to this many times its archive's size, and the till folder gets
 // a copy of the unpacked till programs.
 constexpr std::uintmax_t kUnpackFactor = 3;
@@ -51,7 +49,7 @@ CheckResult CodeCheck(const std::string& code, const cust_post& record,
                       const StatusList& statuses) {
   const int status = StrToIntDef(record.cp_ps_code, 99);
   const std::string who = record.cus_name + ", status " + record.cp_ps_code + ": ";
-  if (status == kInstalled || status == kNothingToDo) {
+  if (InstallationComplete(status)) {
     return {"code", true, who + "the installation is complete; nothing is left to do"};
   }
   const int step = status % 10 == 9 ? status / 10 + 1 : status / 10;

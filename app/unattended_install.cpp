@@ -16,9 +16,6 @@
 namespace skarvel {
 namespace {
 
-constexpr int kInstalled = 120;
-constexpr int kNothingToDo = 999;
-
 // Thrown past every guard of the flow (they catch std::exception only) when Ctrl-C arrives
 // before the installation runs: there is no step in progress to finish.
 struct CancelledBeforeTheRun {};
@@ -58,14 +55,14 @@ CliOutcome OutcomeOf(const TerminalView& view, InstallSession& session, const st
   if (shown.count(ErrorKind::CodeRejected)) return {kCodeRejected};
   if (shown.count(ErrorKind::NoService) || state.FirstActivation) return {kServiceUnreachable};
   const bool completed = shown.count(ErrorKind::InstallDone) != 0 ||
-                         StrToIntDef(state.service.CustPost.cp_ps_code, 0) == kNothingToDo;
+                         StrToIntDef(state.service.CustPost.cp_ps_code, 0) == kStatusNothingToDo;
   const bool cancelled = !completed && (state.AbortRequested || view.Closed());
   // A service that stopped answering is not asked again.
   if (!state.service.last_request_answered) return {cancelled ? kCancelled : kServiceUnreachable};
   const std::optional<int> held = StatusHeldByService(session, code);
   if (cancelled) return {kCancelled, held};
   if (!held) return {kServiceUnreachable};
-  if (completed && (*held == kInstalled || *held == kNothingToDo)) return {kCompleted, held};
+  if (completed && InstallationComplete(*held)) return {kCompleted, held};
   return {kInstallationError, held};
 }
 

@@ -9,7 +9,7 @@ namespace skarvel {
 namespace {
 
 constexpr int kFirstStepCode = 10;
-constexpr int kLastStepCode = 120;
+constexpr int kLastStepCode = kStatusInstalled;
 
 // The service's own failure words.
 bool IsAnswer(const std::string& text) { return !text.empty() && text != "error" && text != "EOF"; }

@@ -67,6 +67,13 @@ void GetMessages(ServiceContext& context, const std::string& language);
 void GetStatus2(ServiceContext& context, const std::string& language,
                 const StepCaptionSink& captions);
 
+// The statuses with nothing left to do: the last step done, or no installation wanted.
+constexpr int kStatusInstalled = 120;
+constexpr int kStatusNothingToDo = 999;
+inline bool InstallationComplete(int status) {
+  return status == kStatusInstalled || status == kStatusNothingToDo;
+}
+
 // Sends a report (or any request whose answer is a word); the answer, or empty text when it is
 // "error", "EOF", empty or the request failed. Never shows anything.
 std::string UpdateStatus(ServiceContext& context, const std::string& url);
