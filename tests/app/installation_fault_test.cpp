@@ -36,7 +36,27 @@ std::vector<std::string> HalfWrittenFiles(const std::string& folder) {
 
 class InstallationFaultTest : public test::InstallationTest {
  protected:
+  static constexpr int kNoMountNamespace = 99;
   const std::string code_ = kFreshCustomer;
+
+  // The program with its work folder on a file system of its own, of the given size, in a mount
+  // namespace of its own: the machine's mounts stay as they are. The files left on the small
+  // file system are listed ("left: NAME") before it goes away with the namespace.
+  ProgramResult RunWithWorkFolderOfSize(std::uintmax_t size) {
+    const std::string temporary = folder_.File("tmp");
+    fs::create_directories(temporary);
+    auto environment = Environment(host());
+    environment["XDG_CACHE_HOME"] = temporary;
+    return test::RunProgram(
+        {"/usr/bin/unshare", "-rm", "/bin/sh", "-c",
+         "mount -t tmpfs -o size=" + std::to_string(size) +
+             " skarvel \"$XDG_CACHE_HOME\" || exit " + std::to_string(kNoMountNamespace) +
+             "\n\"$@\"; code=$?\n"
+             "find \"$XDG_CACHE_HOME\" -type f -printf 'left: %P\\n'\n"
+             "exit $code",
+         "sh", SKARVEL_CLI_PROGRAM, code_},
+        environment);
+  }
 
   ChildProcess Start() { return ChildProcess({SKARVEL_CLI_PROGRAM, code_}, Environment(host())); }
   std::string host() const { return service_.host(); }
@@ -195,22 +215,8 @@ TEST_F(InstallationFaultTest, ADatabaseServerThatIsNotRunningFailsStepNineWithIt
 TEST_F(InstallationFaultTest, AFullDiskInTheWorkFolderFailsTheDownloadWithItsCause) {
   const auto package = fs::file_size(download_root_.File("lumtrak650/lumtrak650.zip"));
   ASSERT_GT(package, 64u * 1024) << "the package must be larger than the small file system";
-  const std::string temporary = folder_.File("tmp");
-  fs::create_directories(temporary);
-  auto environment = Environment(host());
-  environment["XDG_CACHE_HOME"] = temporary;
-  // A mount namespace of the program's own: the machine's mounts stay as they are. The files
-  // left on the small file system are listed before it goes away with the namespace.
-  const ProgramResult result =
-      test::RunProgram({"/usr/bin/unshare", "-rm", "/bin/sh", "-c",
-                        "mount -t tmpfs -o size=" + std::to_string(package / 2) +
-                            " skarvel \"$XDG_CACHE_HOME\" || exit 99\n"
-                            "\"$@\"; code=$?\n"
-                            "find \"$XDG_CACHE_HOME\" -type f -printf 'left: %P\\n'\n"
-                            "exit $code",
-                        "sh", SKARVEL_CLI_PROGRAM, code_},
-                       environment);
-  if (result.exit_code == 99) GTEST_SKIP() << "no mount namespace here: " << result.err;
+  const ProgramResult result = RunWithWorkFolderOfSize(package / 2);
+  if (result.exit_code == kNoMountNamespace) GTEST_SKIP() << result.err;
   EXPECT_EQ(result.exit_code, 1) << result.out << result.err;
   EXPECT_NE(result.out.find("step 3 failed, reported 38"), npos) << result.out;
   EXPECT_NE(result.out.find("left: skarvel/7za.exe\n"), npos) << result.out;
@@ -223,6 +229,29 @@ TEST_F(InstallationFaultTest, AFullDiskInTheWorkFolderFailsTheDownloadWithItsCau
   const std::string log = LogText();
   EXPECT_NE(log.find("could not download lumtrak650/lumtrak650.zip"), npos) << log;
   EXPECT_NE(log.find("No space left on device"), npos) << log;
+}
+
+// The work folder large enough for the downloads but not for the unpacked till package: the
+// unpack fails with the tool's words, and nothing is installed.
+TEST_F(InstallationFaultTest, AFullDiskDuringTheUnpackFailsStepFour) {
+  std::uintmax_t downloads = 0;
+  for (const char* file : {"srv/serveurs.cfg", "zip/7za.exe", "lumtrak650/lumtrak650.zip",
+                           "templates/tickets.zip", "firebird/Firebird25.zip"}) {
+    downloads += fs::file_size(download_root_.File(file));
+  }
+  std::uintmax_t unpacked = 0;
+  for (const auto& entry :
+       fs::recursive_directory_iterator(download_root_.File("staging/lumtrak"))) {
+    if (entry.is_regular_file()) unpacked += entry.file_size();
+  }
+  const ProgramResult result = RunWithWorkFolderOfSize(downloads + unpacked / 2 + 64 * 1024);
+  if (result.exit_code == kNoMountNamespace) GTEST_SKIP() << result.err;
+  EXPECT_EQ(result.exit_code, 1) << result.out << result.err;
+  EXPECT_EQ(ReportedStatuses(), (std::vector<std::string>{"29", "39", "39", "39", "39", "48"}));
+  const std::string log = LogText();
+  EXPECT_NE(log.find("could not unpack"), npos) << log;
+  EXPECT_NE(log.find("its last output:"), npos) << log;
+  EXPECT_FALSE(fs::exists(folder_.File("till/lumcaisse.exe")));
 }
 
 }  // namespace
