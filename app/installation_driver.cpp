@@ -339,6 +339,9 @@ InstallationDriver::PassEnd InstallationDriver::InstallDatabaseServer() {
   if (!operations_.InstallFirebird(package->version, work + package->folder)) {
     Report(68);
     SetStatus(68);
+    // The run leaves at once, but not without a word: the person learns why (no package, or no
+    // administrator's consent) in the error window.
+    stop_ = true;
     return PassEnd::kLeaveAtOnce;
   }
   AdvanceOnAcknowledgement(Report(69), 70);

@@ -3,12 +3,14 @@
 #include <cstdio>
 
 #include "app/install_state.h"
+#include "app/machine_checks.h"
 #include "database/central_probe.h"
 #include "platform/ansi_text.h"
 #include "platform/child_programs.h"
 #include "platform/file_system.h"
 #include "platform/printers.h"
 #include "platform/scratch_folder.h"
+#include "platform/service_manager.h"
 #include "workstation/process_control.h"
 
 namespace skarvel {
@@ -29,14 +31,6 @@ std::string Size(std::uintmax_t bytes) {
 
 std::string Files(std::size_t count) {
   return std::to_string(count) + (count == 1 ? " file" : " files");
-}
-
-// A check's detail is one line; Firebird's texts come in several.
-std::string OneLine(std::string text) {
-  for (char& c : text) {
-    if (c == '\n' || c == '\r') c = ' ';
-  }
-  return text;
 }
 
 std::string StepName(const StatusList& statuses, int step) {
@@ -198,6 +192,13 @@ void Checker::Tools(const cust_post& record) {
 
 }  // namespace
 
+std::string OneLine(std::string text) {
+  for (char& c : text) {
+    if (c == '\n' || c == '\r') c = ' ';
+  }
+  return text;
+}
+
 PreflightResult RunPreflight(PreflightContext& context, const std::string& code,
                              const std::function<void(const CheckResult&)>& on_check) {
   Checker checker(context, on_check);
@@ -231,6 +232,10 @@ PreflightResult RunPreflight(PreflightContext& context, const std::string& code,
   checker.Central(record, account);
   checker.Disk(record);
   checker.Tools(record);
+  SystemdServiceManager services(context.settings.systemd_root);
+  for (CheckResult& check : CheckRights(record, *checker.result.status, services)) {
+    checker.Record(std::move(check));
+  }
   checker.result.outcome =
       checker.AllPassed() ? PreflightOutcome::kCanRun : PreflightOutcome::kCheckFailed;
   return checker.result;

@@ -20,6 +20,9 @@ struct CheckResult {
   std::string detail;
 };
 
+// A check's detail is one line; Firebird's texts come in several.
+std::string OneLine(std::string text);
+
 enum class PreflightOutcome { kCanRun, kServiceUnreachable, kCodeRejected, kCheckFailed };
 
 struct PreflightResult {

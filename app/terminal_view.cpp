@@ -85,6 +85,7 @@ void TerminalView::SetProgress(ProgressBar, int position, int maximum) {
 
 int TerminalView::ShowErrorWindow(const ErrorWindowTexts& texts) {
   kinds_shown_.insert(texts.kind);
+  last_error_text_ = texts.text;
   // After the restart was arranged the real wizard is gone; nothing it would show follows.
   if (restart_arranged_) return kModalResultCancel;
   Say(texts.title + ": " + texts.text);

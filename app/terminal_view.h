@@ -63,6 +63,8 @@ class TerminalView final : public WizardView {
   bool Closed() const { return closed_; }
   bool RestartArranged() const { return restart_arranged_; }
   const std::set<ErrorKind>& KindsShown() const { return kinds_shown_; }
+  // The text of the last error window shown; empty when none was.
+  const std::string& LastErrorText() const { return last_error_text_; }
 
  private:
   void PrintCustomer();
@@ -81,6 +83,7 @@ class TerminalView final : public WizardView {
   bool closed_ = false;
   bool restart_arranged_ = false;
   std::set<ErrorKind> kinds_shown_;
+  std::string last_error_text_;
 };
 
 }  // namespace skarvel

@@ -7,10 +7,12 @@
 #include "app/terminal_notifier.h"
 #include "app/terminal_view.h"
 #include "database/engine_shutdown.h"
+#include "platform/administrator.h"
 #include "platform/ansi_text.h"
 #include "platform/engine_lock_folder.h"
 #include "platform/instance_lock.h"
 #include "platform/interrupt_key.h"
+#include "platform/system_account.h"
 #include "platform/system_info_linux.h"
 
 namespace skarvel {
@@ -74,9 +76,17 @@ int ReportedStatus(const std::string& url) {
   return StrToIntDef(url.substr(digits, url.find('&', digits) - digits), 0);
 }
 
+// How an administrator lets this user do the administrator's part.
+std::string AdministratorAdvice() {
+  return "as an administrator, add " + CurrentAccount().name +
+         " to the group skarvel and copy /usr/share/doc/skarvel/examples/50-skarvel.rules to "
+         "/etc/polkit-1/rules.d/ (see \"Who runs what\" in the README), or run skarvel-cli as "
+         "root.";
+}
+
 // What the person running the program does next, when the installation did not complete.
-std::string Advice(const CliOutcome& outcome, InstallSession& session, const std::string& code,
-                   const RunLog& log) {
+std::string Advice(const CliOutcome& outcome, InstallSession& session, const TerminalView& view,
+                   const std::string& code, const RunLog& log) {
   const std::string again = "skarvel-cli " + code;
   const std::string why = "; the log " + log.path() + " says why. ";
   const std::string& service = session.context.ServiceBaseUrl;
@@ -100,6 +110,11 @@ std::string Advice(const CliOutcome& outcome, InstallSession& session, const std
       return "the installation was cancelled. Start " + again +
              " to continue from the step the service holds.";
     case kInstallationError:
+      if (view.LastErrorText().find(kNeedsAdministrator) != std::string::npos) {
+        return "the installation stopped at step " + std::to_string(StrToIntDef(status, 0) / 10) +
+               " (status " + status + "): it " + kNeedsAdministrator + AdministratorAdvice() +
+               " Then start skarvel-cli --undo " + code + " to install again from step 2.";
+      }
       if (StrToIntDef(status, 0) % 10 == 8) {
         // A failure status is final: the run would stop at it again.
         return "the installation stopped at step " + std::to_string(StrToIntDef(status, 0) / 10) +
@@ -179,7 +194,7 @@ CliOutcome Install(const CliOptions& options, const DeploymentSettings& settings
     view.Say("Cancelled.");
   }
   log.Write("skarvel-cli ends with exit code " + std::to_string(outcome.exit_code));
-  outcome.advice = Advice(outcome, session, code, log);
+  outcome.advice = Advice(outcome, session, view, code, log);
   outcome.advice_said = outcome.exit_code == kRestartRequired;  // the view told the restart
   if (!outcome.advice.empty()) log.Write(outcome.advice);
   return outcome;

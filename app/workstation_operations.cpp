@@ -7,12 +7,17 @@
 
 #include <QThread>
 
+#include "app/admin_operations.h"
+#include "app/server_access.h"
 #include "database/reference_copy.h"
 #include "database/registration.h"
+#include "database/server_location.h"
 #include "platform/ansi_text.h"
+#include "platform/file_access.h"
 #include "platform/file_system.h"
 #include "platform/folder_path.h"
 #include "platform/private_folder.h"
+#include "platform/system_account.h"
 #include "platform/trash.h"
 #include "service/templates.h"
 #include "workstation/find_file.h"
@@ -67,8 +72,13 @@ WorkstationOperations::WorkstationOperations(ServiceContext& service, RunLog& lo
       server_(
           db::LinuxServerLayout(settings.firebird_root), control_, services_,
           [] { return std::max(QThread::idealThreadCount(), 1); },
-          [&pump](int milliseconds) { PumpFor(pump, milliseconds); }) {
+          [&pump](int milliseconds) { PumpFor(pump, milliseconds); }),
+      server_display_name_(db::LinuxServerLayout().guardian_display_name),
+      administrator_(AdminHelperPath(), programs_, pump) {
   Dmskarvel.log = [&log](const std::string& line) { log.Write(line); };
+  Dmskarvel.prepare_till = [this](const std::string& database_text) {
+    return PrepareTillDatabase(database_text);
+  };
 }
 
 ProgressBarSink WorkstationOperations::Bar(ProgressBar bar) {
@@ -154,10 +164,29 @@ bool WorkstationOperations::PrepareFolder(const std::string& folder, bool delete
       RemoveEmptyFolder(without);
       DeleteFolderTree(without);
     }
-    return private_folder ? PrivateFolderUsable(with) : CreateFolders(with);
+    if (private_folder) return PrivateFolderUsable(with);
+    return CreateFolders(with) || MakeFolderAsAdministrator(with);
   } catch (const std::exception&) {
     return false;
   }
+}
+
+bool WorkstationOperations::MakeFolderAsAdministrator(const std::string& folder) {
+  std::string above = WithoutTrailingSeparator(folder);
+  while (!skarvel::FolderExists(above) && above.find('/') != std::string::npos && above != "/") {
+    above = above.substr(0, std::max<std::size_t>(above.rfind('/'), 1));
+  }
+  // Only where this user may not write does the folder need an administrator.
+  if (RunningAsAdministrator() || !skarvel::FolderExists(above) ||
+      AccountMay(CurrentAccount(), above, kWrite | kSearch)) {
+    Failed("the folder " + folder + " could not be made");
+    return false;
+  }
+  const AdminOutcome outcome = administrator_.Run(
+      "make-till-folder", {WithoutTrailingSeparator(folder)}, "making the till folder " + folder);
+  if (!outcome.done) Failed(outcome.problem);
+  if (outcome.done) log_.Write("the administrator's part made the folder " + folder);
+  return outcome.done && skarvel::FolderExists(folder);
 }
 
 bool WorkstationOperations::MayEmptyTillFolder(const std::string& till_folder,
@@ -240,18 +269,30 @@ bool WorkstationOperations::AddTextPrinter(const std::string& name, const std::s
     log_.Write("the printer name \"" + name + "\" cannot name a queue; the queue is \"" + queue +
                "\", as the settings file says");
   }
-  const bool added = printers_.AddTextPrinter(queue, port, comment);
+  bool added = printers_.AddTextPrinter(queue, port, comment);
+  std::string why = printers_.LastError();
+  // This user may not add printers: an administrator may.
+  if (!added && printers_.NotAllowed() && !RunningAsAdministrator()) {
+    const AdminOutcome outcome = administrator_.Run("add-printer", {queue, port, comment},
+                                                    "adding the receipt printer " + queue);
+    added = outcome.done;
+    why = outcome.problem;
+  }
   log_.Write(added ? "added the printer " + queue + " on " + port
-                   : "could not add the printer " + queue + ": " + printers_.LastError());
+                   : "could not add the printer " + queue + ": " + why);
   return added;
 }
 
 bool WorkstationOperations::InstallFirebird(const std::string& version,
                                             const std::string& package_folder) {
-  bool installed = false;
-  if (version == "1.0") installed = server_.InstallFirebird10(package_folder) != 0;
-  if (version == "1.5") installed = server_.InstallFirebird15(package_folder) != 0;
-  if (version == "2.5") installed = server_.InstallFirebird25(package_folder);
+  if (!RunningAsAdministrator()) {
+    const AdminOutcome outcome =
+        administrator_.Run("setup-database-server", {private_folder_, version, package_folder},
+                           "installing the database server " + version);
+    if (!outcome.done) Failed(outcome.problem);
+    return outcome.done;
+  }
+  const bool installed = db::InstallFirebirdVersion(server_, version, package_folder);
   if (!installed) {
     Failed("the database server " + version + " was not installed: no package in " +
            package_folder);
@@ -276,14 +317,49 @@ void WorkstationOperations::WriteCustomerTillSettings(const std::string& till_fo
 bool WorkstationOperations::ConnectDatabases() {
   const bool connected = Dmskarvel.ConnectDatabases(service_.CustPost);
   if (connected) return true;
+  // Why the server could not be given the till database comes first: it explains the rest.
+  if (!Dmskarvel.DV_CAISSE.Open()) Failed(Dmskarvel.till_problem);
   const std::pair<const char*, const db::Connection*> connections[] = {
       {"the till database", &Dmskarvel.DV_CAISSE}, {"the central database", &Dmskarvel.DV_SERVER}};
   for (const auto& [name, connection] : connections) {
     if (connection->Open() || connection->parameters.database.empty()) continue;
-    Failed(std::string("could not open ") + name + " " + connection->parameters.database +
-           (connection->last_error.empty() ? "" : ": " + connection->last_error));
+    Failed(WhyNotOpen(name, *connection));
   }
   return false;
+}
+
+std::string WorkstationOperations::WhyNotOpen(const std::string& name,
+                                              const db::Connection& connection) const {
+  const std::string& database = connection.parameters.database;
+  const db::DatabaseLocation location = db::ParseDatabaseLocation(database);
+  const std::string firebird =
+      connection.last_error.empty() ? "" : " (" + connection.last_error + ")";
+  switch (connection.last_cause) {
+    case db::FailureCause::kLoginRefused:
+      return "the database server at " + location.host +
+             " refuses the installation's administrator login" + firebird +
+             ": an administrator sets the password of its SYSDBA to the installation's (see "
+             "\"Who runs what\" in the README)";
+    case db::FailureCause::kServerUnreachable:
+      return "no database server answers at " + location.host + " for " + name + " " + database +
+             firebird;
+    case db::FailureCause::kFileAccessDenied:
+      return "the database server may not open " + name + " " + location.file + firebird;
+    case db::FailureCause::kOther:
+      break;
+  }
+  return "could not open " + name + " " + database + firebird;
+}
+
+std::string WorkstationOperations::PrepareTillDatabase(const std::string& database_text) {
+  const LocalServer server = FindLocalServer(database_text, services_, server_display_name_);
+  if (!server.local) return "";
+  log_.Write("the till database is opened by the database server of this computer; " +
+             server.found);
+  const std::string problem = GiveServerItsFile(server);
+  log_.Write(problem.empty() ? "the account " + server.account + " may use " + server.file
+                             : problem);
+  return problem;
 }
 
 void WorkstationOperations::DisconnectDatabases() { Dmskarvel.DisconnectDatabases(); }

@@ -3,6 +3,7 @@
 #include "app/install_operations.h"
 #include "database/data_module.h"
 #include "database/server_installation.h"
+#include "platform/administrator.h"
 #include "platform/child_programs.h"
 #include "platform/deployment_settings.h"
 #include "platform/launchers.h"
@@ -70,6 +71,12 @@ class WorkstationOperations final : public InstallOperations {
  private:
   ProgressBarSink Bar(ProgressBar bar);
   bool PrivateFolderUsable(const std::string& folder);
+  // Makes a folder this user may not make alone through the administrator's part.
+  bool MakeFolderAsAdministrator(const std::string& folder);
+  // Lets a database server of this computer use the till database; why it cannot, when not.
+  std::string PrepareTillDatabase(const std::string& database_text);
+  // Why a connection did not open, in words for the person.
+  std::string WhyNotOpen(const std::string& name, const db::Connection& connection) const;
 
   ServiceContext& service_;
   RunLog& log_;
@@ -102,6 +109,8 @@ class WorkstationOperations final : public InstallOperations {
   db::TDmskarvel Dmskarvel;
   SystemdServiceManager services_;
   db::ServerInstallation server_;
+  std::string server_display_name_;
+  PkexecAdministrator administrator_;
   std::string private_folder_;
 };
 

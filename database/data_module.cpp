@@ -48,8 +48,10 @@ void Connection::Connect() {
   try {
     attachment = open(parameters);
     last_error.clear();
+    last_cause = FailureCause::kOther;
   } catch (const FirebirdError& error) {
     last_error = error.what();
+    last_cause = error.Cause();
     throw;
   }
   work = std::make_unique<Transaction>(*attachment);
@@ -169,6 +171,7 @@ bool TDmskarvel::ConnectDatabases(const cust_post& record) {
     DV_CAISSE.Close();
     PlaceTillDatabase(LocalDatabaseFile(TillDatabaseText(record)), record.CP_VERS_FB);
     const std::string till = WithExistingSpelling(TillDatabaseText(record));
+    till_problem = prepare_till ? prepare_till(till) : "";
     DV_CAISSE.parameters = Parameters(
         till, IsVersion25(record) ? std::optional<std::string>("WIN1252") : std::nullopt);
     if (!OpenTill()) return false;

@@ -30,6 +30,7 @@ struct Connection {
   // Firebird's text for the last failed connect, kept for the log: the messages the person
   // sees do not say why.
   std::string last_error;
+  FailureCause last_cause = FailureCause::kOther;
   // How an attachment is made; the tests make one fail here.
   std::function<Attachment(const ConnectionParameters&)> open = Attachment::Open;
 
@@ -61,6 +62,12 @@ class TDmskarvel {
   bool ConnectDatabases(const cust_post& record);
   // Closes the till connection, then the central one; errors are ignored.
   void DisconnectDatabases();
+
+  // Told the till database text once its file is in place, before it is opened: lets a database
+  // server of this computer use the file. Returns why it cannot (empty when it can), which
+  // till_problem keeps until the next connect.
+  std::function<std::string(const std::string& database_text)> prepare_till;
+  std::string till_problem;
 
   Connection DV_CAISSE{"the till database"};
   Connection DV_SERVER{"the central database"};

@@ -1,5 +1,6 @@
 #include "database/firebird.h"
 
+#include <cerrno>
 #include <ibase.h>
 #include <vector>
 
@@ -52,6 +53,21 @@ class XpbBuilder {
   IXpbBuilder* builder_;
 };
 
+// What the status's error codes say of a failed connection.
+FailureCause CauseOf(const ISC_STATUS* vector) {
+  FailureCause cause = FailureCause::kOther;
+  for (const ISC_STATUS* item = vector; item != nullptr && *item != isc_arg_end; item += 2) {
+    if (item[0] == isc_arg_gds && item[1] == isc_login) return FailureCause::kLoginRefused;
+    if (item[0] == isc_arg_gds && item[1] == isc_network_error) {
+      cause = FailureCause::kServerUnreachable;
+    }
+    if (item[0] == isc_arg_unix && item[1] == EACCES) cause = FailureCause::kFileAccessDenied;
+    // A text argument takes one place, a counted one two.
+    if (item[0] == isc_arg_cstring) ++item;
+  }
+  return cause;
+}
+
 void FillDpb(XpbBuilder& dpb, const ConnectionParameters& parameters) {
   dpb.String(isc_dpb_user_name, parameters.user);
   dpb.String(isc_dpb_password, parameters.password);
@@ -74,8 +90,9 @@ void Status::Check(const std::string& what) {
   if ((wrapper_->getState() & IStatus::STATE_ERRORS) == 0) return;
   char text[2048];
   Master()->getUtilInterface()->formatStatus(text, sizeof text, wrapper_);
+  const FailureCause cause = CauseOf(wrapper_->getErrors());
   wrapper_->init();
-  throw FirebirdError(what, text);
+  throw FirebirdError(what, text, cause);
 }
 
 std::string ErrorText(const std::exception& error) {
@@ -107,6 +124,21 @@ Attachment Attachment::Create(const ConnectionParameters& parameters,
   provider->release();
   status.Check("Creating the database " + parameters.database);
   return Attachment(attachment);
+}
+
+void CheckServerLogin(const std::string& host, const std::string& user,
+                      const std::string& password) {
+  XpbBuilder spb(IXpbBuilder::SPB_ATTACH);
+  spb.String(isc_spb_user_name, user);
+  spb.String(isc_spb_password, password);
+  Status status;
+  IProvider* provider = Master()->getDispatcher();
+  const std::string service = host + ":service_mgr";
+  IService* manager =
+      provider->attachServiceManager(status.get(), service.c_str(), spb.Length(), spb.Buffer());
+  provider->release();
+  status.Check("Logging in to the database server at " + host);
+  manager->detach(status.get());
 }
 
 Attachment::Attachment(Attachment&& other) noexcept : attachment_(other.attachment_) {

@@ -14,18 +14,26 @@ class CheckStatusWrapper;
 
 namespace skarvel::db {
 
+// What a connection's failure comes from, where Firebird's codes tell it apart: the server
+// refused the user name and password, no server answered at the host, or the server (or the
+// engine) may not open the database file.
+enum class FailureCause { kOther, kLoginRefused, kServerUnreachable, kFileAccessDenied };
+
 // A failure reported by Firebird. what() says what was being done ("Running INSERT INTO …") and
 // Firebird's own text, for the log; Text() is Firebird's own text alone, for the person.
 class FirebirdError : public std::runtime_error {
  public:
   // An error of ours, whose text is all there is to say.
   explicit FirebirdError(const std::string& text) : std::runtime_error(text), text_(text) {}
-  FirebirdError(const std::string& doing, const std::string& firebird_text)
-      : std::runtime_error(doing + ": " + firebird_text), text_(firebird_text) {}
+  FirebirdError(const std::string& doing, const std::string& firebird_text,
+                FailureCause cause = FailureCause::kOther)
+      : std::runtime_error(doing + ": " + firebird_text), text_(firebird_text), cause_(cause) {}
   const std::string& Text() const { return text_; }
+  FailureCause Cause() const { return cause_; }
 
  private:
   std::string text_;
+  FailureCause cause_ = FailureCause::kOther;
 };
 
 // What a message box says of an error: Firebird's own text, or the whole text of another error.
@@ -75,6 +83,12 @@ class Attachment {
   explicit Attachment(Firebird::IAttachment* attachment) : attachment_(attachment) {}
   Firebird::IAttachment* attachment_ = nullptr;
 };
+
+// Logs in to the service manager of the server at host ("localhost", "host/3051") with the user
+// name and password, and logs out again: whether the server takes that login, without any
+// database. Throws FirebirdError.
+void CheckServerLogin(const std::string& host, const std::string& user,
+                      const std::string& password);
 
 // A transaction with concurrency (snapshot) isolation, read-write, waiting on locks. Several can
 // live on one attachment; one left active when it goes is rolled back.

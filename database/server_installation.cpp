@@ -47,7 +47,7 @@ ServerLayout WindowsServerLayout() {
       "FirebirdGuardianDefaultInstance",
       "Firebird Guardian - DefaultInstance",
       "sc",
-      "start FirebirdGuardianDefaultInstance",
+      "start",
   };
 }
 
@@ -70,7 +70,9 @@ ServerLayout LinuxServerLayout(const std::string& root) {
       "firebird-superserver.service",
       "Firebird Database Server ( SuperServer )",
       "systemctl",
-      "start firebird-superserver.service",
+      // A guardian set up by the server's own setup starts with the system; one found stopped
+      // and disabled (a distribution's server) must do so too.
+      "enable --now",
   };
 }
 
@@ -87,6 +89,14 @@ void CopyMatchingFiles(const std::string& source_pattern, const std::string& des
   std::sort(names.begin(), names.end());
   CreateFolders(destination_folder);
   for (const std::string& name : names) CopyFileOver(folder + name, destination_folder + name);
+}
+
+bool InstallFirebirdVersion(ServerInstallation& installation, const std::string& version,
+                            const std::string& package_folder) {
+  if (version == "1.0") return installation.InstallFirebird10(package_folder) != 0;
+  if (version == "1.5") return installation.InstallFirebird15(package_folder) != 0;
+  if (version == "2.5") return installation.InstallFirebird25(package_folder);
+  return false;
 }
 
 ServerInstallation::ServerInstallation(ServerLayout layout, ProcessControl& processes,
@@ -117,6 +127,12 @@ bool ServerInstallation::ServiceDisplayNameExists(const std::string& text) {
   if (!names) return false;
   return std::any_of(names->begin(), names->end(),
                      [&](const std::string& name) { return SameText(name, text); });
+}
+
+std::string ServerInstallation::GuardianService() {
+  const std::optional<InstalledService> installed =
+      services_.FindService(layout_.guardian_display_name);
+  return installed ? installed->name : layout_.guardian_service;
 }
 
 void ServerInstallation::Setup(const std::string& folder, const std::string& parameters) {
@@ -167,8 +183,9 @@ bool ServerInstallation::InstallFirebird25(const std::string& package_folder) {
     CopyStep(folder);
     result = true;
   }
-  if (!services_.IsRunning(layout_.guardian_service)) {
-    processes_.ExecAndWait(layout_.start_program, layout_.start_parameters, "");
+  const std::string guardian = GuardianService();
+  if (!services_.IsRunning(guardian)) {
+    processes_.ExecAndWait(layout_.start_program, layout_.start_verb + " " + guardian, "");
     pause_(kPauseMilliseconds);
   }
   return result;

@@ -26,8 +26,8 @@ struct ServerLayout {
   std::string console_pattern;                 // in the package folder
   std::string guardian_service;
   std::string guardian_display_name;
-  std::string start_program;  // starts the guardian
-  std::string start_parameters;
+  std::string start_program;  // starts the guardian: start_program start_verb SERVICE
+  std::string start_verb;
 };
 
 // The design's values on Windows.
@@ -41,6 +41,12 @@ ServerLayout LinuxServerLayout(const std::string& root = "/opt/firebird");
 // and folders left out) into the folder, created when missing; a file that cannot be copied is
 // skipped.
 void CopyMatchingFiles(const std::string& source_pattern, const std::string& destination_folder);
+
+// The server version's operation: "1.0", "1.5" or "2.5"; false for another version, or when the
+// operation reports no package.
+class ServerInstallation;
+bool InstallFirebirdVersion(ServerInstallation& installation, const std::string& version,
+                            const std::string& package_folder);
 
 // Installs the database server from its unpacked package, one operation per server version.
 class ServerInstallation {
@@ -59,6 +65,8 @@ class ServerInstallation {
   std::string Folder(const std::string& package_folder) const;
   bool ServiceDisplayNameContains(const std::string& text);
   bool ServiceDisplayNameExists(const std::string& text);
+  // The guardian's service: the installed one of its display name, else the layout's.
+  std::string GuardianService();
   void Setup(const std::string& folder, const std::string& parameters);
   void CopyStep(const std::string& folder);
 

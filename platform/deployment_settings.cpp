@@ -18,14 +18,9 @@ bool IsHostAndPort(const std::string& text) {
   return std::regex_match(text, kHost);
 }
 
-std::string Environment(const char* name) {
-  const char* value = std::getenv(name);
-  return value == nullptr ? std::string() : std::string(value);
-}
-
 // The variable's absolute folder, or the default when it is not set.
 std::string AbsoluteFolder(const char* name, const std::string& default_folder) {
-  const std::string folder = Environment(name);
+  const std::string folder = EnvironmentVariable(name);
   if (folder.empty()) return default_folder;
   if (folder.front() != '/') {
     throw SettingsError(std::string(name) + " must be an absolute folder, not \"" + folder + "\"");
@@ -34,6 +29,11 @@ std::string AbsoluteFolder(const char* name, const std::string& default_folder) 
 }
 
 }  // namespace
+
+std::string EnvironmentVariable(const char* name) {
+  const char* value = std::getenv(name);
+  return value == nullptr ? std::string() : std::string(value);
+}
 
 std::string DeploymentSettings::DownloadHost() const {
   if (!service_host.empty() && service_host.front() == '[') {
@@ -44,7 +44,7 @@ std::string DeploymentSettings::DownloadHost() const {
 
 DeploymentSettings ReadDeploymentSettings() {
   DeploymentSettings settings;
-  const std::string host = Environment("SKARVEL_SERVICE_HOST");
+  const std::string host = EnvironmentVariable("SKARVEL_SERVICE_HOST");
   if (!host.empty()) {
     if (!IsHostAndPort(host)) {
       throw SettingsError(
@@ -54,7 +54,7 @@ DeploymentSettings ReadDeploymentSettings() {
     }
     settings.service_host = host;
   }
-  const std::string port = Environment("SKARVEL_FTP_PORT");
+  const std::string port = EnvironmentVariable("SKARVEL_FTP_PORT");
   if (!port.empty()) {
     settings.ftp_port = StrToIntDef(port, kNoPort);
     if (settings.ftp_port < 1 || settings.ftp_port > 65535) {

@@ -34,6 +34,9 @@ class SettingsError : public std::runtime_error {
 // Throws SettingsError, naming the variable and what it must hold, when a value is unusable.
 DeploymentSettings ReadDeploymentSettings();
 
+// The value of an environment variable; empty when it is not set.
+std::string EnvironmentVariable(const char* name);
+
 // "http://" + host + "/skv/skv.dll".
 std::string ServiceBaseUrlFor(const std::string& service_host);
 

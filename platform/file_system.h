@@ -25,6 +25,8 @@ bool CopyFileOver(const std::string& from, const std::string& to);
 // destination when missing. Symbolic links are copied as links, never followed.
 bool CopyFolderContents(const std::string& from, const std::string& to);
 bool DeleteFile(const std::string& path);
+// The file's bytes; none when it cannot be read.
+std::optional<std::string> ReadFileText(const std::string& path);
 // Deletes a folder with everything in it.
 bool DeleteTree(const std::string& path);
 
@@ -46,6 +48,18 @@ std::string FindNameIgnoringCase(const std::string& folder, const std::string& n
 // The path with ".", ".." and symbolic links resolved, as far as it exists (the rest appended as
 // written); without a trailing "/" except for the root.
 std::string RealPath(const std::string& path);
+
+// Why this user cannot make files in the folder (the system's words: "Read-only file system",
+// "Permission denied"); empty when it can.
+std::string WriteProblem(const std::string& folder);
+
+// Who owns a file or folder (links followed) and its mode bits; none when it cannot be asked.
+struct FileOwnership {
+  unsigned uid = 0;
+  unsigned gid = 0;
+  unsigned mode = 0;  // the permission bits, 07777
+};
+std::optional<FileOwnership> OwnershipOf(const std::string& path);
 
 // The bytes free for this user on the file system of path, or of its nearest folder that exists;
 // none when it cannot be asked.

@@ -1,8 +1,13 @@
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <stdio.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/ansi_text.h"
 #include "platform/file_system.h"
@@ -99,6 +104,25 @@ bool CopyFolderContents(const std::string& from, const std::string& to) {
 bool DeleteFile(const std::string& path) {
   std::error_code error;
   return fs::remove(OsPath(path), error);
+}
+
+std::string WriteProblem(const std::string& folder) {
+  if (::access(OsPath(folder).c_str(), W_OK | X_OK) == 0) return "";
+  return std::strerror(errno);
+}
+
+std::optional<FileOwnership> OwnershipOf(const std::string& path) {
+  struct stat info {};
+  if (::stat(OsPath(path).c_str(), &info) != 0) return std::nullopt;
+  return FileOwnership{info.st_uid, info.st_gid, info.st_mode & 07777u};
+}
+
+std::optional<std::string> ReadFileText(const std::string& path) {
+  std::ifstream file(OsPath(path), std::ios::binary);
+  if (!file) return std::nullopt;
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
 }
 
 bool DeleteTree(const std::string& path) {

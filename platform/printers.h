@@ -19,6 +19,11 @@ std::string PrinterQueueName(const std::string& name);
 // local one); empty when one does.
 std::string PrintingSystemProblem();
 
+// Why this user may not add printers to the printing system libcups chooses (it asks for an
+// administrative operation that changes nothing); empty when it may. Nobody is asked for a
+// password.
+std::string PrinterRightsProblem();
+
 // Printer queues of the workstation.
 class Printers {
  public:
@@ -42,9 +47,12 @@ class CupsPrinters final : public Printers {
   bool DeletePrinter(const std::string& name) override;
   // The last refusal's text from CUPS, for the log.
   const std::string& LastError() const { return last_error_; }
+  // Whether the last refusal was for this user's rights (an administrator could add it).
+  bool NotAllowed() const { return not_allowed_; }
 
  private:
   std::string last_error_;
+  bool not_allowed_ = false;
 };
 
 }  // namespace skarvel

@@ -44,17 +44,27 @@ bool Exists(http_t* http, const std::string& name) {
 // libcups would otherwise ask for a password on the terminal and wait there for a person.
 const char* NoPassword(const char*, http_t*, const char*, const char*, void*) { return nullptr; }
 
+bool IsRefusalOfRights(ipp_status_t status) {
+  return status == IPP_STATUS_ERROR_NOT_AUTHORIZED || status == IPP_STATUS_ERROR_FORBIDDEN ||
+         status == IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED;
+}
+
+std::string RightsRefusal(const std::string& cups_text) {
+  return "the printing system wants a password or an administrator to add printers (" + cups_text +
+         "); add it as root, or as a user of the lpadmin group";
+}
+
 // Sends an administrative request; true when CUPS accepted it.
-bool Administer(http_t* http, ipp_t* request, std::string& last_error) {
+bool Administer(http_t* http, ipp_t* request, std::string& last_error, bool& not_allowed) {
   cupsSetPasswordCB2(NoPassword, nullptr);
   Ipp response(cupsDoRequest(http, request, "/admin/"));
   const ipp_status_t status = cupsLastError();
+  not_allowed = false;
   if (status <= IPP_STATUS_OK_EVENTS_COMPLETE) return true;
   last_error = AnsiFromUtf8(cupsLastErrorString());
-  if (status == IPP_STATUS_ERROR_NOT_AUTHORIZED || status == IPP_STATUS_ERROR_FORBIDDEN ||
-      status == IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED) {
-    last_error = "the printing system wants a password or an administrator to add printers (" +
-                 last_error + "); add it as root, or as a user of the lpadmin group";
+  if (IsRefusalOfRights(status)) {
+    not_allowed = true;
+    last_error = RightsRefusal(last_error);
   }
   return false;
 }
@@ -80,6 +90,26 @@ std::string PrintingSystemProblem() {
   if (http) return "";
   return std::string("no printing system answers at ") + cupsServer() + " (" +
          cupsLastErrorString() + ")";
+}
+
+std::string PrinterRightsProblem() {
+  const Http http = Connect();
+  if (!http) {
+    return std::string("no printing system answers at ") + cupsServer() + " (" +
+           cupsLastErrorString() + ")";
+  }
+  // Listing devices is an administrative operation in the printing system's usual policy; with
+  // a scheme no backend has, it runs none.
+  ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_DEVICES);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+               cupsUser());
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "include-schemes", nullptr,
+               "skarvel-none");
+  ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "timeout", 1);
+  std::string error;
+  bool not_allowed = false;
+  if (Administer(http.get(), request, error, not_allowed) || !not_allowed) return "";
+  return error;
 }
 
 std::string PrinterQueueName(const std::string& name) {
@@ -109,6 +139,7 @@ std::optional<std::string> DeviceUriForPort(const std::string& port) {
 
 bool CupsPrinters::AddTextPrinter(const std::string& name, const std::string& port,
                                   const std::string& comment) {
+  not_allowed_ = false;
   const std::optional<std::string> device = DeviceUriForPort(port);
   if (!device) {
     last_error_ = "the port " + port + " has no device on this system";
@@ -131,14 +162,15 @@ bool CupsPrinters::AddTextPrinter(const std::string& name, const std::string& po
                Utf8FromAnsi(comment).c_str());
   ippAddBoolean(request, IPP_TAG_PRINTER, "printer-is-accepting-jobs", 1);
   ippAddInteger(request, IPP_TAG_PRINTER, IPP_TAG_ENUM, "printer-state", IPP_PSTATE_IDLE);
-  return Administer(http.get(), request, last_error_);
+  return Administer(http.get(), request, last_error_, not_allowed_);
 }
 
 bool CupsPrinters::DeletePrinter(const std::string& name) {
   const std::string utf8_name = Utf8FromAnsi(name);
   const Http http = Connect();
   if (!http || !Exists(http.get(), utf8_name)) return false;
-  return Administer(http.get(), NewRequest(IPP_OP_CUPS_DELETE_PRINTER, utf8_name), last_error_);
+  return Administer(http.get(), NewRequest(IPP_OP_CUPS_DELETE_PRINTER, utf8_name), last_error_,
+                    not_allowed_);
 }
 
 }  // namespace skarvel

@@ -2,11 +2,30 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "platform/ansi_text.h"
 #include "platform/child_programs.h"
 #include "platform/service_manager.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
+
+std::optional<std::vector<std::string>> ServiceManager::DisplayNames() {
+  const auto services = Services();
+  if (!services) return std::nullopt;
+  std::vector<std::string> names;
+  for (const InstalledService& service : *services) names.push_back(service.display_name);
+  return names;
+}
+
+std::optional<InstalledService> ServiceManager::FindService(const std::string& display_name) {
+  const auto services = Services();
+  if (!services) return std::nullopt;
+  for (const InstalledService& service : *services) {
+    if (SameText(service.display_name, display_name)) return service;
+  }
+  return std::nullopt;
+}
+
 namespace {
 
 // Where systemd finds the system's unit files, most local first.
@@ -16,39 +35,44 @@ constexpr const char* kUnitFolders[] = {"etc/systemd/system", "run/systemd/syste
 
 bool SystemdRuns() { return ::access("/run/systemd/system", F_OK) == 0; }
 
-// The Description= of the unit's file in its [Unit] section; the unit's name when it has none
-// (as systemd shows such a unit) or its file cannot be read (a masked unit).
-std::string DescriptionOf(const std::string& root, const std::string& unit) {
+// The unit file's Description= in [Unit] and User= in [Service]. The description is the unit's
+// name when it has none (as systemd shows such a unit) or its file cannot be read (a masked
+// unit).
+InstalledService ReadUnit(const std::string& root, const std::string& unit) {
+  InstalledService service{unit, unit, ""};
   for (const char* folder : kUnitFolders) {
     std::ifstream file(root + "/" + folder + "/" + unit);
     if (!file) continue;
-    bool in_unit = false;
+    std::string section;
     for (std::string line; std::getline(file, line);) {
-      if (!line.empty() && line.front() == '[') in_unit = line.rfind("[Unit]", 0) == 0;
+      if (!line.empty() && line.front() == '[') section = line.substr(0, line.find(']') + 1);
       const std::size_t equals = line.find('=');
-      if (!in_unit || equals == std::string::npos) continue;
+      if (equals == std::string::npos) continue;
       const std::string key = line.substr(0, line.find_last_not_of(" \t", equals - 1) + 1);
-      if (key != "Description") continue;
-      const std::size_t value = line.find_first_not_of(" \t", equals + 1);
-      if (value != std::string::npos) return line.substr(value);
+      const std::size_t start = line.find_first_not_of(" \t", equals + 1);
+      const std::string value = start == std::string::npos ? "" : line.substr(start);
+      if (section == "[Unit]" && key == "Description" && !value.empty()) {
+        service.display_name = value;
+      }
+      if (section == "[Service]" && key == "User") service.account = value;
     }
-    return unit;
+    return service;
   }
-  return unit;
+  return service;
 }
 
 }  // namespace
 
 SystemdServiceManager::SystemdServiceManager(std::string root) : root_(std::move(root)) {}
 
-std::optional<std::vector<std::string>> SystemdServiceManager::DisplayNames() {
+std::optional<std::vector<InstalledService>> SystemdServiceManager::Services() {
   std::vector<std::string> arguments{"list-unit-files", "--type=service", "--no-legend", "--plain",
                                      "--no-pager"};
   if (root_ != "/") arguments.insert(arguments.begin(), "--root=" + root_);
   const std::optional<std::string> listing = CaptureProgramOutput("systemctl", arguments);
   if (!listing) return std::nullopt;
   // UNIT FILE, STATE, PRESET: every installed service, enabled or not, running or not.
-  std::vector<std::string> names;
+  std::vector<InstalledService> services;
   std::istringstream lines(*listing);
   for (std::string line; std::getline(lines, line);) {
     std::istringstream fields(line);
@@ -56,9 +80,11 @@ std::optional<std::vector<std::string>> SystemdServiceManager::DisplayNames() {
     fields >> unit;
     // A template ("name@.service") is no service until it is given an instance.
     if (unit.empty() || unit.find("@.") != std::string::npos) continue;
-    names.push_back(AnsiFromUtf8(DescriptionOf(root_, unit)));
+    InstalledService service = ReadUnit(root_, unit);
+    services.push_back({AnsiFromUtf8(service.name), AnsiFromUtf8(service.display_name),
+                        AnsiFromUtf8(service.account)});
   }
-  return names;
+  return services;
 }
 
 bool SystemdServiceManager::IsRunning(const std::string& service) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -31,7 +32,17 @@ class RecordingPrograms final : public ChildPrograms {
 
 class FakeServices final : public ServiceManager {
  public:
-  std::optional<std::vector<std::string>> DisplayNames() override { return names; }
+  // Each display name an installed service; the unit file's name is made of it, except for
+  // the services named in units.
+  std::optional<std::vector<InstalledService>> Services() override {
+    if (!names) return std::nullopt;
+    std::vector<InstalledService> services;
+    for (const std::string& name : *names) {
+      services.push_back({units.count(name) ? units[name] : name + ".service", name, ""});
+    }
+    return services;
+  }
+  std::map<std::string, std::string> units;
   bool IsRunning(const std::string& service) override { return running == service; }
   std::optional<std::vector<std::string>> names = std::vector<std::string>{};
   std::string running;
@@ -108,23 +119,34 @@ TEST_F(ServerInstallationTest, OlderServersAreRemovedInOrderBeforeTheNewOne) {
             (std::vector<std::string>{linux_.uninstall_folders[0] + "/bin/FirebirdUninstall.sh",
                                       linux_.uninstall_folders[1] + "/bin/FirebirdUninstall.sh",
                                       package_ + "/install.sh -silent",
-                                      "systemctl start|firebird-superserver.service"}));
+                                      "systemctl enable|--now|firebird-superserver.service"}));
   EXPECT_TRUE(fs::exists(linux_.udf_folder + "fbudf.so"));
   EXPECT_TRUE(fs::exists(linux_.bin_folder + "ibconsole.exe"));
 }
 
 TEST_F(ServerInstallationTest, AGuardianThatStaysRegisteredGetsNoSetup) {
   services_.names = std::vector<std::string>{"firebird database server ( superserver )"};
+  services_.units["firebird database server ( superserver )"] = linux_.guardian_service;
   services_.running = linux_.guardian_service;
   EXPECT_TRUE(Installation(linux_).InstallFirebird25(package_));
   EXPECT_TRUE(programs_.calls.empty()) << programs_.calls.front();
   EXPECT_EQ(pauses_, std::vector<int>{500});
 }
 
+// A distribution's server, stopped and disabled, under a unit name of its own: that unit is the
+// guardian, enabled so that it also starts with the system.
+TEST_F(ServerInstallationTest, ADistributionsServerIsEnabledAndStartedUnderItsOwnName) {
+  services_.names = std::vector<std::string>{"Firebird Database Server ( SuperServer )"};
+  services_.units["Firebird Database Server ( SuperServer )"] = "firebird3.0.service";
+  EXPECT_TRUE(Installation(linux_).InstallFirebird25(package_));
+  EXPECT_EQ(programs_.calls,
+            std::vector<std::string>{"systemctl enable|--now|firebird3.0.service"});
+}
+
 TEST_F(ServerInstallationTest, AMissingPackageStillStartsTheGuardian) {
   EXPECT_FALSE(Installation(linux_).InstallFirebird25(folder_.File("work/none")));
   EXPECT_EQ(programs_.calls,
-            std::vector<std::string>{"systemctl start|firebird-superserver.service"});
+            std::vector<std::string>{"systemctl enable|--now|firebird-superserver.service"});
   EXPECT_EQ(Installation(linux_).InstallFirebird15(folder_.File("work/none")), 0);
   EXPECT_EQ(Installation(linux_).InstallFirebird10(folder_.File("work/none")), 0);
   EXPECT_EQ(programs_.calls.size(), 1u);

@@ -10,6 +10,11 @@ ProcessFolder::ProcessFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "skarvel-tests-XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
   path_ = pattern;
+  // Programs the tests run under other accounts (a database server's, a shop's) pass it to
+  // reach folders the tests give them; nobody else may list or change it.
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all |
+                                          std::filesystem::perms::group_exec |
+                                          std::filesystem::perms::others_exec);
   std::filesystem::create_directories(path_ + "/firebird-lock");
   ::setenv("TMPDIR", path_.c_str(), 1);
   ::setenv("FIREBIRD_LOCK", (path_ + "/firebird-lock").c_str(), 1);
