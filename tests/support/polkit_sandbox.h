@@ -1,0 +1,44 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_folder.h"
+
+namespace skarvel::test {
+
+// A system of the test's own for the administrator's part: a private mount and process
+// namespace with a system D-Bus and polkitd of its own, the package's polkit action (naming the
+// helper of this build) and the rules the test gives, empty systemd unit folders and an empty
+// /opt, the test's printing system and a journal socket the test reads (polkit_sandbox.sh). The
+// machine's own bus, polkit, services and journal are neither used nor changed; everything
+// started inside ends with the command.
+class PolkitSandbox {
+ public:
+  // rules: the text of a polkit rules file.
+  explicit PolkitSandbox(const std::string& rules);
+  ~PolkitSandbox();
+  PolkitSandbox(const PolkitSandbox&) = delete;
+  PolkitSandbox& operator=(const PolkitSandbox&) = delete;
+
+  // Why the sandbox cannot be made here (not root, a program missing); empty when it can.
+  static std::string Unavailable();
+  // The package's example rules, naming group instead of its own.
+  static std::string PackageRulesFor(const std::string& group);
+
+  // The printing system at socket is the one of the sandbox's root (the helper's).
+  void UsePrinting(const std::string& socket);
+  // The folder is mounted read-only inside.
+  void MakeReadOnly(const std::string& folder);
+  // argv run inside (as root; AsAccount runs it as another account).
+  std::vector<std::string> Command(const std::vector<std::string>& argv) const;
+  // What the programs inside wrote to the system's journal so far: each entry's fields.
+  std::vector<std::map<std::string, std::string>> JournalEntries();
+
+ private:
+  TempFolder folder_;
+  int journal_ = -1;
+};
+
+}  // namespace skarvel::test
