@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -9,25 +10,57 @@
 #include "platform/windows1252.h"
 
 namespace skarvel {
+namespace {
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(Descriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+
+}  // namespace
 
 std::string MakeFolderFor(const std::string& folder, unsigned uid, unsigned gid) {
-  std::string path = Utf8FromAnsi(folder);
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
-  std::vector<std::string> made;
-  std::size_t slash = 0;
-  do {
-    slash = path.find('/', slash + 1);
-    const std::string part = path.substr(0, slash);
-    if (::mkdir(part.c_str(), 0700) == 0) {
-      made.push_back(part);
-      // Readable for the database server and the till's other programs, whatever the umask.
-      if (::chmod(part.c_str(), 0755) != 0) return part + ": " + std::strerror(errno);
+  const std::string path = Utf8FromAnsi(folder);
+  if (path.empty() || path.front() != '/') return path + ": not an absolute folder";
+  // Each folder is reached from the one above through its descriptor, never by its name again:
+  // a link put in the way is not followed, and the hand-over reaches the folders that were made.
+  std::vector<Descriptor> walk;
+  walk.emplace_back(::open("/", kFolderFlags));
+  std::vector<std::size_t> made;
+  std::size_t start = 1;
+  while (start < path.size()) {
+    std::size_t end = path.find('/', start);
+    if (end == std::string::npos) end = path.size();
+    const std::string name = path.substr(start, end - start);
+    start = end + 1;
+    if (name.empty()) continue;
+    const int above = walk.back().get();
+    if (::mkdirat(above, name.c_str(), 0700) == 0) {
+      made.push_back(walk.size());
     } else if (errno != EEXIST) {
-      return part + ": " + std::strerror(errno);
+      return path.substr(0, end) + ": " + std::strerror(errno);
     }
-  } while (slash != std::string::npos);
+    walk.emplace_back(::openat(above, name.c_str(), kFolderFlags));
+    if (walk.back().get() < 0) return path.substr(0, end) + ": " + std::strerror(errno);
+  }
   for (auto it = made.rbegin(); it != made.rend(); ++it) {
-    if (::lchown(it->c_str(), uid, gid) != 0) return *it + ": " + std::strerror(errno);
+    const int fd = walk[*it].get();
+    // Readable for the database server and the till's other programs, whatever the umask.
+    if (::fchmod(fd, 0755) != 0 || ::fchown(fd, uid, gid) != 0) {
+      return path + ": " + std::strerror(errno);
+    }
   }
   return "";
 }

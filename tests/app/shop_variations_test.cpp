@@ -89,7 +89,7 @@ TEST_F(ShopVariationsTest, APrinterNameWithBlanksGetsAQueueTheTillFinds) {
 // A scheduler that wants a password of this user: the printer is not added, the reason is in
 // the log, and nobody is asked at the terminal, so the installation goes on.
 TEST_F(ShopVariationsTest, AScheduleThatWantsAPasswordNeverStopsTheRunAtTheTerminal) {
-  test::CupsServerProcess cups(true);
+  test::CupsServerProcess cups(test::CupsServerProcess::Printers::kPassword);
   cups_server_ = std::getenv("CUPS_SERVER");
   service_.SetField(kFreshCustomer, "CP_GENTEXT", "TICKETS");
   const ProgramResult result = RunOnTerminal({kFreshCustomer});

@@ -55,7 +55,7 @@ TEST(CupsPrintersTest, AQueueTakesTheMappedName) {
 
 // A scheduler that wants a password refuses at once, and says why: nobody is asked.
 TEST(CupsPrintersTest, AScheduleThatWantsAPasswordRefusesAtOnce) {
-  test::CupsServerProcess cups(true);
+  test::CupsServerProcess cups(test::CupsServerProcess::Printers::kPassword);
   CupsPrinters printers;
   EXPECT_FALSE(printers.AddTextPrinter("TICKETS", "COM1", "needs a password"));
   EXPECT_NE(printers.LastError().find("wants a password"), std::string::npos)

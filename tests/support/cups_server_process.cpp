@@ -16,8 +16,9 @@ void WriteFile(const std::string& path, const std::string& text) { std::ofstream
 
 }  // namespace
 
-CupsServerProcess::CupsServerProcess(bool password_for_printers) {
+CupsServerProcess::CupsServerProcess(Printers who) {
   const std::string root = folder_.path();
+  fs::permissions(root, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
   for (const char* sub : {"root", "cache", "spool", "state", "log", "bin/backend"}) {
     fs::create_directories(root + "/" + sub);
   }
@@ -28,11 +29,16 @@ CupsServerProcess::CupsServerProcess(bool password_for_printers) {
                               fs::perms::others_read | fs::perms::others_exec);
   }
   const std::string socket = root + "/cups.sock";
-  const std::string printers_limit =
-      password_for_printers
-          ? "  <Limit CUPS-Add-Modify-Printer CUPS-Delete-Printer>\n    AuthType Basic\n"
-            "    Require user skarvel-nobody\n    Order deny,allow\n  </Limit>\n"
-          : "";
+  std::string printers_limit;
+  if (who == Printers::kPassword) {
+    printers_limit =
+        "  <Limit CUPS-Add-Modify-Printer CUPS-Delete-Printer>\n    AuthType Basic\n"
+        "    Require user skarvel-nobody\n    Order deny,allow\n  </Limit>\n";
+  } else if (who == Printers::kAdministrators) {
+    printers_limit =
+        "  <Limit CUPS-Add-Modify-Printer CUPS-Delete-Printer CUPS-Get-Devices>\n"
+        "    AuthType Default\n    Require user @SYSTEM\n    Order deny,allow\n  </Limit>\n";
+  }
   WriteFile(root + "/cupsd.conf", "Listen " + socket +
                                       "\nBrowsing No\nLogLevel warn\n"
                                       "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
@@ -49,7 +55,9 @@ CupsServerProcess::CupsServerProcess(bool password_for_printers) {
                                            root +
                                            "/log/access_log\n"
                                            "PageLog " +
-                                           root + "/log/page_log\nFileDevice No\n");
+                                           root +
+                                           "/log/page_log\nFileDevice No\n"
+                                           "SystemGroup root\n");
   process_ = std::make_unique<ChildProcess>(
       std::vector<std::string>{"/usr/sbin/cupsd", "-f", "-c", root + "/cupsd.conf", "-s",
                                root + "/cups-files.conf"},

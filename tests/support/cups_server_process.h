@@ -15,9 +15,15 @@ namespace skarvel::test {
 // since Debian's cups-daemon carries only the network ones. Stopped, with its queues, at the end.
 class CupsServerProcess {
  public:
-  // With password_for_printers, adding or changing a printer asks for a password, as a shop's
-  // scheduler does of a user who is no administrator.
-  explicit CupsServerProcess(bool password_for_printers = false);
+  // Who may add or change printers: anyone; someone with a password (as a shop's scheduler asks
+  // of a user who is no administrator); or, as Debian's scheduler is set up, only the system's
+  // administrators (root here), recognised by their account, with listing the devices limited
+  // the same way.
+  enum class Printers { kAnyone, kPassword, kAdministrators };
+  explicit CupsServerProcess(Printers who = Printers::kAnyone);
+
+  // Its socket, which every account may reach.
+  std::string socket() const { return folder_.File("cups.sock"); }
 
  private:
   TempFolder folder_;

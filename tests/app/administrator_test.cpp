@@ -1,0 +1,195 @@
+// The administrator's part as a till's own account meets it: polkit for real, in a system of
+// the test's own, with the package's action and rules.
+
+#include <filesystem>
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/cups_server_process.h"
+#include "tests/support/installation_fixture.h"
+#include "tests/support/polkit_sandbox.h"
+#include "tests/support/till_accounts.h"
+
+namespace skarvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+using test::ProgramResult;
+
+struct Owner {
+  unsigned uid = 0;
+  unsigned mode = 0;
+};
+
+Owner OwnerOf(const std::string& path) {
+  struct stat info {};
+  ::stat(path.c_str(), &info);
+  return {info.st_uid, info.st_mode & 07777};
+}
+
+unsigned UidOf(const std::string& account) {
+  return static_cast<unsigned>(std::stoul(test::RunProgram({"/usr/bin/id", "-u", account}).out));
+}
+
+// A fresh customer whose installation needs the administrator three times: its till folder is
+// to be made where the shop's account may not write, it has a receipt printer the account may
+// not add, and it installs its database server.
+class AdministratorTest : public test::InstallationTest {
+ protected:
+  void SetUp() override {
+    for (const std::string& why :
+         {test::TillAccountsMissing(), test::PolkitSandbox::Unavailable()}) {
+      if (!why.empty()) GTEST_SKIP() << why;
+    }
+  }
+
+  // The whole test folder is the account's; the till folder's parent is the system's.
+  void Prepare(const std::string& account, const std::string& rules) {
+    sandbox_ = std::make_unique<test::PolkitSandbox>(rules);
+    cups_ = std::make_unique<test::CupsServerProcess>(
+        test::CupsServerProcess::Printers::kAdministrators);
+    sandbox_->UsePrinting(cups_->socket());
+    PrepareCentralDatabase(3);
+    test::MakeFolder(folder_.File("locks"), 0700);
+    test::GiveTo(folder_.path(), account);
+    test::MakeFolder(folder_.File("system-owned"), 0755);
+    const std::pair<const char*, std::string> fields[] = {
+        {"cp_ps_code", "30"}, {"PPA_POSPATH", TillFolder()}, {"PPA_POSPATH2", TillFolder()},
+        {"CP_INST_FB", "1"},  {"CP_VERS_FB", "2.5"},         {"CP_GENTEXT", "BONPRINTER"},
+        {"ppo_port", "COM1"}};
+    for (const auto& [field, value] : fields) service_.SetField(kFreshCustomer, field, value);
+  }
+
+  ProgramResult RunAs(const std::string& account, const std::vector<std::string>& arguments) {
+    std::vector<std::string> argv{SKARVEL_CLI_PROGRAM};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    std::map<std::string, std::string> environment = Environment(service_.host());
+    environment["FIREBIRD_LOCK"] = folder_.File("locks");
+    environment["CUPS_SERVER"] = cups_->socket();
+    return test::RunProgram(sandbox_->Command(test::AsAccount(account, argv)), environment);
+  }
+
+  // The helper asked directly through pkexec, as the account.
+  ProgramResult Helper(const std::string& account, const std::vector<std::string>& arguments) {
+    std::vector<std::string> argv{"/bin/sh",
+                                  "-c",
+                                  "\"$@\"; exit $?",
+                                  "sh",
+                                  "/usr/bin/pkexec",
+                                  "--disable-internal-agent",
+                                  SKARVEL_ADMIN_PROGRAM};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    return test::RunProgram(sandbox_->Command(test::AsAccount(account, argv)));
+  }
+
+  bool PrinterExists() {
+    return test::RunProgram({"/usr/bin/lpstat", "-h", cups_->socket(), "-v", "BONPRINTER"})
+               .out.find("serial:/dev/ttyS0") != std::string::npos;
+  }
+
+  std::string TillFolder() const { return folder_.File("system-owned/lumtrak/till/"); }
+
+  std::unique_ptr<test::PolkitSandbox> sandbox_;
+  std::unique_ptr<test::CupsServerProcess> cups_;
+};
+
+TEST_F(AdministratorTest, AMemberOfTheRulesGroupGetsTheAdministratorsPartWithoutAPassword) {
+  Prepare(test::kTillAccount, test::PolkitSandbox::PackageRulesFor(test::kTillAccount));
+  const ProgramResult run = RunAs(test::kTillAccount, {kFreshCustomer});
+  ASSERT_EQ(run.exit_code, 0) << run.out << run.err;
+  EXPECT_EQ(CustomerStatus(kFreshCustomer), "120");
+
+  const unsigned till_uid = UidOf(test::kTillAccount);
+  for (const std::string& folder : {TillFolder(), folder_.File("system-owned/lumtrak/")}) {
+    EXPECT_EQ(OwnerOf(folder).uid, till_uid) << folder;
+    EXPECT_EQ(OwnerOf(folder).mode, 0755u) << folder;
+  }
+  EXPECT_EQ(OwnerOf(folder_.File("system-owned")).uid, 0u);
+  EXPECT_TRUE(fs::exists(TillFolder() + "lumcaisse.exe"));
+  EXPECT_TRUE(PrinterExists());
+  // The server's setup program ran as root, from the account's work folder.
+  EXPECT_EQ(test::Contents(WorkFolder() + "/setup-called.txt"), "install.sh -silent\n");
+  EXPECT_EQ(OwnerOf(WorkFolder() + "/setup-called.txt").uid, 0u);
+
+  std::vector<std::string> operations;
+  for (auto& entry : sandbox_->JournalEntries()) {
+    EXPECT_EQ(entry["SYSLOG_IDENTIFIER"], "skarvel-admin");
+    EXPECT_EQ(entry["SKARVEL_USER"], test::kTillAccount);
+    EXPECT_NE(entry["MESSAGE"].find(": done"), std::string::npos) << entry["MESSAGE"];
+    operations.push_back(entry["SKARVEL_OPERATION"]);
+  }
+  EXPECT_EQ(operations,
+            (std::vector<std::string>{"make-till-folder", "add-printer", "setup-database-server"}));
+}
+
+TEST_F(AdministratorTest, AUserTheRulesDoNotNameIsRefusedAndNothingIsDone) {
+  Prepare(test::kOtherAccount, test::PolkitSandbox::PackageRulesFor(test::kTillAccount));
+  const ProgramResult run = RunAs(test::kOtherAccount, {kFreshCustomer});
+  EXPECT_EQ(run.exit_code, 1) << run.out << run.err;
+  EXPECT_NE(run.out.find("needs an administrator: making the till folder " + TillFolder()),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.err.find("add skarvel-other to the group skarvel"), std::string::npos) << run.err;
+  EXPECT_EQ(CustomerStatus(kFreshCustomer), "58");
+  EXPECT_FALSE(fs::exists(folder_.File("system-owned/lumtrak")));
+  EXPECT_FALSE(PrinterExists());
+  EXPECT_TRUE(sandbox_->JournalEntries().empty()) << "the helper never ran";
+}
+
+// Consent covers the helper's own operations only, each argument checked: a member's request
+// for anything else is refused, and the refusal is in the system's log.
+TEST_F(AdministratorTest, TheHelperRefusesWhatIsNotOnItsList) {
+  Prepare(test::kTillAccount, test::PolkitSandbox::PackageRulesFor(test::kTillAccount));
+  const std::pair<std::vector<std::string>, std::string> requests[] = {
+      {{"remove-folder", "/etc"}, "\"remove-folder\" is no operation of the administrator's part"},
+      {{"make-till-folder", "/etc/lumtrak"}, "is in the system's /etc"},
+      {{"make-till-folder", folder_.File("system-owned/../system-owned/till")},
+       "is not written as it resolves"},
+      {{"setup-database-server", WorkFolder(), "2.5", folder_.path()},
+       "is not inside the work folder"},
+      {{"add-printer", "BON PRINTER", "COM1", "receipts"}, "is no queue name"}};
+  fs::create_directories(WorkFolder());
+  fs::permissions(WorkFolder(), fs::perms::owner_all);
+  test::GiveTo(WorkFolder(), test::kTillAccount);
+  for (const auto& [request, why] : requests) {
+    const ProgramResult refused = Helper(test::kTillAccount, request);
+    EXPECT_EQ(refused.exit_code, 2) << request[0];
+    EXPECT_NE(refused.err.find(why), std::string::npos) << refused.err;
+  }
+  const auto entries = sandbox_->JournalEntries();
+  ASSERT_EQ(entries.size(), std::size(requests));
+  EXPECT_EQ(entries[0].at("PRIORITY"), "3");
+  EXPECT_NE(entries[0].at("MESSAGE").find("skarvel-till (uid"), std::string::npos);
+  EXPECT_FALSE(fs::exists("/etc/lumtrak"));
+}
+
+// What --check finds for an account that may neither write in the till folder (mounted
+// read-only) nor add printers, where polkit allows the administrator's part to nobody.
+TEST_F(AdministratorTest, TheCheckForeseesAReadOnlyTillFolderAndMissingPrinterRights) {
+  Prepare(test::kTillAccount,
+          "polkit.addRule(function (action, subject) {\n"
+          "  if (action.id == \"org.skarvel.install-till\") return polkit.Result.NO;\n});\n");
+  fs::create_directories(folder_.File("till"));
+  test::GiveTo(folder_.File("till"), test::kTillAccount);
+  service_.SetField(kFreshCustomer, "PPA_POSPATH", folder_.File("till/"));
+  sandbox_->MakeReadOnly(folder_.File("till"));
+  const ProgramResult check = RunAs(test::kTillAccount, {"--check", kFreshCustomer});
+  EXPECT_EQ(check.exit_code, 7) << check.out << check.err;
+  EXPECT_NE(check.out.find("FAIL  till-folder  the till folder " + folder_.File("till/") +
+                           " cannot be written by skarvel-till (Read-only file system)"),
+            std::string::npos)
+      << check.out;
+  EXPECT_NE(check.out.find("FAIL  printer-rights  skarvel-till may not add printers"),
+            std::string::npos)
+      << check.out;
+  EXPECT_NE(check.out.find("polkit does not allow it"), std::string::npos) << check.out;
+  EXPECT_NE(check.out.find("FAIL  administrator  skarvel-till is no administrator; installing "
+                           "the database server 2.5 needs the administrator's part"),
+            std::string::npos)
+      << check.out;
+}
+
+}  // namespace
+}  // namespace skarvel
