@@ -25,3 +25,26 @@ if(SKARVEL_FUZZ)
     -fno-omit-frame-pointer)
   target_link_options(skarvel_common INTERFACE -fsanitize=address,undefined)
 endif()
+
+# Debian's hardening, as dpkg-buildflags gives it to every package (stack protector, fortified
+# functions, format checks, read-only relocations bound at start): for the optimised builds that
+# become the package, not for the sanitizer and fuzzing builds, whose instrumentation it would
+# meet, nor for unoptimised ones, where fortification cannot work.
+find_program(DPKG_BUILDFLAGS dpkg-buildflags)
+if(DPKG_BUILDFLAGS AND NOT SKARVEL_SANITIZE AND NOT SKARVEL_FUZZ
+   AND NOT CMAKE_BUILD_TYPE STREQUAL "Debug")
+  foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
+    execute_process(
+      COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all
+              ${DPKG_BUILDFLAGS} --get ${kind}
+      OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    separate_arguments(flags UNIX_COMMAND "${flags}")
+    # The build type chooses optimisation and debugging information.
+    list(FILTER flags EXCLUDE REGEX "^-(O[0-9s]?|g|ffile-prefix-map=.*)$")
+    if(kind STREQUAL "LDFLAGS")
+      target_link_options(skarvel_common INTERFACE ${flags})
+    else()
+      target_compile_options(skarvel_common INTERFACE ${flags})
+    endif()
+  endforeach()
+endif()

@@ -35,7 +35,10 @@ installation resumes where it stopped.
 .
 The package holds the wizard (skarvel) and its unattended form
 (skarvel-cli), which also checks beforehand whether an installation can run
-and writes its results as JSON lines for scripts and rollout tools.")
+and writes its results as JSON lines for scripts and rollout tools. What
+the till's own user may not do (the database server's setup, a receipt
+printer, a till folder in the system's folders) goes through a small
+helper with an administrator's consent through polkit.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
@@ -50,7 +53,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the programs run or load rather than link: the archive tool, and the embedded database
 # engine (its plugin, character sets and configuration) that opens a till database when no
 # database server is named.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "p7zip-full, firebird3.0-server-core (>= 3.0)")
+# pkexec asks an administrator's consent for the administrator's part of an installation that
+# the till's own user runs.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "p7zip-full, firebird3.0-server-core (>= 3.0), pkexec")
 # Till programs built for Windows start through wine; receipt printers need a CUPS scheduler.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups-daemon")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "wine")

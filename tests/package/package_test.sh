@@ -28,7 +28,7 @@ lintian --fail-on error,warning "$deb" "$dbgsym" >/dev/null 2>&1 || fail "lintia
 depends=$(dpkg -f "$deb" Depends)
 # Versioned from the libraries the programs link (dpkg-shlibdeps), and what they run or load.
 for needed in "libqt6widgets6 (>= " "libcurl4 (>= " "libfbclient2 (>= " "libcups2 (>= " \
-  "p7zip-full" "firebird3.0-server-core"; do
+  "libacl1 (>= " "libsystemd0" "p7zip-full" "firebird3.0-server-core" "pkexec"; do
   grep -qF "$needed" <<<"$depends" || fail "the package does not depend on $needed: $depends"
 done
 [ "$(dpkg -f "$dbgsym" Depends)" = "skarvel (= $(dpkg -f "$deb" Version))" ] ||
@@ -39,14 +39,33 @@ dpkg -x "$dbgsym" "$work/symbols"
 for file in usr/bin/skarvel usr/bin/skarvel-cli usr/share/applications/skarvel.desktop \
   usr/share/icons/hicolor/scalable/apps/skarvel.svg usr/share/man/man1/skarvel.1.gz \
   usr/share/man/man1/skarvel-cli.1.gz usr/share/doc/skarvel/copyright \
-  usr/share/doc/skarvel/changelog.gz; do
+  usr/share/doc/skarvel/changelog.gz usr/libexec/skarvel/skarvel-admin \
+  usr/share/polkit-1/actions/org.skarvel.install-till.policy \
+  usr/share/doc/skarvel/examples/50-skarvel.rules; do
   [ -e "$work/root/$file" ] || fail "missing from the package: $file"
 done
+# The action names the helper where the package puts it.
+grep -qF '<annotate key="org.freedesktop.policykit.exec.path">/usr/libexec/skarvel/skarvel-admin<' \
+  "$work/root/usr/share/polkit-1/actions/org.skarvel.install-till.policy" ||
+  fail "the polkit action does not name /usr/libexec/skarvel/skarvel-admin"
 desktop-file-validate "$work/root/usr/share/applications/skarvel.desktop"
 # Stripped, with each program's symbols in the symbols package under its build id.
-for program in skarvel skarvel-cli; do
-  file "$work/root/usr/bin/$program" | grep -q ", stripped" || fail "$program is not stripped"
-  id=$(readelf -n "$work/root/usr/bin/$program" | sed -n 's/.*Build ID: //p')
+for program in usr/bin/skarvel usr/bin/skarvel-cli usr/libexec/skarvel/skarvel-admin; do
+  file "$work/root/$program" | grep -q ", stripped" || fail "$program is not stripped"
+  # Debian's hardening: bound at start, read-only relocations, fortified functions.
+  # (Read whole, as the control fields above.)
+  dynamic=$(readelf -d "$work/root/$program")
+  segments=$(readelf -l "$work/root/$program")
+  symbols=$(readelf --dyn-syms -W "$work/root/$program")
+  grep -q "FLAGS_1.*NOW" <<<"$dynamic" || fail "$program is not bound now"
+  grep -q "GNU_RELRO" <<<"$segments" || fail "$program has no RELRO"
+  grep -q "__stack_chk_fail@" <<<"$symbols" || fail "$program has no stack protector"
+  # The helper makes no call that fortification leaves to be checked at run time (lintian's
+  # hardening-no-fortify-functions says so of it, as information); the programs do.
+  if [ "$program" != usr/libexec/skarvel/skarvel-admin ]; then
+    grep -q "__snprintf_chk@" <<<"$symbols" || fail "$program is not fortified"
+  fi
+  id=$(readelf -n "$work/root/$program" | sed -n 's/.*Build ID: //p')
   [ -f "$work/symbols/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug" ] ||
     fail "no symbols for $program (build id $id)"
 done
