@@ -206,7 +206,9 @@ TEST_F(InstallationFaultTest, ADatabaseServerThatIsNotRunningFailsStepNineWithIt
   EXPECT_LT(first, second);
   EXPECT_NE(result.err.find("stopped at step 9 (status 98)"), npos) << result.err;
   const std::string log = LogText();
-  EXPECT_NE(log.find("could not open the till database localhost:" + folder_.File("till")), npos)
+  EXPECT_NE(log.find("no database server answers at localhost for the till database localhost:" +
+                     folder_.File("till")),
+            npos)
       << log;
   EXPECT_NE(log.find("message: Connexion impossible"), npos) << log;
 }
