@@ -61,6 +61,8 @@ class TerminalView final : public WizardView {
   std::function<void(const std::string& text)> on_window;
 
   bool Closed() const { return closed_; }
+  // What the completion window said could not be done.
+  const std::vector<std::string>& Warnings() const { return warnings_; }
   bool RestartArranged() const { return restart_arranged_; }
   const std::set<ErrorKind>& KindsShown() const { return kinds_shown_; }
 
@@ -81,6 +83,7 @@ class TerminalView final : public WizardView {
   bool closed_ = false;
   bool restart_arranged_ = false;
   std::set<ErrorKind> kinds_shown_;
+  std::vector<std::string> warnings_;
 };
 
 }  // namespace skarvel

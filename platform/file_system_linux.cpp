@@ -1,6 +1,8 @@
+#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <stdio.h>
 #include <sys/stat.h>
 
@@ -18,6 +20,12 @@ fs::path OsPath(const std::string& path) { return fs::path(Utf8FromAnsi(path)); 
 
 std::string AnsiText(const fs::path& path) { return AnsiFromUtf8(path.string()); }
 
+// Sets why, when asked for, to what could not be done and the system's words; false.
+bool Failed(std::string* why, const std::string& what, const std::error_code& error) {
+  if (why != nullptr) *why = what + ": " + AnsiFromUtf8(error.message());
+  return false;
+}
+
 }  // namespace
 
 bool FileExists(const std::string& path) {
@@ -30,10 +38,12 @@ bool FolderExists(const std::string& path) {
   return fs::is_directory(OsPath(path), error);
 }
 
-bool CreateFolders(const std::string& path) {
+bool CreateFolders(const std::string& path, std::string* why) {
   std::error_code error;
   fs::create_directories(OsPath(path), error);
-  return FolderExists(path);
+  if (FolderExists(path)) return true;
+  if (!error) error = std::make_error_code(std::errc::not_a_directory);
+  return Failed(why, "could not create the folder " + path, error);
 }
 
 bool RemoveEmptyFolder(const std::string& path) {
@@ -52,48 +62,65 @@ bool RenameNoReplace(const std::string& from, const std::string& to) {
                      RENAME_NOREPLACE) == 0;
 }
 
-bool CopyFileOver(const std::string& from, const std::string& to) {
+bool CopyFileOver(const std::string& from, const std::string& to, std::string* why) {
   std::error_code error;
-  return fs::copy_file(OsPath(from), OsPath(to), fs::copy_options::overwrite_existing, error);
+  if (fs::copy_file(OsPath(from), OsPath(to), fs::copy_options::overwrite_existing, error)) {
+    return true;
+  }
+  return Failed(why, "could not copy " + from + " to " + to, error);
 }
 
 // A symbolic link copied as a link, over whatever file or link carried its name.
-bool CopyLink(const fs::path& link, const fs::path& copy) {
+std::error_code CopyLink(const fs::path& link, const fs::path& copy) {
   std::error_code error;
   const fs::path target = fs::read_symlink(link, error);
-  if (error) return false;
+  if (error) return error;
   if (fs::is_symlink(fs::symlink_status(copy, error)) || fs::is_regular_file(copy, error)) {
     fs::remove(copy, error);
   }
   fs::create_symlink(target, copy, error);
-  return !error;
+  return error;
 }
 
-bool CopyFolderContents(const std::string& from, const std::string& to) {
-  if (!FolderExists(from) || !CreateFolders(to)) return false;
+// One entry of a folder copy; the error of the attempt.
+std::error_code CopyEntry(const fs::directory_entry& entry, const fs::path& copy) {
+  std::error_code error;
+  if (entry.is_symlink(error)) return CopyLink(entry.path(), copy);
+  if (entry.is_directory(error)) {
+    if (!fs::create_directories(copy, error) && !fs::is_directory(copy)) {
+      if (!error) error = std::make_error_code(std::errc::not_a_directory);
+    }
+    return error;
+  }
+  fs::copy_file(entry.path(), copy, fs::copy_options::overwrite_existing, error);
+  return error;
+}
+
+bool CopyFolderContents(const std::string& from, const std::string& to, std::string* why) {
+  if (!FolderExists(from)) {
+    return Failed(why, "could not copy from " + from,
+                  std::make_error_code(std::errc::no_such_file_or_directory));
+  }
+  if (!CreateFolders(to, why)) return false;
   std::string source_text = Utf8FromAnsi(from);
   while (source_text.size() > 1 && source_text.back() == '/') source_text.pop_back();
   const fs::path source(source_text);
   const fs::path destination = OsPath(to);
   std::error_code error;
-  bool copied = true;
   // A link in a package stays a link: following it could copy a folder from anywhere on the
   // disk into the till folder.
   for (fs::recursive_directory_iterator it(source, error), end; !error && it != end;
        it.increment(error)) {
     // Relative by the names alone: resolving the entry would follow the link it may be.
     const fs::path copy = destination / it->path().lexically_relative(source);
-    std::error_code failed;
-    if (it->is_symlink(failed)) {
-      copied = CopyLink(it->path(), copy) && copied;
-    } else if (it->is_directory(failed)) {
-      copied = (fs::create_directories(copy, failed) || fs::is_directory(copy, failed)) && copied;
-    } else {
-      copied =
-          fs::copy_file(it->path(), copy, fs::copy_options::overwrite_existing, failed) && copied;
+    // A full or read-only disk fails every later file the same way: the first says it all.
+    if (const std::error_code failed = CopyEntry(*it, copy)) {
+      return Failed(why, "could not copy " + AnsiText(it->path()) + " to " + AnsiText(copy),
+                    failed);
     }
   }
-  return !error && copied;
+  if (error) return Failed(why, "could not read the folder " + from, error);
+  return true;
 }
 
 bool DeleteFile(const std::string& path) {
@@ -101,10 +128,18 @@ bool DeleteFile(const std::string& path) {
   return fs::remove(OsPath(path), error);
 }
 
-bool DeleteTree(const std::string& path) {
+bool DeleteTree(const std::string& path, std::string* why) {
   std::error_code error;
   fs::remove_all(OsPath(path), error);
-  return !error;
+  return !error || Failed(why, "could not delete " + path, error);
+}
+
+bool WriteTextFile(const std::string& path, const std::string& text, std::string* why) {
+  std::ofstream file(OsPath(path), std::ios::binary | std::ios::trunc);
+  file << text;
+  file.close();
+  if (file) return true;
+  return Failed(why, "could not write " + path, std::error_code(errno, std::generic_category()));
 }
 
 std::vector<FolderEntry> ListFolder(const std::string& path) {

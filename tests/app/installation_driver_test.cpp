@@ -84,10 +84,12 @@ TEST_F(InstallationDriverTest, AStatusThatIsNoNumberRunsTheClosingNumberStep) {
 TEST_F(InstallationDriverTest, AnUnacknowledgedReportRunsTheStepAgain) {
   StandOnPage3(kCornerShop, "40");
   service_.Fault("UpdateStatus", "error", 0, 1);
-  operations_.failing = {"FolderExists"};  // end the run at step 5
+  // End the run at step 5: the unpacked programs stay missing after step 5 unpacked them again.
+  operations_.failing = {"FolderExists"};
   flow_.btvolgendeClick();
   EXPECT_EQ(operations_.CallsOf("UnzipPackage"),
-            (Texts{"UnzipPackage(lumtrak650.zip)", "UnzipPackage(lumtrak650.zip)"}));
+            (Texts{"UnzipPackage(lumtrak650.zip)", "UnzipPackage(lumtrak650.zip)",
+                   "UnzipPackage(lumtrak650.zip)"}));
   EXPECT_EQ(Reports(), (Texts{"49/40", "49/40", "58/50"}));
 }
 

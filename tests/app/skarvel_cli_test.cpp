@@ -46,7 +46,7 @@ TEST_F(SkarvelCliTest, ArrangesTheRestartAndResumesAfterIt) {
   EXPECT_NE(second.out.find("step 2 done, reported 29"), std::string::npos) << second.out;
   // The four downloads arrive in the work folder, each reported.
   for (const char* file : {"7za.exe", "lumtrak650.zip", "tickets.zip", "Firebird25.zip"}) {
-    EXPECT_TRUE(std::filesystem::exists(folder_.File(std::string("skarvel/") + file))) << file;
+    EXPECT_TRUE(std::filesystem::exists(WorkFolder() + "/" + file)) << file;
   }
   EXPECT_NE(second.out.find("step 3 done, reported 39"), std::string::npos) << second.out;
   // The till programs are unpacked and copied into the till folder, the database server is
@@ -55,7 +55,7 @@ TEST_F(SkarvelCliTest, ArrangesTheRestartAndResumesAfterIt) {
   EXPECT_NE(second.out.find("step 5 done, reported 59"), std::string::npos) << second.out;
   EXPECT_TRUE(std::filesystem::exists(folder_.File("till/lumcaisse.exe")));
   EXPECT_NE(second.out.find("step 6 done, reported 69"), std::string::npos) << second.out;
-  EXPECT_EQ(Contents(folder_.File("skarvel/setup-called.txt")), "install.sh -silent\n");
+  EXPECT_EQ(Contents(WorkFolder() + "/setup-called.txt"), "install.sh -silent\n");
   EXPECT_TRUE(std::filesystem::exists(folder_.File("firebird/UDF/fbudf.so")));
   EXPECT_NE(second.out.find("step 9 failed, reported 98"), std::string::npos) << second.out;
   EXPECT_EQ(second.exit_code, 1);
@@ -276,6 +276,45 @@ TEST_F(SkarvelCliTest, ExitCodesSayWhatWentWrong) {
   EXPECT_EQ(Run({"5412345000020", "5412345000037"}).exit_code, 64);
   EXPECT_EQ(Run({"54123450000200"}).exit_code, 64);  // fourteen characters
   EXPECT_EQ(Run({"5412345000020"}, "bad host/x").exit_code, 64);
+}
+
+// A port out of range is a wrong setting, said with the variable's name, not an unreachable
+// service.
+TEST_F(SkarvelCliTest, AServicePortOutOfRangeIsAWrongSetting) {
+  for (const char* host : {"127.0.0.1:70000", "127.0.0.1:0"}) {
+    const ProgramResult result = Run({"5412345000020"}, host);
+    EXPECT_EQ(result.exit_code, 64) << host << result.err;
+    EXPECT_NE(result.err.find("SKARVEL_SERVICE_HOST"), std::string::npos) << result.err;
+  }
+}
+
+// The wizard takes no option for a customer code: --help and --version are answered and change
+// nothing, an unknown option is a usage error; neither asks the service nor removes the
+// autostart entry a resumed installation needs.
+TEST_F(SkarvelCliTest, TheWizardAnswersItsOptionsAndTakesNoneForACode) {
+  std::filesystem::create_directories(folder_.File("xdg/autostart"));
+  std::ofstream(AutostartEntry()) << "[Desktop Entry]\nExec=skarvel 5412345000013\n";
+  auto environment = Environment(service_.host());
+  environment["QT_QPA_PLATFORM"] = "offscreen";
+  const auto wizard = [&](const std::vector<std::string>& arguments) {
+    std::vector<std::string> argv = {SKARVEL_WIZARD_PROGRAM};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    return test::RunProgram(argv, environment);
+  };
+  const ProgramResult help = wizard({"--help"});
+  EXPECT_EQ(help.exit_code, 0) << help.err;
+  EXPECT_NE(help.out.find("Usage: skarvel [CODE]"), std::string::npos) << help.out;
+  const ProgramResult version = wizard({"--version"});
+  EXPECT_EQ(version.exit_code, 0) << version.err;
+  EXPECT_EQ(version.out.rfind("skarvel ", 0), 0u) << version.out;
+  for (const char* option : {"--helpme", "-x", "--code=5412345000013"}) {
+    const ProgramResult wrong = wizard({option});
+    EXPECT_EQ(wrong.exit_code, 64) << option << wrong.out << wrong.err;
+    EXPECT_NE(wrong.err.find(std::string("unknown option ") + option), std::string::npos)
+        << wrong.err;
+  }
+  EXPECT_TRUE(std::filesystem::exists(AutostartEntry()));
+  EXPECT_TRUE(service_.Requests().empty());
 }
 
 TEST_F(SkarvelCliTest, HelpDocumentsTheExitCodes) {

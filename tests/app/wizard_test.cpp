@@ -260,7 +260,7 @@ class WizardTest : public QObject {
     QCOMPARE(completions, 4);
     QVERIFY2(values.size() > 2, "the bar moves during a transfer, not only at its ends");
     QCOMPARE(QString::fromStdString(LastReport()), QStringLiteral("38/40"));
-    QVERIFY(std::filesystem::exists(folder_->File("XDG_CACHE_HOME") + "/skarvel/tickets.zip"));
+    QVERIFY(std::filesystem::exists(folder_->File("XDG_STATE_HOME") + "/skarvel/work/tickets.zip"));
   }
 
   // The database server the till uses does not answer at the database step: the person is asked

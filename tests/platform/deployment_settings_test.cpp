@@ -37,6 +37,20 @@ TEST(DeploymentSettingsTest, RefusesValuesThatWouldChangeTheUrlsOrAreNoPort) {
     ScopedEnvironment variable("SKARVEL_SERVICE_HOST", host);
     EXPECT_THROW(ReadDeploymentSettings(), SettingsError) << host;
   }
+  // A port out of range is a wrong setting, not a service that does not answer.
+  for (const char* host : {"host:70000", "host:0", "[::1]:65536", "10.0.0.1:00000"}) {
+    ScopedEnvironment variable("SKARVEL_SERVICE_HOST", host);
+    try {
+      ReadDeploymentSettings();
+      ADD_FAILURE() << host << " was accepted";
+    } catch (const SettingsError& error) {
+      EXPECT_NE(std::string(error.what()).find("SKARVEL_SERVICE_HOST"), std::string::npos);
+    }
+  }
+  for (const char* host : {"host:65535", "host:1", "[::1]"}) {
+    ScopedEnvironment variable("SKARVEL_SERVICE_HOST", host);
+    EXPECT_EQ(ReadDeploymentSettings().service_host, host);
+  }
   ScopedEnvironment host("SKARVEL_SERVICE_HOST", std::nullopt);
   for (const char* port : {"0", "65536", "ftp", "21x"}) {
     ScopedEnvironment variable("SKARVEL_FTP_PORT", port);
