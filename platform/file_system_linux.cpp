@@ -5,6 +5,8 @@
 #include <fstream>
 #include <stdio.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 #include "platform/ansi_text.h"
 #include "platform/file_system.h"
@@ -19,6 +21,65 @@ namespace fs = std::filesystem;
 fs::path OsPath(const std::string& path) { return fs::path(Utf8FromAnsi(path)); }
 
 std::string AnsiText(const fs::path& path) { return AnsiFromUtf8(path.string()); }
+
+std::error_code LastError() { return std::error_code(errno, std::generic_category()); }
+
+// Closes a descriptor when it goes out of scope.
+class OpenFile {
+ public:
+  explicit OpenFile(int fd) : fd_(fd) {}
+  ~OpenFile() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+  int get() const { return fd_; }
+  // Closes it now, for the error a full or remote disk may give only then.
+  std::error_code Close() {
+    const int fd = std::exchange(fd_, -1);
+    return ::close(fd) == 0 ? std::error_code() : LastError();
+  }
+
+ private:
+  int fd_;
+};
+
+// Writes all of count bytes; the system's error when it could not.
+std::error_code WriteAll(int fd, const char* data, std::size_t count) {
+  while (count > 0) {
+    const ssize_t written = ::write(fd, data, count);
+    if (written < 0 && errno == EINTR) continue;
+    if (written < 0) return LastError();
+    data += written;
+    count -= static_cast<std::size_t>(written);
+  }
+  return {};
+}
+
+// One file's bytes and permissions over to, replacing it. The library's copy says "Input/output
+// error" for whatever went wrong on the way; a person needs the system's own cause ("No space
+// left on device").
+std::error_code CopyFileData(const fs::path& from, const fs::path& to) {
+  OpenFile in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
+  if (in.get() < 0) return LastError();
+  struct stat info {};
+  if (::fstat(in.get(), &info) != 0) return LastError();
+  const mode_t mode = info.st_mode & 07777;
+  OpenFile out(::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode));
+  if (out.get() < 0) return LastError();
+  char buffer[64 * 1024];
+  for (;;) {
+    const ssize_t count = ::read(in.get(), buffer, sizeof buffer);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return LastError();
+    if (count == 0) break;
+    if (const std::error_code error = WriteAll(out.get(), buffer, static_cast<std::size_t>(count))) {
+      return error;
+    }
+  }
+  if (::fchmod(out.get(), mode) != 0) return LastError();
+  return out.Close();
+}
 
 // Sets why, when asked for, to what could not be done and the system's words; false.
 bool Failed(std::string* why, const std::string& what, const std::error_code& error) {
@@ -63,11 +124,8 @@ bool RenameNoReplace(const std::string& from, const std::string& to) {
 }
 
 bool CopyFileOver(const std::string& from, const std::string& to, std::string* why) {
-  std::error_code error;
-  if (fs::copy_file(OsPath(from), OsPath(to), fs::copy_options::overwrite_existing, error)) {
-    return true;
-  }
-  return Failed(why, "could not copy " + from + " to " + to, error);
+  const std::error_code error = CopyFileData(OsPath(from), OsPath(to));
+  return !error || Failed(why, "could not copy " + from + " to " + to, error);
 }
 
 // A symbolic link copied as a link, over whatever file or link carried its name.
@@ -92,8 +150,7 @@ std::error_code CopyEntry(const fs::directory_entry& entry, const fs::path& copy
     }
     return error;
   }
-  fs::copy_file(entry.path(), copy, fs::copy_options::overwrite_existing, error);
-  return error;
+  return CopyFileData(entry.path(), copy);
 }
 
 bool CopyFolderContents(const std::string& from, const std::string& to, std::string* why) {
