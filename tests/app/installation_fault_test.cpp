@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/work_folder_packages.h"
 #include "tests/support/firebird_server_process.h"
 #include "tests/support/installation_fixture.h"
 
@@ -282,6 +283,37 @@ TEST_F(InstallationFaultTest, AFullTillFolderFailsStepFiveWithItsCause) {
   EXPECT_NE(result.err.find("No space left on device"), npos) << result.err;
   EXPECT_NE(LogText().find("No space left on device"), npos) << LogText();
   EXPECT_EQ(result.out.find(R"("status":59)"), npos) << "step 5 reported done";
+}
+
+// The work folder emptied after the downloads (a cleaner, a person): each step that needs an
+// archive fetches it again and the installation completes.
+TEST_F(InstallationFaultTest, AWorkFolderEmptiedAfterTheDownloadsIsFilledAgain) {
+  PrepareCentralDatabase(8);
+  service_.SetField(code_, "cp_ps_code", "40");
+  const ProgramResult result = Run({code_});
+  EXPECT_EQ(result.exit_code, 0) << result.out << result.err;
+  for (const char* archive : {"lumtrak650.zip", "tickets.zip"}) {
+    EXPECT_NE(result.out.find(FetchedAgainMessage(archive)), npos) << result.out;
+  }
+  EXPECT_EQ(CustomerStatus(code_), "120");
+  ExpectACompleteTill();
+}
+
+// A receipt printer that cannot be added leaves a till that sells: the run completes with exit
+// 0, and its end says what was not done, on the terminal and in the JSON.
+TEST_F(InstallationFaultTest, APrinterThatCannotBeAddedIsSaidAtTheEnd) {
+  service_.SetField(code_, "CP_GENTEXT", "TICKETS");
+  PrepareCentralDatabase(6);
+  const ProgramResult result = Run({"--json", code_});
+  EXPECT_EQ(result.exit_code, 0) << result.out << result.err;
+  EXPECT_NE(result.out.find(R"("event":"end","exit_code":0,"status":120,"advice":"",)"
+                            R"("warnings":["the receipt printer TICKETS was not added ()"),
+            npos)
+      << result.out;
+  EXPECT_NE(result.err.find("\nWarning: the receipt printer TICKETS was not added ("), npos)
+      << result.err;
+  const ProgramResult check = Run({"--check", code_});
+  EXPECT_NE(check.out.find("FAIL  printing-system"), npos) << check.out;
 }
 
 // A read-only till folder: the same, with the system's own words for it.

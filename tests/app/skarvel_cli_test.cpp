@@ -62,6 +62,10 @@ TEST_F(SkarvelCliTest, ArrangesTheRestartAndResumesAfterIt) {
   const std::string log = LogText();
   EXPECT_NE(log.find("/UpdateStatus?cust=1001&status=29&info=19 -> \"OKOK\""), std::string::npos)
       << log;
+  // Step 2 emptied the work folder, and only it: the log keeps the first start's lines and the
+  // lock file stays beside it.
+  EXPECT_NE(log.find("The restart was not performed (--no-restart)"), std::string::npos) << log;
+  EXPECT_TRUE(std::filesystem::exists(folder_.File("state/skarvel/skarvel.lock")));
   EXPECT_NE(log.find("FTP: downloaded lumtrak650/lumtrak650.zip"), std::string::npos) << log;
   EXPECT_EQ(log.find("730518"), std::string::npos);  // the password never reaches the log
 }
@@ -236,6 +240,17 @@ TEST_F(SkarvelCliTest, SucceedsOnlyWhenTheServiceHoldsTheEnd) {
   EXPECT_EQ(result.exit_code, 1) << result.out << result.err;
   EXPECT_NE(result.out.find("step 12 failed, reported 118"), std::string::npos) << result.out;
   EXPECT_EQ(CustomerStatus(kFreshCustomer), "118");
+  // Only the report is missing: the advice is to start again, and that run sends it.
+  EXPECT_NE(result.err.find("complete on this computer"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("Start skarvel-cli " + std::string(kFreshCustomer) +
+                            " again, without --undo"),
+            std::string::npos)
+      << result.err;
+  service_.Fault("UpdateStatus", "normal");
+  const ProgramResult again = Run({kFreshCustomer});
+  EXPECT_EQ(again.exit_code, 0) << again.out << again.err;
+  EXPECT_EQ(CustomerStatus(kFreshCustomer), "120");
+  EXPECT_EQ(ReportedStatuses().back(), "120");
 }
 
 // A second start while an installation runs for this user says so and touches nothing; once

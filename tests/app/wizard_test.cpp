@@ -320,6 +320,23 @@ class WizardTest : public QObject {
     QCOMPARE(window.windowTitle(), QStringLiteral("Information"));
   }
 
+  // The completion window of a run that could not do everything names what it could not do.
+  void theCompletionWindowNamesWhatWasNotDone() {
+    Start();
+    ErrorWindowTexts texts = SetKind(ErrorKind::InstallDone, state().PosMessages());
+    texts.warnings = {PrinterNotAdded("BONPRINTER", "no printing system answers")};
+    QString shown;
+    ModalWatcher watcher([&](QWidget& modal) {
+      shown = windows_->error_window.ui().memInfo->toPlainText();
+      modal.close();
+    });
+    windows_->form.ShowErrorWindow(texts);
+    QVERIFY2(shown.startsWith(QString::fromStdString(texts.text)), qPrintable(shown));
+    QVERIFY2(shown.contains(QStringLiteral("Not everything could be done:\n- the receipt printer "
+                                           "BONPRINTER was not added (no printing system answers)")),
+             qPrintable(shown));
+  }
+
   void theChoiceDialogTakesItsCaptionsInButtonOrder() {
     // A desktop whose dialogs put No before Yes (GNOME's order) changes nothing here.
     class GnomeOrder final : public QProxyStyle {
