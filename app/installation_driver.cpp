@@ -319,8 +319,7 @@ void InstallationDriver::InstallTillPrograms() {
   // them, so that a full disk fails the step rather than the printer.
   if (!CopyIfThere(work + "midas.dll", till + "midas.dll") ||
       !operations_.CopyFolderFiles(programs, till) ||
-      (!record.CP_GENTEXT.empty() &&
-       !CopyIfThere(work + "dvcaisse.dll", till + "dvcaisse.dll"))) {
+      (!record.CP_GENTEXT.empty() && !CopyIfThere(work + "dvcaisse.dll", till + "dvcaisse.dll"))) {
     return Fail(58);
   }
   AdvanceOnAcknowledgement(Report(59), 60);

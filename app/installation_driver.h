@@ -77,9 +77,9 @@ class InstallationDriver {
   std::string resume_program_;
   bool stop_ = false;
   bool done_ = false;
-  int step_ = 0;               // the step of the pass that runs or ran last
-  std::string cause_;          // why an operation of that pass failed
-  std::string service_cause_;  // what went wrong with the service in that pass
+  int step_ = 0;                       // the step of the pass that runs or ran last
+  std::string cause_;                  // why an operation of that pass failed
+  std::string service_cause_;          // what went wrong with the service in that pass
   std::vector<std::string> warnings_;  // what the finished run could not do
 };
 

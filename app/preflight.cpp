@@ -45,8 +45,8 @@ std::string StepName(const StatusList& statuses, int step) {
 }
 
 // What the next run would do from the status, and whether it can.
-CheckResult CodeCheck(const std::string& code, const cust_post& record,
-                      const StatusList& statuses, bool after_undo) {
+CheckResult CodeCheck(const std::string& code, const cust_post& record, const StatusList& statuses,
+                      bool after_undo) {
   const int status = StrToIntDef(record.cp_ps_code, 99);
   const std::string who = record.cus_name + ", status " + record.cp_ps_code + ": ";
   if (after_undo && HasInstallationToUndo(status)) {

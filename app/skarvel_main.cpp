@@ -7,10 +7,10 @@
 #include <QMessageBox>
 
 #include "app/install_session.h"
-#include "app/wizard_options.h"
 #include "app/wizard/centre.h"
 #include "app/wizard/picture_strip.h"
 #include "app/wizard/wizard_windows.h"
+#include "app/wizard_options.h"
 #include "database/engine_shutdown.h"
 #include "platform/engine_lock_folder.h"
 #include "platform/instance_lock.h"

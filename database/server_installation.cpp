@@ -133,7 +133,8 @@ void ServerInstallation::Setup(const std::string& folder, const std::string& par
 
 bool ServerInstallation::CopyStep(const std::string& folder) {
   last_failure_ = CopyMatchingFiles(folder + layout_.udf_pattern, layout_.udf_folder);
-  const std::string console = CopyMatchingFiles(folder + layout_.console_pattern, layout_.bin_folder);
+  const std::string console =
+      CopyMatchingFiles(folder + layout_.console_pattern, layout_.bin_folder);
   if (last_failure_.empty()) last_failure_ = console;
   return last_failure_.empty();
 }

@@ -137,7 +137,8 @@ void CollectInBackground(pid_t pid, Descriptor output, Descriptor errors) {
     Stream streams[2] = {{Descriptor(out), &ignored}, {Descriptor(err), &ignored}};
     while (streams[0].open || streams[1].open) {
       pollfd watched[2];
-      for (int i = 0; i < 2; ++i) watched[i] = {streams[i].open ? streams[i].fd.get() : -1, POLLIN, 0};
+      for (int i = 0; i < 2; ++i)
+        watched[i] = {streams[i].open ? streams[i].fd.get() : -1, POLLIN, 0};
       ::poll(watched, 2, -1);
       ReadReady(streams, watched, 2);
       ignored.clear();
@@ -157,7 +158,8 @@ ChildOutcome LinuxChildPrograms::RunAndWait(const std::string& program,
   int output_fds[2];
   int error_fds[2];
   if (::pipe2(output_fds, O_CLOEXEC) != 0) return outcome;
-  Stream streams[2] = {{Descriptor(output_fds[0]), &outcome.output}, {Descriptor(), &outcome.errors}};
+  Stream streams[2] = {{Descriptor(output_fds[0]), &outcome.output},
+                       {Descriptor(), &outcome.errors}};
   Descriptor output_end(output_fds[1]);
   if (::pipe2(error_fds, O_CLOEXEC) != 0) return outcome;
   streams[1].fd = Descriptor(error_fds[0]);

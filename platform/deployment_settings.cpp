@@ -69,9 +69,10 @@ DeploymentSettings ReadDeploymentSettings() {
           host + "\"");
     }
     if (const auto port = PortPart(host); port && PortNumber(*port) == kNoPort) {
-      throw SettingsError("SKARVEL_SERVICE_HOST must give a port number from 1 to 65535 after "
-                          "its \":\", not \"" +
-                          host + "\"");
+      throw SettingsError(
+          "SKARVEL_SERVICE_HOST must give a port number from 1 to 65535 after "
+          "its \":\", not \"" +
+          host + "\"");
     }
     settings.service_host = host;
   }

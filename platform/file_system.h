@@ -26,8 +26,7 @@ bool CopyFileOver(const std::string& from, const std::string& to, std::string* w
 // Copies a folder's contents into another, subfolders included, overwriting, creating the
 // destination when missing. Symbolic links are copied as links, never followed. Stops at the
 // first file that cannot be copied.
-bool CopyFolderContents(const std::string& from, const std::string& to,
-                        std::string* why = nullptr);
+bool CopyFolderContents(const std::string& from, const std::string& to, std::string* why = nullptr);
 bool DeleteFile(const std::string& path);
 // Deletes a folder with everything in it.
 bool DeleteTree(const std::string& path, std::string* why = nullptr);

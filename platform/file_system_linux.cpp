@@ -73,7 +73,8 @@ std::error_code CopyFileData(const fs::path& from, const fs::path& to) {
     if (count < 0 && errno == EINTR) continue;
     if (count < 0) return LastError();
     if (count == 0) break;
-    if (const std::error_code error = WriteAll(out.get(), buffer, static_cast<std::size_t>(count))) {
+    if (const std::error_code error =
+            WriteAll(out.get(), buffer, static_cast<std::size_t>(count))) {
       return error;
     }
   }

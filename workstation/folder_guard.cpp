@@ -27,8 +27,9 @@ constexpr std::size_t kListed = 10;
 // The entries of folder (its path below the till folder: prefix) whose names the package
 // folder does not hold, the subfolders both hold walked alike; the first kListed named, the
 // others counted in more. A link is judged by its name alone and never followed.
-void ForeignEntries(const std::string& folder, const std::string& package, const std::string& prefix,
-                    std::vector<std::string>& foreign, std::size_t& more) {
+void ForeignEntries(const std::string& folder, const std::string& package,
+                    const std::string& prefix, std::vector<std::string>& foreign,
+                    std::size_t& more) {
   const std::vector<FolderEntry> theirs = ListFolder(package);
   for (const FolderEntry& entry : ListFolder(folder)) {
     const auto match = std::find_if(theirs.begin(), theirs.end(), [&](const FolderEntry& own) {

@@ -4,7 +4,6 @@
 #include <set>
 
 #include "app/work_folder_packages.h"
-
 #include "tests/support/flow_fixture.h"
 
 namespace skarvel {

@@ -49,13 +49,17 @@ class InstallationFaultTest : public test::InstallationTest {
     auto environment = Environment(host());
     environment["SKARVEL_TEST_MOUNT"] = folder;
     std::vector<std::string> argv = {
-        "/usr/bin/unshare", "-rm", "/bin/sh", "-c",
+        "/usr/bin/unshare",
+        "-rm",
+        "/bin/sh",
+        "-c",
         "mount -t tmpfs -o " + options + " skarvel \"$SKARVEL_TEST_MOUNT\" || exit " +
             std::to_string(kNoMountNamespace) +
             "\n\"$@\"; code=$?\n"
             "find \"$SKARVEL_TEST_MOUNT\" -type f -printf 'left: %P\\n'\n"
             "exit $code",
-        "sh", SKARVEL_CLI_PROGRAM};
+        "sh",
+        SKARVEL_CLI_PROGRAM};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
     return test::RunProgram(argv, environment);
   }

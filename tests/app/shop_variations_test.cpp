@@ -63,7 +63,8 @@ TEST_F(ShopVariationsTest, AWorkFolderOthersMayWriteInIsRefused) {
   fs::permissions(WorkFolder(), fs::perms::all);
   const ProgramResult result = Run({kFreshCustomer});
   EXPECT_EQ(result.exit_code, 64) << result.out << result.err;
-  EXPECT_NE(result.err.find("the folder " + WorkFolder() + "/ cannot be used: other users may "
+  EXPECT_NE(result.err.find("the folder " + WorkFolder() +
+                            "/ cannot be used: other users may "
                             "write in it"),
             npos)
       << result.err;

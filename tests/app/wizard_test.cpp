@@ -332,9 +332,10 @@ class WizardTest : public QObject {
     });
     windows_->form.ShowErrorWindow(texts);
     QVERIFY2(shown.startsWith(QString::fromStdString(texts.text)), qPrintable(shown));
-    QVERIFY2(shown.contains(QStringLiteral("Not everything could be done:\n- the receipt printer "
-                                           "BONPRINTER was not added (no printing system answers)")),
-             qPrintable(shown));
+    QVERIFY2(
+        shown.contains(QStringLiteral("Not everything could be done:\n- the receipt printer "
+                                      "BONPRINTER was not added (no printing system answers)")),
+        qPrintable(shown));
   }
 
   void theChoiceDialogTakesItsCaptionsInButtonOrder() {

@@ -52,8 +52,7 @@ std::string FailureOf(const std::string& out, const std::string& host) {
 // The role over local hosts: the chain's tills, each with its own folders.
 class RoleTest : public testing::Test {
  protected:
-  RoleTest(int shops, int tills_per_shop, bool with_unknown_code)
-      : chain_(shops, tills_per_shop) {
+  RoleTest(int shops, int tills_per_shop, bool with_unknown_code) : chain_(shops, tills_per_shop) {
     const std::string tree = chain_.folder().File("collections/ansible_collections/skarvel");
     fs::create_directories(tree);
     fs::create_directory_symlink(SKARVEL_DEPLOY_DIR "/ansible", tree + "/till");
