@@ -26,11 +26,16 @@ TEST_F(SkarvelCliTest, ShowsTheCustomerInItsLanguageAndRunsFromItsStatus) {
   EXPECT_NE(result.out.find("Numéro de poste : 3"), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("[x]  3  Télécharger les paquets"), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("[ ]  4  Décompresser le paquet de caisse"), std::string::npos);
-  // The run starts after the downloads, which never reached this work folder: nothing to unpack.
-  EXPECT_NE(result.out.find("step 4 failed, reported 48"), std::string::npos) << result.out;
+  // The run starts after the downloads, which never reached this work folder: step 4 fetches
+  // the till package again and goes on, until the central database, which is not there.
+  EXPECT_NE(result.out.find("is no longer in the work folder: it is downloaded again"),
+            std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find("step 4 done, reported 49"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("step 9 failed, reported 98"), std::string::npos) << result.out;
   EXPECT_EQ(result.exit_code, 1);
   EXPECT_NE(result.err.find("the installation stopped"), std::string::npos);
-  EXPECT_EQ(service_.Customer("5412345000020")["cp_ps_code"], "48");
+  EXPECT_EQ(service_.Customer("5412345000020")["cp_ps_code"], "98");
 }
 
 TEST_F(SkarvelCliTest, ArrangesTheRestartAndResumesAfterIt) {
