@@ -47,10 +47,6 @@ CliOptions ParseCliOptions(const std::vector<std::string>& arguments) {
       codes.push_back(argument);
     }
   }
-  if (options.action == CliOptions::Action::kCheck && options.undo) {
-    throw UsageError(
-        "--check changes nothing, so it cannot undo an installation; leave out --undo.");
-  }
   options.code = CustomerCode(codes);
   return options;
 }

@@ -12,7 +12,7 @@ struct CliOptions {
   Action action = Action::kInstall;
   std::string code;  // Windows-1252, upper case, as the wizard's code field takes it
   bool no_restart = false;
-  bool undo = false;
+  bool undo = false;  // with --check: check the installation as it would run after the undo
   bool json = false;  // one JSON object a line on standard output, the human text on standard error
 };
 

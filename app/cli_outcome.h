@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace skarvel {
 
@@ -32,6 +33,8 @@ struct CliOutcome {
   std::optional<int> status;
   std::string advice;
   bool advice_said = false;
+  // What a finished installation could not do (the receipt printer), Windows-1252.
+  std::vector<std::string> warnings;
 };
 
 // The advice when the service does not answer at all, and when it does not know the code.

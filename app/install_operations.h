@@ -37,8 +37,9 @@ class InstallOperations {
   // Folders and files.
   virtual bool PrepareFolder(const std::string& folder, bool delete_first) = 0;
   // False, with a message saying why, when the record's till folder must not be emptied: a
-  // system or home folder, the work folder, or a folder holding something else than a till
-  // installation or the till package's files (package_folder: the unpacked package).
+  // system or home folder, the work folder, or a folder that holds no till installation and
+  // something else than the till package's files (package_folder: the unpacked package), which
+  // the message lists. Nothing is moved or deleted here.
   virtual bool MayEmptyTillFolder(const std::string& till_folder,
                                   const std::string& package_folder) = 0;
   virtual bool RemoveVirtualizedSettings() = 0;
@@ -54,10 +55,10 @@ class InstallOperations {
                               const std::string& driver, const std::string& comment) = 0;
   // version is "1.0", "1.5" or "2.5".
   virtual bool InstallFirebird(const std::string& version, const std::string& package_folder) = 0;
-  // The settings file in till_folder (the record's PPA_POSPATH); the defaults pass may throw
-  // when the file cannot be read.
+  // The settings file in till_folder (the record's PPA_POSPATH); false when it could not be
+  // written.
   virtual bool WriteDefaultTillSettings(const std::string& till_folder) = 0;
-  virtual void WriteCustomerTillSettings(const std::string& till_folder,
+  virtual bool WriteCustomerTillSettings(const std::string& till_folder,
                                          const cust_post& record) = 0;
   virtual bool ConnectDatabases() = 0;
   virtual void DisconnectDatabases() = 0;
@@ -65,6 +66,13 @@ class InstallOperations {
   virtual bool CopyReferenceData(int till_number) = 0;
   virtual bool SyncClosingNumber(int till_number) = 0;
   virtual bool CreateShortcuts(const std::string& target, const std::string& name) = 0;
+
+  // Whether this computer finished the installation of the record key whose end (status 120) the
+  // service did not acknowledge, as noted in work_folder: the service then holds 118, which
+  // names no step, and the next run sends the end again instead of stopping there.
+  virtual bool EndAwaitsAcknowledgement(const std::string& work_folder, const std::string& key) = 0;
+  virtual void NoteEndAwaitsAcknowledgement(const std::string& work_folder, const std::string& key,
+                                            bool awaits) = 0;
 
   // Why the first operation that failed since the last call failed, in words for the person
   // ("the download server refused the login (530 Login incorrect.)"); empty when none did.

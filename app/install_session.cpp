@@ -2,13 +2,15 @@
 
 #include "platform/file_system.h"
 #include "platform/private_folder.h"
-#include "platform/system_info_linux.h"
+#include "platform/state_folder.h"
 
 namespace skarvel {
 
-std::string DefaultWorkFolder() { return LinuxSystemInfo().CacheFolder() + "skarvel/"; }
+// The work folder is a folder of its own in the state folder: emptying it at step 2 must leave
+// the log and the lock beside it alone.
+std::string DefaultWorkFolder() { return ProgramStateFolder() + "work/"; }
 
-std::string InstanceLockPath() { return LinuxSystemInfo().CacheFolder() + "skarvel.lock"; }
+std::string InstanceLockPath() { return ProgramStateFolder() + "skarvel.lock"; }
 
 std::string AlreadyRunningMessage(const std::string& holder) {
   return "An installation is running already for this user" +
@@ -17,11 +19,14 @@ std::string AlreadyRunningMessage(const std::string& holder) {
 }
 
 std::string WorkFolderProblem() {
-  const std::string folder = DefaultWorkFolder();
-  const std::string why = MakePrivateFolder(folder);
-  if (why.empty()) return "";
-  return "the work folder " + folder + " cannot be used: " + why +
-         ". Remove it, or point XDG_CACHE_HOME at a folder of your own.";
+  // The state folder holding it is this user's alone too: others could swap the work folder.
+  for (const std::string& folder : {ProgramStateFolder(), DefaultWorkFolder()}) {
+    if (const std::string why = MakePrivateFolder(folder); !why.empty()) {
+      return "the folder " + folder + " cannot be used: " + why +
+             ". Remove it, or point XDG_STATE_HOME at a folder of your own.";
+    }
+  }
+  return "";
 }
 
 InstallSession::InstallSession(const DeploymentSettings& settings, EventPump& pump,

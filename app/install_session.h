@@ -18,11 +18,12 @@ namespace skarvel {
 // Everything a run of the wizard or of the unattended program puts together at start-up: the
 // service context with the process-wide state, the operations on this workstation, the driver
 // and the flow, all talking to one view. Every request and its answer goes to the log.
-// The work folder of this user: the cache folder + "skarvel/", which survives the restart a
-// resumed installation needs; it must be this user's alone (MakePrivateFolder).
+// The work folder of this user: the state folder + "work/", which survives the restart a
+// resumed installation needs and no cache cleaner empties; it must be this user's alone
+// (MakePrivateFolder), and so must the state folder.
 std::string DefaultWorkFolder();
-// The lock file that keeps a second installation of this user out: beside the work folder,
-// in the user's cache folder.
+// The lock file that keeps a second installation of this user out: in the state folder, beside
+// the work folder, so that emptying the work folder leaves it.
 std::string InstanceLockPath();
 // What a second start says and does when an installation runs already for this user.
 std::string AlreadyRunningMessage(const std::string& holder);

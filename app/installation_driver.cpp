@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/step_boxes.h"
+#include "app/work_folder_packages.h"
 #include "platform/ansi_text.h"
 #include "platform/folder_path.h"
 
@@ -46,6 +47,7 @@ void InstallationDriver::RunInstallation() {
   }
   stop_ = false;
   done_ = false;
+  warnings_.clear();
   state_.AbortRequested = false;
   TranslateAliases();
   try {
@@ -61,7 +63,9 @@ void InstallationDriver::RunInstallation() {
   SetBusy(state_, view_, false);
   if (stop_) view_.ShowErrorWindow(StopTexts());
   if (done_) {
-    const int result = view_.ShowErrorWindow(SetKind(ErrorKind::InstallDone, state_.PosMessages()));
+    ErrorWindowTexts texts = SetKind(ErrorKind::InstallDone, state_.PosMessages());
+    texts.warnings = warnings_;
+    const int result = view_.ShowErrorWindow(texts);
     if (result == kModalResultCancel) view_.CloseMainForm();
   }
 }
@@ -143,6 +147,14 @@ InstallationDriver::PassEnd InstallationDriver::RunStep(int status) {
     case 119:
     case 120:
       Finish();
+      break;
+    case 118:
+      // Also step 11's failure: only this computer's note tells the end's report from it.
+      if (operations_.EndAwaitsAcknowledgement(state_.WorkFolder, state_.CustPost().CP_PKEY)) {
+        Finish();
+        break;
+      }
+      stop_ = true;
       break;
     default:
       stop_ = true;
@@ -275,42 +287,57 @@ void InstallationDriver::DownloadPackages() {
 
 void InstallationDriver::UnpackTillPackage() {
   Describe(40);
-  const std::string& work = state_.WorkFolder;
-  if (!operations_.UnzipPackage(state_.CustPost().pv_filename, work, work)) return Fail(48);
+  if (!UnpackTillPrograms()) return Fail(48);
   AdvanceOnAcknowledgement(Report(49), 50);
+}
+
+bool InstallationDriver::UnpackTillPrograms() {
+  const cust_post& record = state_.CustPost();
+  const std::string& work = state_.WorkFolder;
+  return ArchiveInWorkFolder(operations_, view_, state_, record.pv_path, record.pv_filename) &&
+         operations_.UnzipPackage(record.pv_filename, work, work);
+}
+
+bool InstallationDriver::CopyIfThere(const std::string& from, const std::string& to) {
+  return !operations_.FileExists(from) || operations_.CopyFile(from, to);
 }
 
 void InstallationDriver::InstallTillPrograms() {
   Describe(50);
   const std::string till = TillFolder();
   const std::string& work = state_.WorkFolder;
+  const std::string programs = work + "lumtrak";
+  // A work folder emptied since step 4 gets the till programs again, as step 4 unpacked them.
+  if (!operations_.FolderExists(programs) && !UnpackTillPrograms()) return Fail(58);
+  if (!operations_.FolderExists(programs)) return Fail(58);
   // The record names the folder that is emptied: never one that is no till's.
-  if (!operations_.MayEmptyTillFolder(till, work + "lumtrak")) return Fail(58);
-  operations_.PrepareFolder(till, true);
-  if (!operations_.FolderExists(work + "lumtrak")) return Fail(58);
+  if (!operations_.MayEmptyTillFolder(till, programs)) return Fail(58);
+  if (!operations_.PrepareFolder(till, true)) return Fail(58);
   operations_.RenameFile(till + "midas.dll", till + "midas_old.dll");
+  const cust_post& record = state_.CustPost();
+  // Every file the till needs is in place before the step says so; the printer's library with
+  // them, so that a full disk fails the step rather than the printer.
+  if (!CopyIfThere(work + "midas.dll", till + "midas.dll") ||
+      !operations_.CopyFolderFiles(programs, till) ||
+      (!record.CP_GENTEXT.empty() && !CopyIfThere(work + "dvcaisse.dll", till + "dvcaisse.dll"))) {
+    return Fail(58);
+  }
+  AdvanceOnAcknowledgement(Report(59), 60);
+  AddReceiptPrinter();
+}
+
+void InstallationDriver::AddReceiptPrinter() {
+  const cust_post& record = state_.CustPost();
+  if (record.CP_GENTEXT.empty()) return;
+  operations_.TakeFailure();
+  bool added = false;
   try {
-    if (operations_.FileExists(work + "midas.dll")) {
-      operations_.CopyFile(work + "midas.dll", till + "midas.dll");
-    }
+    added = operations_.AddTextPrinter(record.CP_GENTEXT, record.ppo_port, "Generic / Text Only",
+                                       "ZV:" + record.CP_GENTEXT + "_" + record.ppo_port);
   } catch (const std::exception&) {
   }
-  if (operations_.CopyFolderFiles(work + "lumtrak", till)) {
-    AdvanceOnAcknowledgement(Report(59), 60);
-  } else {
-    Fail(58);
-  }
-  try {
-    const cust_post& record = state_.CustPost();
-    if (record.CP_GENTEXT.empty()) return;
-    if (operations_.FileExists(work + "dvcaisse.dll")) {
-      operations_.CopyFile(work + "dvcaisse.dll", till + "dvcaisse.dll");
-    }
-    operations_.AddTextPrinter(record.CP_GENTEXT, record.ppo_port, "Generic / Text Only",
-                               "ZV:" + record.CP_GENTEXT + "_" + record.ppo_port);
-  } catch (const std::exception&) {
-    // A printer that cannot be added does not stop the till from selling.
-  }
+  // A printer that cannot be added does not stop the till from selling; the run's end says so.
+  if (!added) warnings_.push_back(PrinterNotAdded(record.CP_GENTEXT, operations_.TakeFailure()));
 }
 
 InstallationDriver::PassEnd InstallationDriver::InstallDatabaseServer() {
@@ -331,7 +358,8 @@ InstallationDriver::PassEnd InstallationDriver::InstallDatabaseServer() {
     return PassEnd::kContinue;
   }
   const std::string& work = state_.WorkFolder;
-  if (operations_.UnzipPackage(package->archive, work, work)) {
+  if (ArchiveInWorkFolder(operations_, view_, state_, "firebird", package->archive) &&
+      operations_.UnzipPackage(package->archive, work, work)) {
     AdvanceOnAcknowledgement(Report(69), 70);
   } else {
     Fail(68);
@@ -351,12 +379,16 @@ InstallationDriver::PassEnd InstallationDriver::InstallDatabaseServer() {
 void InstallationDriver::UnpackTemplates() {
   Describe(70);
   const cust_post& record = state_.CustPost();
-  if (operations_.UnzipPackage(record.pt_filename, state_.WorkFolder, TillFolder())) {
+  const bool unpacked =
+      ArchiveInWorkFolder(operations_, view_, state_, record.pt_path, record.pt_filename) &&
+      operations_.UnzipPackage(record.pt_filename, state_.WorkFolder, TillFolder());
+  // The pictures go into the till folder in every case; the step is done when both are.
+  const bool copied = operations_.CopyFolderFiles(record.PPA_POSPATH + "bmp/", record.PPA_POSPATH);
+  if (unpacked && copied) {
     AdvanceOnAcknowledgement(Report(79), 80);
   } else {
     Fail(78);
   }
-  operations_.CopyFolderFiles(record.PPA_POSPATH + "bmp/", record.PPA_POSPATH);
 }
 
 void InstallationDriver::WriteTillSettings() {
@@ -368,7 +400,7 @@ void InstallationDriver::WriteTillSettings() {
     stop_ = true;
     return;
   }
-  operations_.WriteCustomerTillSettings(till, state_.CustPost());
+  if (!operations_.WriteCustomerTillSettings(till, state_.CustPost())) return Fail(88);
   AdvanceOnAcknowledgement(Report(89), 90);
 }
 
@@ -412,7 +444,10 @@ void InstallationDriver::CreateShortcuts() {
 
 void InstallationDriver::Finish() {
   Describe(120);
-  if (Report(120)) {
+  const std::string& key = state_.CustPost().CP_PKEY;
+  const bool acknowledged = Report(120);
+  operations_.NoteEndAwaitsAcknowledgement(state_.WorkFolder, key, !acknowledged);
+  if (acknowledged) {
     SetStatus(120);
   } else {
     Report(118);

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/install_operations.h"
 #include "app/install_state.h"
@@ -55,6 +56,11 @@ class InstallationDriver {
   void DownloadPackages();
   void UnpackTillPackage();
   void InstallTillPrograms();
+  // The till package fetched again when it is gone, and unpacked into the work folder.
+  bool UnpackTillPrograms();
+  // Copies from over to when from exists; false only when a copy failed.
+  bool CopyIfThere(const std::string& from, const std::string& to);
+  void AddReceiptPrinter();
   PassEnd InstallDatabaseServer();
   void UnpackTemplates();
   void WriteTillSettings();
@@ -71,9 +77,10 @@ class InstallationDriver {
   std::string resume_program_;
   bool stop_ = false;
   bool done_ = false;
-  int step_ = 0;               // the step of the pass that runs or ran last
-  std::string cause_;          // why an operation of that pass failed
-  std::string service_cause_;  // what went wrong with the service in that pass
+  int step_ = 0;                       // the step of the pass that runs or ran last
+  std::string cause_;                  // why an operation of that pass failed
+  std::string service_cause_;          // what went wrong with the service in that pass
+  std::vector<std::string> warnings_;  // what the finished run could not do
 };
 
 }  // namespace skarvel

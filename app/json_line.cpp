@@ -64,6 +64,12 @@ JsonLine& JsonLine::Add(const std::string& name, bool value) {
   return Member(name, value ? "true" : "false");
 }
 
+JsonLine& JsonLine::Add(const std::string& name, const std::vector<std::string>& texts) {
+  std::string array;
+  for (const std::string& text : texts) array += (array.empty() ? "" : ",") + JsonString(text);
+  return Member(name, "[" + array + "]");
+}
+
 JsonLine& JsonLine::Add(const std::string& name, const std::optional<int>& number) {
   return number ? Add(name, *number) : Member(name, "null");
 }

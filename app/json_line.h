@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace skarvel {
 
@@ -16,6 +17,8 @@ class JsonLine {
   JsonLine& Add(const std::string& name, int number) { return Add(name, std::int64_t{number}); }
   JsonLine& Add(const std::string& name, double number);
   JsonLine& Add(const std::string& name, bool value);
+  // An array of texts.
+  JsonLine& Add(const std::string& name, const std::vector<std::string>& texts);
   // null when there is no value.
   JsonLine& Add(const std::string& name, const std::optional<int>& number);
 

@@ -42,12 +42,14 @@ void JsonReport::Message(const std::string& text) {
   Write(JsonLine().Add("event", "message").Add("text", text).Text());
 }
 
-void JsonReport::End(int exit_code, std::optional<int> status, const std::string& advice) {
+void JsonReport::End(int exit_code, std::optional<int> status, const std::string& advice,
+                     const std::vector<std::string>& warnings) {
   Write(JsonLine()
             .Add("event", "end")
             .Add("exit_code", exit_code)
             .Add("status", status)
             .Add("advice", advice)
+            .Add("warnings", warnings)
             .Text());
 }
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "app/preflight.h"
 
@@ -23,9 +24,11 @@ class JsonReport {
   void Check(const CheckResult& check);
   // A message the wizard would show in a message box or window.
   void Message(const std::string& text);
-  // The end: the exit code, the status the service holds (null when it does not answer), and
-  // what to do next (empty when nothing).
-  void End(int exit_code, std::optional<int> status, const std::string& advice);
+  // The end: the exit code, the status the service holds (null when it does not answer), what
+  // to do next (empty when nothing), and the parts of a finished installation that could not be
+  // done (empty when none).
+  void End(int exit_code, std::optional<int> status, const std::string& advice,
+           const std::vector<std::string>& warnings);
 
  private:
   void Write(const std::string& line);

@@ -39,10 +39,15 @@ std::string StepName(const StatusList& statuses, int step) {
 }
 
 // What the next run would do from the status, and whether it can.
-CheckResult CodeCheck(const std::string& code, const cust_post& record,
-                      const StatusList& statuses) {
+CheckResult CodeCheck(const std::string& code, const cust_post& record, const StatusList& statuses,
+                      bool after_undo) {
   const int status = StrToIntDef(record.cp_ps_code, 99);
   const std::string who = record.cus_name + ", status " + record.cp_ps_code + ": ";
+  if (after_undo && HasInstallationToUndo(status)) {
+    return {"code", true,
+            who + "the undo sends the installation back; the next run starts at " +
+                StepName(statuses, kStatusUndone / 10 + 1)};
+  }
   if (InstallationComplete(status)) {
     return {"code", true, who + "the installation is complete; nothing is left to do"};
   }
@@ -218,7 +223,7 @@ PreflightResult RunPreflight(PreflightContext& context, const std::string& code,
   const cust_post& record = service.CustPost;
   checker.result.status = StrToIntDef(record.cp_ps_code, 99);
   GetStatus2(service, record.cp_lng_code, nullptr);
-  checker.Record(CodeCheck(code, record, service.PosStatuses));
+  checker.Record(CodeCheck(code, record, service.PosStatuses, context.after_undo));
 
   TfTP account = DefaultFtpAccount(context.settings.DownloadHost(), context.settings.ftp_port);
   account.Passive = record.CP_FTPPASSIF;

@@ -39,6 +39,9 @@ struct PreflightContext {
   const DeploymentSettings& settings;
   std::string work_folder;
   std::string temporary_folder;  // where a folder for the server list is made, and removed
+  // Check the installation as it would run after an undo (skarvel-cli --check --undo), which
+  // itself is not made.
+  bool after_undo = false;
 };
 
 // Whether the installation of code can run here, found without changing anything and without

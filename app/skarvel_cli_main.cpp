@@ -16,7 +16,7 @@ namespace {
 
 constexpr char kHelp[] =
     R"(Usage: skarvel-cli [--json] [--no-restart] [--undo] CODE
-       skarvel-cli [--json] --check CODE
+       skarvel-cli [--json] --check [--undo] CODE
        skarvel-cli --help | --version
 
 Installs the till of the 13-character customer CODE without a window: looks the
@@ -29,7 +29,8 @@ wizard does when it is started with the code.
                 the restart to continue
   --undo        undo the customer's previous installation first (as the wizard's
                 choice to undo it does), then install again from step 2; the way
-                on after a step failed, once its cause is put right
+                on after a step failed, once its cause is put right; with
+                --check, check the installation as it would run after the undo
   --check       only check whether the installation can run here, changing
                 nothing and reporting nothing to the service: the service
                 answers, the code is accepted (and the step the next run starts
@@ -38,18 +39,21 @@ wizard does when it is started with the code.
                 disks have room, 7za is there, a printing system answers when
                 the customer has a receipt printer; one line for each check
   --json        write one JSON object a line on standard output (the start, each
-                step or check, each message, the end with the exit code and the
-                status the service holds) and the human text on standard error;
+                step or check, each message, the end with the exit code, the
+                status the service holds and what a finished installation could
+                not do) and the human text on standard error;
                 skarvel-cli(1) lists the fields
 
 It never waits for a person. The wizard's questions are answered thus: Ctrl-C
 is the cancel button; during an installation the question whether to stop it
 is answered yes, and the installation stops after the step in progress (press
-Ctrl-C again to stop at once). Before the restart the program arranges the
-resume (autostart entry "runskarvel" starting skarvel CODE).
+Ctrl-C again to stop at once: the programs it runs end first). Before the
+restart the program arranges the resume (autostart entry "runskarvel" starting
+skarvel CODE). A finished installation that could not do everything (a receipt
+printer) ends with 0 and says what was not done in its last lines ("Warning:").
 
 Settings (environment):
-  SKARVEL_SERVICE_HOST  host or host:port of the configuration service
+  SKARVEL_SERVICE_HOST  host or host:port (1-65535) of the configuration service
                         (default localhost); the download server is the same host
   SKARVEL_FTP_PORT      port of the download server (default 21)
   SKARVEL_FIREBIRD_ROOT the database server's folder (default /opt/firebird): its
@@ -57,11 +61,12 @@ Settings (environment):
                         installs
   SKARVEL_SYSTEMD_ROOT  the root whose systemd unit files say which services are
                         installed (default /)
-  XDG_CACHE_HOME        the work folder is its skarvel/ (default ~/.cache/skarvel/);
-                        it must be this user's alone
+  XDG_STATE_HOME        the state folder is its skarvel/ (default
+                        ~/.local/state/skarvel/), this user's alone: the log
+                        skarvel.log, the lock skarvel.lock and the work folder work/
 
-Log: $XDG_STATE_HOME/skarvel/skarvel.log (default ~/.local/state/skarvel/),
-every request, report and step outcome; the wizard writes the same log.
+Log: $XDG_STATE_HOME/skarvel/skarvel.log, every request, report and step
+outcome; the wizard writes the same log.
 
 Exit codes:
   0   the installation completed (the service holds status 120), or there was
@@ -73,7 +78,7 @@ Exit codes:
   5   the computer must restart to continue (the restart was arranged)
   6   an installation is running already for this user; nothing was done
   7   --check: a check failed (the installation would not succeed)
-  64  wrong usage, an unusable setting, or a work folder others may write in
+  64  wrong usage, an unusable setting, or a state folder others may write in
 )";
 
 CliOutcome Dispatch(const CliOptions& options, JsonReport* json) {
@@ -116,7 +121,7 @@ int Run(int argc, char** argv) {
   if (!outcome.advice.empty() && !outcome.advice_said) {
     std::cerr << "skarvel-cli: " << Utf8FromAnsi(outcome.advice) << "\n";
   }
-  if (json) json->End(outcome.exit_code, outcome.status, outcome.advice);
+  if (json) json->End(outcome.exit_code, outcome.status, outcome.advice, outcome.warnings);
   return outcome.exit_code;
 }
 

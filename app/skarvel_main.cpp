@@ -1,5 +1,7 @@
 // skarvel: the installation wizard.
 
+#include <iostream>
+
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
@@ -8,6 +10,7 @@
 #include "app/wizard/centre.h"
 #include "app/wizard/picture_strip.h"
 #include "app/wizard/wizard_windows.h"
+#include "app/wizard_options.h"
 #include "database/engine_shutdown.h"
 #include "platform/engine_lock_folder.h"
 #include "platform/instance_lock.h"
@@ -29,15 +32,41 @@ std::vector<std::string> Arguments() {
 }
 
 int Run(int argc, char** argv) {
+  // Help and version need no display: they are answered before the toolkit starts. Other words
+  // are judged once the toolkit has taken out its own options ("-platform", "-style").
+  WizardOptions options;
+  try {
+    options = ParseWizardOptions(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const UsageError&) {
+  }
+  if (options.action == WizardOptions::Action::kHelp) {
+    std::cout << WizardHelp();
+    return 0;
+  }
+  if (options.action == WizardOptions::Action::kVersion) {
+    std::cout << "skarvel " << SKARVEL_VERSION << "\n";
+    return 0;
+  }
   QApplication application(argc, argv);
+  try {
+    options = ParseWizardOptions(Arguments());
+  } catch (const UsageError& error) {
+    std::cerr << "skarvel: " << error.what() << "\n";
+    return kUsage;
+  }
   QApplication::setApplicationName(QStringLiteral("Lumtrak Install"));
   QApplication::setWindowIcon(QIcon(WizardIcon(64)));
   DeploymentSettings settings;
   try {
     settings = ReadDeploymentSettings();
   } catch (const SettingsError& error) {
+    std::cerr << "skarvel: " << error.what() << "\n";
     QMessageBox::critical(nullptr, QApplication::applicationName(),
                           QString::fromUtf8(error.what()));
+    return kUsage;
+  }
+  if (const std::string why = WorkFolderProblem(); !why.empty()) {
+    QMessageBox::critical(nullptr, QApplication::applicationName(), FromAnsi(why));
     return kUsage;
   }
   const InstanceLock lock(InstanceLockPath());
@@ -46,15 +75,11 @@ int Run(int argc, char** argv) {
                              FromAnsi(AlreadyRunningMessage(lock.Holder())));
     return kAlreadyRunning;
   }
-  if (const std::string why = WorkFolderProblem(); !why.empty()) {
-    QMessageBox::critical(nullptr, QApplication::applicationName(), FromAnsi(why));
-    return kUsage;
-  }
   const EngineLockFolder engine_locks(LinuxSystemInfo().TemporaryFolder());
   const db::EngineShutdown engine;  // goes before the lock folder, after every connection
   RunLog log(RunLog::DefaultPath());
   QtEventPump pump;
-  WizardWindows windows(settings, pump, log, Arguments());
+  WizardWindows windows(settings, pump, log, options.arguments);
   // The program ends with the wizard, not with its last window: a window the wizard still shows
   // after the main one closed (the error window of a cancelled run) waits for the person.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -90,6 +90,10 @@ int TerminalView::ShowErrorWindow(const ErrorWindowTexts& texts) {
   if (restart_arranged_) return kModalResultCancel;
   Say(texts.title + ": " + texts.text);
   if (on_window) on_window(texts.title + ": " + texts.text);
+  // The end of a run that left something undone says so last, where a person looks.
+  if (!texts.warnings.empty()) Say(kNotDoneHeading);
+  for (const std::string& warning : texts.warnings) Say("Warning: " + warning);
+  warnings_.insert(warnings_.end(), texts.warnings.begin(), texts.warnings.end());
   return kModalResultCancel;
 }
 

@@ -61,6 +61,8 @@ class TerminalView final : public WizardView {
   std::function<void(const std::string& text)> on_window;
 
   bool Closed() const { return closed_; }
+  // What the completion window said could not be done.
+  const std::vector<std::string>& Warnings() const { return warnings_; }
   bool RestartArranged() const { return restart_arranged_; }
   const std::set<ErrorKind>& KindsShown() const { return kinds_shown_; }
   // The text of the last error window shown; empty when none was.
@@ -84,6 +86,7 @@ class TerminalView final : public WizardView {
   bool restart_arranged_ = false;
   std::set<ErrorKind> kinds_shown_;
   std::string last_error_text_;
+  std::vector<std::string> warnings_;
 };
 
 }  // namespace skarvel

@@ -79,7 +79,8 @@ CliOutcome RunUnattendedCheck(const CliOptions& options, const DeploymentSetting
     log.Write("GET " + url + " -> " + answer);
   };
   DownloadContext downloads{pump, [&log](const std::string& line) { log.Write(line); }};
-  PreflightContext context{service, downloads, settings, DefaultWorkFolder(), temporary};
+  PreflightContext context{service,   downloads,   settings, DefaultWorkFolder(),
+                           temporary, options.undo};
   CatchInterruptKey();
   CliOutcome outcome{kCancelled};
   try {

@@ -18,6 +18,9 @@
 namespace skarvel {
 namespace {
 
+// The status step 12 leaves when its report of the end was not acknowledged.
+constexpr int kEndNotAcknowledged = 118;
+
 // Thrown past every guard of the flow (they catch std::exception only) when Ctrl-C arrives
 // before the installation runs: there is no step in progress to finish.
 struct CancelledBeforeTheRun {};
@@ -85,8 +88,9 @@ std::string AdministratorAdvice() {
 }
 
 // What the person running the program does next, when the installation did not complete.
+// ended: the run reached its end (the completion window showed).
 std::string Advice(const CliOutcome& outcome, InstallSession& session, const TerminalView& view,
-                   const std::string& code, const RunLog& log) {
+                   const std::string& code, const RunLog& log, bool ended) {
   const std::string again = "skarvel-cli " + code;
   const std::string why = "; the log " + log.path() + " says why. ";
   const std::string& service = session.context.ServiceBaseUrl;
@@ -115,6 +119,13 @@ std::string Advice(const CliOutcome& outcome, InstallSession& session, const Ter
                " (status " + status + "): it " + kNeedsAdministrator + AdministratorAdvice() +
                " Then start skarvel-cli --undo " + code + " to install again from step 2.";
       }
+      if (ended && StrToIntDef(status, 0) == kEndNotAcknowledged) {
+        return "the installation is complete on this computer, but the configuration service did "
+               "not acknowledge its end (status 120)" +
+               why + "Start " + again +
+               " again, without --undo, once the service answers: the next run sends the report "
+               "again.";
+      }
       if (StrToIntDef(status, 0) % 10 == 8) {
         // A failure status is final: the run would stop at it again.
         return "the installation stopped at step " + std::to_string(StrToIntDef(status, 0) / 10) +
@@ -140,7 +151,7 @@ void UndoThenInstall(InstallSession& session, TerminalView& view) {
   flow.btCodeClick();
   if (flow.ActivePage() != 1) return;
   const int status = StrToIntDef(session.state.CustPost().cp_ps_code, 0);
-  if (status > 10 && status != 19) {
+  if (HasInstallationToUndo(status)) {
     flow.rbDelInstallClick();
   } else {
     view.Say("There is no previous installation to undo (status " +
@@ -194,7 +205,9 @@ CliOutcome Install(const CliOptions& options, const DeploymentSettings& settings
     view.Say("Cancelled.");
   }
   log.Write("skarvel-cli ends with exit code " + std::to_string(outcome.exit_code));
-  outcome.advice = Advice(outcome, session, view, code, log);
+  outcome.warnings = view.Warnings();
+  outcome.advice = Advice(outcome, session, view, code, log,
+                          view.KindsShown().count(ErrorKind::InstallDone) != 0);
   outcome.advice_said = outcome.exit_code == kRestartRequired;  // the view told the restart
   if (!outcome.advice.empty()) log.Write(outcome.advice);
   return outcome;
@@ -204,11 +217,12 @@ CliOutcome Install(const CliOptions& options, const DeploymentSettings& settings
 
 CliOutcome RunUnattendedInstall(const CliOptions& options, const DeploymentSettings& settings,
                                 std::ostream& human, JsonReport* json) {
-  const InstanceLock lock(InstanceLockPath());
-  if (!lock.Held()) return {kAlreadyRunning, std::nullopt, AlreadyRunningMessage(lock.Holder())};
+  // The lock lives in the state folder: a folder another user holds is said as such first.
   if (const std::string why = WorkFolderProblem(); !why.empty()) {
     return {kUsage, std::nullopt, why};
   }
+  const InstanceLock lock(InstanceLockPath());
+  if (!lock.Held()) return {kAlreadyRunning, std::nullopt, AlreadyRunningMessage(lock.Holder())};
   return Install(options, settings, human, json);
 }
 

@@ -50,6 +50,12 @@ RestartWindowTexts RestartWindowFor(const MessageTable& messages) {
           LookupMessage(messages, "POS_31")};
 }
 
+std::string PrinterNotAdded(const std::string& printer, const std::string& cause) {
+  return "the receipt printer " + printer + " was not added" +
+         (cause.empty() ? std::string() : " (" + cause + ")") +
+         "; add it in the computer's printer settings before the till prints receipts";
+}
+
 ChoiceQuestion QuestionFor(const char* code, const MessageTable& messages) {
   return {LookupMessage(messages, code),
           {LookupMessage(messages, "POS_39"), LookupMessage(messages, "POS_40")}};

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "service/message_table.h"
 
@@ -20,7 +21,15 @@ struct ErrorWindowTexts {
   std::string text;
   std::string button;
   bool contact_visible = true;
+  // What a finished installation could not do, each a sentence; shown after the text.
+  std::vector<std::string> warnings;
 };
+
+// The line before a finished installation's warnings.
+inline constexpr const char* kNotDoneHeading = "Not everything could be done:";
+
+// The warning for a receipt printer the run could not add; cause may be empty.
+std::string PrinterNotAdded(const std::string& printer, const std::string& cause);
 
 // What the error window shows for a kind: the message table's texts once it is loaded, the
 // built-in ones before.

@@ -18,6 +18,7 @@
 #include "platform/folder_path.h"
 #include "platform/private_folder.h"
 #include "platform/system_account.h"
+#include "platform/profile_file.h"
 #include "platform/trash.h"
 #include "service/templates.h"
 #include "workstation/find_file.h"
@@ -135,22 +136,47 @@ void WorkstationOperations::Failed(const std::string& cause) {
 
 std::string WorkstationOperations::TakeFailure() { return std::exchange(failure_, ""); }
 
+namespace {
+
+std::string EndNote(const std::string& work_folder, const std::string& key) {
+  return WithTrailingSeparator(work_folder) + "end-not-acknowledged-" + key;
+}
+
+}  // namespace
+
+bool WorkstationOperations::EndAwaitsAcknowledgement(const std::string& work_folder,
+                                                     const std::string& key) {
+  return skarvel::FileExists(EndNote(work_folder, key));
+}
+
+void WorkstationOperations::NoteEndAwaitsAcknowledgement(const std::string& work_folder,
+                                                         const std::string& key, bool awaits) {
+  const std::string note = EndNote(work_folder, key);
+  std::string why;
+  if (!awaits) {
+    skarvel::DeleteFile(note);
+  } else if (!WriteTextFile(note, key + "\n", &why)) {
+    log_.Write(why + "; the next run cannot tell that only the end's report is missing");
+  }
+}
+
 void WorkstationOperations::RegisterComponent(const std::string& parameters) {
   log_.Write("component registration (" + parameters +
              "): Linux has no component registry; "
              "nothing needs registering");
 }
 
-bool WorkstationOperations::DeleteFolderTree(const std::string& folder) {
+bool WorkstationOperations::DeleteFolderTree(const std::string& folder, std::string* why) {
   const std::string target = WithoutTrailingSeparator(folder);
-  if (const std::string why = WhyNeverDelete(target, HomeFolder()); !why.empty()) {
-    log_.Write("refused to delete the folder \"" + folder + "\": " + why);
+  if (const std::string never = WhyNeverDelete(target, HomeFolder()); !never.empty()) {
+    log_.Write("refused to delete the folder \"" + folder + "\": " + never);
+    if (why != nullptr) *why = "the folder " + folder + " is never deleted: " + never;
     return false;
   }
   if (!skarvel::FolderExists(target)) return false;
   if (MoveToTrash(target)) return true;
   log_.Write("the trash did not take " + target + "; deleting it");
-  return DeleteTree(target);
+  return DeleteTree(target, why);
 }
 
 bool WorkstationOperations::PrepareFolder(const std::string& folder, bool delete_first) {
@@ -160,28 +186,38 @@ bool WorkstationOperations::PrepareFolder(const std::string& folder, bool delete
     const bool private_folder = !private_folder_.empty() && with == private_folder_;
     // Another user's folder is neither emptied nor used.
     if (private_folder && !PrivateFolderUsable(with)) return false;
+    std::string why;
     if (delete_first) {
       RemoveEmptyFolder(without);
-      DeleteFolderTree(without);
+      DeleteFolderTree(without, &why);
+      // Old files left where new ones go would be taken for the new ones.
+      if (skarvel::FolderExists(without) && !ListFolder(without).empty()) {
+        Failed(why.empty() ? "could not empty the folder " + with : why);
+        return false;
+      }
     }
     if (private_folder) return PrivateFolderUsable(with);
-    return CreateFolders(with) || MakeFolderAsAdministrator(with);
-  } catch (const std::exception&) {
+    if (CreateFolders(with, &why)) return true;
+    // Where this user may not write, an administrator may make it.
+    if (NeedsAdministratorToMake(with)) return MakeFolderAsAdministrator(with);
+    Failed(why);
+    return false;
+  } catch (const std::exception& error) {
+    Failed(std::string("could not prepare the folder ") + folder + ": " + error.what());
     return false;
   }
 }
 
-bool WorkstationOperations::MakeFolderAsAdministrator(const std::string& folder) {
+bool WorkstationOperations::NeedsAdministratorToMake(const std::string& folder) const {
+  if (RunningAsAdministrator()) return false;
   std::string above = WithoutTrailingSeparator(folder);
   while (!skarvel::FolderExists(above) && above.find('/') != std::string::npos && above != "/") {
     above = above.substr(0, std::max<std::size_t>(above.rfind('/'), 1));
   }
-  // Only where this user may not write does the folder need an administrator.
-  if (RunningAsAdministrator() || !skarvel::FolderExists(above) ||
-      AccountMay(CurrentAccount(), above, kWrite | kSearch)) {
-    Failed("the folder " + folder + " could not be made");
-    return false;
-  }
+  return skarvel::FolderExists(above) && !AccountMay(CurrentAccount(), above, kWrite | kSearch);
+}
+
+bool WorkstationOperations::MakeFolderAsAdministrator(const std::string& folder) {
   const AdminOutcome outcome = administrator_.Run(
       "make-till-folder", {WithoutTrailingSeparator(folder)}, "making the till folder " + folder);
   if (!outcome.done) Failed(outcome.problem);
@@ -191,14 +227,12 @@ bool WorkstationOperations::MakeFolderAsAdministrator(const std::string& folder)
 
 bool WorkstationOperations::MayEmptyTillFolder(const std::string& till_folder,
                                                const std::string& package_folder) {
-  std::vector<std::string> package_names;
-  for (const FolderEntry& entry : ListFolder(package_folder)) package_names.push_back(entry.name);
   const std::string why =
-      WhyNotATillFolder(till_folder, HomeFolder(), private_folder_, package_names);
+      WhyNotATillFolder(till_folder, HomeFolder(), private_folder_, package_folder);
   if (why.empty()) return true;
   const std::string message = "The till folder " + till_folder + " is not emptied: " + why +
-                              ". Nothing was deleted; check the till folder the service holds "
-                              "for this customer (PPA_POSPATH).";
+                              ". Nothing was moved or deleted; check the till folder the service "
+                              "holds for this customer (PPA_POSPATH).";
   notifier_.ShowMessage(message);
   Failed("the till folder " + till_folder + " is not emptied: " + why);
   return false;
@@ -239,10 +273,16 @@ bool WorkstationOperations::RemoveVirtualizedSettings() {
 
 bool WorkstationOperations::CopyFolderFiles(const std::string& source,
                                             const std::string& destination) {
-  if (!CopyFolderContents(WithTrailingSeparator(Trim(source)), Trim(destination))) {
-    log_.Write("could not copy everything from " + source + " to " + destination);
+  const std::string from = WithTrailingSeparator(Trim(source));
+  // Nothing to copy is no failure: a till package without pictures has no "bmp" folder.
+  if (!skarvel::FolderExists(from)) {
+    log_.Write("nothing to copy: there is no folder " + from);
+    return true;
   }
-  return true;
+  std::string why;
+  if (CopyFolderContents(from, Trim(destination), &why)) return true;
+  Failed(why);
+  return false;
 }
 
 bool WorkstationOperations::FolderExists(const std::string& folder) {
@@ -258,7 +298,10 @@ bool WorkstationOperations::RenameFile(const std::string& from, const std::strin
 }
 
 bool WorkstationOperations::CopyFile(const std::string& from, const std::string& to) {
-  return CopyFileOver(from, to);
+  std::string why;
+  if (CopyFileOver(from, to, &why)) return true;
+  Failed(why);
+  return false;
 }
 
 // The design's driver "Generic / Text Only" is a raw queue here.
@@ -270,7 +313,8 @@ bool WorkstationOperations::AddTextPrinter(const std::string& name, const std::s
                "\", as the settings file says");
   }
   bool added = printers_.AddTextPrinter(queue, port, comment);
-  std::string why = printers_.LastError();
+  std::string why =
+      printers_.LastError().empty() ? "the printing system refused it" : printers_.LastError();
   // This user may not add printers: an administrator may.
   if (!added && printers_.NotAllowed() && !RunningAsAdministrator()) {
     const AdminOutcome outcome = administrator_.Run("add-printer", {queue, port, comment},
@@ -278,8 +322,12 @@ bool WorkstationOperations::AddTextPrinter(const std::string& name, const std::s
     added = outcome.done;
     why = outcome.problem;
   }
-  log_.Write(added ? "added the printer " + queue + " on " + port
-                   : "could not add the printer " + queue + ": " + why);
+  if (added) {
+    log_.Write("added the printer " + queue + " on " + port);
+  } else {
+    log_.Write("could not add the printer " + queue + ": " + why);
+    Failed(why);
+  }
   return added;
 }
 
@@ -294,24 +342,30 @@ bool WorkstationOperations::InstallFirebird(const std::string& version,
   }
   const bool installed = db::InstallFirebirdVersion(server_, version, package_folder);
   if (!installed) {
-    Failed("the database server " + version + " was not installed: no package in " +
-           package_folder);
+    Failed("the database server " + version + " was not installed: " +
+           (server_.LastFailure().empty() ? "no package in " + package_folder
+                                          : server_.LastFailure()));
   }
   return installed;
 }
 
 bool WorkstationOperations::WriteDefaultTillSettings(const std::string& till_folder) {
-  const bool written = skarvel::WriteDefaultTillSettings(till_folder);
-  if (!written)
-    Failed("the settings file " + TillSettingsPath(till_folder) + " could not be written");
-  return written;
+  std::string why;
+  try {
+    if (skarvel::WriteDefaultTillSettings(till_folder, &why)) return true;
+  } catch (const ProfileError& error) {
+    why = error.what();
+  }
+  Failed(why);
+  return false;
 }
 
-void WorkstationOperations::WriteCustomerTillSettings(const std::string& till_folder,
+bool WorkstationOperations::WriteCustomerTillSettings(const std::string& till_folder,
                                                       const cust_post& record) {
-  if (!skarvel::WriteCustomerTillSettings(till_folder, record)) {
-    log_.Write("could not write the customer's values into " + TillSettingsPath(till_folder));
-  }
+  std::string why;
+  if (skarvel::WriteCustomerTillSettings(till_folder, record, &why)) return true;
+  Failed(why);
+  return false;
 }
 
 bool WorkstationOperations::ConnectDatabases() {
@@ -365,7 +419,12 @@ std::string WorkstationOperations::PrepareTillDatabase(const std::string& databa
 void WorkstationOperations::DisconnectDatabases() { Dmskarvel.DisconnectDatabases(); }
 
 bool WorkstationOperations::RegisterTill(int till_number, const std::string& key) {
-  return db::RegisterTill(Dmskarvel, service_.CustPost.PPA_POSPATH, till_number, key);
+  try {
+    return db::RegisterTill(Dmskarvel, service_.CustPost.PPA_POSPATH, till_number, key);
+  } catch (const ProfileError& error) {
+    Failed(error.what());
+    return false;
+  }
 }
 
 namespace {
@@ -415,8 +474,13 @@ bool WorkstationOperations::SyncClosingNumber(int till_number) {
 }
 
 bool WorkstationOperations::CreateShortcuts(const std::string& target, const std::string& name) {
-  return skarvel::CreateShortcuts(launchers_, target, name,
-                                  [this](const std::string& line) { log_.Write(line); });
+  std::string why;
+  if (skarvel::CreateShortcuts(
+          launchers_, target, name, [this](const std::string& line) { log_.Write(line); }, &why)) {
+    return true;
+  }
+  Failed(why);
+  return false;
 }
 
 }  // namespace skarvel

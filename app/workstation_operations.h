@@ -51,18 +51,22 @@ class WorkstationOperations final : public InstallOperations {
                       const std::string& comment) override;
   bool InstallFirebird(const std::string& version, const std::string& package_folder) override;
   bool WriteDefaultTillSettings(const std::string& till_folder) override;
-  void WriteCustomerTillSettings(const std::string& till_folder, const cust_post& record) override;
+  bool WriteCustomerTillSettings(const std::string& till_folder, const cust_post& record) override;
   bool ConnectDatabases() override;
   void DisconnectDatabases() override;
   bool RegisterTill(int till_number, const std::string& key) override;
   bool CopyReferenceData(int till_number) override;
   bool SyncClosingNumber(int till_number) override;
   bool CreateShortcuts(const std::string& target, const std::string& name) override;
+  bool EndAwaitsAcknowledgement(const std::string& work_folder, const std::string& key) override;
+  void NoteEndAwaitsAcknowledgement(const std::string& work_folder, const std::string& key,
+                                    bool awaits) override;
   std::string TakeFailure() override;
 
   // Moves the tree to the trash, or deletes it where the trash cannot take it. Refuses the root,
-  // a top-level folder, the home folder and those holding it, however they are spelled.
-  bool DeleteFolderTree(const std::string& folder);
+  // a top-level folder, the home folder and those holding it, however they are spelled. A
+  // failure sets why, when given, to its cause.
+  bool DeleteFolderTree(const std::string& folder, std::string* why = nullptr);
 
   // The folder PrepareFolder makes this user's alone (the work folder); refused, it is neither
   // emptied nor made, and the step fails.
@@ -71,7 +75,9 @@ class WorkstationOperations final : public InstallOperations {
  private:
   ProgressBarSink Bar(ProgressBar bar);
   bool PrivateFolderUsable(const std::string& folder);
-  // Makes a folder this user may not make alone through the administrator's part.
+  // Whether the folder is missing where this user may not make it (an administrator may).
+  bool NeedsAdministratorToMake(const std::string& folder) const;
+  // Makes such a folder through the administrator's part.
   bool MakeFolderAsAdministrator(const std::string& folder);
   // Lets a database server of this computer use the till database; why it cannot, when not.
   std::string PrepareTillDatabase(const std::string& database_text);

@@ -125,17 +125,22 @@ bool SyncClosingNumber(TDmskarvel& module, const cust_post& record, int till_num
         },
         fail);
   }
-  WriteClosingNumber(record.PPA_POSPATH, static_cast<int>(last_closing + 1));
+  // A till that is not told its next closing number would number its closings anew.
+  if (std::string why;
+      !WriteClosingNumber(record.PPA_POSPATH, static_cast<int>(last_closing + 1), &why)) {
+    fail(why);
+  }
   module.DisconnectDatabases();
   return result;
 }
 
-bool WriteClosingNumber(const std::string& till_folder, int closing_number) {
+bool WriteClosingNumber(const std::string& till_folder, int closing_number, std::string* why) {
   try {
     WriteTillSetting(till_folder, kTillSection, "NumCloture", std::to_string(closing_number));
     WriteTillSetting(till_folder, kClosingSection, "NumCloture", std::to_string(closing_number));
     return true;
-  } catch (const ProfileError&) {
+  } catch (const ProfileError& error) {
+    if (why != nullptr) *why = error.what();
     return false;
   }
 }

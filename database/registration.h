@@ -13,12 +13,14 @@ bool RegisterTill(TDmskarvel& module, const std::string& till_folder, int till_n
                   const std::string& key);
 
 // Makes sure the till's last closing has its consolidation row and tells the till the next
-// closing number. Connects and disconnects around its work; each failed query shows its text
-// and makes the result false.
+// closing number. Connects and disconnects around its work; each failed query, and a settings
+// file that cannot be written, shows its text and makes the result false.
 bool SyncClosingNumber(TDmskarvel& module, const cust_post& record, int till_number,
                        Notifier& notifier);
 
-// Writes "NumCloture" into "Dorvello\Caisse" and "Lumtrak"; false when writing failed.
-bool WriteClosingNumber(const std::string& till_folder, int closing_number);
+// Writes "NumCloture" into "Dorvello\Caisse" and "Lumtrak"; false when writing failed, with why
+// (when given) naming the file and the cause.
+bool WriteClosingNumber(const std::string& till_folder, int closing_number,
+                        std::string* why = nullptr);
 
 }  // namespace skarvel::db

@@ -76,7 +76,8 @@ ServerLayout LinuxServerLayout(const std::string& root) {
   };
 }
 
-void CopyMatchingFiles(const std::string& source_pattern, const std::string& destination_folder) {
+std::string CopyMatchingFiles(const std::string& source_pattern,
+                              const std::string& destination_folder) {
   const std::size_t split = source_pattern.find_last_of("/\\");
   const std::string folder = split == std::string::npos ? "" : source_pattern.substr(0, split + 1);
   const std::string mask = source_pattern.substr(split == std::string::npos ? 0 : split + 1);
@@ -87,8 +88,15 @@ void CopyMatchingFiles(const std::string& source_pattern, const std::string& des
     }
   }
   std::sort(names.begin(), names.end());
-  CreateFolders(destination_folder);
-  for (const std::string& name : names) CopyFileOver(folder + name, destination_folder + name);
+  std::string first_failure;
+  if (!CreateFolders(destination_folder, &first_failure)) return first_failure;
+  for (const std::string& name : names) {
+    std::string why;
+    if (!CopyFileOver(folder + name, destination_folder + name, &why) && first_failure.empty()) {
+      first_failure = why;
+    }
+  }
+  return first_failure;
 }
 
 bool InstallFirebirdVersion(ServerInstallation& installation, const std::string& version,
@@ -139,34 +147,38 @@ void ServerInstallation::Setup(const std::string& folder, const std::string& par
   processes_.ExecAndWait(folder + layout_.setup_program, parameters, "");
 }
 
-void ServerInstallation::CopyStep(const std::string& folder) {
-  CopyMatchingFiles(folder + layout_.udf_pattern, layout_.udf_folder);
-  CopyMatchingFiles(folder + layout_.console_pattern, layout_.bin_folder);
+bool ServerInstallation::CopyStep(const std::string& folder) {
+  last_failure_ = CopyMatchingFiles(folder + layout_.udf_pattern, layout_.udf_folder);
+  const std::string console =
+      CopyMatchingFiles(folder + layout_.console_pattern, layout_.bin_folder);
+  if (last_failure_.empty()) last_failure_ = console;
+  return last_failure_.empty();
 }
 
 int ServerInstallation::InstallFirebird10(const std::string& package_folder) {
   const std::string folder = Folder(package_folder);
+  last_failure_.clear();
   if (!FolderExists(folder)) return 0;
   if (!ServiceDisplayNameContains("Interbase") && !ServiceDisplayNameContains("Firebird")) {
     Setup(folder, layout_.setup_10);
   }
-  CopyStep(folder);
-  return 1;
+  return CopyStep(folder) ? 1 : 0;
 }
 
 int ServerInstallation::InstallFirebird15(const std::string& package_folder) {
   const std::string folder = Folder(package_folder);
+  last_failure_.clear();
   if (!FolderExists(folder)) return 0;
   if (!ServiceDisplayNameExists(layout_.guardian_display_name)) {
     Setup(folder, processor_count_() == 1 ? layout_.setup_15_single : layout_.setup_15_multi);
   }
-  CopyStep(folder);
-  return 1;
+  return CopyStep(folder) ? 1 : 0;
 }
 
 bool ServerInstallation::InstallFirebird25(const std::string& package_folder) {
   const std::string folder = Folder(package_folder);
   bool result = false;
+  last_failure_.clear();
   if (FolderExists(folder)) {
     if (ServiceDisplayNameExists(layout_.guardian_display_name)) {
       for (const std::string& old : layout_.uninstall_folders) {
@@ -180,8 +192,7 @@ bool ServerInstallation::InstallFirebird25(const std::string& package_folder) {
     if (!ServiceDisplayNameExists(layout_.guardian_display_name)) {
       Setup(folder, processor_count_() == 1 ? layout_.setup_25_single : layout_.setup_25_multi);
     }
-    CopyStep(folder);
-    result = true;
+    result = CopyStep(folder);
   }
   const std::string guardian = GuardianService();
   if (!services_.IsRunning(guardian)) {

@@ -38,9 +38,10 @@ ServerLayout WindowsServerLayout();
 ServerLayout LinuxServerLayout(const std::string& root = "/opt/firebird");
 
 // Copies the files matching the pattern's name (its folder not descended into, hidden files
-// and folders left out) into the folder, created when missing; a file that cannot be copied is
-// skipped.
-void CopyMatchingFiles(const std::string& source_pattern, const std::string& destination_folder);
+// and folders left out) into the folder, created when missing. Empty when every file was copied;
+// otherwise why the first that could not be was not (the others are still copied).
+std::string CopyMatchingFiles(const std::string& source_pattern,
+                              const std::string& destination_folder);
 
 // The server version's operation: "1.0", "1.5" or "2.5"; false for another version, or when the
 // operation reports no package.
@@ -54,12 +55,16 @@ class ServerInstallation {
   ServerInstallation(ServerLayout layout, ProcessControl& processes, ServiceManager& services,
                      std::function<int()> processor_count, std::function<void(int)> pause);
 
-  // 1 when the package folder exists and the steps ran, 0 when it does not exist.
+  // 1 when the package folder exists and the steps ran, 0 when it does not exist or a file of
+  // the server could not be copied (LastFailure says which and why).
   int InstallFirebird10(const std::string& package_folder);
   int InstallFirebird15(const std::string& package_folder);
-  // True when the package folder exists and the steps ran; the guardian's start is requested
-  // whenever it does not run.
+  // True when the package folder exists and the steps ran, as above; the guardian's start is
+  // requested whenever it does not run.
   bool InstallFirebird25(const std::string& package_folder);
+
+  // Why the last installation failed; empty after a success, or when its package was missing.
+  const std::string& LastFailure() const { return last_failure_; }
 
  private:
   std::string Folder(const std::string& package_folder) const;
@@ -68,13 +73,15 @@ class ServerInstallation {
   // The guardian's service: the installed one of its display name, else the layout's.
   std::string GuardianService();
   void Setup(const std::string& folder, const std::string& parameters);
-  void CopyStep(const std::string& folder);
+  // False, with last_failure_ set, when a file could not be copied.
+  bool CopyStep(const std::string& folder);
 
   ServerLayout layout_;
   ProcessControl& processes_;
   ServiceManager& services_;
   std::function<int()> processor_count_;
   std::function<void(int)> pause_;
+  std::string last_failure_;
 };
 
 }  // namespace skarvel::db

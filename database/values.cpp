@@ -93,6 +93,15 @@ std::optional<Decimal> ParseDecimal(const std::string& raw) {
   return value;
 }
 
+// The double nearest the decimal's exact value: "655957e-5" read back as 6.55957, where the
+// integer times a power of ten rounds twice (6.559570000000001).
+double NearestDouble(Decimal value) {
+  const std::string text = std::to_string(value.units) + "e" + std::to_string(value.scale);
+  double nearest = 0;
+  std::from_chars(text.data(), text.data() + text.size(), nearest);
+  return nearest;
+}
+
 // A floating number as the exact decimal of its shortest text: 6.55957 stays 6.55957.
 Decimal ExactDecimal(const std::string& name, double value) {
   if (!std::isfinite(value)) Mismatch(name, "is not a finite number");
@@ -246,8 +255,7 @@ double Values::AsDouble(int index) const {
   const Field& field = At(index);
   if (IsNull(index)) return 0;
   if (field.type == SQL_DOUBLE) return Read<double>(field);
-  const Decimal value = AsDecimal(index);
-  return static_cast<double>(value.units) * std::pow(10.0, value.scale);
+  return NearestDouble(AsDecimal(index));
 }
 
 DateTime Values::AsDateTime(int index) const {
@@ -294,7 +302,7 @@ void Values::SetDecimal(int index, Decimal value) {
     case SQL_INT64:
       return Write<ISC_INT64>(field, Rescale(value.units, value.scale, field.scale));
     case SQL_DOUBLE:
-      return Write<double>(field, static_cast<double>(value.units) * std::pow(10.0, value.scale));
+      return Write<double>(field, NearestDouble(value));
     case SQL_VARYING:
       return SetString(index, DecimalText(value));
     default:

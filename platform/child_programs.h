@@ -13,7 +13,9 @@ struct ChildOutcome {
   bool started = false;  // false: the system could not start it (no such program, no folder)
   bool ended = false;    // false: the wait was given up because the application is closing
   int exit_code = -1;    // once ended: the exit status, or 128 + the signal that ended it
-  std::string output;    // the last few kilobytes it wrote to standard output and error
+  std::string output;    // the last few kilobytes it wrote to standard output (RunAndWait), or
+                         // to standard output and error (RunShortProgram)
+  std::string errors;    // RunAndWait: the last few kilobytes it wrote to standard error
 };
 
 // Starting other programs. A program named without "/" is looked up on PATH, as the shell does.

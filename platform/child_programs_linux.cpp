@@ -8,6 +8,7 @@
 #include <thread>
 #include <unistd.h>
 
+#include "platform/child_groups.h"
 #include "platform/child_programs.h"
 #include "platform/windows1252.h"
 
@@ -25,7 +26,13 @@ class Descriptor {
   explicit Descriptor(int fd = -1) : fd_(fd) {}
   ~Descriptor() { Reset(); }
   Descriptor(Descriptor&& other) noexcept : fd_(other.Release()) {}
-  Descriptor& operator=(Descriptor&&) = delete;
+  Descriptor& operator=(Descriptor&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      fd_ = other.Release();
+    }
+    return *this;
+  }
   int get() const { return fd_; }
   int Release() {
     const int fd = fd_;
@@ -53,10 +60,10 @@ class SpawnActions {
   posix_spawn_file_actions_t actions_;
 };
 
-// Starts the program with its input from /dev/null and both outputs on output_fd; -1 when it
-// could not be started.
+// Starts the program with its input from /dev/null, its standard output on output_fd and its
+// standard error on error_fd; -1 when it could not be started.
 pid_t Spawn(const std::string& program, const std::vector<std::string>& arguments,
-            const std::string& start_folder, int output_fd) {
+            const std::string& start_folder, int output_fd, int error_fd) {
   std::vector<std::string> texts{Utf8FromAnsi(program)};
   for (const std::string& argument : arguments) texts.push_back(Utf8FromAnsi(argument));
   std::vector<char*> argv;
@@ -66,7 +73,7 @@ pid_t Spawn(const std::string& program, const std::vector<std::string>& argument
   SpawnActions actions;
   posix_spawn_file_actions_addopen(actions.get(), STDIN_FILENO, "/dev/null", O_RDONLY, 0);
   posix_spawn_file_actions_adddup2(actions.get(), output_fd, STDOUT_FILENO);
-  posix_spawn_file_actions_adddup2(actions.get(), output_fd, STDERR_FILENO);
+  posix_spawn_file_actions_adddup2(actions.get(), error_fd, STDERR_FILENO);
   const std::string folder = Utf8FromAnsi(start_folder);
   if (!folder.empty()) posix_spawn_file_actions_addchdir_np(actions.get(), folder.c_str());
   posix_spawnattr_t attributes;
@@ -106,14 +113,35 @@ void DrainOutput(int fd, std::string& tail) {
   }
 }
 
-// Drains the output and collects the end of a program nobody waits for any more, so that it
+// A pipe from the program: its read end, and the tail of what came through it.
+struct Stream {
+  Descriptor fd;
+  std::string* tail;
+  bool open = true;
+};
+
+// Reads what is waiting on the streams that poll found ready, without blocking.
+void ReadReady(Stream* streams, const pollfd* watched, int count) {
+  for (int i = 0; i < count; ++i) {
+    if (streams[i].open && (watched[i].revents & (POLLIN | POLLHUP)) != 0) {
+      streams[i].open = ReadOutput(streams[i].fd.get(), *streams[i].tail);
+    }
+  }
+}
+
+// Drains the outputs and collects the end of a program nobody waits for any more, so that it
 // neither blocks on a full pipe nor stays a zombie.
-void CollectInBackground(pid_t pid, Descriptor output) {
-  std::thread([pid, fd = output.Release()] {
-    Descriptor owned(fd);
+void CollectInBackground(pid_t pid, Descriptor output, Descriptor errors) {
+  std::thread([pid, out = output.Release(), err = errors.Release()] {
     std::string ignored;
-    if (owned.get() >= 0) {
-      while (ReadOutput(owned.get(), ignored)) ignored.clear();
+    Stream streams[2] = {{Descriptor(out), &ignored}, {Descriptor(err), &ignored}};
+    while (streams[0].open || streams[1].open) {
+      pollfd watched[2];
+      for (int i = 0; i < 2; ++i)
+        watched[i] = {streams[i].open ? streams[i].fd.get() : -1, POLLIN, 0};
+      ::poll(watched, 2, -1);
+      ReadReady(streams, watched, 2);
+      ignored.clear();
     }
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
@@ -127,37 +155,49 @@ ChildOutcome LinuxChildPrograms::RunAndWait(const std::string& program,
                                             const std::vector<std::string>& arguments,
                                             const std::string& start_folder, EventPump& pump) {
   ChildOutcome outcome;
-  int pipe_fds[2];
-  if (::pipe2(pipe_fds, O_CLOEXEC) != 0) return outcome;
-  Descriptor output(pipe_fds[0]);
-  Descriptor write_end(pipe_fds[1]);
-  const pid_t pid = Spawn(program, arguments, start_folder, write_end.get());
-  write_end.Reset();
+  int output_fds[2];
+  int error_fds[2];
+  if (::pipe2(output_fds, O_CLOEXEC) != 0) return outcome;
+  Stream streams[2] = {{Descriptor(output_fds[0]), &outcome.output},
+                       {Descriptor(), &outcome.errors}};
+  Descriptor output_end(output_fds[1]);
+  if (::pipe2(error_fds, O_CLOEXEC) != 0) return outcome;
+  streams[1].fd = Descriptor(error_fds[0]);
+  Descriptor error_end(error_fds[1]);
+  const pid_t pid = Spawn(program, arguments, start_folder, output_end.get(), error_end.get());
+  output_end.Reset();
+  error_end.Reset();
   if (pid < 0) return outcome;
   outcome.started = true;
+  NoteChildGroup(pid);
+  const struct Noted {
+    pid_t group;
+    ~Noted() { ForgetChildGroup(group); }
+  } noted{pid};
 
   // Without a pidfd (kernels before 5.3) the end is noticed at the next poll time-out.
   Descriptor process(static_cast<int>(::syscall(SYS_pidfd_open, pid, 0)));
-  bool output_open = true;
   for (;;) {
-    pollfd watched[2] = {{output.get(), POLLIN, 0}, {process.get(), POLLIN, 0}};
-    const nfds_t first = output_open ? 0 : 1;
-    ::poll(watched + first, 2 - first, kPollMilliseconds);
-    if (output_open && (watched[0].revents & (POLLIN | POLLHUP)) != 0) {
-      output_open = ReadOutput(output.get(), outcome.output);
-    }
+    // poll passes over the negative descriptors of closed streams.
+    pollfd watched[3] = {{streams[0].open ? streams[0].fd.get() : -1, POLLIN, 0},
+                         {streams[1].open ? streams[1].fd.get() : -1, POLLIN, 0},
+                         {process.get(), POLLIN, 0}};
+    ::poll(watched, 3, kPollMilliseconds);
+    ReadReady(streams, watched, 2);
     int status = 0;
     // The end of the program decides, not the end of its output: a program it started may
     // hold the pipe open long after.
     if (::waitpid(pid, &status, WNOHANG) == pid) {
-      if (output_open) DrainOutput(output.get(), outcome.output);
+      for (Stream& stream : streams) {
+        if (stream.open) DrainOutput(stream.fd.get(), *stream.tail);
+      }
       outcome.ended = true;
       outcome.exit_code = ExitCodeOf(status);
       return outcome;
     }
     pump.ProcessMessages();
     if (pump.Terminating()) {
-      CollectInBackground(pid, std::move(output));
+      CollectInBackground(pid, std::move(streams[0].fd), std::move(streams[1].fd));
       return outcome;
     }
   }
@@ -186,10 +226,11 @@ ChildOutcome RunShortProgram(const std::string& program,
   if (::pipe2(pipe_fds, O_CLOEXEC) != 0) return outcome;
   Descriptor output(pipe_fds[0]);
   Descriptor write_end(pipe_fds[1]);
-  const pid_t pid = Spawn(program, arguments, "", write_end.get());
+  const pid_t pid = Spawn(program, arguments, "", write_end.get(), write_end.get());
   write_end.Reset();
   if (pid < 0) return outcome;
   outcome.started = true;
+  NoteChildGroup(pid);
   char buffer[4096];
   for (;;) {
     const ssize_t count = ::read(output.get(), buffer, sizeof buffer);
@@ -202,6 +243,7 @@ ChildOutcome RunShortProgram(const std::string& program,
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
+  ForgetChildGroup(pid);
   outcome.ended = true;
   outcome.exit_code = ExitCodeOf(status);
   return outcome;

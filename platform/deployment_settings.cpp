@@ -1,6 +1,7 @@
 #include "platform/deployment_settings.h"
 
 #include <cstdlib>
+#include <optional>
 #include <regex>
 
 #include "platform/ansi_text.h"
@@ -16,6 +17,21 @@ bool IsHostAndPort(const std::string& text) {
   static const std::regex kHost(
       R"(^([A-Za-z0-9]([A-Za-z0-9.-]*[A-Za-z0-9])?|\[[0-9A-Fa-f:.]+\])(:[0-9]{1,5})?$)");
   return std::regex_match(text, kHost);
+}
+
+// The port after the host's last ":" outside brackets; none when the text names no port.
+std::optional<std::string> PortPart(const std::string& host_and_port) {
+  const std::size_t colon = host_and_port.rfind(':');
+  if (colon == std::string::npos || host_and_port.find(']', colon) != std::string::npos) {
+    return std::nullopt;
+  }
+  return host_and_port.substr(colon + 1);
+}
+
+// A port number 1 to 65535, or kNoPort.
+int PortNumber(const std::string& text) {
+  const int port = StrToIntDef(text, kNoPort);
+  return port >= 1 && port <= 65535 ? port : kNoPort;
 }
 
 // The variable's absolute folder, or the default when it is not set.
@@ -52,12 +68,18 @@ DeploymentSettings ReadDeploymentSettings() {
           "followed by :port, not \"" +
           host + "\"");
     }
+    if (const auto port = PortPart(host); port && PortNumber(*port) == kNoPort) {
+      throw SettingsError(
+          "SKARVEL_SERVICE_HOST must give a port number from 1 to 65535 after "
+          "its \":\", not \"" +
+          host + "\"");
+    }
     settings.service_host = host;
   }
   const std::string port = EnvironmentVariable("SKARVEL_FTP_PORT");
   if (!port.empty()) {
-    settings.ftp_port = StrToIntDef(port, kNoPort);
-    if (settings.ftp_port < 1 || settings.ftp_port > 65535) {
+    settings.ftp_port = PortNumber(port);
+    if (settings.ftp_port == kNoPort) {
       throw SettingsError("SKARVEL_FTP_PORT must be a port number from 1 to 65535, not \"" + port +
                           "\"");
     }

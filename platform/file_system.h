@@ -8,27 +8,32 @@
 namespace skarvel {
 
 // Files and folders, named in Windows-1252 domain text; on the disk the names are UTF-8, as a
-// Linux user expects to see them. None of these throws: a failure is a false result.
+// Linux user expects to see them. None of these throws: a failure is a false result. Where a
+// caller must say why, it passes why, which a failure sets to one sentence naming the file and
+// the system's cause ("could not copy /a/x to /b/x: No space left on device").
 
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 // Creates the folder and every missing parent; true when the folder exists afterwards.
-bool CreateFolders(const std::string& path);
+bool CreateFolders(const std::string& path, std::string* why = nullptr);
 // Removes the folder only when it is empty.
 bool RemoveEmptyFolder(const std::string& path);
 bool RenameFile(const std::string& from, const std::string& to);
 // Renames only when nothing carries the new name yet, atomically; false otherwise.
 bool RenameNoReplace(const std::string& from, const std::string& to);
 // Copies one file, overwriting the destination.
-bool CopyFileOver(const std::string& from, const std::string& to);
+bool CopyFileOver(const std::string& from, const std::string& to, std::string* why = nullptr);
 // Copies a folder's contents into another, subfolders included, overwriting, creating the
-// destination when missing. Symbolic links are copied as links, never followed.
-bool CopyFolderContents(const std::string& from, const std::string& to);
+// destination when missing. Symbolic links are copied as links, never followed. Stops at the
+// first file that cannot be copied.
+bool CopyFolderContents(const std::string& from, const std::string& to, std::string* why = nullptr);
 bool DeleteFile(const std::string& path);
 // The file's bytes; none when it cannot be read.
 std::optional<std::string> ReadFileText(const std::string& path);
 // Deletes a folder with everything in it.
-bool DeleteTree(const std::string& path);
+bool DeleteTree(const std::string& path, std::string* why = nullptr);
+// Writes text as the file's whole contents, replacing it.
+bool WriteTextFile(const std::string& path, const std::string& text, std::string* why = nullptr);
 
 struct FolderEntry {
   std::string name;

@@ -8,6 +8,7 @@
 #include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 #include "platform/ansi_text.h"
 #include "platform/file_system.h"
@@ -23,6 +24,72 @@ fs::path OsPath(const std::string& path) { return fs::path(Utf8FromAnsi(path)); 
 
 std::string AnsiText(const fs::path& path) { return AnsiFromUtf8(path.string()); }
 
+std::error_code LastError() { return std::error_code(errno, std::generic_category()); }
+
+// Closes a descriptor when it goes out of scope.
+class OpenFile {
+ public:
+  explicit OpenFile(int fd) : fd_(fd) {}
+  ~OpenFile() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+  int get() const { return fd_; }
+  // Closes it now, for the error a full or remote disk may give only then.
+  std::error_code Close() {
+    const int fd = std::exchange(fd_, -1);
+    return ::close(fd) == 0 ? std::error_code() : LastError();
+  }
+
+ private:
+  int fd_;
+};
+
+// Writes all of count bytes; the system's error when it could not.
+std::error_code WriteAll(int fd, const char* data, std::size_t count) {
+  while (count > 0) {
+    const ssize_t written = ::write(fd, data, count);
+    if (written < 0 && errno == EINTR) continue;
+    if (written < 0) return LastError();
+    data += written;
+    count -= static_cast<std::size_t>(written);
+  }
+  return {};
+}
+
+// One file's bytes and permissions over to, replacing it. The library's copy says "Input/output
+// error" for whatever went wrong on the way; a person needs the system's own cause ("No space
+// left on device").
+std::error_code CopyFileData(const fs::path& from, const fs::path& to) {
+  OpenFile in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
+  if (in.get() < 0) return LastError();
+  struct stat info {};
+  if (::fstat(in.get(), &info) != 0) return LastError();
+  const mode_t mode = info.st_mode & 07777;
+  OpenFile out(::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode));
+  if (out.get() < 0) return LastError();
+  char buffer[64 * 1024];
+  for (;;) {
+    const ssize_t count = ::read(in.get(), buffer, sizeof buffer);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return LastError();
+    if (count == 0) break;
+    if (const std::error_code error =
+            WriteAll(out.get(), buffer, static_cast<std::size_t>(count))) {
+      return error;
+    }
+  }
+  if (::fchmod(out.get(), mode) != 0) return LastError();
+  return out.Close();
+}
+
+// Sets why, when asked for, to what could not be done and the system's words; false.
+bool Failed(std::string* why, const std::string& what, const std::error_code& error) {
+  if (why != nullptr) *why = what + ": " + AnsiFromUtf8(error.message());
+  return false;
+}
+
 }  // namespace
 
 bool FileExists(const std::string& path) {
@@ -35,10 +102,12 @@ bool FolderExists(const std::string& path) {
   return fs::is_directory(OsPath(path), error);
 }
 
-bool CreateFolders(const std::string& path) {
+bool CreateFolders(const std::string& path, std::string* why) {
   std::error_code error;
   fs::create_directories(OsPath(path), error);
-  return FolderExists(path);
+  if (FolderExists(path)) return true;
+  if (!error) error = std::make_error_code(std::errc::not_a_directory);
+  return Failed(why, "could not create the folder " + path, error);
 }
 
 bool RemoveEmptyFolder(const std::string& path) {
@@ -57,48 +126,61 @@ bool RenameNoReplace(const std::string& from, const std::string& to) {
                      RENAME_NOREPLACE) == 0;
 }
 
-bool CopyFileOver(const std::string& from, const std::string& to) {
-  std::error_code error;
-  return fs::copy_file(OsPath(from), OsPath(to), fs::copy_options::overwrite_existing, error);
+bool CopyFileOver(const std::string& from, const std::string& to, std::string* why) {
+  const std::error_code error = CopyFileData(OsPath(from), OsPath(to));
+  return !error || Failed(why, "could not copy " + from + " to " + to, error);
 }
 
 // A symbolic link copied as a link, over whatever file or link carried its name.
-bool CopyLink(const fs::path& link, const fs::path& copy) {
+std::error_code CopyLink(const fs::path& link, const fs::path& copy) {
   std::error_code error;
   const fs::path target = fs::read_symlink(link, error);
-  if (error) return false;
+  if (error) return error;
   if (fs::is_symlink(fs::symlink_status(copy, error)) || fs::is_regular_file(copy, error)) {
     fs::remove(copy, error);
   }
   fs::create_symlink(target, copy, error);
-  return !error;
+  return error;
 }
 
-bool CopyFolderContents(const std::string& from, const std::string& to) {
-  if (!FolderExists(from) || !CreateFolders(to)) return false;
+// One entry of a folder copy; the error of the attempt.
+std::error_code CopyEntry(const fs::directory_entry& entry, const fs::path& copy) {
+  std::error_code error;
+  if (entry.is_symlink(error)) return CopyLink(entry.path(), copy);
+  if (entry.is_directory(error)) {
+    if (!fs::create_directories(copy, error) && !fs::is_directory(copy)) {
+      if (!error) error = std::make_error_code(std::errc::not_a_directory);
+    }
+    return error;
+  }
+  return CopyFileData(entry.path(), copy);
+}
+
+bool CopyFolderContents(const std::string& from, const std::string& to, std::string* why) {
+  if (!FolderExists(from)) {
+    return Failed(why, "could not copy from " + from,
+                  std::make_error_code(std::errc::no_such_file_or_directory));
+  }
+  if (!CreateFolders(to, why)) return false;
   std::string source_text = Utf8FromAnsi(from);
   while (source_text.size() > 1 && source_text.back() == '/') source_text.pop_back();
   const fs::path source(source_text);
   const fs::path destination = OsPath(to);
   std::error_code error;
-  bool copied = true;
   // A link in a package stays a link: following it could copy a folder from anywhere on the
   // disk into the till folder.
   for (fs::recursive_directory_iterator it(source, error), end; !error && it != end;
        it.increment(error)) {
     // Relative by the names alone: resolving the entry would follow the link it may be.
     const fs::path copy = destination / it->path().lexically_relative(source);
-    std::error_code failed;
-    if (it->is_symlink(failed)) {
-      copied = CopyLink(it->path(), copy) && copied;
-    } else if (it->is_directory(failed)) {
-      copied = (fs::create_directories(copy, failed) || fs::is_directory(copy, failed)) && copied;
-    } else {
-      copied =
-          fs::copy_file(it->path(), copy, fs::copy_options::overwrite_existing, failed) && copied;
+    // A full or read-only disk fails every later file the same way: the first says it all.
+    if (const std::error_code failed = CopyEntry(*it, copy)) {
+      return Failed(why, "could not copy " + AnsiText(it->path()) + " to " + AnsiText(copy),
+                    failed);
     }
   }
-  return !error && copied;
+  if (error) return Failed(why, "could not read the folder " + from, error);
+  return true;
 }
 
 bool DeleteFile(const std::string& path) {
@@ -125,10 +207,18 @@ std::optional<std::string> ReadFileText(const std::string& path) {
   return text.str();
 }
 
-bool DeleteTree(const std::string& path) {
+bool DeleteTree(const std::string& path, std::string* why) {
   std::error_code error;
   fs::remove_all(OsPath(path), error);
-  return !error;
+  return !error || Failed(why, "could not delete " + path, error);
+}
+
+bool WriteTextFile(const std::string& path, const std::string& text, std::string* why) {
+  std::ofstream file(OsPath(path), std::ios::binary | std::ios::trunc);
+  file << text;
+  file.close();
+  if (file) return true;
+  return Failed(why, "could not write " + path, std::error_code(errno, std::generic_category()));
 }
 
 std::vector<FolderEntry> ListFolder(const std::string& path) {

@@ -22,6 +22,9 @@ class Launchers {
   // Writes (or overwrites) the launcher in the place; false when the place does not exist here
   // or the file could not be written.
   virtual bool Create(LauncherPlace place, const Launcher& launcher) = 0;
+  // Why the last Create that failed could not write its file; empty when the place does not
+  // exist on this system.
+  virtual std::string LastError() const = 0;
 };
 
 // freedesktop.org launchers (name + ".desktop"): the desktop folder and the applications menu
@@ -31,6 +34,10 @@ class Launchers {
 class XdgLaunchers final : public Launchers {
  public:
   bool Create(LauncherPlace place, const Launcher& launcher) override;
+  std::string LastError() const override { return last_error_; }
+
+ private:
+  std::string last_error_;
 };
 
 }  // namespace skarvel

@@ -68,21 +68,28 @@ QString ExecValue(const Launcher& launcher) {
 }  // namespace
 
 bool XdgLaunchers::Create(LauncherPlace place, const Launcher& launcher) {
+  last_error_.clear();
   const QString folder = PlaceFolder(place);
-  if (folder.isEmpty() || !QDir().mkpath(folder)) return false;
+  if (folder.isEmpty()) return false;
+  if (!QDir().mkpath(folder)) {
+    last_error_ = "could not create the folder " + ToAnsi(folder);
+    return false;
+  }
   QSaveFile file(folder + u'/' + FromAnsi(launcher.name) + QStringLiteral(".desktop"));
-  if (!file.open(QIODevice::WriteOnly)) return false;
   const QString entry = QStringLiteral("[Desktop Entry]\nType=Application\nName=") +
                         StringValue(FromAnsi(launcher.name)) + QStringLiteral("\nExec=") +
                         ExecValue(launcher) + QStringLiteral("\nPath=") +
                         StringValue(FromAnsi(launcher.working_folder)) +
                         QStringLiteral("\nTerminal=false\n");
-  file.write(entry.toUtf8());
-  if (!file.commit()) return false;
   // Desktops start only launchers their owner may execute.
-  return QFile::setPermissions(file.fileName(), QFile::permissions(file.fileName()) |
-                                                    QFile::ExeOwner | QFile::ExeGroup |
-                                                    QFile::ExeOther);
+  if (!file.open(QIODevice::WriteOnly) || file.write(entry.toUtf8()) < 0 || !file.commit() ||
+      !QFile::setPermissions(file.fileName(), QFile::permissions(file.fileName()) |
+                                                  QFile::ExeOwner | QFile::ExeGroup |
+                                                  QFile::ExeOther)) {
+    last_error_ = "could not write " + ToAnsi(file.fileName()) + ": " + ToAnsi(file.errorString());
+    return false;
+  }
+  return true;
 }
 
 }  // namespace skarvel

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/state_folder.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
@@ -29,14 +30,7 @@ std::string Timestamp() {
 
 }  // namespace
 
-std::string RunLog::DefaultPath() {
-  const char* state = std::getenv("XDG_STATE_HOME");
-  const char* home = std::getenv("HOME");
-  const fs::path base = state != nullptr && *state != '\0'
-                            ? fs::path(state)
-                            : fs::path(home != nullptr ? home : "/root") / ".local/state";
-  return (base / "skarvel" / "skarvel.log").string();
-}
+std::string RunLog::DefaultPath() { return Utf8FromAnsi(ProgramStateFolder()) + "skarvel.log"; }
 
 void RunLog::Write(const std::string& text) {
   if (path_.empty()) return;

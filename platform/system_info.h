@@ -11,8 +11,6 @@ class SystemInfo {
 
   // The system's temporary folder, always ending in "/" (Windows-1252).
   virtual std::string TemporaryFolder() const = 0;
-  // The user's own cache folder, kept across restarts, always ending in "/" (Windows-1252).
-  virtual std::string CacheFolder() const = 0;
 };
 
 }  // namespace skarvel

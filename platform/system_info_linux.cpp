@@ -1,7 +1,6 @@
 #include "platform/system_info_linux.h"
 
 #include <QDir>
-#include <QStandardPaths>
 
 #include "platform/folder_path.h"
 #include "platform/qt_text.h"
@@ -10,11 +9,6 @@ namespace skarvel {
 
 std::string LinuxSystemInfo::TemporaryFolder() const {
   return WithTrailingSeparator(ToAnsi(QDir::tempPath()));
-}
-
-std::string LinuxSystemInfo::CacheFolder() const {
-  return WithTrailingSeparator(
-      ToAnsi(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)));
 }
 
 }  // namespace skarvel

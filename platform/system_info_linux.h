@@ -8,8 +8,6 @@ class LinuxSystemInfo final : public SystemInfo {
  public:
   // QDir::tempPath(): $TMPDIR, else /tmp.
   std::string TemporaryFolder() const override;
-  // $XDG_CACHE_HOME, else ~/.cache.
-  std::string CacheFolder() const override;
 };
 
 }  // namespace skarvel

@@ -73,6 +73,10 @@ constexpr int kStatusNothingToDo = 999;
 inline bool InstallationComplete(int status) {
   return status == kStatusInstalled || status == kStatusNothingToDo;
 }
+// The status an undo sends an installation back to (step 1 done), and whether a status has a
+// previous installation to undo: anything after the restart step.
+constexpr int kStatusUndone = 19;
+inline bool HasInstallationToUndo(int status) { return status > 10 && status != kStatusUndone; }
 
 // Sends a report (or any request whose answer is a word); the answer, or empty text when it is
 // "error", "EOF", empty or the request failed. Never shows anything.

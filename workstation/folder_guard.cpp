@@ -21,6 +21,29 @@ bool Holds(const std::vector<FolderEntry>& entries, const std::string& name) {
                      [&](const FolderEntry& entry) { return SameText(entry.name, name); });
 }
 
+// How many names the reason lists.
+constexpr std::size_t kListed = 10;
+
+// The entries of folder (its path below the till folder: prefix) whose names the package
+// folder does not hold, the subfolders both hold walked alike; the first kListed named, the
+// others counted in more. A link is judged by its name alone and never followed.
+void ForeignEntries(const std::string& folder, const std::string& package,
+                    const std::string& prefix, std::vector<std::string>& foreign,
+                    std::size_t& more) {
+  const std::vector<FolderEntry> theirs = ListFolder(package);
+  for (const FolderEntry& entry : ListFolder(folder)) {
+    const auto match = std::find_if(theirs.begin(), theirs.end(), [&](const FolderEntry& own) {
+      return SameText(own.name, entry.name);
+    });
+    const std::string shown = prefix + entry.name + (entry.directory ? "/" : "");
+    if (match == theirs.end()) {
+      foreign.size() < kListed ? foreign.push_back(shown) : void(++more);
+    } else if (entry.directory && !entry.link && match->directory && !match->link) {
+      ForeignEntries(folder + "/" + entry.name, package + "/" + match->name, shown, foreign, more);
+    }
+  }
+}
+
 }  // namespace
 
 std::string WhyNeverDelete(const std::string& folder, const std::string& home_folder) {
@@ -32,8 +55,7 @@ std::string WhyNeverDelete(const std::string& folder, const std::string& home_fo
 }
 
 std::string WhyNotATillFolder(const std::string& till_folder, const std::string& home_folder,
-                              const std::string& work_folder,
-                              const std::vector<std::string>& package_names) {
+                              const std::string& work_folder, const std::string& package_folder) {
   if (const std::string why = WhyNeverDelete(till_folder, home_folder); !why.empty()) return why;
   const std::string real = RealPath(till_folder);
   if (!work_folder.empty() && Within(RealPath(work_folder), real)) {
@@ -41,15 +63,19 @@ std::string WhyNotATillFolder(const std::string& till_folder, const std::string&
   }
   if (!FolderExists(real)) return "";
   const std::vector<FolderEntry> entries = ListFolder(real);
-  if (entries.empty()) return "";
   for (const char* name : kTillFiles) {
     if (Holds(entries, name)) return "";
   }
-  for (const std::string& name : package_names) {
-    if (Holds(entries, name)) return "";
-  }
-  return "it holds files, but no till installation: neither LUMTRAK.pos nor the till program "
-         "nor a file of the till package";
+  std::vector<std::string> foreign;
+  std::size_t more = 0;
+  ForeignEntries(real, package_folder, "", foreign, more);
+  if (foreign.empty()) return "";
+  std::string list;
+  for (const std::string& name : foreign) list += (list.empty() ? "" : ", ") + name;
+  if (more > 0) list += " and " + std::to_string(more) + " more";
+  return "it holds no till installation (neither LUMTRAK.pos nor the till program) and what is "
+         "not the till package's: " +
+         list;
 }
 
 }  // namespace skarvel

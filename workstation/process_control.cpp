@@ -19,20 +19,21 @@ bool MatchesProgram(const std::string& path, const std::string& upper_name) {
   return UpperCase(FileNamePart(path)) == upper_name || UpperCase(path) == upper_name;
 }
 
-// The tool's own error line, for the person: the last line of its output that says "ERROR".
+// The tool's own words, for the person: what it wrote to its error stream, on one line
+// ("System ERROR: errno=28 : No space left on device").
 std::string ToolWords(const ChildOutcome& outcome) {
   if (!outcome.started) return " (the archive tool could not be started)";
-  std::string found;
+  std::string words;
   std::size_t start = 0;
-  while (start < outcome.output.size()) {
-    const std::size_t end = std::min(outcome.output.find('\n', start), outcome.output.size());
-    const std::string line = outcome.output.substr(start, end - start);
-    if (line.find("ERROR") != std::string::npos) found = line;
+  while (start < outcome.errors.size()) {
+    const std::size_t end = std::min(outcome.errors.find('\n', start), outcome.errors.size());
+    std::string line = outcome.errors.substr(start, end - start);
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+    if (!line.empty()) words += (words.empty() ? "" : " ") + line;
     start = end + 1;
   }
-  while (!found.empty() && (found.back() == '\r' || found.back() == ' ')) found.pop_back();
-  return found.empty() ? " (exit code " + std::to_string(outcome.exit_code) + ")"
-                       : " (" + found + ")";
+  return words.empty() ? " (exit code " + std::to_string(outcome.exit_code) + ")"
+                       : " (" + words + ")";
 }
 
 // The log never shows the archive password.
@@ -65,6 +66,7 @@ ChildOutcome ProcessControl::Run(const std::string& program, const std::string& 
     if (outcome.exit_code != 0 && !outcome.output.empty()) {
       log_("its last output: " + WithoutPassword(outcome.output));
     }
+    if (!outcome.errors.empty()) log_("its error stream: " + WithoutPassword(outcome.errors));
   }
   return outcome;
 }

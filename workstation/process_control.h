@@ -31,10 +31,9 @@ class ProcessControl {
 
   // Unpacks folder + archive into destination with the fixed password, inner folders kept,
   // existing files overwritten. True only when the tool unpacked every item: exit code 0, or 1,
-  // its warning about the archive itself (data after its end and the like), which leaves every
-  // item unpacked. A wrong password, a damaged archive or a full disk (exit code 2 and above)
-  // give false, with the tool's own words in the log; a missing archive or folder gives false
-  // without starting anything.
+  // its non-fatal warning. A wrong password, a damaged archive or a full disk (exit code 2 and
+  // above) give false, with the tool's own words from its error stream in LastFailure and the
+  // log; a missing archive or folder gives false without starting anything.
   bool UnzipPackage(const std::string& archive, const std::string& folder,
                     const std::string& destination);
   // Packs the files of file_list (already quoted masks, matched without regard to case, as on the

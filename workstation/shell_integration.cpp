@@ -51,7 +51,7 @@ bool IsWindowsProgram(const std::string& path) {
 }
 
 bool CreateShortcuts(Launchers& launchers, const std::string& target, const std::string& name,
-                     const std::function<void(const std::string&)>& log) {
+                     const std::function<void(const std::string&)>& log, std::string* why) {
   Launcher launcher{name, target, FolderOf(target), ""};
   // A launcher naming a Windows program directly does nothing on this system.
   if (IsWindowsProgram(target)) {
@@ -61,11 +61,14 @@ bool CreateShortcuts(Launchers& launchers, const std::string& target, const std:
           (ProgramOnPath(kWindowsProgramRunner) ? "" : ", which is not installed yet"));
     }
   }
+  bool created = true;
   for (const LauncherPlace place :
        {LauncherPlace::kDesktop, LauncherPlace::kStartMenu, LauncherPlace::kQuickLaunch}) {
-    launchers.Create(place, launcher);
+    if (launchers.Create(place, launcher) || launchers.LastError().empty()) continue;
+    if (created && why != nullptr) *why = launchers.LastError();
+    created = false;
   }
-  return true;
+  return created;
 }
 
 int GetWindowsVersionCode(const std::optional<WindowsVersionRecord>& record) {

@@ -12,10 +12,12 @@ namespace skarvel {
 // Launchers named name for target, with target's folder as the working folder, on the desktop,
 // in the applications menu and in Quick Launch, in that order. A target that is a Windows
 // program (its file starts with "MZ") is run through wine, which log is told of; any other runs
-// as it is. A place that does not exist or cannot be written is skipped without a word; the
-// result is always true.
+// as it is. A place that does not exist on this system is skipped; a launcher that cannot be
+// written in one that does makes the result false, with why (when given) saying which and the
+// system's cause; the other places are still written.
 bool CreateShortcuts(Launchers& launchers, const std::string& target, const std::string& name,
-                     const std::function<void(const std::string&)>& log = nullptr);
+                     const std::function<void(const std::string&)>& log = nullptr,
+                     std::string* why = nullptr);
 
 // True when the file (Windows-1252 path) is a Windows program: it starts with "MZ".
 bool IsWindowsProgram(const std::string& path);

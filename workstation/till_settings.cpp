@@ -112,11 +112,12 @@ std::vector<Setting> CustomerSettings(const cust_post& record) {
   };
 }
 
-bool WriteAll(const std::string& path, const std::vector<Setting>& rows) {
+bool WriteAll(const std::string& path, const std::vector<Setting>& rows, std::string* why) {
   try {
     for (const Setting& row : rows) WriteProfileString(path, row.section, row.key, row.value);
     return true;
-  } catch (const ProfileError&) {
+  } catch (const ProfileError& error) {
+    if (why != nullptr) *why = error.what();
     return false;
   }
 }
@@ -127,15 +128,16 @@ std::string TillSettingsPath(const std::string& till_folder) {
   return till_folder + kTillSettingsFile;
 }
 
-bool WriteDefaultTillSettings(const std::string& till_folder) {
+bool WriteDefaultTillSettings(const std::string& till_folder, std::string* why) {
   const std::string path = TillSettingsPath(till_folder);
   EraseProfileSection(path, kTillSection);
   EraseProfileSection(path, kOfficeSection);
-  return WriteAll(path, DefaultSettings(till_folder));
+  return WriteAll(path, DefaultSettings(till_folder), why);
 }
 
-bool WriteCustomerTillSettings(const std::string& till_folder, const cust_post& record) {
-  return WriteAll(TillSettingsPath(till_folder), CustomerSettings(record));
+bool WriteCustomerTillSettings(const std::string& till_folder, const cust_post& record,
+                               std::string* why) {
+  return WriteAll(TillSettingsPath(till_folder), CustomerSettings(record), why);
 }
 
 void WriteTillSetting(const std::string& till_folder, const std::string& section,

@@ -20,11 +20,12 @@ std::string TillSettingsPath(const std::string& till_folder);
 
 // Erases the sections "Dorvello\Caisse" and "Dorvello" (a failure there is thrown as
 // ProfileError), then writes the defaults in their order; false when a write failed, the rows
-// before it staying in the file.
-bool WriteDefaultTillSettings(const std::string& till_folder);
+// before it staying in the file, and why (when given) says which file and the system's cause.
+bool WriteDefaultTillSettings(const std::string& till_folder, std::string* why = nullptr);
 
-// The values that come from the customer's record; false when a write failed.
-bool WriteCustomerTillSettings(const std::string& till_folder, const cust_post& record);
+// The values that come from the customer's record; false when a write failed, with why as above.
+bool WriteCustomerTillSettings(const std::string& till_folder, const cust_post& record,
+                               std::string* why = nullptr);
 
 // One text value; a write failure is thrown as ProfileError.
 void WriteTillSetting(const std::string& till_folder, const std::string& section,

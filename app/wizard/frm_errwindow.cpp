@@ -18,7 +18,10 @@ TfrmErrwindow::~TfrmErrwindow() = default;
 
 int TfrmErrwindow::ShowModal(const ErrorWindowTexts& texts) {
   setWindowTitle(FromAnsi(texts.title));
-  ui_->memInfo->setPlainText(FromAnsi(texts.text));
+  std::string text = texts.text;
+  if (!texts.warnings.empty()) text += std::string("\n\n") + kNotDoneHeading;
+  for (const std::string& warning : texts.warnings) text += "\n- " + warning;
+  ui_->memInfo->setPlainText(FromAnsi(text));
   ui_->btClose->setText(FromAnsi(texts.button));
   ui_->lblContactZv->setVisible(texts.contact_visible);
   adjustSize();

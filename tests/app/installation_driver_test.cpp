@@ -1,5 +1,9 @@
 #include "app/installation_driver.h"
 
+#include <algorithm>
+#include <set>
+
+#include "app/work_folder_packages.h"
 #include "tests/support/flow_fixture.h"
 
 namespace skarvel {
@@ -84,10 +88,12 @@ TEST_F(InstallationDriverTest, AStatusThatIsNoNumberRunsTheClosingNumberStep) {
 TEST_F(InstallationDriverTest, AnUnacknowledgedReportRunsTheStepAgain) {
   StandOnPage3(kCornerShop, "40");
   service_.Fault("UpdateStatus", "error", 0, 1);
-  operations_.failing = {"FolderExists"};  // end the run at step 5
+  // End the run at step 5: the unpacked programs stay missing after step 5 unpacked them again.
+  operations_.failing = {"FolderExists"};
   flow_.btvolgendeClick();
   EXPECT_EQ(operations_.CallsOf("UnzipPackage"),
-            (Texts{"UnzipPackage(lumtrak650.zip)", "UnzipPackage(lumtrak650.zip)"}));
+            (Texts{"UnzipPackage(lumtrak650.zip)", "UnzipPackage(lumtrak650.zip)",
+                   "UnzipPackage(lumtrak650.zip)"}));
   EXPECT_EQ(Reports(), (Texts{"49/40", "49/40", "58/50"}));
 }
 
@@ -208,6 +214,62 @@ TEST_F(InstallationDriverTest, AnUnacknowledgedRestartReportNeitherRestartsNorLo
   EXPECT_EQ(reboot_.requests, 0);
   EXPECT_EQ(view_.error_windows.size(), 1u);
   EXPECT_EQ(state_.CustPost().cp_ps_code, "10");
+}
+
+// A printer that cannot be added leaves the till able to sell: the run completes, and its
+// completion window names what was not done.
+TEST_F(InstallationDriverTest, APrinterThatCannotBeAddedIsNamedAtTheEnd) {
+  service_.SetField(kCornerShop, "CP_GENTEXT", "BONPRINTER");
+  StandOnPage3(kCornerShop, "20");
+  operations_.failing = {"AddTextPrinter"};
+  flow_.btvolgendeClick();
+  EXPECT_EQ(Reports().back(), "120/120");
+  ASSERT_EQ(view_.error_windows.size(), 1u);
+  EXPECT_EQ(view_.error_windows[0].kind, ErrorKind::InstallDone);
+  ASSERT_EQ(view_.error_windows[0].warnings.size(), 1u);
+  const std::string& warning = view_.error_windows[0].warnings[0];
+  EXPECT_NE(warning.find("BONPRINTER was not added (the test made AddTextPrinter fail)"),
+            std::string::npos)
+      << warning;
+}
+
+// An end the service did not acknowledge leaves 118, which is step 11's failure too; this
+// computer's note tells them apart, so the next run sends the end again, and only then.
+TEST_F(InstallationDriverTest, TheNextRunSendsAnUnacknowledgedEndAgain) {
+  StandOnPage3(kCornerShop, "119");
+  service_.Fault("UpdateStatus", "error");
+  flow_.btvolgendeClick();
+  EXPECT_EQ(Reports(), (Texts{"120/119", "118/119"}));
+  EXPECT_EQ(state_.CustPost().cp_ps_code, "118");
+  EXPECT_EQ(operations_.end_awaits, std::set<std::string>{"1003"});
+  service_.Fault("UpdateStatus", "normal");
+  view_.error_windows.clear();
+  flow_.btvolgendeClick();
+  EXPECT_EQ(Reports().back(), "120/118");
+  EXPECT_EQ(state_.CustPost().cp_ps_code, "120");
+  EXPECT_TRUE(operations_.end_awaits.empty());
+  ASSERT_EQ(view_.error_windows.size(), 1u);
+  EXPECT_EQ(view_.error_windows[0].kind, ErrorKind::InstallDone);
+}
+
+// An archive gone from the work folder since the downloads (a cleaner) is fetched again by the
+// step that needs it, which then goes on; one that cannot be fetched fails the step.
+TEST_F(InstallationDriverTest, AnArchiveGoneFromTheWorkFolderIsFetchedAgain) {
+  StandOnPage3(kCornerShop, "40");
+  operations_.calls.clear();
+  operations_.failing = {"FileExists"};
+  flow_.btvolgendeClick();
+  EXPECT_EQ(operations_.CallsOf("FetchFile"),
+            (Texts{"FetchFile(lumtrak650,lumtrak650.zip)", "FetchFile(templates,tickets.zip)"}));
+  EXPECT_EQ(Reports().back(), "120/120");
+  EXPECT_EQ(view_.shown_lines.count(FetchedAgainMessage("lumtrak650.zip")), 1u);
+
+  StandOnPage3(kCornerShop, "40");
+  operations_.calls.clear();
+  operations_.failing = {"FileExists", "FetchFile:lumtrak650"};
+  flow_.btvolgendeClick();
+  EXPECT_EQ(Reports().back(), "48/40");
+  EXPECT_TRUE(operations_.CallsOf("UnzipPackage").empty());
 }
 
 }  // namespace

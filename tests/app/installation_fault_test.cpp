@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/work_folder_packages.h"
 #include "tests/support/firebird_server_process.h"
 #include "tests/support/installation_fixture.h"
 
@@ -39,23 +40,34 @@ class InstallationFaultTest : public test::InstallationTest {
   static constexpr int kNoMountNamespace = 99;
   const std::string code_ = kFreshCustomer;
 
-  // The program with its work folder on a file system of its own, of the given size, in a mount
-  // namespace of its own: the machine's mounts stay as they are. The files left on the small
-  // file system are listed ("left: NAME") before it goes away with the namespace.
-  ProgramResult RunWithWorkFolderOfSize(std::uintmax_t size) {
-    const std::string temporary = folder_.File("tmp");
-    fs::create_directories(temporary);
+  // The program with a file system of its own (a tmpfs with the mount options) on folder, in a
+  // mount namespace of its own: the machine's mounts stay as they are. The files left on it are
+  // listed ("left: NAME") before it goes away with the namespace.
+  ProgramResult RunWithFileSystemOn(const std::string& folder, const std::string& options,
+                                    const std::vector<std::string>& arguments) {
+    fs::create_directories(folder);
     auto environment = Environment(host());
-    environment["XDG_CACHE_HOME"] = temporary;
-    return test::RunProgram(
-        {"/usr/bin/unshare", "-rm", "/bin/sh", "-c",
-         "mount -t tmpfs -o size=" + std::to_string(size) +
-             " skarvel \"$XDG_CACHE_HOME\" || exit " + std::to_string(kNoMountNamespace) +
-             "\n\"$@\"; code=$?\n"
-             "find \"$XDG_CACHE_HOME\" -type f -printf 'left: %P\\n'\n"
-             "exit $code",
-         "sh", SKARVEL_CLI_PROGRAM, code_},
-        environment);
+    environment["SKARVEL_TEST_MOUNT"] = folder;
+    std::vector<std::string> argv = {
+        "/usr/bin/unshare",
+        "-rm",
+        "/bin/sh",
+        "-c",
+        "mount -t tmpfs -o " + options + " skarvel \"$SKARVEL_TEST_MOUNT\" || exit " +
+            std::to_string(kNoMountNamespace) +
+            "\n\"$@\"; code=$?\n"
+            "find \"$SKARVEL_TEST_MOUNT\" -type f -printf 'left: %P\\n'\n"
+            "exit $code",
+        "sh",
+        SKARVEL_CLI_PROGRAM};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    return test::RunProgram(argv, environment);
+  }
+
+  // The work folder on a file system of the given size, this user's alone.
+  ProgramResult RunWithWorkFolderOfSize(std::uintmax_t size) {
+    return RunWithFileSystemOn(WorkFolder(), "size=" + std::to_string(size) + ",mode=0700",
+                               {code_});
   }
 
   ChildProcess Start() { return ChildProcess({SKARVEL_CLI_PROGRAM, code_}, Environment(host())); }
@@ -221,9 +233,9 @@ TEST_F(InstallationFaultTest, AFullDiskInTheWorkFolderFailsTheDownloadWithItsCau
   if (result.exit_code == kNoMountNamespace) GTEST_SKIP() << result.err;
   EXPECT_EQ(result.exit_code, 1) << result.out << result.err;
   EXPECT_NE(result.out.find("step 3 failed, reported 38"), npos) << result.out;
-  EXPECT_NE(result.out.find("left: skarvel/7za.exe\n"), npos) << result.out;
+  EXPECT_NE(result.out.find("left: 7za.exe\n"), npos) << result.out;
   // Only whole files are left: no package, no half-written part.
-  EXPECT_EQ(result.out.find("left: skarvel/lumtrak650.zip"), npos) << result.out;
+  EXPECT_EQ(result.out.find("left: lumtrak650.zip"), npos) << result.out;
   EXPECT_EQ(result.out.find(".part\n"), npos) << result.out;
   // The error window names the step and the cause.
   EXPECT_NE(result.out.find("lumtrak650/lumtrak650.zip could not be downloaded ("), npos)
@@ -254,6 +266,71 @@ TEST_F(InstallationFaultTest, AFullDiskDuringTheUnpackFailsStepFour) {
   EXPECT_NE(log.find("could not unpack"), npos) << log;
   EXPECT_NE(log.find("its last output:"), npos) << log;
   EXPECT_FALSE(fs::exists(folder_.File("till/lumcaisse.exe")));
+  // The tool's own words reach the error window, not only its heading.
+  EXPECT_NE(result.out.find("No space left on device"), npos) << result.out;
+}
+
+// The till folder on a file system too small for the till programs: step 5 fails with the
+// system's cause in the log, the error window, the terminal and the JSON, instead of reporting
+// a copy that was not made.
+TEST_F(InstallationFaultTest, AFullTillFolderFailsStepFiveWithItsCause) {
+  EnlargeTillPackage(3u << 20);
+  const ProgramResult result =
+      RunWithFileSystemOn(folder_.File("till"), "size=1m", {"--json", code_});
+  if (result.exit_code == kNoMountNamespace) GTEST_SKIP() << result.err;
+  EXPECT_EQ(result.exit_code, 1) << result.out << result.err;
+  EXPECT_EQ(CustomerStatus(code_), "58");
+  EXPECT_EQ(ReportedStatuses().back(), "58");
+  EXPECT_NE(result.err.find("step 5 failed, reported 58"), npos) << result.err;
+  EXPECT_NE(result.out.find(R"("event":"step","step":5,"status":58,"outcome":"failed")"), npos)
+      << result.out;
+  // The error window's text, as the JSON and the terminal give it, ends with the cause.
+  EXPECT_NE(result.out.find(R"(No space left on device"})"), npos) << result.out;
+  EXPECT_NE(result.err.find("No space left on device"), npos) << result.err;
+  EXPECT_NE(LogText().find("No space left on device"), npos) << LogText();
+  EXPECT_EQ(result.out.find(R"("status":59)"), npos) << "step 5 reported done";
+}
+
+// The work folder emptied after the downloads (a cleaner, a person): each step that needs an
+// archive fetches it again and the installation completes.
+TEST_F(InstallationFaultTest, AWorkFolderEmptiedAfterTheDownloadsIsFilledAgain) {
+  PrepareCentralDatabase(8);
+  service_.SetField(code_, "cp_ps_code", "40");
+  const ProgramResult result = Run({code_});
+  EXPECT_EQ(result.exit_code, 0) << result.out << result.err;
+  for (const char* archive : {"lumtrak650.zip", "tickets.zip"}) {
+    EXPECT_NE(result.out.find(FetchedAgainMessage(archive)), npos) << result.out;
+  }
+  EXPECT_EQ(CustomerStatus(code_), "120");
+  ExpectACompleteTill();
+}
+
+// A receipt printer that cannot be added leaves a till that sells: the run completes with exit
+// 0, and its end says what was not done, on the terminal and in the JSON.
+TEST_F(InstallationFaultTest, APrinterThatCannotBeAddedIsSaidAtTheEnd) {
+  service_.SetField(code_, "CP_GENTEXT", "TICKETS");
+  PrepareCentralDatabase(6);
+  const ProgramResult result = Run({"--json", code_});
+  EXPECT_EQ(result.exit_code, 0) << result.out << result.err;
+  EXPECT_NE(result.out.find(R"("event":"end","exit_code":0,"status":120,"advice":"",)"
+                            R"("warnings":["the receipt printer TICKETS was not added ()"),
+            npos)
+      << result.out;
+  EXPECT_NE(result.err.find("\nWarning: the receipt printer TICKETS was not added ("), npos)
+      << result.err;
+  const ProgramResult check = Run({"--check", code_});
+  EXPECT_NE(check.out.find("FAIL  printing-system"), npos) << check.out;
+}
+
+// A read-only till folder: the same, with the system's own words for it.
+TEST_F(InstallationFaultTest, AReadOnlyTillFolderFailsStepFiveWithItsCause) {
+  const ProgramResult result = RunWithFileSystemOn(folder_.File("till"), "ro,size=1m", {code_});
+  if (result.exit_code == kNoMountNamespace) GTEST_SKIP() << result.err;
+  EXPECT_EQ(result.exit_code, 1) << result.out << result.err;
+  EXPECT_EQ(CustomerStatus(code_), "58");
+  EXPECT_NE(result.out.find("step 5 failed, reported 58"), npos) << result.out;
+  EXPECT_NE(result.out.find("Read-only file system"), npos) << result.out;
+  EXPECT_NE(LogText().find("Read-only file system"), npos) << LogText();
 }
 
 }  // namespace

@@ -175,7 +175,9 @@ TEST_F(PreflightTest, AnInstallationWithJsonGivesEachStepAndTheEnd) {
 // A step that fails: its step line says so, the message it showed is a message event, and the
 // end carries the advice the terminal got.
 TEST_F(PreflightTest, AFailedInstallationCarriesItsAdviceInTheEnd) {
-  const ProgramResult result = Run({"--json", "5412345000020"});  // status 40, nothing downloaded
+  // Status 40, nothing downloaded, and the till package is not on the download server either.
+  service_.SetField("5412345000020", "pv_filename", "lumtrak651.zip");
+  const ProgramResult result = Run({"--json", "5412345000020"});
   EXPECT_EQ(result.exit_code, 1) << result.out << result.err;
   const std::vector<json> lines = JsonLines(result.out);
   ASSERT_FALSE(lines.empty());

@@ -52,7 +52,7 @@ TEST_F(ShopVariationsTest, AnInstalledButDisabledServerIsNotInstalledAgain) {
   service_.SetField("5412345000013", "cp_ps_code", "20");
   const ProgramResult result = Run({"5412345000013"});
   EXPECT_NE(result.out.find("step 6 done, reported 69"), npos) << result.out;
-  EXPECT_FALSE(fs::exists(folder_.File("skarvel/setup-called.txt"))) << "set up over it";
+  EXPECT_FALSE(fs::exists(WorkFolder() + "/setup-called.txt")) << "set up over it";
   EXPECT_TRUE(fs::exists(folder_.File("firebird/UDF/fbudf.so"))) << "the copy step still runs";
 }
 
@@ -63,9 +63,9 @@ TEST_F(ShopVariationsTest, AWorkFolderOthersMayWriteInIsRefused) {
   fs::permissions(WorkFolder(), fs::perms::all);
   const ProgramResult result = Run({kFreshCustomer});
   EXPECT_EQ(result.exit_code, 64) << result.out << result.err;
-  EXPECT_NE(result.err.find("the work folder " + WorkFolder() +
-                            "/ cannot be used: other users "
-                            "may write in it"),
+  EXPECT_NE(result.err.find("the folder " + WorkFolder() +
+                            "/ cannot be used: other users may "
+                            "write in it"),
             npos)
       << result.err;
   EXPECT_TRUE(service_.Requests("getcustinfo").empty());
@@ -101,18 +101,35 @@ TEST_F(ShopVariationsTest, AScheduleThatWantsAPasswordNeverStopsTheRunAtTheTermi
       << LogText();
 }
 
-// A record whose till folder is a folder of other things: nothing is emptied, the step fails
-// and says why.
+// A record whose till folder is the shop's documents, among them a "BMP" folder and a
+// "readme.txt" as the till package has: nothing is moved or deleted, the step fails, and the
+// message lists what is not the till's.
 TEST_F(ShopVariationsTest, ATillFolderHoldingSomethingElseIsNeverEmptied) {
-  fs::create_directories(folder_.File("documents"));
-  std::ofstream(folder_.File("documents/accounts.ods")) << "the shop's accounts";
-  service_.SetField(kFreshCustomer, "PPA_POSPATH", folder_.File("documents/"));
+  const std::string documents = folder_.File("documents/");
+  fs::create_directories(documents + "BMP");
+  fs::create_directories(documents + "Lumtrak");
+  std::ofstream(documents + "accounts.ods") << "the shop's accounts";
+  std::ofstream(documents + "BMP/shop logo.png") << "the shop's logo";
+  std::ofstream(documents + "BMP/LOGO.BMP") << "a logo named as the package's";
+  std::ofstream(documents + "Lumtrak/manual.pdf") << "the till's manual";
+  service_.SetField(kFreshCustomer, "PPA_POSPATH", documents);
   const ProgramResult result = Run({kFreshCustomer});
   EXPECT_EQ(result.exit_code, 1);
   EXPECT_NE(result.out.find("step 5 failed, reported 58"), npos) << result.out;
-  EXPECT_EQ(Contents(folder_.File("documents/accounts.ods")), "the shop's accounts");
-  EXPECT_NE(result.err.find("is not emptied: it holds files, but no till installation"), npos)
-      << result.err;
+  EXPECT_EQ(Contents(documents + "accounts.ods"), "the shop's accounts");
+  EXPECT_EQ(Contents(documents + "BMP/shop logo.png"), "the shop's logo");
+  EXPECT_EQ(Contents(documents + "BMP/LOGO.BMP"), "a logo named as the package's");
+  EXPECT_FALSE(fs::exists(documents + "lumcaisse.exe"));
+  std::error_code none;
+  for (const auto& entry :
+       fs::directory_iterator(folder_.File("home/.local/share/Trash/files"), none)) {
+    EXPECT_EQ(entry.path().filename().string().find("documents"), std::string::npos);
+  }
+  EXPECT_NE(result.err.find("is not emptied: it holds no till installation"), npos) << result.err;
+  for (const char* foreign : {"accounts.ods", "BMP/shop logo.png", "Lumtrak/"}) {
+    EXPECT_NE(result.err.find(foreign), npos) << foreign << result.err;
+  }
+  EXPECT_EQ(result.err.find("LOGO.BMP"), npos) << result.err;
 }
 
 }  // namespace

@@ -26,11 +26,16 @@ TEST_F(SkarvelCliTest, ShowsTheCustomerInItsLanguageAndRunsFromItsStatus) {
   EXPECT_NE(result.out.find("Numéro de poste : 3"), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("[x]  3  Télécharger les paquets"), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("[ ]  4  Décompresser le paquet de caisse"), std::string::npos);
-  // The run starts after the downloads, which never reached this work folder: nothing to unpack.
-  EXPECT_NE(result.out.find("step 4 failed, reported 48"), std::string::npos) << result.out;
+  // The run starts after the downloads, which never reached this work folder: step 4 fetches
+  // the till package again and goes on, until the central database, which is not there.
+  EXPECT_NE(result.out.find("is no longer in the work folder: it is downloaded again"),
+            std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find("step 4 done, reported 49"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("step 9 failed, reported 98"), std::string::npos) << result.out;
   EXPECT_EQ(result.exit_code, 1);
   EXPECT_NE(result.err.find("the installation stopped"), std::string::npos);
-  EXPECT_EQ(service_.Customer("5412345000020")["cp_ps_code"], "48");
+  EXPECT_EQ(service_.Customer("5412345000020")["cp_ps_code"], "98");
 }
 
 TEST_F(SkarvelCliTest, ArrangesTheRestartAndResumesAfterIt) {
@@ -46,7 +51,7 @@ TEST_F(SkarvelCliTest, ArrangesTheRestartAndResumesAfterIt) {
   EXPECT_NE(second.out.find("step 2 done, reported 29"), std::string::npos) << second.out;
   // The four downloads arrive in the work folder, each reported.
   for (const char* file : {"7za.exe", "lumtrak650.zip", "tickets.zip", "Firebird25.zip"}) {
-    EXPECT_TRUE(std::filesystem::exists(folder_.File(std::string("skarvel/") + file))) << file;
+    EXPECT_TRUE(std::filesystem::exists(WorkFolder() + "/" + file)) << file;
   }
   EXPECT_NE(second.out.find("step 3 done, reported 39"), std::string::npos) << second.out;
   // The till programs are unpacked and copied into the till folder, the database server is
@@ -55,13 +60,17 @@ TEST_F(SkarvelCliTest, ArrangesTheRestartAndResumesAfterIt) {
   EXPECT_NE(second.out.find("step 5 done, reported 59"), std::string::npos) << second.out;
   EXPECT_TRUE(std::filesystem::exists(folder_.File("till/lumcaisse.exe")));
   EXPECT_NE(second.out.find("step 6 done, reported 69"), std::string::npos) << second.out;
-  EXPECT_EQ(Contents(folder_.File("skarvel/setup-called.txt")), "install.sh -silent\n");
+  EXPECT_EQ(Contents(WorkFolder() + "/setup-called.txt"), "install.sh -silent\n");
   EXPECT_TRUE(std::filesystem::exists(folder_.File("firebird/UDF/fbudf.so")));
   EXPECT_NE(second.out.find("step 9 failed, reported 98"), std::string::npos) << second.out;
   EXPECT_EQ(second.exit_code, 1);
   const std::string log = LogText();
   EXPECT_NE(log.find("/UpdateStatus?cust=1001&status=29&info=19 -> \"OKOK\""), std::string::npos)
       << log;
+  // Step 2 emptied the work folder, and only it: the log keeps the first start's lines and the
+  // lock file stays beside it.
+  EXPECT_NE(log.find("The restart was not performed (--no-restart)"), std::string::npos) << log;
+  EXPECT_TRUE(std::filesystem::exists(folder_.File("state/skarvel/skarvel.lock")));
   EXPECT_NE(log.find("FTP: downloaded lumtrak650/lumtrak650.zip"), std::string::npos) << log;
   EXPECT_EQ(log.find("730518"), std::string::npos);  // the password never reaches the log
 }
@@ -236,6 +245,17 @@ TEST_F(SkarvelCliTest, SucceedsOnlyWhenTheServiceHoldsTheEnd) {
   EXPECT_EQ(result.exit_code, 1) << result.out << result.err;
   EXPECT_NE(result.out.find("step 12 failed, reported 118"), std::string::npos) << result.out;
   EXPECT_EQ(CustomerStatus(kFreshCustomer), "118");
+  // Only the report is missing: the advice is to start again, and that run sends it.
+  EXPECT_NE(result.err.find("complete on this computer"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("Start skarvel-cli " + std::string(kFreshCustomer) +
+                            " again, without --undo"),
+            std::string::npos)
+      << result.err;
+  service_.Fault("UpdateStatus", "normal");
+  const ProgramResult again = Run({kFreshCustomer});
+  EXPECT_EQ(again.exit_code, 0) << again.out << again.err;
+  EXPECT_EQ(CustomerStatus(kFreshCustomer), "120");
+  EXPECT_EQ(ReportedStatuses().back(), "120");
 }
 
 // A second start while an installation runs for this user says so and touches nothing; once
@@ -276,6 +296,45 @@ TEST_F(SkarvelCliTest, ExitCodesSayWhatWentWrong) {
   EXPECT_EQ(Run({"5412345000020", "5412345000037"}).exit_code, 64);
   EXPECT_EQ(Run({"54123450000200"}).exit_code, 64);  // fourteen characters
   EXPECT_EQ(Run({"5412345000020"}, "bad host/x").exit_code, 64);
+}
+
+// A port out of range is a wrong setting, said with the variable's name, not an unreachable
+// service.
+TEST_F(SkarvelCliTest, AServicePortOutOfRangeIsAWrongSetting) {
+  for (const char* host : {"127.0.0.1:70000", "127.0.0.1:0"}) {
+    const ProgramResult result = Run({"5412345000020"}, host);
+    EXPECT_EQ(result.exit_code, 64) << host << result.err;
+    EXPECT_NE(result.err.find("SKARVEL_SERVICE_HOST"), std::string::npos) << result.err;
+  }
+}
+
+// The wizard takes no option for a customer code: --help and --version are answered and change
+// nothing, an unknown option is a usage error; neither asks the service nor removes the
+// autostart entry a resumed installation needs.
+TEST_F(SkarvelCliTest, TheWizardAnswersItsOptionsAndTakesNoneForACode) {
+  std::filesystem::create_directories(folder_.File("xdg/autostart"));
+  std::ofstream(AutostartEntry()) << "[Desktop Entry]\nExec=skarvel 5412345000013\n";
+  auto environment = Environment(service_.host());
+  environment["QT_QPA_PLATFORM"] = "offscreen";
+  const auto wizard = [&](const std::vector<std::string>& arguments) {
+    std::vector<std::string> argv = {SKARVEL_WIZARD_PROGRAM};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    return test::RunProgram(argv, environment);
+  };
+  const ProgramResult help = wizard({"--help"});
+  EXPECT_EQ(help.exit_code, 0) << help.err;
+  EXPECT_NE(help.out.find("Usage: skarvel [CODE]"), std::string::npos) << help.out;
+  const ProgramResult version = wizard({"--version"});
+  EXPECT_EQ(version.exit_code, 0) << version.err;
+  EXPECT_EQ(version.out.rfind("skarvel ", 0), 0u) << version.out;
+  for (const char* option : {"--helpme", "-x", "--code=5412345000013"}) {
+    const ProgramResult wrong = wizard({option});
+    EXPECT_EQ(wrong.exit_code, 64) << option << wrong.out << wrong.err;
+    EXPECT_NE(wrong.err.find(std::string("unknown option ") + option), std::string::npos)
+        << wrong.err;
+  }
+  EXPECT_TRUE(std::filesystem::exists(AutostartEntry()));
+  EXPECT_TRUE(service_.Requests().empty());
 }
 
 TEST_F(SkarvelCliTest, HelpDocumentsTheExitCodes) {

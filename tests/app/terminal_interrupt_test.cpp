@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <signal.h>
+#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -50,6 +51,57 @@ TEST_F(TerminalInterruptTest, CtrlCDuringAnUnpackLetsTheStepFinish) {
   EXPECT_EQ(fs::file_size(large), kLarge) << "the archive tool was stopped halfway";
   EXPECT_EQ(ReportedStatuses(), (std::vector<std::string>{"29", "39", "39", "39", "39", "49"}));
   EXPECT_FALSE(fs::exists(folder_.File("till/lumcaisse.exe"))) << "step 5 ran after the cancel";
+}
+
+// The archive tool's process (a child of the program, in a group of its own), once it runs.
+pid_t ArchiveTool(pid_t program) {
+  for (const auto& entry : fs::directory_iterator("/proc")) {
+    std::ifstream stat(entry.path() / "stat");
+    std::string line;
+    if (!std::getline(stat, line)) continue;
+    // "pid (name) state ppid ...": the name may hold blanks, the rest follows its ")".
+    const std::size_t close = line.rfind(')');
+    std::istringstream rest(line.substr(close + 2));
+    char state = 0;
+    pid_t parent = 0;
+    rest >> state >> parent;
+    if (parent == program && line.find("(7za)") != std::string::npos) {
+      return std::stoi(line.substr(0, line.find(' ')));
+    }
+  }
+  return 0;
+}
+
+// Whether the process is gone: not there at all, or a zombie nobody collected yet.
+bool Gone(pid_t pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string line;
+  return !std::getline(stat, line) || line.substr(line.rfind(')') + 2, 1) == "Z";
+}
+
+// A second Ctrl-C ends the program at once, but the archive tool first: no orphan goes on
+// unpacking into the folder the next run (which the lock now lets in) unpacks into.
+TEST_F(TerminalInterruptTest, ASecondCtrlCEndsTheArchiveToolBeforeTheProgram) {
+  EnlargeTillPackage(200u << 20);
+  ChildProcess cli = StartInItsOwnGroup();
+  const std::string large = WorkFolder() + "/lumtrak/zz-large.bin";
+  ASSERT_TRUE(test::WaitForPath(large, std::chrono::seconds(60))) << ReadToTheEnd(cli);
+  const pid_t tool = ArchiveTool(cli.pid());
+  ASSERT_NE(tool, 0) << "the archive tool runs while its file grows";
+  cli.SignalGroup(SIGINT);
+  // The first press is handled as the cancel button: the program asks and answers yes.
+  while (cli.ReadLine().find("leave Skarvel? Yes") == npos) {
+  }
+  cli.SignalGroup(SIGINT);
+  EXPECT_EQ(cli.Wait(), 128 + SIGINT);
+  EXPECT_TRUE(Gone(tool)) << "the archive tool outlived the program";
+  const auto size = fs::file_size(large);
+  EXPECT_LT(size, 200u << 20) << "the archive tool was not stopped";
+  // Nothing writes into the work folder any more, and the next run may start.
+  const test::ProgramResult next = Run({"--check", kFreshCustomer});
+  EXPECT_NE(next.exit_code, 6) << next.err;
+  EXPECT_EQ(fs::file_size(large), size);
+  EXPECT_EQ(ReportedStatuses(), (std::vector<std::string>{"29", "39", "39", "39", "39"}));
 }
 
 // Ctrl-C while the code step fetches the server list: nothing has run yet, so the program ends

@@ -260,7 +260,7 @@ class WizardTest : public QObject {
     QCOMPARE(completions, 4);
     QVERIFY2(values.size() > 2, "the bar moves during a transfer, not only at its ends");
     QCOMPARE(QString::fromStdString(LastReport()), QStringLiteral("38/40"));
-    QVERIFY(std::filesystem::exists(folder_->File("XDG_CACHE_HOME") + "/skarvel/tickets.zip"));
+    QVERIFY(std::filesystem::exists(folder_->File("XDG_STATE_HOME") + "/skarvel/work/tickets.zip"));
   }
 
   // The database server the till uses does not answer at the database step: the person is asked
@@ -318,6 +318,24 @@ class WizardTest : public QObject {
     QCOMPARE(window.ShowModal(SetKind(ErrorKind::InstallDone, state().PosMessages())), 2);
     QVERIFY(!window.ui().lblContactZv->isVisibleTo(&window));
     QCOMPARE(window.windowTitle(), QStringLiteral("Information"));
+  }
+
+  // The completion window of a run that could not do everything names what it could not do.
+  void theCompletionWindowNamesWhatWasNotDone() {
+    Start();
+    ErrorWindowTexts texts = SetKind(ErrorKind::InstallDone, state().PosMessages());
+    texts.warnings = {PrinterNotAdded("BONPRINTER", "no printing system answers")};
+    QString shown;
+    ModalWatcher watcher([&](QWidget& modal) {
+      shown = windows_->error_window.ui().memInfo->toPlainText();
+      modal.close();
+    });
+    windows_->form.ShowErrorWindow(texts);
+    QVERIFY2(shown.startsWith(QString::fromStdString(texts.text)), qPrintable(shown));
+    QVERIFY2(
+        shown.contains(QStringLiteral("Not everything could be done:\n- the receipt printer "
+                                      "BONPRINTER was not added (no printing system answers)")),
+        qPrintable(shown));
   }
 
   void theChoiceDialogTakesItsCaptionsInButtonOrder() {

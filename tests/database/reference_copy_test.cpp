@@ -293,6 +293,33 @@ TEST_F(ReferenceCopyTest, FloatingPointValuesArriveExactly) {
   EXPECT_EQ(Till("select TAUX_TVA from TVA where CODE_TVA = 2"), "5.50");
 }
 
+// The other way: a central NUMERIC into a till's DOUBLE PRECISION becomes the double nearest
+// its exact value, so the till reads back the very digits the shop entered.
+TEST_F(ReferenceCopyTest, ScaledNumbersBecomeTheNearestDouble) {
+  Prepare();
+  TillExecute("drop table DEVISES");
+  TillExecute(
+      "create table DEVISES (CODE_DEVISE varchar(3) not null primary key, NOM_DEVISE "
+      "varchar(30), COEF_OFFICIEL double precision, COEF_MAGASIN double precision, TOTAL double "
+      "precision)");
+  CentralExecute("delete from DEVISES");
+  const std::pair<const char*, const char*> rates[] = {
+      {"FRF", "6.55957"}, {"T01", "0.3"}, {"T02", "-0.000001"}, {"T03", "123456789.123456"}};
+  for (const auto& [code, rate] : rates) {
+    CentralExecute(std::string("insert into DEVISES values ('") + code + "', 'Test', " + rate +
+                   ", " + rate + ", 0.1)");
+  }
+  ASSERT_TRUE(Copy()) << (notifier_.messages.empty() ? "" : notifier_.messages.front());
+  for (const auto& [code, rate] : rates) {
+    const std::string where = std::string(" from DEVISES where CODE_DEVISE = '") + code + "'";
+    // strtod gives the nearest double, so they are equal only when the copy's is the nearest.
+    EXPECT_EQ(std::stod(Till("select COEF_OFFICIEL" + where)), std::stod(rate)) << code;
+    EXPECT_EQ(Till("select TOTAL" + where), "0.1") << code;
+  }
+  EXPECT_EQ(Till("select COEF_MAGASIN from DEVISES where CODE_DEVISE = 'FRF'"), "6.55957");
+  EXPECT_EQ(Till("select COEF_MAGASIN from DEVISES where CODE_DEVISE = 'T01'"), "0.3");
+}
+
 // A copier whose count fails still copies and still runs its second part (the cards after
 // the customers).
 TEST_F(ReferenceCopyTest, AFailedCountStillCopiesAndRunsTheSecondPart) {

@@ -24,7 +24,7 @@ class RecordingPrograms final : public ChildPrograms {
     for (std::size_t i = 0; i < arguments.size(); ++i) call += (i ? "|" : " ") + arguments[i];
     calls.push_back(call);
     if (on_run) on_run();
-    return {true, true, 0, ""};
+    return {true, true, 0, "", ""};
   }
   std::vector<std::string> calls;
   std::function<void()> on_run;

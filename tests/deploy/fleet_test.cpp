@@ -49,18 +49,19 @@ std::string FailureOf(const std::string& out, const std::string& host) {
   return out.substr(start, out.find('\n', start) - start);
 }
 
-class FleetTest : public testing::Test {
+// The role over local hosts: the chain's tills, each with its own folders.
+class RoleTest : public testing::Test {
  protected:
-  FleetTest() : chain_(2, 4) {
+  RoleTest(int shops, int tills_per_shop, bool with_unknown_code) : chain_(shops, tills_per_shop) {
     const std::string tree = chain_.folder().File("collections/ansible_collections/skarvel");
     fs::create_directories(tree);
     fs::create_directory_symlink(SKARVEL_DEPLOY_DIR "/ansible", tree + "/till");
     std::ofstream(chain_.folder().File("ansible.cfg")) << "[defaults]\n";
-    WriteInventory();
+    WriteInventory(with_unknown_code);
   }
 
-  // Every till of the chain and the host with the unknown code, each with its own folders.
-  void WriteInventory() {
+  // Every till of the chain, and with_unknown_code a host with a code the service does not know.
+  void WriteInventory(bool with_unknown_code) {
     json hosts = json::object();
     for (const test::ChainTill& till : chain_.tills()) {
       hosts[till.name] = {{"skarvel_till_code", till.code},
@@ -75,7 +76,7 @@ class FleetTest : public testing::Test {
         value = home + value.get<std::string>().substr(chain_.tills().front().home.size());
       }
     }
-    hosts[kUnknownHost] = unknown;
+    if (with_unknown_code) hosts[kUnknownHost] = unknown;
     const json vars = {{"ansible_connection", "local"},
                        {"ansible_python_interpreter", "/usr/bin/python3"},
                        {"skarvel_till_cli", SKARVEL_CLI_PROGRAM},
@@ -116,6 +117,11 @@ class FleetTest : public testing::Test {
   }
 
   test::ShopChain chain_;
+};
+
+class FleetTest : public RoleTest {
+ protected:
+  FleetTest() : RoleTest(2, 4, true) {}
 };
 
 TEST_F(FleetTest, RollsOutAChainOfShopsAndChangesNothingTheSecondTime) {
@@ -201,6 +207,59 @@ TEST_F(FleetTest, RollsOutAChainOfShopsAndChangesNothingTheSecondTime) {
   }
   EXPECT_EQ(recap[kUnknownHost].failed, 1);
   EXPECT_EQ(chain_.service().Requests("UpdateStatus").size(), reports);
+}
+
+// One till whose installation fails after its check passed, as a damaged package does.
+class RoleRecoveryTest : public RoleTest {
+ protected:
+  RoleRecoveryTest() : RoleTest(1, 1, false) {}
+  const test::ChainTill& Till() { return chain_.tills().front(); }
+  std::string Package() { return chain_.download_root().File("lumtrak650/lumtrak650.zip"); }
+};
+
+// The host fails when the installation fails after a passing check, and stays failed until the
+// cause is put right and the role is told to install again; a boolean given on the command line
+// (a string there) means what it says.
+TEST_F(RoleRecoveryTest, AFailureAfterThePassingCheckFailsTheHostAndAReinstallMendsIt) {
+  const std::string host = Till().name;
+  fs::copy_file(Package(), Package() + ".good");
+  std::ofstream(Package(), std::ios::binary | std::ios::trunc) << std::string(4096, 'x');
+  const ProgramResult damaged = Play();
+  EXPECT_EQ(RecapOf(damaged.out)[host].failed, 1) << damaged.out;
+  EXPECT_NE(FailureOf(damaged.out, host).find("exit code 1 (status 48)"), npos) << damaged.out;
+  EXPECT_EQ(Status(Till().code), "48");
+
+  // Put right, the failure status still stops the check, which says how to go on.
+  fs::rename(Package() + ".good", Package());
+  const ProgramResult stopped = Play();
+  EXPECT_EQ(RecapOf(stopped.out)[host].failed, 1) << stopped.out;
+  EXPECT_NE(FailureOf(stopped.out, host).find("--undo"), npos) << stopped.out;
+
+  const ProgramResult reinstalled = Play({"-e", "skarvel_till_reinstall=true"});
+  EXPECT_EQ(RecapOf(reinstalled.out)[host].failed, 0) << reinstalled.out;
+  EXPECT_GT(RecapOf(reinstalled.out)[host].changed, 0) << reinstalled.out;
+  EXPECT_EQ(Status(Till().code), "120");
+
+  const std::size_t reports = chain_.service().Requests("UpdateStatus").size();
+  const ProgramResult left = Play({"-e", "skarvel_till_reinstall=false"});
+  EXPECT_EQ(RecapOf(left.out)[host].changed, 0) << left.out;
+  EXPECT_EQ(RecapOf(left.out)[host].failed, 0) << left.out;
+  EXPECT_EQ(chain_.service().Requests("UpdateStatus").size(), reports);
+
+  // A completed till installed again, on request.
+  const ProgramResult again = Play({"-e", "skarvel_till_reinstall=yes"});
+  EXPECT_EQ(RecapOf(again.out)[host].failed, 0) << again.out;
+  EXPECT_GT(chain_.service().Requests("UpdateStatus").size(), reports);
+  EXPECT_EQ(Status(Till().code), "120");
+}
+
+// "false" on the command line does not simulate the restart: the role restarts the host, which
+// Ansible refuses to do over a local connection.
+TEST_F(RoleRecoveryTest, ARestartNotToBeSimulatedIsAttempted) {
+  const ProgramResult result = Play({"-e", "skarvel_till_simulate_restart=false"});
+  EXPECT_NE(result.out.find("would reboot the control node"), npos) << result.out;
+  EXPECT_EQ(result.out.find("would restart now"), npos) << result.out;
+  EXPECT_EQ(Status(Till().code), "19");
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ class InstallationTest : public testing::Test {
   std::string TillDatabase() const { return folder_.File("till/LUMTRAK.FDB"); }
   std::string CentralDatabase() const { return folder_.File("central.fdb"); }
   std::string LogText() const { return Contents(folder_.File("state/skarvel/skarvel.log")); }
-  std::string WorkFolder() const { return folder_.File("skarvel"); }
+  std::string WorkFolder() const { return folder_.File("state/skarvel/work"); }
   std::string AutostartEntry() const { return folder_.File("xdg/autostart/runskarvel.desktop"); }
   std::string CustomerStatus(const std::string& code) {
     return service_.Customer(code)["cp_ps_code"];

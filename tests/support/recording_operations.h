@@ -68,8 +68,8 @@ class RecordingOperations final : public InstallOperations {
   bool WriteDefaultTillSettings(const std::string&) override {
     return Call("WriteDefaultTillSettings()");
   }
-  void WriteCustomerTillSettings(const std::string&, const cust_post&) override {
-    calls.push_back("WriteCustomerTillSettings()");
+  bool WriteCustomerTillSettings(const std::string&, const cust_post&) override {
+    return Call("WriteCustomerTillSettings()");
   }
   bool ConnectDatabases() override { return Call("ConnectDatabases()"); }
   void DisconnectDatabases() override { calls.push_back("DisconnectDatabases()"); }
@@ -86,6 +86,14 @@ class RecordingOperations final : public InstallOperations {
     return Call("CreateShortcuts(" + target + "," + name + ")");
   }
 
+  bool EndAwaitsAcknowledgement(const std::string&, const std::string& key) override {
+    return end_awaits.count(key) != 0;
+  }
+  void NoteEndAwaitsAcknowledgement(const std::string&, const std::string& key,
+                                    bool awaits) override {
+    calls.push_back("NoteEndAwaitsAcknowledgement(" + key + "," + (awaits ? "yes" : "no") + ")");
+    awaits ? void(end_awaits.insert(key)) : void(end_awaits.erase(key));
+  }
   std::string TakeFailure() override { return std::exchange(failure, ""); }
 
   // The calls whose text starts with prefix.
@@ -98,6 +106,8 @@ class RecordingOperations final : public InstallOperations {
   }
 
   std::vector<std::string> calls;
+  // The record keys whose end awaits the service's acknowledgement.
+  std::set<std::string> end_awaits;
   // Names ("ConnectDatabases") or name:argument keys ("DownloadFolder:zip") that fail.
   std::set<std::string> failing;
   // Told of each call that can fail, as it is made.

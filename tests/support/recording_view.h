@@ -3,6 +3,7 @@
 #include <array>
 #include <deque>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,10 @@ class RecordingView final : public WizardView {
   }
   void SetStepTicked(int box, bool on) override { ticked[box] = on; }
   void SetMemInfo(const std::string& text) override { mem_info = {text}; }
-  void AddMemInfoLine(const std::string& line) override { mem_info.push_back(line); }
+  void AddMemInfoLine(const std::string& line) override {
+    mem_info.push_back(line);
+    shown_lines.insert(line);
+  }
   void SetProgress(ProgressBar bar, int position, int maximum) override {
     progress[bar] = {position, maximum};
   }
@@ -73,6 +77,8 @@ class RecordingView final : public WizardView {
   std::map<int, std::string> step_captions;
   std::map<int, bool> ticked;
   std::vector<std::string> mem_info;
+  // Every line ever added to the information text.
+  std::multiset<std::string> shown_lines;
   std::map<ProgressBar, std::pair<int, int>> progress;
   std::map<ProgressBar, bool> progress_visible;
   std::vector<ErrorWindowTexts> error_windows;

@@ -45,7 +45,7 @@ class RecordingPrograms final : public ChildPrograms {
   ChildOutcome RunAndWait(const std::string& program, const std::vector<std::string>&,
                           const std::string&, EventPump&) override {
     started.push_back(program);
-    return {true, true, 0, ""};
+    return {true, true, 0, "", ""};
   }
   std::vector<std::string> started;
 };
