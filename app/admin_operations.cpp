@@ -1,6 +1,7 @@
 #include "app/admin_operations.h"
 
 #include <chrono>
+#include <iostream>
 #include <thread>
 
 #include "database/server_installation.h"
@@ -11,6 +12,7 @@
 #include "platform/printers.h"
 #include "platform/process_table.h"
 #include "platform/service_manager.h"
+#include "platform/windows1252.h"
 #include "workstation/folder_guard.h"
 #include "workstation/process_control.h"
 
@@ -101,13 +103,31 @@ std::string ExistingAbove(std::string path) {
   return path;
 }
 
-std::string WhyNotTillFolder(const std::vector<std::string>& arguments,
-                             const SystemAccount& caller) {
+// The database server's folders, where the server's setup runs programs as root: no folder of
+// a user's may stand there, nor above them.
+bool AtTheServersPlace(const std::string& folder, const DeploymentSettings& settings) {
+  for (const std::string& server :
+       db::LinuxServerLayout(settings.firebird_root).uninstall_folders) {
+    const std::string place = WithoutTrailingSlashes(server);
+    if (IsWithin(folder, place) || IsWithin(place, folder)) return true;
+  }
+  return false;
+}
+
+std::string WhyNotTillFolder(const std::vector<std::string>& arguments, const SystemAccount& caller,
+                             const DeploymentSettings& settings) {
   if (arguments.size() != 1) return "make-till-folder takes FOLDER";
   const std::string folder = WithoutTrailingSlashes(arguments[0]);
   if (std::string why = WhyNotPlain("the till folder", folder); !why.empty()) return why;
   for (const char* tree : kSystemTrees) {
     if (IsWithin(folder, tree)) return "the till folder " + folder + " is in the system's " + tree;
+  }
+  if (AtTheServersPlace(folder, settings)) {
+    return "the till folder " + folder + " is in the database server's folders";
+  }
+  // A home folder made now would be a future user's.
+  if (folder.rfind("/home/", 0) == 0 && !FolderExists(folder.substr(0, folder.find('/', 6)))) {
+    return "the till folder " + folder + " would make a home folder";
   }
   if (std::string why = WhyNeverDelete(folder, "/nonexistent/"); !why.empty()) {
     return "the till folder " + folder + " is " + why;
@@ -122,14 +142,14 @@ std::string WhyNotTillFolder(const std::vector<std::string>& arguments,
   return "";
 }
 
+// What the programs it runs said goes to the caller's run log, through the helper's output.
 std::string SetupDatabaseServer(const std::vector<std::string>& arguments,
                                 const DeploymentSettings& settings) {
   LinuxChildPrograms programs;
   ProcFsProcessTable processes;
   NoWindow pump;
-  std::string last;
   ProcessControl control(programs, processes, pump,
-                         [&last](const std::string& line) { last = line; });
+                         [](const std::string& line) { std::cout << Utf8FromAnsi(line) << "\n"; });
   SystemdServiceManager services(settings.systemd_root);
   db::ServerInstallation installation(
       db::LinuxServerLayout(settings.firebird_root), control, services,
@@ -137,9 +157,12 @@ std::string SetupDatabaseServer(const std::vector<std::string>& arguments,
       [](int milliseconds) {
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
       });
-  if (db::InstallFirebirdVersion(installation, arguments[1], arguments[2])) return "";
-  return "the database server " + arguments[1] + " was not installed: no package in " +
-         arguments[2];
+  // The folder as it was checked, never a link put in its place since.
+  const std::string package = RealPath(arguments[2]);
+  if (db::InstallFirebirdVersion(installation, arguments[1], package)) return "";
+  return "the database server " + arguments[1] + " was not installed: " +
+         (installation.LastFailure().empty() ? "no package in " + package
+                                             : installation.LastFailure());
 }
 
 }  // namespace
@@ -148,10 +171,13 @@ std::string AdminHelperPath() {
   return RealPath(OwnProgramFolder() + "../libexec/skarvel/skarvel-admin");
 }
 
-std::string WhyRefused(const AdminRequest& request, const SystemAccount& caller) {
+std::string WhyRefused(const AdminRequest& request, const SystemAccount& caller,
+                       const DeploymentSettings& settings) {
   if (request.operation == "setup-database-server") return WhyNotSetup(request.arguments, caller);
   if (request.operation == "add-printer") return WhyNotPrinter(request.arguments);
-  if (request.operation == "make-till-folder") return WhyNotTillFolder(request.arguments, caller);
+  if (request.operation == "make-till-folder") {
+    return WhyNotTillFolder(request.arguments, caller, settings);
+  }
   return "\"" + request.operation + "\" is no operation of the administrator's part";
 }
 

@@ -29,7 +29,8 @@ std::string AdminHelperPath();
 
 // Why the request must not run, naming the operation or argument; empty when it may. Every
 // path is resolved and confined before anything runs.
-std::string WhyRefused(const AdminRequest& request, const SystemAccount& caller);
+std::string WhyRefused(const AdminRequest& request, const SystemAccount& caller,
+                       const DeploymentSettings& settings);
 
 // Runs a request WhyRefused accepted. Empty when done; otherwise why it failed.
 std::string RunAdminRequest(const AdminRequest& request, const SystemAccount& caller,

@@ -2,12 +2,14 @@
 
 #include <optional>
 
+#include "app/admin_operations.h"
 #include "app/server_access.h"
 #include "database/data_module.h"
 #include "database/server_installation.h"
 #include "platform/administrator.h"
 #include "platform/ansi_text.h"
 #include "platform/file_system.h"
+#include "platform/port_owner.h"
 #include "platform/printers.h"
 #include "platform/system_account.h"
 
@@ -16,6 +18,22 @@ namespace {
 
 constexpr int kServerStep = 6;
 constexpr int kProgramsStep = 5;
+
+// Why the server did not take the login, in the three ways the person acts on differently.
+std::string LoginProblem(const std::string& address, const db::FirebirdError& error) {
+  const std::string text = OneLine(error.Text());
+  switch (error.Cause()) {
+    case db::FailureCause::kLoginRefused:
+      return "the database server at " + address +
+             " refuses the installation's administrator login (" + text +
+             "): an administrator sets the password of its SYSDBA to the installation's";
+    case db::FailureCause::kServerUnreachable:
+      return "no database server answers at " + address + " (" + text + "): it must run there";
+    default:
+      return "the database server at " + address + " could not be asked for the login (" + text +
+             ")";
+  }
+}
 
 // The step the next run starts at.
 int NextStep(int status) { return status % 10 == 9 ? status / 10 + 1 : status / 10; }
@@ -32,8 +50,13 @@ std::string NearestExisting(std::string path) {
 // polkit lets this user run it (asked once).
 class Rights {
  public:
-  Rights(const cust_post& record, int status, ServiceManager& services)
-      : record_(record), status_(status), services_(services), me_(CurrentAccount().name) {}
+  Rights(const cust_post& record, int status, ServiceManager& services,
+         const DeploymentSettings& settings)
+      : record_(record),
+        status_(status),
+        services_(services),
+        settings_(settings),
+        me_(CurrentAccount().name) {}
 
   void TillFolder();
   void Database();
@@ -49,6 +72,7 @@ class Rights {
   const cust_post& record_;
   int status_;
   ServiceManager& services_;
+  const DeploymentSettings& settings_;
   std::string me_;
   std::optional<AdminPermission> permission_;
 };
@@ -58,16 +82,20 @@ CheckResult Rights::ByAdministrator(const std::string& name, const std::string& 
   if (RunningAsAdministrator()) return {name, false, why_not};
   if (!permission_) permission_ = AskAdminPermission();
   const AdminPermission::Answer answer = permission_->answer;
-  const bool ok = answer == AdminPermission::Answer::kYes ||
-                  answer == AdminPermission::Answer::kAuthenticationNeeded;
+  // An authentication needs the desktop's agent, which only a login session has.
+  const bool asked = answer == AdminPermission::Answer::kAuthenticationNeeded;
+  const bool ok = answer == AdminPermission::Answer::kYes || (asked && permission_->in_session);
   std::string detail =
       why_not + "; " + work + " needs the administrator's part, and " + permission_->detail;
-  if (answer == AdminPermission::Answer::kAuthenticationNeeded) {
-    detail += " (the desktop's authentication dialog asks; a run without one fails)";
+  if (asked) {
+    detail += permission_->in_session ? " (the desktop's authentication dialog asks)"
+                                      : ", which nobody can give here: this program runs in no "
+                                        "login session with an authentication agent";
   }
   if (!ok) {
-    detail += ": add " + me_ +
-              " to the group skarvel with the package's polkit rules file, or run as root";
+    detail += ": an administrator adds " + me_ +
+              " to the group skarvel with the package's polkit rules file (see \"Who runs "
+              "what\" in the README)";
   }
   return {name, ok, detail};
 }
@@ -88,6 +116,13 @@ void Rights::TillFolder() {
     checks.push_back({"till-folder", true, me_ + " may make the till folder " + folder});
   } else if (NextStep(status_) > kProgramsStep) {
     checks.push_back({"till-folder", false, "the till folder " + folder + " is missing"});
+  } else if (const std::string refused =
+                 WhyRefused({"make-till-folder", {folder}}, CurrentAccount(), settings_);
+             !refused.empty() && !RunningAsAdministrator()) {
+    // The administrator's part itself would refuse it.
+    checks.push_back({"till-folder", false,
+                      me_ + " may not write in " + above + " (" + why +
+                          "), and the administrator's part does not make it: " + refused});
   } else {
     checks.push_back(ByAdministrator("till-folder", "making the till folder " + folder,
                                      me_ + " may not write in " + above + " (" + why + ")"));
@@ -95,12 +130,15 @@ void Rights::TillFolder() {
 }
 
 void Rights::Database() {
-  const bool server_installed_later =
-      Trim(record_.CP_INST_FB) == "1" && NextStep(status_) <= kServerStep;
   const std::string database = db::TillDatabaseText(record_);
   const LocalServer server =
       FindLocalServer(database, services_, db::LinuxServerLayout().guardian_display_name);
-  if (!server.local || server_installed_later) return;
+  if (!server.local) return;
+  // A server the installation sets up itself cannot be asked before; one that runs already is
+  // kept by the setup, with its login.
+  const bool server_installed_later =
+      Trim(record_.CP_INST_FB) == "1" && NextStep(status_) <= kServerStep;
+  if (server_installed_later && !ListeningAccount(server.port)) return;
   const std::string access = ServerAccessProblem(server);
   checks.push_back({"database-access", access.empty(),
                     access.empty() ? "the database server's account " + server.account +
@@ -113,14 +151,7 @@ void Rights::Database() {
                       "the database server at " + server.address +
                           " takes the installation's administrator login"});
   } catch (const db::FirebirdError& error) {
-    const std::string text = OneLine(error.Text());
-    checks.push_back(
-        {"database-login", false,
-         error.Cause() == db::FailureCause::kLoginRefused
-             ? "the database server at " + server.address +
-                   " refuses the installation's administrator login (" + text +
-                   "): an administrator sets the password of its SYSDBA to the installation's"
-             : "no database server answers at " + server.address + " (" + text + ")"});
+    checks.push_back({"database-login", false, LoginProblem(server.address, error)});
   }
 }
 
@@ -148,9 +179,9 @@ void Rights::ServerSetup() {
 
 }  // namespace
 
-std::vector<CheckResult> CheckRights(const cust_post& record, int status,
-                                     ServiceManager& services) {
-  Rights rights(record, status, services);
+std::vector<CheckResult> CheckRights(const cust_post& record, int status, ServiceManager& services,
+                                     const DeploymentSettings& settings) {
+  Rights rights(record, status, services, settings);
   rights.TillFolder();
   rights.Database();
   rights.Printer();

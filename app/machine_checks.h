@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/preflight.h"
+#include "platform/deployment_settings.h"
 #include "platform/service_manager.h"
 #include "service/cust_post.h"
 
@@ -21,6 +22,7 @@ namespace skarvel {
 // printer this user may not add) passes when polkit lets this user run it.
 // The database checks are made only when the till database is reached through a server on this
 // computer that is there already (not one the installation sets up itself).
-std::vector<CheckResult> CheckRights(const cust_post& record, int status, ServiceManager& services);
+std::vector<CheckResult> CheckRights(const cust_post& record, int status, ServiceManager& services,
+                                     const DeploymentSettings& settings);
 
 }  // namespace skarvel

@@ -238,7 +238,8 @@ PreflightResult RunPreflight(PreflightContext& context, const std::string& code,
   checker.Disk(record);
   checker.Tools(record);
   SystemdServiceManager services(context.settings.systemd_root);
-  for (CheckResult& check : CheckRights(record, *checker.result.status, services)) {
+  for (CheckResult& check :
+       CheckRights(record, *checker.result.status, services, context.settings)) {
     checker.Record(std::move(check));
   }
   checker.result.outcome =

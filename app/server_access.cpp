@@ -37,6 +37,11 @@ std::string Problem(const LocalServer& server, const std::string& why) {
          server.file + ": " + why;
 }
 
+std::string NoAccount(const LocalServer& server) {
+  return "this computer has no account " + server.account + " (" + server.found +
+         "): check which account the database server runs as";
+}
+
 }  // namespace
 
 LocalServer FindLocalServer(const std::string& database_text, ServiceManager& services,
@@ -55,14 +60,14 @@ LocalServer FindLocalServer(const std::string& database_text, ServiceManager& se
 std::string ServerAccessProblem(const LocalServer& server) {
   if (!server.local || server.account == "root") return "";
   const std::optional<SystemAccount> account = FindAccount(server.account);
-  if (!account) return Problem(server, "this computer has no account " + server.account);
+  if (!account) return Problem(server, NoAccount(server));
   return Problem(server, PlanFileAccess(*account, server.file).problem);
 }
 
 std::string GiveServerItsFile(const LocalServer& server) {
   if (!server.local || server.account == "root") return "";
   const std::optional<SystemAccount> account = FindAccount(server.account);
-  if (!account) return Problem(server, "this computer has no account " + server.account);
+  if (!account) return Problem(server, NoAccount(server));
   return Problem(server, GrantFileAccess(*account, server.file));
 }
 

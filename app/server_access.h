@@ -11,6 +11,7 @@ namespace skarvel {
 struct LocalServer {
   bool local = false;   // the text names a server, and that server is this computer
   std::string address;  // "host" or "host/port"
+  int port = 0;         // where it listens
   std::string file;     // the database file on this computer
   std::string account;  // the server's account; "root" needs nothing given
   std::string found;    // how the account was found, for the log

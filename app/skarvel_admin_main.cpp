@@ -3,7 +3,9 @@
 // every argument before anything runs, and records each request with who asked in the system's
 // log. Exit codes: 0 done, 1 the operation failed, 2 refused.
 
+#include <cstdint>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,14 +38,20 @@ std::string Described(const AdminRequest& request) {
   return text;
 }
 
-int End(const SystemAccount& caller, const AdminRequest& request, const std::string& outcome,
-        int exit_code) {
-  const std::string message = caller.name + " (uid " + std::to_string(caller.uid) + ") asked " +
-                              Described(request) + ": " + (exit_code == 0 ? "done" : outcome);
-  WriteSystemLog(kName, exit_code != 0, message,
+// One entry of the system's log: who asked for what, and how it stands.
+void Record(const SystemAccount& caller, const AdminRequest& request, const std::string& state,
+            bool error) {
+  WriteSystemLog(kName, error,
+                 caller.name + " (uid " + std::to_string(caller.uid) + ") asked " +
+                     Described(request) + ": " + state,
                  {{"SKARVEL_USER", caller.name},
                   {"SKARVEL_UID", std::to_string(caller.uid)},
                   {"SKARVEL_OPERATION", request.operation}});
+}
+
+int End(const SystemAccount& caller, const AdminRequest& request, const std::string& outcome,
+        int exit_code) {
+  Record(caller, request, exit_code == 0 ? "done" : outcome, exit_code != 0);
   if (exit_code != 0) std::cerr << kName << ": " << Utf8FromAnsi(outcome) << "\n";
   return exit_code;
 }
@@ -61,15 +69,17 @@ int Run(int argc, char** argv) {
   AdminRequest request;
   if (argc > 1) request.operation = AnsiFromUtf8(argv[1]);
   for (int i = 2; i < argc; ++i) request.arguments.push_back(AnsiFromUtf8(argv[i]));
-  if (const std::string why = WhyRefused(request, *caller); !why.empty()) {
-    return End(*caller, request, "refused: " + why, kRefused);
-  }
   DeploymentSettings settings;
   try {
     settings = ReadDeploymentSettings();
   } catch (const SettingsError& error) {
     return End(*caller, request, error.what(), kFailed);
   }
+  if (const std::string why = WhyRefused(request, *caller, settings); !why.empty()) {
+    return End(*caller, request, "refused: " + why, kRefused);
+  }
+  // Recorded before it runs: an operation that never ends still leaves its trace.
+  Record(*caller, request, "running", false);
   const std::string failure = RunAdminRequest(request, *caller, settings);
   return End(*caller, request, failure, failure.empty() ? 0 : kFailed);
 }

@@ -81,10 +81,10 @@ int ReportedStatus(const std::string& url) {
 
 // How an administrator lets this user do the administrator's part.
 std::string AdministratorAdvice() {
-  return "as an administrator, add " + CurrentAccount().name +
-         " to the group skarvel and copy /usr/share/doc/skarvel/examples/50-skarvel.rules to "
-         "/etc/polkit-1/rules.d/ (see \"Who runs what\" in the README), or run skarvel-cli as "
-         "root.";
+  return "an administrator adds " + CurrentAccount().name +
+         " to the group skarvel and copies /usr/share/skarvel/50-skarvel.rules to "
+         "/etc/polkit-1/rules.d/ (see \"Who runs what\" in the README), or installs it in the "
+         "wizard, where an administrator can authenticate.";
 }
 
 // What the person running the program does next, when the installation did not complete.

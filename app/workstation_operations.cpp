@@ -17,8 +17,8 @@
 #include "platform/file_system.h"
 #include "platform/folder_path.h"
 #include "platform/private_folder.h"
-#include "platform/system_account.h"
 #include "platform/profile_file.h"
+#include "platform/system_account.h"
 #include "platform/trash.h"
 #include "service/templates.h"
 #include "workstation/find_file.h"
@@ -75,7 +75,8 @@ WorkstationOperations::WorkstationOperations(ServiceContext& service, RunLog& lo
           [] { return std::max(QThread::idealThreadCount(), 1); },
           [&pump](int milliseconds) { PumpFor(pump, milliseconds); }),
       server_display_name_(db::LinuxServerLayout().guardian_display_name),
-      administrator_(AdminHelperPath(), programs_, pump) {
+      administrator_(AdminHelperPath(), programs_, pump,
+                     [&log](const std::string& line) { log.Write(line); }) {
   Dmskarvel.log = [&log](const std::string& line) { log.Write(line); };
   Dmskarvel.prepare_till = [this](const std::string& database_text) {
     return PrepareTillDatabase(database_text);
@@ -396,9 +397,11 @@ std::string WorkstationOperations::WhyNotOpen(const std::string& name,
              "\"Who runs what\" in the README)";
     case db::FailureCause::kServerUnreachable:
       return "no database server answers at " + location.host + " for " + name + " " + database +
-             firebird;
+             firebird + ": it must run there before the database step";
     case db::FailureCause::kFileAccessDenied:
-      return "the database server may not open " + name + " " + location.file + firebird;
+      return "the database server may not open " + name + " " + location.file + firebird +
+             ": its account must be able to read and write the file and pass the folders above "
+             "it";
     case db::FailureCause::kOther:
       break;
   }

@@ -32,7 +32,7 @@ endif()
 # meet, nor for unoptimised ones, where fortification cannot work.
 find_program(DPKG_BUILDFLAGS dpkg-buildflags)
 if(DPKG_BUILDFLAGS AND NOT SKARVEL_SANITIZE AND NOT SKARVEL_FUZZ
-   AND NOT CMAKE_BUILD_TYPE STREQUAL "Debug")
+   AND CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
   foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
     execute_process(
       COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all

@@ -167,6 +167,7 @@ void TDmskarvel::ReconnectCentralForItsVersion() {
 }
 
 bool TDmskarvel::ConnectDatabases(const cust_post& record) {
+  till_problem.clear();
   try {
     DV_CAISSE.Close();
     PlaceTillDatabase(LocalDatabaseFile(TillDatabaseText(record)), record.CP_VERS_FB);

@@ -27,9 +27,32 @@ std::optional<int> ConfiguredPort(const std::string& path) {
   return std::nullopt;
 }
 
+// "inet://host[:port]/file" (also inet4://, inet6://), the URL form of a server's database.
+std::optional<DatabaseLocation> ParseUrl(const std::string& text) {
+  const std::size_t scheme = text.find("://");
+  if (scheme == std::string::npos) return std::nullopt;
+  const std::string protocol = text.substr(0, scheme);
+  if (!SameText(protocol, "inet") && !SameText(protocol, "inet4") && !SameText(protocol, "inet6")) {
+    return std::nullopt;
+  }
+  const std::string rest = text.substr(scheme + 3);
+  const std::size_t slash = rest.find('/');
+  if (slash == std::string::npos) return std::nullopt;
+  DatabaseLocation location{rest.substr(0, slash), std::nullopt, rest.substr(slash + 1)};
+  const std::size_t colon = location.host.rfind(':');
+  if (colon != std::string::npos && location.host.find(']', colon) == std::string::npos) {
+    if (const int port = StrToIntDef(location.host.substr(colon + 1), 0); port > 0) {
+      location.port = port;
+    }
+    location.host = location.host.substr(0, colon);
+  }
+  return location;
+}
+
 }  // namespace
 
 DatabaseLocation ParseDatabaseLocation(const std::string& database_text) {
+  if (std::optional<DatabaseLocation> url = ParseUrl(database_text)) return *url;
   DatabaseLocation location{"", std::nullopt, database_text};
   std::size_t colon = std::string::npos;
   if (!database_text.empty() && database_text.front() == '[') {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,8 +39,10 @@ class Administrator {
 // authentication agent asks the administrator, and nothing ever asks on a terminal.
 class PkexecAdministrator final : public Administrator {
  public:
-  PkexecAdministrator(std::string helper, ChildPrograms& programs, EventPump& pump)
-      : helper_(std::move(helper)), programs_(programs), pump_(pump) {}
+  // log: told each line the helper and pkexec wrote, for the run log.
+  PkexecAdministrator(std::string helper, ChildPrograms& programs, EventPump& pump,
+                      std::function<void(const std::string&)> log)
+      : helper_(std::move(helper)), programs_(programs), pump_(pump), log_(std::move(log)) {}
 
   AdminOutcome Run(const std::string& operation, const std::vector<std::string>& arguments,
                    const std::string& what) override;
@@ -48,15 +51,18 @@ class PkexecAdministrator final : public Administrator {
   std::string helper_;
   ChildPrograms& programs_;
   EventPump& pump_;
+  std::function<void(const std::string&)> log_;
 };
 
 // Whether polkit would let this process run the administrator's part now, asked without
 // anybody being asked anything (pkcheck): yes, after an administrator's authentication, no, or
-// unknown (no polkit answers), with the reason in words.
+// unknown (no polkit answers), with the reason in words. An authentication needs an agent, which
+// only a login session of the desktop has.
 struct AdminPermission {
   enum class Answer { kYes, kAuthenticationNeeded, kNo, kUnknown };
   Answer answer = Answer::kUnknown;
   std::string detail;
+  bool in_session = false;  // this process belongs to a login session
 };
 AdminPermission AskAdminPermission();
 

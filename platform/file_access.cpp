@@ -95,8 +95,12 @@ std::vector<std::string> FoldersAbove(const std::string& path) {
   return folders;
 }
 
+// The path as a shell reads it back: within single quotes, each quote closed, escaped, reopened.
 std::string Quoted(const std::string& path) {
-  return path.find_first_of(" '\"$\\") == std::string::npos ? path : "'" + path + "'";
+  if (path.find_first_of(" '\"$\\`;&|<>()*?[]#~") == std::string::npos) return path;
+  std::string quoted = "'";
+  for (const char c : path) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
 }
 
 // Why this user cannot give the entry to path, with the administrator's command; empty when it
@@ -116,7 +120,9 @@ std::string WhyNotChangeable(const std::string& path, const SystemAccount& accou
   Acl acl(acl_get_file(Utf8FromAnsi(path).c_str(), ACL_TYPE_ACCESS));
   if (!acl) {
     return "the file system of " + path + " keeps no access lists (" + std::strerror(errno) +
-           "), so " + account.name + " cannot be let " + entry;
+           "), so " + account.name + " cannot be let " + entry +
+           ": put the till database on a file system that keeps them (ext4, xfs, tmpfs), or let " +
+           account.name + " own it";
   }
   return "";
 }

@@ -29,6 +29,14 @@ class Descriptor {
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 
+// Removes the folders made, deepest first, through the descriptors of the folders above them.
+void Unmake(const std::vector<Descriptor>& walk, const std::vector<std::size_t>& made,
+            const std::vector<std::string>& names) {
+  for (auto it = made.rbegin(); it != made.rend(); ++it) {
+    ::unlinkat(walk[*it - 1].get(), names[*it].c_str(), AT_REMOVEDIR);
+  }
+}
+
 }  // namespace
 
 std::string MakeFolderFor(const std::string& folder, unsigned uid, unsigned gid) {
@@ -38,7 +46,14 @@ std::string MakeFolderFor(const std::string& folder, unsigned uid, unsigned gid)
   // a link put in the way is not followed, and the hand-over reaches the folders that were made.
   std::vector<Descriptor> walk;
   walk.emplace_back(::open("/", kFolderFlags));
+  std::vector<std::string> names{"/"};
   std::vector<std::size_t> made;
+  // Nothing half-made stays behind: what this call made goes again when it fails.
+  const auto fail = [&](const std::string& what) {
+    const int error = errno;
+    Unmake(walk, made, names);
+    return what + ": " + std::strerror(error);
+  };
   std::size_t start = 1;
   while (start < path.size()) {
     std::size_t end = path.find('/', start);
@@ -50,17 +65,18 @@ std::string MakeFolderFor(const std::string& folder, unsigned uid, unsigned gid)
     if (::mkdirat(above, name.c_str(), 0700) == 0) {
       made.push_back(walk.size());
     } else if (errno != EEXIST) {
-      return path.substr(0, end) + ": " + std::strerror(errno);
+      return fail(path.substr(0, end));
     }
+    names.push_back(name);
     walk.emplace_back(::openat(above, name.c_str(), kFolderFlags));
-    if (walk.back().get() < 0) return path.substr(0, end) + ": " + std::strerror(errno);
+    if (walk.back().get() < 0) return fail(path.substr(0, end));
+  }
+  // Readable for the database server and the till's other programs, whatever the umask.
+  for (const std::size_t at : made) {
+    if (::fchmod(walk[at].get(), 0755) != 0) return fail(path);
   }
   for (auto it = made.rbegin(); it != made.rend(); ++it) {
-    const int fd = walk[*it].get();
-    // Readable for the database server and the till's other programs, whatever the umask.
-    if (::fchmod(fd, 0755) != 0 || ::fchown(fd, uid, gid) != 0) {
-      return path + ": " + std::strerror(errno);
-    }
+    if (::fchown(walk[*it].get(), uid, gid) != 0) return fail(path);
   }
   return "";
 }

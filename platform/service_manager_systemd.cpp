@@ -1,4 +1,6 @@
+#include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <unistd.h>
 
@@ -35,29 +37,53 @@ constexpr const char* kUnitFolders[] = {"etc/systemd/system", "run/systemd/syste
 
 bool SystemdRuns() { return ::access("/run/systemd/system", F_OK) == 0; }
 
-// The unit file's Description= in [Unit] and User= in [Service]. The description is the unit's
-// name when it has none (as systemd shows such a unit) or its file cannot be read (a masked
-// unit).
+// Reads Description= in [Unit] and User= in [Service] of one unit file or drop-in into service;
+// false when the file cannot be read.
+bool ReadUnitFile(const std::string& path, InstalledService& service) {
+  std::ifstream file(path);
+  if (!file) return false;
+  std::string section;
+  for (std::string line; std::getline(file, line);) {
+    if (!line.empty() && line.front() == '[') section = line.substr(0, line.find(']') + 1);
+    const std::size_t equals = line.find('=');
+    if (equals == std::string::npos) continue;
+    const std::string key = line.substr(0, line.find_last_not_of(" \t", equals - 1) + 1);
+    const std::size_t start = line.find_first_not_of(" \t", equals + 1);
+    const std::string value = start == std::string::npos ? "" : line.substr(start);
+    if (section == "[Unit]" && key == "Description" && !value.empty()) {
+      service.display_name = value;
+    }
+    if (section == "[Service]" && key == "User") service.account = value;
+  }
+  return true;
+}
+
+// The unit's drop-ins (UNIT.d/*.conf) of every folder, in the order systemd applies them: by
+// name, a folder's earlier in the list hiding a later one's of the same name.
+std::vector<std::string> DropIns(const std::string& root, const std::string& unit) {
+  std::map<std::string, std::string> by_name;
+  for (auto folder = std::rbegin(kUnitFolders); folder != std::rend(kUnitFolders); ++folder) {
+    std::error_code error;
+    const std::filesystem::path dir = root + "/" + *folder + "/" + unit + ".d";
+    for (const auto& entry : std::filesystem::directory_iterator(dir, error)) {
+      if (entry.path().extension() == ".conf") {
+        by_name[entry.path().filename().string()] = entry.path().string();
+      }
+    }
+  }
+  std::vector<std::string> paths;
+  for (const auto& [name, path] : by_name) paths.push_back(path);
+  return paths;
+}
+
+// The unit's Description= and User=, drop-ins included. The description is the unit's name
+// when it has none (as systemd shows such a unit) or its file cannot be read (a masked unit).
 InstalledService ReadUnit(const std::string& root, const std::string& unit) {
   InstalledService service{unit, unit, ""};
   for (const char* folder : kUnitFolders) {
-    std::ifstream file(root + "/" + folder + "/" + unit);
-    if (!file) continue;
-    std::string section;
-    for (std::string line; std::getline(file, line);) {
-      if (!line.empty() && line.front() == '[') section = line.substr(0, line.find(']') + 1);
-      const std::size_t equals = line.find('=');
-      if (equals == std::string::npos) continue;
-      const std::string key = line.substr(0, line.find_last_not_of(" \t", equals - 1) + 1);
-      const std::size_t start = line.find_first_not_of(" \t", equals + 1);
-      const std::string value = start == std::string::npos ? "" : line.substr(start);
-      if (section == "[Unit]" && key == "Description" && !value.empty()) {
-        service.display_name = value;
-      }
-      if (section == "[Service]" && key == "User") service.account = value;
-    }
-    return service;
+    if (ReadUnitFile(root + "/" + folder + "/" + unit, service)) break;
   }
+  for (const std::string& drop_in : DropIns(root, unit)) ReadUnitFile(drop_in, service);
   return service;
 }
 

@@ -38,17 +38,20 @@ class AdminOperationsTest : public testing::Test {
   }
 
   std::string Why(const std::string& operation, const std::vector<std::string>& arguments) {
-    return WhyRefused({operation, arguments}, caller_);
+    return WhyRefused({operation, arguments}, caller_, settings_);
   }
   std::string Work() const { return folder_.File("work"); }
 
   test::TempFolder folder_;
   SystemAccount caller_;
+  DeploymentSettings settings_;
 };
 
 TEST_F(AdminOperationsTest, TheServersSetupRunsOnlyFromTheCallersPrivateWorkFolder) {
   EXPECT_EQ(Why("setup-database-server", {Work() + "/", "2.5", Work() + "/firebird25"}), "");
-  EXPECT_NE(Why("setup-database-server", {Work(), "3.0", Work() + "/firebird25"}), "");
+  EXPECT_NE(Why("setup-database-server", {Work(), "3.0", Work() + "/firebird25"})
+                .find("\"3.0\" is none of 1.0, 1.5, 2.5"),
+            std::string::npos);
   fs::create_symlink("/usr", Work() + "/elsewhere");
   EXPECT_NE(Why("setup-database-server", {Work(), "2.5", Work() + "/elsewhere"})
                 .find("is not inside the work folder"),
@@ -59,16 +62,23 @@ TEST_F(AdminOperationsTest, TheServersSetupRunsOnlyFromTheCallersPrivateWorkFold
             std::string::npos);
   test::GiveTo(Work(), test::kOtherAccount);
   fs::permissions(Work(), static_cast<fs::perms>(0700));
-  EXPECT_NE(Why("setup-database-server", {Work(), "2.5", Work() + "/firebird25"}), "");
-  EXPECT_NE(Why("setup-database-server", {Work(), "2.5"}), "");
+  EXPECT_NE(Why("setup-database-server", {Work(), "2.5", Work() + "/firebird25"})
+                .find("is not skarvel-till's private folder"),
+            std::string::npos);
+  EXPECT_EQ(Why("setup-database-server", {Work(), "2.5"}),
+            "setup-database-server takes WORK_FOLDER VERSION PACKAGE_FOLDER");
 }
 
 TEST_F(AdminOperationsTest, APrinterIsAQueueNameOnAKnownPortWithAPlainComment) {
   EXPECT_EQ(Why("add-printer", {"BONPRINTER", "com2", "ZV:BONPRINTER_com2"}), "");
-  EXPECT_NE(Why("add-printer", {"BON/PRINTER", "COM1", ""}), "");
-  EXPECT_NE(Why("add-printer", {"BONPRINTER", "USB1", ""}), "");
-  EXPECT_NE(Why("add-printer", {"BONPRINTER", "COM1", "two\nlines"}), "");
-  EXPECT_NE(Why("add-printer", {"BONPRINTER", "COM1", std::string(300, 'x')}), "");
+  EXPECT_EQ(Why("add-printer", {"BON/PRINTER", "COM1", ""}),
+            "the printer name \"BON/PRINTER\" is no queue name");
+  EXPECT_EQ(Why("add-printer", {"BONPRINTER", "USB1", ""}),
+            "the port \"USB1\" is no COM or LPT port");
+  EXPECT_EQ(Why("add-printer", {"BONPRINTER", "COM1", "two\nlines"}),
+            "the printer's comment holds a control character");
+  EXPECT_EQ(Why("add-printer", {"BONPRINTER", "COM1", std::string(300, 'x')}),
+            "the printer's comment is longer than 255 bytes");
 }
 
 TEST_F(AdminOperationsTest, ATillFolderIsMadeOnlyWhereTheCallerMayNotAndTheSystemsAllows) {
@@ -88,6 +98,13 @@ TEST_F(AdminOperationsTest, ATillFolderIsMadeOnlyWhereTheCallerMayNotAndTheSyste
             std::string::npos);
   fs::create_symlink(folder_.File("system"), folder_.File("link"));
   EXPECT_NE(Why("make-till-folder", {folder_.File("link/till")}).find("as it resolves"),
+            std::string::npos);
+  // Not where the server's setup later runs programs as root, nor a future user's home.
+  settings_.firebird_root = folder_.File("system/firebird");
+  EXPECT_NE(Why("make-till-folder", {folder_.File("system/firebird/bin")})
+                .find("is in the database server's folders"),
+            std::string::npos);
+  EXPECT_NE(Why("make-till-folder", {"/home/skarvel-nobody-yet/till"}).find("home folder"),
             std::string::npos);
 }
 

@@ -37,23 +37,31 @@ class TillAccountTest : public testing::Test {
   // The server comes first: nothing in this process may open a database before it.
   void Prepare(const test::FirebirdServerOptions& options) {
     server_ = std::make_unique<test::FirebirdServerProcess>(options);
+    Fill(Till());
+  }
+
+  // The till folder and its database as steps 1 to 8 leave them, the central database and the
+  // record.
+  void Fill(const std::string& till) {
     test::MakeFolder(folder_.path(), 0711);
     test::MakeFolder(Home(), 0700);
-    test::MakeFolder(Till(), 0755);
-    for (const char* folder : {"tmp", "locks", ".cache", "xdg"})
+    test::MakeFolder(till, 0755);
+    for (const char* folder : {"tmp", "locks", ".cache", "xdg"}) {
       test::MakeFolder(Home() + folder, 0700);
+    }
     // As the archive tool unpacks it: readable for all, writable for the owner.
-    fixtures::MakeTillDatabase(Till() + "LUMTRAK25.FDB");
-    fs::permissions(Till() + "LUMTRAK25.FDB", static_cast<fs::perms>(0644));
+    fixtures::MakeTillDatabase(till + "LUMTRAK25.FDB");
+    fs::permissions(till + "LUMTRAK25.FDB", static_cast<fs::perms>(0644));
     test::GiveTo(Home(), test::kTillAccount);
+    test::GiveTo(till, test::kTillAccount);
     test::MakeFolder(folder_.File("central"), 0755);
     test::MakeFolder(folder_.File("system"), 0755);
     fixtures::MakeCentralDatabase(Central(), {}, 7);
     test::GiveTo(Central(), kServerAccount);
     const std::pair<const char*, std::string> fields[] = {
         {"cp_ps_code", "90"},
-        {"PPA_POSPATH", Till()},
-        {"PPA_POSPATH2", "localhost:" + Till()},
+        {"PPA_POSPATH", till},
+        {"PPA_POSPATH2", "localhost:" + till},
         {"PPA_POSDB", "LUMTRAK.FDB"},
         {"cus_base_pos", "localhost:" + Central()},
         {"CP_VERS_FB", "2.5"}};
@@ -133,6 +141,29 @@ TEST_F(TillAccountTest, ARefusedAdministratorLoginIsToldApartFromAStoppedServer)
   EXPECT_EQ(run.exit_code, 1) << run.err;
   EXPECT_NE(run.out.find("refuses the installation's administrator login"), std::string::npos)
       << run.out;
+  EXPECT_EQ(service_.Customer(kCode)["cp_ps_code"], "98");
+}
+
+// A folder above the till database that the shop's account may pass but not open to others: the
+// step names the account, the folder and what an administrator runs, as the check does first.
+TEST_F(TillAccountTest, AFolderNotTheShopsOwnIsNamedWithTheAdministratorsCommand) {
+  server_ = std::make_unique<test::FirebirdServerProcess>(
+      test::FirebirdServerOptions{.account = kServerAccount});
+  const std::string shared = folder_.File("shared");
+  test::MakeFolder(shared, 0710);
+  ASSERT_EQ(test::RunProgram({"/usr/bin/chgrp", test::kTillAccount, shared}).exit_code, 0);
+  Fill(shared + "/till/");
+  const std::string why = "the database server's account firebird may not use the till database " +
+                          shared + "/till/LUMTRAK.FDB: " + shared +
+                          " belongs to root, so this user cannot let firebird pass it; an "
+                          "administrator runs: setfacl -m u:firebird:x " +
+                          shared;
+  const test::ProgramResult check = Cli({"--check", kCode});
+  EXPECT_NE(check.out.find("FAIL  database-access  " + why), std::string::npos) << check.out;
+
+  const test::ProgramResult run = Cli({kCode});
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_NE(run.out.find(why), std::string::npos) << run.out;
   EXPECT_EQ(service_.Customer(kCode)["cp_ps_code"], "98");
 }
 

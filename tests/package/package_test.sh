@@ -41,7 +41,7 @@ for file in usr/bin/skarvel usr/bin/skarvel-cli usr/share/applications/skarvel.d
   usr/share/man/man1/skarvel-cli.1.gz usr/share/doc/skarvel/copyright \
   usr/share/doc/skarvel/changelog.gz usr/libexec/skarvel/skarvel-admin \
   usr/share/polkit-1/actions/org.skarvel.install-till.policy \
-  usr/share/doc/skarvel/examples/50-skarvel.rules; do
+  usr/share/skarvel/50-skarvel.rules; do
   [ -e "$work/root/$file" ] || fail "missing from the package: $file"
 done
 # The action names the helper where the package puts it.

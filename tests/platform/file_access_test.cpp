@@ -2,10 +2,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/acl.h>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
+#include "tests/support/child_process.h"
 #include "tests/support/in_account.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/till_accounts.h"
@@ -84,6 +86,40 @@ TEST_F(FileAccessTest, WhatIsNotThisUsersOwnIsNamedWithTheAdministratorsCommand)
                          "it; an administrator runs: setfacl -m u:firebird:x " +
                          other);
   EXPECT_FALSE(test::AccountPasses("firebird", "-x", other));
+}
+
+// The access check judges named users and groups within the mask, the owner without it, and
+// the others beside it, exactly as the system does for a program of each account.
+TEST_F(FileAccessTest, JudgesAccessListsAsTheSystemDoes) {
+  struct Case {
+    const char* group;  // the file's owning group
+    const char* list;   // its access list, as getfacl writes it
+  };
+  const Case cases[] = {
+      {"skarvel-till", "u::rw-,g::---,o::---,u:firebird:rw-,m::r--"},
+      {"skarvel-till", "u::rw-,g::rw-,o::---,g:firebird:r--,m::rw-"},
+      {"skarvel-till", "u::r--,g::---,o::---,u:skarvel-till:rw-,m::rw-"},
+      {"skarvel-till", "u::rw-,g::r--,o::rw-,m::---"},
+      {"firebird", "u::rw-,g::rw-,o::---,m::r--"},
+      {"firebird", "u::rw-,g::---,o::rw-,g:skarvel-other:rw-,m::rw-"},
+  };
+  const std::string file = folder_.File("LUMTRAK.FDB");
+  std::ofstream(file) << "database";
+  test::GiveTo(file, test::kTillAccount);
+  for (const Case& c : cases) {
+    ASSERT_EQ(test::RunProgram({"/usr/bin/chgrp", c.group, file}).exit_code, 0);
+    acl_t list = acl_from_text(c.list);
+    ASSERT_NE(list, nullptr) << c.list;
+    ASSERT_EQ(acl_set_file(file.c_str(), ACL_TYPE_ACCESS, list), 0) << c.list;
+    acl_free(list);
+    for (const char* name : {"firebird", test::kTillAccount, test::kOtherAccount}) {
+      const SystemAccount account = *FindAccount(name);
+      EXPECT_EQ(AccountMay(account, file, kRead), test::AccountPasses(name, "-r", file))
+          << c.list << " read by " << name;
+      EXPECT_EQ(AccountMay(account, file, kWrite), test::AccountPasses(name, "-w", file))
+          << c.list << " written by " << name;
+    }
+  }
 }
 
 }  // namespace

@@ -48,5 +48,24 @@ TEST(SystemdServiceManagerTest, FindsInstalledServicesInEveryState) {
   EXPECT_FALSE(services.IsRunning("cups.service"));
 }
 
+// The account a distribution's unit names, and an administrator's drop-in that changes it.
+TEST(SystemdServiceManagerTest, TheAccountIsTheUnitsUserAsItsDropInsLeaveIt) {
+  test::TempFolder root;
+  const std::string unit = root.File("lib/systemd/system/firebird3.0.service");
+  WriteUnit(unit, "Firebird Database Server ( SuperServer )");
+  std::ofstream(unit, std::ios::app) << "[Service]\nUser=firebird\n";
+  SystemdServiceManager services(root.path());
+  const auto found = services.FindService("firebird database server ( superserver )");
+  ASSERT_TRUE(found.has_value());
+  EXPECT_EQ(found->name, "firebird3.0.service");
+  EXPECT_EQ(found->account, "firebird");
+
+  fs::create_directories(root.File("etc/systemd/system/firebird3.0.service.d"));
+  std::ofstream(root.File("etc/systemd/system/firebird3.0.service.d/10-till.conf"))
+      << "[Service]\nUser=fbtill\n";
+  EXPECT_EQ(services.FindService("Firebird Database Server ( SuperServer )")->account, "fbtill");
+  EXPECT_FALSE(services.FindService("Firebird Guardian - DefaultInstance").has_value());
+}
+
 }  // namespace
 }  // namespace skarvel

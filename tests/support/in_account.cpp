@@ -16,15 +16,21 @@ std::string InAccount(const std::string& account, const std::function<std::strin
   int pipe_fds[2];
   if (::pipe(pipe_fds) != 0) throw std::runtime_error("no pipe");
   const pid_t pid = ::fork();
+  if (pid < 0) throw std::runtime_error("no child process");
   if (pid == 0) {
+    // The child never returns into the test: whatever happens, it ends here.
     ::close(pipe_fds[0]);
     if (::initgroups(account.c_str(), gid) != 0 || ::setresgid(gid, gid, gid) != 0 ||
         ::setresuid(uid, uid, uid) != 0) {
       ::_exit(1);
     }
-    const std::string answer = work();
-    const ssize_t written = ::write(pipe_fds[1], answer.data(), answer.size());
-    ::_exit(written == static_cast<ssize_t>(answer.size()) ? 0 : 1);
+    try {
+      const std::string answer = work();
+      const ssize_t written = ::write(pipe_fds[1], answer.data(), answer.size());
+      ::_exit(written == static_cast<ssize_t>(answer.size()) ? 0 : 1);
+    } catch (...) {
+      ::_exit(1);
+    }
   }
   ::close(pipe_fds[1]);
   std::string answer;

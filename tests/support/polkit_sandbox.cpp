@@ -72,6 +72,7 @@ PolkitSandbox::PolkitSandbox(const std::string& rules) {
   const std::string path = folder_.File("journal.sock");
   path.copy(address.sun_path, sizeof address.sun_path - 1);
   if (::bind(journal_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+    ::close(journal_);
     throw std::runtime_error("cannot bind " + path);
   }
 }
