@@ -53,18 +53,26 @@ std::string PolkitSandbox::PackageRulesFor(const std::string& group) {
                   "isInGroup(\"skarvel\")", "isInGroup(\"" + group + "\")");
 }
 
-PolkitSandbox::PolkitSandbox(const std::string& rules) {
-  for (const char* folder : {"", "/rules.d", "/actions", "/empty"}) {
+PolkitSandbox::PolkitSandbox(const std::string& rules, bool package_actions) {
+  for (const char* folder : {"", "/rules.d", "/empty"}) {
     fs::create_directories(folder_.path() + folder);
     Open(folder_.path() + folder);
   }
-  std::ofstream(folder_.File("rules.d/50-skarvel.rules")) << rules;
-  std::ofstream(folder_.File("actions/org.skarvel.install-till.policy"))
-      << Replaced(Read(SKARVEL_SOURCE_DIR "/packaging/polkit/org.skarvel.install-till.policy.in"),
-                  "@SKARVEL_ADMIN_HELPER@", SKARVEL_ADMIN_PROGRAM);
-  for (const char* file : {"rules.d/50-skarvel.rules", "actions/org.skarvel.install-till.policy"}) {
-    fs::permissions(folder_.File(file), fs::perms::owner_read | fs::perms::owner_write |
-                                            fs::perms::group_read | fs::perms::others_read);
+  if (!rules.empty()) {
+    std::ofstream(folder_.File("rules.d/50-skarvel.rules")) << rules;
+    fs::permissions(folder_.File("rules.d/50-skarvel.rules"),
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                        fs::perms::others_read);
+  }
+  if (!package_actions) {
+    fs::create_directories(folder_.File("actions"));
+    Open(folder_.File("actions"));
+    const std::string action = folder_.File("actions/org.skarvel.install-till.policy");
+    std::ofstream(action) << Replaced(
+        Read(SKARVEL_SOURCE_DIR "/packaging/polkit/org.skarvel.install-till.policy.in"),
+        "@SKARVEL_ADMIN_HELPER@", SKARVEL_ADMIN_PROGRAM);
+    fs::permissions(action, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                fs::perms::others_read);
   }
   journal_ = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
   sockaddr_un address{};
@@ -87,6 +95,18 @@ void PolkitSandbox::UsePrinting(const std::string& socket) {
 
 void PolkitSandbox::MakeReadOnly(const std::string& folder) {
   std::ofstream(folder_.File("read-only"), std::ios::app) << folder << "\n";
+}
+
+void PolkitSandbox::Overlay(const std::string& folder) {
+  std::ofstream(folder_.File("overlays"), std::ios::app) << folder << "\n";
+}
+
+std::string PolkitSandbox::OverlayChanges(const std::string& folder) const {
+  std::string name = folder;
+  for (char& c : name) {
+    if (c == '/') c = '_';
+  }
+  return folder_.File("overlay/" + name + "/upper");
 }
 
 std::vector<std::string> PolkitSandbox::Command(const std::vector<std::string>& argv) const {

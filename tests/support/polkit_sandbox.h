@@ -16,8 +16,9 @@ namespace skarvel::test {
 // started inside ends with the command.
 class PolkitSandbox {
  public:
-  // rules: the text of a polkit rules file.
-  explicit PolkitSandbox(const std::string& rules);
+  // rules: the text of a polkit rules file. With package_actions, polkit reads the actions of
+  // the system (and of a package installed inside), not the one of this build.
+  explicit PolkitSandbox(const std::string& rules, bool package_actions = false);
   ~PolkitSandbox();
   PolkitSandbox(const PolkitSandbox&) = delete;
   PolkitSandbox& operator=(const PolkitSandbox&) = delete;
@@ -31,6 +32,12 @@ class PolkitSandbox {
   void UsePrinting(const std::string& socket);
   // The folder is mounted read-only inside.
   void MakeReadOnly(const std::string& folder);
+  // What is changed inside the folder (an absolute path) stays inside: OverlayChanges gives
+  // the folder where the changes land, as the folder's own tree.
+  void Overlay(const std::string& folder);
+  std::string OverlayChanges(const std::string& folder) const;
+  // The rules folder polkit reads inside.
+  std::string RulesFolder() const { return folder_.File("rules.d"); }
   // argv run inside (as root; AsAccount runs it as another account).
   std::vector<std::string> Command(const std::vector<std::string>& argv) const;
   // What the programs inside wrote to the system's journal so far: each entry's fields.
