@@ -374,24 +374,23 @@ void InstallationDriver::FillTillDatabase() {
   const cust_post& record = state_.CustPost();
   // A till number that is not a whole number fails the database steps.
   const std::optional<int> till = WholeNumber(record.cp_pos_nr);
-  const char* failure = nullptr;
-  if (!operations_.ConnectDatabases()) {
-    failure = "error_connect";
+  if (!operations_.ConnectDatabases()) return ReportDatabaseFailure("error_connect");
+  // Each failure is reported while the databases are still connected, then they close.
+  if (!till || !operations_.RegisterTill(*till, record.CP_PKEY)) {
+    ReportDatabaseFailure("error_SavePost");
+  } else if (!operations_.CopyReferenceData(*till)) {
+    ReportDatabaseFailure("error_filldatabase");
   } else {
-    if (!till || !operations_.RegisterTill(*till, record.CP_PKEY)) {
-      failure = "error_SavePost";
-    } else if (!operations_.CopyReferenceData(*till)) {
-      failure = "error_filldatabase";
-    } else {
-      AdvanceOnAcknowledgement(Report(99), 100);
-    }
-    operations_.DisconnectDatabases();
+    AdvanceOnAcknowledgement(Report(99), 100);
   }
+  operations_.DisconnectDatabases();
+}
+
+void InstallationDriver::ReportDatabaseFailure(const char* info) {
   // A failure report that is not acknowledged leaves the status, so the step runs again.
-  if (failure != nullptr && Report(98, failure)) {
-    SetStatus(98);
-    stop_ = true;
-  }
+  if (!Report(98, info)) return;
+  SetStatus(98);
+  stop_ = true;
 }
 
 void InstallationDriver::StoreClosingNumber() {

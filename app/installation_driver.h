@@ -59,6 +59,8 @@ class InstallationDriver {
   void UnpackTemplates();
   void WriteTillSettings();
   void FillTillDatabase();
+  // Reports 98 with the failure's word; an acknowledged report stops at 98.
+  void ReportDatabaseFailure(const char* info);
   void StoreClosingNumber();
   void CreateShortcuts();
   void Finish();

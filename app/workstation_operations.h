@@ -93,6 +93,7 @@ class WorkstationOperations final : public InstallOperations {
   RememberingNotifier notifier_;
   std::string failure_;
   WizardView& view_;
+  EventPump& pump_;
   DownloadContext downloads_;
   LinuxChildPrograms programs_;
   ProcFsProcessTable processes_;

@@ -200,8 +200,10 @@ bool UploadFile(DownloadContext& context, const std::string& remote_folder,
 std::string TranslateServerAlias(const std::string& location, const std::string& work_folder) {
   std::string result = location;
   try {
-    const std::string list = work_folder + "serveurs.cfg";
-    if (!FileExists(list)) return result;
+    // FetchFile keeps the server's spelling of the list ("SERVEURS.CFG").
+    const std::string name = FindNameIgnoringCase(work_folder, "serveurs.cfg");
+    if (name.empty()) return result;
+    const std::string list = work_folder + name;
     const std::size_t colon = location.find(':');
     const std::string server = colon == std::string::npos ? "" : location.substr(0, colon);
     if (server.empty()) return result;

@@ -61,8 +61,8 @@ bool UploadFile(DownloadContext& context, const std::string& remote_folder,
                 const std::string& local_folder, const std::string& file_name, const TfTP& account);
 
 // location ("SERVER:path") with every occurrence of its server part replaced through section
-// "SRV" of work_folder + "serveurs.cfg" (keys without regard to case). Unchanged without a colon,
-// without the file, or when the server is not listed.
+// "SRV" of the server list in work_folder, "serveurs.cfg" in any case (keys without regard to
+// case). Unchanged without a colon, without the file, or when the server is not listed.
 std::string TranslateServerAlias(const std::string& location, const std::string& work_folder);
 
 }  // namespace skarvel

@@ -140,12 +140,20 @@ TEST_F(InstallationDriverTest, TheDatabaseStepNamesWhatFailed) {
   for (const auto& [failing, report] : cases) {
     operations_ = test::RecordingOperations();
     operations_.failing = {failing};
+    // The failure is reported while the databases are still connected.
+    Texts reported_before_disconnecting;
+    operations_.on_call = [&](const std::string& call) {
+      if (call == "DisconnectDatabases()") reported_before_disconnecting = Reports();
+    };
     StandOnPage3(kCornerShop, "90");
     flow_.btvolgendeClick();
     EXPECT_EQ(Reports().back(), report);
     EXPECT_EQ(state_.CustPost().cp_ps_code, "98");
-    EXPECT_EQ(operations_.CallsOf("DisconnectDatabases").size(),
-              failing == std::string("ConnectDatabases") ? 0u : 1u);
+    const bool connected = failing != std::string("ConnectDatabases");
+    EXPECT_EQ(operations_.CallsOf("DisconnectDatabases").size(), connected ? 1u : 0u);
+    if (connected) {
+      EXPECT_EQ(reported_before_disconnecting, Reports()) << failing;
+    }
   }
 }
 

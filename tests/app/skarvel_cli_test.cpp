@@ -148,8 +148,6 @@ TEST_F(SkarvelCliTest, InstallsATillToTheEnd) {
   cupsFreeDests(1, printer);
 }
 
-// The same through a real database server, the central database named by its alias in the
-// server list.
 // In active mode, against a download server that offers no passive mode, with the archive
 // tool's folder missing on it: that download reports 38, the three others still arrive, each
 // reported 39, and the step fails. On a terminal each transfer draws the progress bar to its end.
@@ -175,9 +173,13 @@ TEST_F(SkarvelCliTest, DownloadsInActiveModeAndTriesEveryPackageAfterAMissingOne
   EXPECT_NE(result.out.find("step 3 failed, reported 38"), std::string::npos) << result.out;
 }
 
+// The same through a real database server, the central database named by its alias in the
+// server list, which the download server spells in upper case.
 TEST_F(SkarvelCliTest, InstallsATillThroughADatabaseServer) {
   test::FirebirdServerProcess server;  // before this process's first use of Firebird
   fixtures::MakeCentralDatabase(CentralDatabase(), fixtures::CentralSizes{}, 5);
+  std::filesystem::rename(download_root_.File("srv/serveurs.cfg"),
+                          download_root_.File("srv/SERVEURS.CFG"));
   service_.SetField("5412345000037", "PPA_POSPATH2", "localhost:" + folder_.File("till"));
   service_.SetField("5412345000037", "cus_base_pos", "SRV1:" + CentralDatabase());
   const ProgramResult result = Run({"5412345000037"});
