@@ -46,6 +46,7 @@ void InstallationDriver::RunInstallation() {
   }
   stop_ = false;
   done_ = false;
+  report_unanswered_ = false;
   state_.AbortRequested = false;
   TranslateAliases();
   try {
@@ -157,10 +158,15 @@ void InstallationDriver::TranslateAliases() {
 bool InstallationDriver::Report(int code) { return Report(code, state_.CustPost().cp_ps_code); }
 
 bool InstallationDriver::Report(int code, const std::string& info) {
+  // A report the service never answered may still reach it whenever it wakes, after any report
+  // sent later: the service would end holding whichever came last. Sending none after it, the
+  // last status this run sent is the one the service ends with.
+  if (report_unanswered_) return false;
   const std::string url = StatusReportUrl(state_.service.ServiceBaseUrl, state_.CustPost().CP_PKEY,
                                           std::to_string(code), info);
   const std::string answer = UpdateStatus(state_.service, url);
   if (answer == "OKOK") return true;
+  report_unanswered_ = !state_.service.last_request_answered;
   if (service_cause_.empty()) {
     service_cause_ = !state_.service.last_request_answered
                          ? "the configuration service stopped answering"
@@ -263,6 +269,9 @@ void InstallationDriver::DownloadPackages() {
       }
       continue;
     }
+    // Cancelled while the server was silent: the step is left unreported, and the next start
+    // fetches its packages again instead of stopping at a failure the server never had.
+    if (state_.AbortRequested) return;
     any_failed = true;
     Report(38);
     stop_ = true;

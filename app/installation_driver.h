@@ -36,7 +36,8 @@ class InstallationDriver {
   PassEnd RunStep(int status);
   void TranslateAliases();
 
-  // A status report with the record's current status as its information.
+  // A status report with the record's current status as its information. After a report the
+  // service never answered, none is sent: false.
   bool Report(int code);
   bool Report(int code, const std::string& info);
   void SetStatus(int code);
@@ -73,9 +74,10 @@ class InstallationDriver {
   std::string resume_program_;
   bool stop_ = false;
   bool done_ = false;
-  int step_ = 0;               // the step of the pass that runs or ran last
-  std::string cause_;          // why an operation of that pass failed
-  std::string service_cause_;  // what went wrong with the service in that pass
+  int step_ = 0;                    // the step of the pass that runs or ran last
+  std::string cause_;               // why an operation of that pass failed
+  std::string service_cause_;       // what went wrong with the service in that pass
+  bool report_unanswered_ = false;  // a report of this run got no answer at all
 };
 
 }  // namespace skarvel

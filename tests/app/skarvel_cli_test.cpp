@@ -192,8 +192,9 @@ TEST_F(SkarvelCliTest, InstallsATillThroughADatabaseServer) {
 }
 
 TEST_F(SkarvelCliTest, CtrlCStopsTheRunAfterTheStepInProgress) {
-  // The first report is slow to come back: Ctrl-C arrives while the step waits for it.
-  service_.Fault("UpdateStatus", "normal", 1500, 1);
+  // The first report is slow to come back, though not silent for a second: Ctrl-C arrives
+  // while the step waits for it.
+  service_.Fault("UpdateStatus", "normal", 400, 1);
   test::ChildProcess cli({SKARVEL_CLI_PROGRAM, "5412345000037"}, Environment(service_.host()));
   while (cli.ReadLine().find("GetLumtrak") == std::string::npos) {
   }
@@ -201,6 +202,25 @@ TEST_F(SkarvelCliTest, CtrlCStopsTheRunAfterTheStepInProgress) {
   EXPECT_EQ(cli.Wait(), 4);
   EXPECT_EQ(service_.Requests("UpdateStatus").size(), 1u);  // the step in progress ran to its end
   EXPECT_EQ(service_.Customer("5412345000037")["cp_ps_code"], "29");
+}
+
+// The service falls silent (SIGSTOP) as the first report goes out: the terminal names it and
+// how long, and Ctrl-C ends the wait at once instead of at the silence limit.
+TEST_F(SkarvelCliTest, ASilentServiceIsNamedAndCtrlCEndsTheWait) {
+  test::ChildProcess cli({SKARVEL_CLI_PROGRAM, "5412345000037"}, Environment(service_.host()));
+  while (cli.ReadLine().find("GetLumtrak") == std::string::npos) {
+  }
+  service_.Freeze();
+  std::string line;
+  while ((line = cli.ReadLine()).find("has not answered") == std::string::npos) {
+  }
+  cli.Signal(SIGINT);
+  const int exit_code = cli.Wait();
+  service_.Thaw();
+  EXPECT_EQ(exit_code, 4);
+  EXPECT_EQ(line,
+            "  The configuration service at " + service_.base_url() + " has not answered for 1 s.");
+  EXPECT_NE(LogText().find("the installation was cancelled"), std::string::npos) << LogText();
 }
 
 // Without the service's acknowledgement of step 1 the computer would restart into step 1 again
