@@ -2,13 +2,11 @@
 
 #include <atomic>
 #include <cerrno>
-#include <condition_variable>
 #include <exception>
 #include <mutex>
 #include <set>
 #include <sys/select.h>
 #include <sys/socket.h>
-#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -16,6 +14,7 @@
 
 #include "platform/ftp_listing.h"
 #include "platform/ftp_path.h"
+#include "platform/work_beside.h"
 
 namespace skarvel::wininet {
 namespace {
@@ -147,8 +146,6 @@ struct CurlFtpSession::State {
 
   // Shared by both threads while a request runs.
   std::mutex mutex;
-  std::condition_variable ended_signal;
-  bool ended = false;
   // Notifications raised inside libcurl's callbacks wait here for the caller's thread: its
   // handlers pump the window and may throw, and nothing may unwind through libcurl.
   std::vector<std::pair<unsigned long, unsigned long>> queued;
@@ -337,41 +334,18 @@ struct CurlFtpSession::State {
   // Runs work on a thread of its own; meanwhile this thread delivers notifications, watches the
   // silence and asks the wait callback, at most kPoll apart. What a handler throws is rethrown
   // once the work has ended.
-  template <typename Work>
-  void AwaitBeside(Work work) {
+  void AwaitBeside(const std::function<void()>& work) {
     timed_out = false;
     given_up = false;
     stop = false;
-    ended = false;
-    std::thread worker([this, &work] {
-      work();
-      const std::lock_guard<std::mutex> lock(mutex);
-      ended = true;
-      ended_signal.notify_one();
-    });
-    std::exception_ptr raised;
-    for (;;) {
-      {
-        std::unique_lock<std::mutex> lock(mutex);
-        if (ended_signal.wait_for(lock, kPoll, [this] { return ended; })) break;
-      }
-      if (stop) continue;  // given up: only the end is awaited now
-      try {
-        Tick();
-      } catch (...) {
-        raised = std::current_exception();
-      }
-      if (raised || timed_out || given_up) Interrupt();
-    }
-    worker.join();
-    if (!raised) {
-      try {
-        Deliver();
-      } catch (...) {
-        raised = std::current_exception();
-      }
-    }
-    if (raised) std::rethrow_exception(raised);
+    RunBeside(
+        work,
+        [this] {
+          Tick();
+          return !timed_out && !given_up;
+        },
+        [this] { Interrupt(); }, kPoll);
+    Deliver();
   }
 
   void Tick() {
@@ -499,9 +473,10 @@ bool CurlFtpSession::Command(const std::string& command, std::string& reply) {
   // "*": a refusal is the caller's to judge, and the connection stays, as WinINet's does.
   const CommandList quote(curl_slist_append(nullptr, ("*" + command).c_str()));
   curl_easy_setopt(s.easy.get(), CURLOPT_QUOTE, quote.get());
-  const bool answered = s.Perform(s.easy.get());
+  if (!s.Perform(s.easy.get())) return false;
   reply = LastLine(s.reply);
-  return answered && !reply.empty();
+  if (reply.empty()) s.Fail(ERROR_INTERNET_EXTENDED_ERROR, "the server did not answer " + command);
+  return !reply.empty();
 }
 
 bool CurlFtpSession::List(const std::function<bool(const std::string& name)>& keep,
