@@ -77,6 +77,11 @@ void TerminalView::AddMemInfoLine(const std::string& line) { Say("  " + line); }
 
 void TerminalView::SetSilenceNote(const std::string& text) {
   if (text.empty()) {
+    // The peer answered: on a terminal its line goes, and what comes next takes its place.
+    if (terminal_ && silence_notes_ > 0) {
+      out_ << "\r\x1b[K" << std::flush;
+      progress_line_open_ = false;
+    }
     silence_notes_ = 0;
     return;
   }

@@ -45,9 +45,9 @@ class TerminalView final : public WizardView {
   void SetStatusLine(const std::string& text) override {
     if (!text.empty()) Say(text);
   }
-  // On a terminal the note stands on a line of its own, renewed in place; otherwise its first
-  // second and every tenth after it are printed, so that a log shows the wait without a line a
-  // second.
+  // On a terminal the note stands on a line of its own, renewed in place and wiped when the peer
+  // answers; otherwise its first second and every tenth after it are printed, so that a log
+  // shows the wait without a line a second.
   void SetSilenceNote(const std::string& text) override;
 
   // Prints a line as the view prints its own.

@@ -12,8 +12,8 @@ std::string Note(int seconds) {
 }
 
 // Without a terminal (a log, Ansible) a silent peer is printed at its first second and every
-// tenth after it; on a terminal its one line is renewed in place, and the next line starts
-// below it.
+// tenth after it; on a terminal its one line is renewed in place, and either the next line
+// starts below it or, once the peer answered, takes its place.
 TEST(TerminalViewTest, ASilentPeerIsNamedWithoutALineASecond) {
   RunLog log("");
   std::ostringstream plain;
@@ -28,7 +28,11 @@ TEST(TerminalViewTest, ASilentPeerIsNamedWithoutALineASecond) {
   terminal.SetSilenceNote(Note(1));
   terminal.SetSilenceNote(Note(2));
   terminal.Say("next");
-  EXPECT_EQ(shown.str(), "\r  " + Note(1) + "\x1b[K\r  " + Note(2) + "\x1b[K\nnext\n");
+  terminal.SetSilenceNote(Note(1));
+  terminal.SetSilenceNote("");
+  terminal.Say("answered");
+  EXPECT_EQ(shown.str(), "\r  " + Note(1) + "\x1b[K\r  " + Note(2) + "\x1b[K\nnext\n\r  " +
+                             Note(1) + "\x1b[K\r\x1b[Kanswered\n");
 }
 
 }  // namespace
