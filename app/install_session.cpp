@@ -34,9 +34,12 @@ InstallSession::InstallSession(const DeploymentSettings& settings, EventPump& pu
     : notifier(shown_notifier, log),
       context(ServiceBaseUrlFor(settings.service_host), pump, notifier),
       state(context),
+      silence(view, state),
       operations(context, log, notifier, pump, view, settings),
       driver(state, view, operations, autostart, reboot, OwnProgramFolder() + "skarvel"),
       flow(state, view, operations, autostart, driver) {
+  context.silence = &silence;
+  operations.SetSilenceWatch(&silence);
   state.WorkFolder = DefaultWorkFolder();
   operations.SetPrivateFolder(state.WorkFolder);
   state.FtpAccount = DefaultFtpAccount(settings.DownloadHost(), settings.ftp_port);

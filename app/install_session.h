@@ -6,6 +6,7 @@
 #include "app/install_state.h"
 #include "app/installation_driver.h"
 #include "app/logged_notifier.h"
+#include "app/view_silence.h"
 #include "app/wizard_flow.h"
 #include "app/workstation_operations.h"
 #include "platform/autostart.h"
@@ -43,6 +44,7 @@ class InstallSession {
   LoggedNotifier notifier;
   ServiceContext context;
   InstallState state;
+  ViewSilence silence;
   WorkstationOperations operations;
   XdgAutostart autostart;
   SystemdReboot reboot;

@@ -48,6 +48,7 @@ void InstallationDriver::RunInstallation() {
   stop_ = false;
   done_ = false;
   warnings_.clear();
+  report_unanswered_ = false;
   state_.AbortRequested = false;
   TranslateAliases();
   try {
@@ -169,10 +170,15 @@ void InstallationDriver::TranslateAliases() {
 bool InstallationDriver::Report(int code) { return Report(code, state_.CustPost().cp_ps_code); }
 
 bool InstallationDriver::Report(int code, const std::string& info) {
+  // A report the service never answered may still reach it whenever it wakes, after any report
+  // sent later: the service would end holding whichever came last. Sending none after it, the
+  // last status this run sent is the one the service ends with.
+  if (report_unanswered_) return false;
   const std::string url = StatusReportUrl(state_.service.ServiceBaseUrl, state_.CustPost().CP_PKEY,
                                           std::to_string(code), info);
   const std::string answer = UpdateStatus(state_.service, url);
   if (answer == "OKOK") return true;
+  report_unanswered_ = !state_.service.last_request_answered;
   if (service_cause_.empty()) {
     service_cause_ = !state_.service.last_request_answered
                          ? "the configuration service stopped answering"
@@ -275,6 +281,9 @@ void InstallationDriver::DownloadPackages() {
       }
       continue;
     }
+    // Cancelled while the server was silent: the step is left unreported, and the next start
+    // fetches its packages again instead of stopping at a failure the server never had.
+    if (state_.AbortRequested) return;
     any_failed = true;
     Report(38);
     stop_ = true;
@@ -409,24 +418,23 @@ void InstallationDriver::FillTillDatabase() {
   const cust_post& record = state_.CustPost();
   // A till number that is not a whole number fails the database steps.
   const std::optional<int> till = WholeNumber(record.cp_pos_nr);
-  const char* failure = nullptr;
-  if (!operations_.ConnectDatabases()) {
-    failure = "error_connect";
+  if (!operations_.ConnectDatabases()) return ReportDatabaseFailure("error_connect");
+  // Each failure is reported while the databases are still connected, then they close.
+  if (!till || !operations_.RegisterTill(*till, record.CP_PKEY)) {
+    ReportDatabaseFailure("error_SavePost");
+  } else if (!operations_.CopyReferenceData(*till)) {
+    ReportDatabaseFailure("error_filldatabase");
   } else {
-    if (!till || !operations_.RegisterTill(*till, record.CP_PKEY)) {
-      failure = "error_SavePost";
-    } else if (!operations_.CopyReferenceData(*till)) {
-      failure = "error_filldatabase";
-    } else {
-      AdvanceOnAcknowledgement(Report(99), 100);
-    }
-    operations_.DisconnectDatabases();
+    AdvanceOnAcknowledgement(Report(99), 100);
   }
+  operations_.DisconnectDatabases();
+}
+
+void InstallationDriver::ReportDatabaseFailure(const char* info) {
   // A failure report that is not acknowledged leaves the status, so the step runs again.
-  if (failure != nullptr && Report(98, failure)) {
-    SetStatus(98);
-    stop_ = true;
-  }
+  if (!Report(98, info)) return;
+  SetStatus(98);
+  stop_ = true;
 }
 
 void InstallationDriver::StoreClosingNumber() {

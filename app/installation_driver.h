@@ -37,7 +37,8 @@ class InstallationDriver {
   PassEnd RunStep(int status);
   void TranslateAliases();
 
-  // A status report with the record's current status as its information.
+  // A status report with the record's current status as its information. After a report the
+  // service never answered, none is sent: false.
   bool Report(int code);
   bool Report(int code, const std::string& info);
   void SetStatus(int code);
@@ -65,6 +66,8 @@ class InstallationDriver {
   void UnpackTemplates();
   void WriteTillSettings();
   void FillTillDatabase();
+  // Reports 98 with the failure's word; an acknowledged report stops at 98.
+  void ReportDatabaseFailure(const char* info);
   void StoreClosingNumber();
   void CreateShortcuts();
   void Finish();
@@ -81,6 +84,7 @@ class InstallationDriver {
   std::string cause_;                  // why an operation of that pass failed
   std::string service_cause_;          // what went wrong with the service in that pass
   std::vector<std::string> warnings_;  // what the finished run could not do
+  bool report_unanswered_ = false;     // a report of this run got no answer at all
 };
 
 }  // namespace skarvel

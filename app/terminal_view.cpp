@@ -75,6 +75,26 @@ void TerminalView::SetMemInfo(const std::string& text) {
 
 void TerminalView::AddMemInfoLine(const std::string& line) { Say("  " + line); }
 
+void TerminalView::SetSilenceNote(const std::string& text) {
+  if (text.empty()) {
+    // The peer answered: on a terminal its line goes, and what comes next takes its place.
+    if (terminal_ && silence_notes_ > 0) {
+      out_ << "\r\x1b[K" << std::flush;
+      progress_line_open_ = false;
+    }
+    silence_notes_ = 0;
+    return;
+  }
+  if (!terminal_) {
+    if (silence_notes_++ % 10 == 0) Say("  " + text);
+    return;
+  }
+  ++silence_notes_;
+  // The same line, overwritten; the next line of any kind starts below it.
+  out_ << "\r  " << Utf8FromAnsi(text) << "\x1b[K" << std::flush;
+  progress_line_open_ = true;
+}
+
 void TerminalView::SetProgress(ProgressBar, int position, int maximum) {
   if (!terminal_ || maximum <= 0) return;
   const int filled = kBarWidth * std::min(position, maximum) / maximum;

@@ -45,6 +45,10 @@ class TerminalView final : public WizardView {
   void SetStatusLine(const std::string& text) override {
     if (!text.empty()) Say(text);
   }
+  // On a terminal the note stands on a line of its own, renewed in place and wiped when the peer
+  // answers; otherwise its first second and every tenth after it are printed, so that a log
+  // shows the wait without a line a second.
+  void SetSilenceNote(const std::string& text) override;
 
   // Prints a line as the view prints its own.
   void Say(const std::string& ansi_text);
@@ -80,6 +84,7 @@ class TerminalView final : public WizardView {
   bool no_restart_;
   std::array<std::string, 13> captions_;
   bool progress_line_open_ = false;
+  int silence_notes_ = 0;  // since the peer last answered
   int running_step_ = 0;
   std::chrono::steady_clock::time_point stretch_start_ = std::chrono::steady_clock::now();
   bool closed_ = false;

@@ -75,6 +75,11 @@ class WizardView {
 
   // The status line: what the program waits for where no page says it (empty: nothing).
   virtual void SetStatusLine(const std::string& text) = 0;
+
+  // Who keeps the program waiting by sending nothing, and for how long ("The download server
+  // 127.0.0.1 has not answered for 12 s."), renewed every second: shown with MemInfo's text, or
+  // on the status line before the installation page shows. Empty: the peer answered.
+  virtual void SetSilenceNote(const std::string& text) = 0;
 };
 
 }  // namespace skarvel

@@ -34,13 +34,21 @@ std::string WithoutTrailingSeparator(std::string folder) {
   return folder;
 }
 
-std::vector<std::string> FindSettingsFiles(const std::string& root) {
+// A search of a large home folder takes a while: the window is kept alive at each folder.
+std::vector<std::string> FindSettingsFiles(const std::string& root, EventPump& pump) {
   TFindFile finder;
   finder.Recurse = true;
   finder.Directory = root;
   finder.Filter = "lumtrak.pos";
+  finder.OnNewPath = [&pump](TFindFile&, const std::string&, bool&) { pump.ProcessMessages(); };
   finder.Execute();
   return finder.Files;
+}
+
+// Deletes the file, then lets the window handle what came meanwhile.
+void DeleteVirtualized(const std::string& path, EventPump& pump) {
+  DeleteFile(path);
+  pump.ProcessMessages();
 }
 
 bool IsVirtualized(const std::string& path) {
@@ -65,6 +73,7 @@ WorkstationOperations::WorkstationOperations(ServiceContext& service, RunLog& lo
       log_(log),
       notifier_(notifier),
       view_(view),
+      pump_(pump),
       downloads_{pump, [&log](const std::string& line) { log.Write(line); },
                  [this](const std::string& cause) { Failed(cause); }},
       control_(programs_, processes_, pump, [&log](const std::string& line) { log.Write(line); }),
@@ -247,22 +256,23 @@ bool WorkstationOperations::PrivateFolderUsable(const std::string& folder) {
 
 bool WorkstationOperations::RemoveVirtualizedSettings() {
   try {
+    pump_.ProcessMessages();
     bool handled = false;
-    std::vector<std::string> found = FindSettingsFiles(OwnProgramFolder());
+    std::vector<std::string> found = FindSettingsFiles(OwnProgramFolder(), pump_);
     // The design's second root, the whole system drive, is the user's home folder here.
     if (found.empty()) {
-      found = FindSettingsFiles(HomeFolder());
+      found = FindSettingsFiles(HomeFolder(), pump_);
       handled = true;
     }
     for (const std::string& path : found) {
       if (IsVirtualized(path)) {
-        DeleteFile(path);
+        DeleteVirtualized(path, pump_);
         handled = true;
       }
     }
     if (!handled) {
-      for (const std::string& path : FindSettingsFiles(HomeFolder())) {
-        if (IsVirtualized(path)) DeleteFile(path);
+      for (const std::string& path : FindSettingsFiles(HomeFolder(), pump_)) {
+        if (IsVirtualized(path)) DeleteVirtualized(path, pump_);
       }
     }
     return true;

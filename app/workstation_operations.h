@@ -72,6 +72,9 @@ class WorkstationOperations final : public InstallOperations {
   // emptied nor made, and the step fails.
   void SetPrivateFolder(std::string folder) { private_folder_ = std::move(folder); }
 
+  // Told while the download server is silent, and asked whether the person gave the wait up.
+  void SetSilenceWatch(SilentPeerWatch* watch) { downloads_.silence = watch; }
+
  private:
   ProgressBarSink Bar(ProgressBar bar);
   bool PrivateFolderUsable(const std::string& folder);
@@ -106,6 +109,7 @@ class WorkstationOperations final : public InstallOperations {
   RememberingNotifier notifier_;
   std::string failure_;
   WizardView& view_;
+  EventPump& pump_;
   DownloadContext downloads_;
   LinuxChildPrograms programs_;
   ProcFsProcessTable processes_;

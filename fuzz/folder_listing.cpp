@@ -51,13 +51,14 @@ void Session(int control, const std::string& listing) {
       Send(control, "230 in\r\n");
     } else if (command == "PWD") {
       Send(control, "257 \"/\"\r\n");
-    } else if (command == "CWD" || command == "TYPE") {
+    } else if (command == "CWD" || command == "CDUP" || command == "TYPE") {
       Send(control, "250 ok\r\n");
-    } else if (command == "EPSV") {
+    } else if (command == "PASV") {
       int port = 0;
       if (data_listener >= 0) ::close(data_listener);
       data_listener = Listen(port);
-      Send(control, "229 Entering Extended Passive Mode (|||" + std::to_string(port) + "|)\r\n");
+      Send(control, "227 Entering Passive Mode (127,0,0,1," + std::to_string(port >> 8) + "," +
+                        std::to_string(port & 0xFF) + ")\r\n");
     } else if (command == "LIST" || command == "NLST") {
       Send(control, "150 listing\r\n");
       const int data = ::accept(data_listener, nullptr, nullptr);
@@ -77,8 +78,7 @@ void Session(int control, const std::string& listing) {
   ::close(control);
 }
 
-// Every connection gets its session (the listing runs on a connection of its own) until the
-// listener is shut down.
+// Every connection gets its session until the listener is shut down.
 void Serve(int listener, std::string listing) {
   std::vector<std::thread> sessions;
   for (int control; (control = ::accept(listener, nullptr, nullptr)) >= 0;) {

@@ -1,5 +1,6 @@
 #include "platform/ftp_path.h"
 
+#include <utility>
 #include <vector>
 
 namespace skarvel::wininet {
@@ -34,6 +35,37 @@ std::string PercentEncoded(const std::string& segment) {
     }
   }
   return out;
+}
+
+bool IsAbsolute(const std::string& path) { return !path.empty() && path.front() == '/'; }
+
+std::vector<std::string> NamesOf(const std::string& path) {
+  std::vector<std::string> names;
+  for (std::string& segment : Segments(path)) {
+    if (!segment.empty()) names.push_back(std::move(segment));
+  }
+  return names;
+}
+
+// Up from `from` to the folder both share, then down to `to`, one folder a command. None when
+// the way up leads out of a ".." (the name to come back down into is unknown).
+std::optional<std::vector<FolderStep>> StepByStep(const std::string& from, const std::string& to) {
+  const std::vector<std::string> here = NamesOf(from);
+  const std::vector<std::string> there = NamesOf(to);
+  std::size_t shared = 0;
+  while (shared < here.size() && shared < there.size() && here[shared] == there[shared]) ++shared;
+  std::vector<FolderStep> steps;
+  std::string folder = from;
+  for (std::size_t i = here.size(); i > shared; --i) {
+    if (here[i - 1] == "..") return std::nullopt;
+    folder = NormalisedFtpPath(folder + "/..");
+    steps.push_back({"CDUP", folder});
+  }
+  for (std::size_t i = shared; i < there.size(); ++i) {
+    folder = NormalisedFtpPath(folder.empty() ? there[i] : folder + "/" + there[i]);
+    steps.push_back({there[i] == ".." ? "CDUP" : "CWD " + there[i], folder});
+  }
+  return steps;
 }
 
 }  // namespace
@@ -75,6 +107,27 @@ std::string FtpUrlPath(const std::string& path, bool folder) {
   }
   if (folder && out.back() != '/') out += "/";
   return out;
+}
+
+std::optional<std::vector<FolderStep>> FolderSteps(const std::string& from, const std::string& to,
+                                                   const std::string& login_folder) {
+  const auto full = [&](const std::string& folder) {
+    return IsAbsolute(folder) || login_folder.empty()
+               ? folder
+               : NormalisedFtpPath(login_folder + "/" + folder);
+  };
+  if (from == to || full(from) == full(to)) return std::vector<FolderStep>{};
+  if (IsAbsolute(to)) return std::vector<FolderStep>{{"CWD " + to, to}};
+  if (!IsAbsolute(from)) {
+    if (auto steps = StepByStep(from, to)) return steps;
+  }
+  if (login_folder.empty()) return std::nullopt;
+  // From a full path, the way runs through the login folder's full path; each step leaves the
+  // connection in a folder written as `to` is.
+  auto steps = StepByStep(full(from), full(to));
+  if (!steps) return std::nullopt;
+  if (!steps->empty()) steps->back().folder = to;
+  return steps;
 }
 
 }  // namespace skarvel::wininet

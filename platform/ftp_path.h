@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace skarvel::wininet {
 
@@ -21,5 +23,22 @@ std::string ResolvedFtpPath(const std::string& cwd, const std::string& path);
 // segment is percent-encoded, so blanks, "#", "?" and bytes above 127 reach the server as they
 // are. folder adds the trailing "/" that makes the URL name a folder.
 std::string FtpUrlPath(const std::string& path, bool folder);
+
+// One command that moves the control connection, and the folder it leaves it in (as
+// ResolvedFtpPath writes folders).
+struct FolderStep {
+  std::string command;  // "CWD zip", "CDUP", "CWD /srv/ftp"
+  std::string folder;
+};
+
+// The commands that take the control connection from the folder `from` to the folder `to` (both
+// as ResolvedFtpPath writes them). A full path is entered with one CWD. Any other folder is
+// reached from where the connection is, one folder at a time (CDUP up, CWD down): a name is never
+// sent relative to a folder the connection is not in, and a folder it is in is never entered
+// again. login_folder is the full path PWD gave after the login, empty when it gave none
+// (`257 "C:/ftp"`); only with it can a relative folder be reached from a full path, or from
+// above the login folder. None when `to` cannot be reached.
+std::optional<std::vector<FolderStep>> FolderSteps(const std::string& from, const std::string& to,
+                                                   const std::string& login_folder);
 
 }  // namespace skarvel::wininet

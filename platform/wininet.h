@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -35,7 +36,9 @@ inline constexpr unsigned long ERROR_INTERNET_NAME_NOT_RESOLVED = 12007;
 inline constexpr unsigned long ERROR_INTERNET_INCORRECT_USER_NAME = 12013;
 inline constexpr unsigned long ERROR_INTERNET_INCORRECT_PASSWORD = 12014;
 inline constexpr unsigned long ERROR_INTERNET_LOGIN_FAILURE = 12015;
+inline constexpr unsigned long ERROR_INTERNET_OPERATION_CANCELLED = 12017;
 inline constexpr unsigned long ERROR_INTERNET_CANNOT_CONNECT = 12029;
+inline constexpr unsigned long ERROR_INTERNET_CONNECTION_ABORTED = 12030;
 
 // Access types of the Internet handle.
 inline constexpr int INTERNET_OPEN_TYPE_PRECONFIG = 0;  // the system's proxy settings
@@ -46,17 +49,24 @@ enum class TransferType { kUnknown = 0, kAscii = 1, kBinary = 2 };
 
 // (status, information): a byte count for 31 and 41, 0 otherwise.
 using StatusCallback = std::function<void(unsigned long status, unsigned long information)>;
-// Called while a call waits on the server, at least every 100 ms, whether or not bytes move.
-using WaitCallback = std::function<void()>;
+// Called while a call waits on the server, at least every 100 ms, whether or not bytes move,
+// with how long the server has sent nothing. False gives the call up at once: it fails with
+// ERROR_INTERNET_OPERATION_CANCELLED.
+using WaitCallback = std::function<bool(std::chrono::milliseconds silent)>;
 
 // One entry of a folder listing.
 struct FindData {
   std::string cFileName;
   std::uint64_t nFileSize = 0;
   bool directory = false;
+  // A symbolic link on the server: the listed size is the link's own, not its file's.
+  bool link = false;
+  // False when the listing gave no size (nFileSize is then 0).
+  bool size_listed = true;
 };
 
 class FtpConnection;
+class CurlFtpSession;
 
 // InternetOpen: the agent, how the network is reached, the connect time-out and retries, the
 // status callback, and the last error and server response of the calls made through it.
@@ -74,10 +84,12 @@ class InternetHandle {
   void SetConnectTimeout(unsigned long milliseconds) { connect_timeout_ = milliseconds; }
   unsigned long ConnectTimeout() const { return connect_timeout_; }
   // How long the server may stay silent on the control or the data connection before the call
-  // fails with ERROR_INTERNET_TIMEOUT (whole seconds; less than one second counts as one).
+  // fails with ERROR_INTERNET_TIMEOUT. A connect's attempts share it: a server that stays silent
+  // is not tried again.
   void SetReceiveTimeout(unsigned long milliseconds) { receive_timeout_ = milliseconds; }
   unsigned long ReceiveTimeout() const { return receive_timeout_; }
-  // How often a connect is tried before it fails (at least once).
+  // How often a connect is tried before it fails (at least once), while the server refuses it
+  // or libcurl's connect time-out passes; silence ends the attempts (above).
   void SetConnectRetries(unsigned long retries) { connect_retries_ = retries; }
   unsigned long ConnectRetries() const { return connect_retries_; }
 
@@ -91,8 +103,10 @@ class InternetHandle {
 
  private:
   friend class FtpConnection;
+  friend class CurlFtpSession;
   void Notify(unsigned long status, unsigned long information = 0) const;
-  void Wait() const;
+  // False when the wait callback gives the call up.
+  bool Wait(std::chrono::milliseconds silent) const;
 
   std::string agent_;
   int access_type_;
@@ -122,7 +136,10 @@ class FindHandle {
 // InternetConnect for FTP: connects and logs in at once, as WinINet does. Names and paths are
 // the server's bytes; folders are separated by "/". A path that does not start with "/" is
 // relative to the current folder, which starts as the folder the server logged in to. Every call
-// runs on the one control connection, as WinINet's do.
+// runs on the one control connection, as WinINet's do; a connection that was lost (a silent
+// server, a call given up, a server that closed it) is not made again, and every later call fails
+// with ERROR_INTERNET_CONNECTION_ABORTED. The connection is moved between folders only by CWD
+// and CDUP of its own (FolderSteps): files and listings are named within the folder it is in.
 class FtpConnection {
  public:
   // nullptr when the connection or the login failed; the handle's LastError says why.
@@ -151,11 +168,18 @@ class FtpConnection {
   bool GetFile(const std::string& remote, const std::string& local_path, bool fail_if_exists,
                TransferType type, std::optional<std::uint64_t> expected_size);
   bool PutFile(const std::string& local_path, const std::string& remote, TransferType type);
+  // The size of remote as the server's SIZE gives it (for a link, its file's); none when the
+  // server gives none.
+  std::optional<std::uint64_t> FileSize(const std::string& remote);
 
  private:
-  struct Transfer;
-  explicit FtpConnection(InternetHandle& internet);
-  std::unique_ptr<Transfer> transfer_;
+  struct State;
+  FtpConnection(InternetHandle& internet, std::unique_ptr<CurlFtpSession> session);
+  // Moves the connection into the folder of path (relative to the current folder) and gives the
+  // name left; none, with the error recorded, when that folder cannot be entered.
+  std::optional<std::string> EnterFolderOf(const std::string& path);
+  bool Enter(const std::string& folder);
+  std::unique_ptr<State> state_;
 };
 
 }  // namespace skarvel::wininet

@@ -1,5 +1,6 @@
 #include "service/downloads.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "platform/ansi_text.h"
@@ -33,36 +34,61 @@ std::string ConnectFailure(const TSimpleFTP& ftp) {
       return "the download server refused the login" + Because(ftp);
     case wininet::ERROR_INTERNET_TIMEOUT:
       return "the download server " + ftp.HostName + " did not answer" + Because(ftp);
+    case wininet::ERROR_INTERNET_OPERATION_CANCELLED:
+      return "the wait for the download server " + ftp.HostName + " was given up" + Because(ftp);
     default:
       return "the download server " + ftp.HostName + " could not be reached" + Because(ftp);
   }
 }
 
+// How long a server found silent gets to answer the next connect.
+std::chrono::milliseconds KnownSilentLimit(std::chrono::milliseconds limit) {
+  return std::max(limit / 10, std::chrono::milliseconds(1'000));
+}
+
 // A connected client in the remote folder, or none (the client is then disconnected).
 struct Session {
   DownloadContext& context;
+  std::string server;  // "host:port"
+  PeerSilence silence;
   TSimpleFTP ftp;
   bool ready = false;
 
   Session(DownloadContext& download_context, const std::string& remote_folder, const TfTP& account,
           const ProgressBarSink& bar)
-      : context(download_context), ftp(context.pump, kAgent) {
+      : context(download_context),
+        server(account.Host + ":" + std::to_string(account.Port)),
+        silence(context.silence, DownloadServerPeer(account.Host)),
+        ftp(context.pump, kAgent) {
     ftp.SetTransferType(TFTPTransferType::ttBinary);
     ftp.QuickProgress = static_cast<bool>(bar);
     ftp.QuickProgressMinor = bar;
     UseAccount(ftp, account);
     ftp.SilentExceptions = true;
+    ftp.OnWaiting = [this](std::chrono::milliseconds silent) { return silence.Waited(silent); };
+    // While a server stays silent, each later download fails in seconds, not in minutes.
+    const bool known_silent = context.silent_servers.count(server) != 0;
+    ftp.SetReceiveTimeout(static_cast<unsigned long>(
+        (known_silent ? KnownSilentLimit(context.silence_limit) : context.silence_limit).count()));
     if (!ftp.Connect()) {
-      Log("FTP " + account.Host + ":" + std::to_string(account.Port) + " as " + account.UserName +
-          ": cannot connect" + Because(ftp));
+      NoteSilence();
+      Log("FTP " + server + " as " + account.UserName + ": cannot connect" + Because(ftp));
       Failed(context, ConnectFailure(ftp));
       return;
     }
+    context.silent_servers.erase(server);
+    ftp.SetReceiveTimeout(static_cast<unsigned long>(context.silence_limit.count()));
     ready = ftp.ChangeDir(remote_folder);
     if (!ready) {
+      NoteSilence();
       Log("FTP: cannot enter the folder " + remote_folder + Because(ftp));
       Failed(context, "the download server has no folder " + remote_folder + Because(ftp));
     }
+  }
+
+  // A server that stayed silent for the limit is remembered as silent.
+  void NoteSilence() {
+    if (ftp.LastError() == wininet::ERROR_INTERNET_TIMEOUT) context.silent_servers.insert(server);
   }
 
   ~Session() {
@@ -101,30 +127,33 @@ bool WalkFolder(DownloadContext& context, const std::string& remote_folder, cons
   if (!session.ready) return false;
   if (session.ftp.ListFiles("*.*", false) == 0 &&
       session.ftp.LastError() != wininet::ERROR_NO_MORE_FILES) {
+    session.NoteSilence();
     session.Log("FTP: cannot list the folder " + remote_folder + Because(session.ftp));
     Failed(context,
            "the download server could not list the folder " + remote_folder + Because(session.ftp));
     return false;
   }
   for (const auto& [name, entry] : session.ftp.Files()) {
-    if (IsFileName(context, name) && !visit(session.ftp, name, entry)) break;
+    if (IsFileName(context, name) && !visit(session, name, entry)) break;
   }
   return true;
 }
 
-bool Get(DownloadContext& context, TSimpleFTP& ftp, const std::string& remote_folder,
-         const wininet::FindData& entry, const std::string& local_folder,
-         const ProgressBarSink& bar) {
+bool Get(Session& session, const std::string& remote_folder, const wininet::FindData& entry,
+         const std::string& local_folder, const ProgressBarSink& bar) {
   ResetBar(bar);
+  TSimpleFTP& ftp = session.ftp;
   const bool got = ftp.GetFile(entry, local_folder + entry.cFileName);
-  if (context.log && got) context.log("FTP: downloaded " + remote_folder + "/" + entry.cFileName);
-  if (!got) {
-    const std::string what = remote_folder + "/" + entry.cFileName;
-    if (context.log) context.log("FTP: could not download " + what + Because(ftp));
-    Failed(context, what + " could not be downloaded" + Because(ftp));
+  const std::string what = remote_folder + "/" + entry.cFileName;
+  if (got) {
+    session.Log("FTP: downloaded " + what);
+    return true;
   }
-  if (!got) ResetBar(bar);
-  return got;
+  session.NoteSilence();
+  session.Log("FTP: could not download " + what + Because(ftp));
+  Failed(session.context, what + " could not be downloaded" + Because(ftp));
+  ResetBar(bar);
+  return false;
 }
 
 }  // namespace
@@ -143,9 +172,9 @@ bool FetchFile(DownloadContext& context, const std::string& remote_folder,
   bool result = true;
   const bool entered =
       WalkFolder(context, remote_folder, account, bar,
-                 [&](TSimpleFTP& ftp, const std::string& name, const wininet::FindData& entry) {
+                 [&](Session& session, const std::string& name, const wininet::FindData& entry) {
                    if (!SameText(name, file_name)) return true;
-                   result = Get(context, ftp, remote_folder, entry, local_folder, bar);
+                   result = Get(session, remote_folder, entry, local_folder, bar);
                    return !result;  // a file that arrived ends the walk
                  });
   return entered && result;
@@ -157,8 +186,8 @@ bool DownloadFolder(DownloadContext& context, const std::string& remote_folder,
   bool result = true;
   const bool entered =
       WalkFolder(context, remote_folder, account, bar,
-                 [&](TSimpleFTP& ftp, const std::string&, const wininet::FindData& entry) {
-                   result = Get(context, ftp, remote_folder, entry, local_folder, bar) && result;
+                 [&](Session& session, const std::string&, const wininet::FindData& entry) {
+                   result = Get(session, remote_folder, entry, local_folder, bar) && result;
                    ResetBar(bar);
                    return true;
                  });
@@ -177,12 +206,11 @@ std::optional<std::vector<wininet::FindData>> ListPackageFolder(DownloadContext&
                                                                 const std::string& remote_folder,
                                                                 const TfTP& account) {
   std::vector<wininet::FindData> files;
-  const bool listed =
-      WalkFolder(context, remote_folder, account, nullptr,
-                 [&](TSimpleFTP&, const std::string&, const wininet::FindData& entry) {
-                   files.push_back(entry);
-                   return true;
-                 });
+  const bool listed = WalkFolder(context, remote_folder, account, nullptr,
+                                 [&](Session&, const std::string&, const wininet::FindData& entry) {
+                                   files.push_back(entry);
+                                   return true;
+                                 });
   if (!listed) return std::nullopt;
   return files;
 }
@@ -200,8 +228,10 @@ bool UploadFile(DownloadContext& context, const std::string& remote_folder,
 std::string TranslateServerAlias(const std::string& location, const std::string& work_folder) {
   std::string result = location;
   try {
-    const std::string list = work_folder + "serveurs.cfg";
-    if (!FileExists(list)) return result;
+    // FetchFile keeps the server's spelling of the list ("SERVEURS.CFG").
+    const std::string name = FindNameIgnoringCase(work_folder, "serveurs.cfg");
+    if (name.empty()) return result;
+    const std::string list = work_folder + name;
     const std::size_t colon = location.find(':');
     const std::string server = colon == std::string::npos ? "" : location.substr(0, colon);
     if (server.empty()) return result;

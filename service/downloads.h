@@ -1,13 +1,16 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "platform/event_pump.h"
 #include "platform/wininet.h"
 #include "service/ftp_account.h"
+#include "service/silent_peer.h"
 
 namespace skarvel {
 
@@ -18,6 +21,14 @@ struct DownloadContext {
   std::function<void(const std::string& line)> log;
   // Told why a download failed, in words for the person.
   std::function<void(const std::string& cause)> failure = nullptr;
+  // Told while the server is silent, and asked whether the person gave the wait up; none by
+  // default.
+  SilentPeerWatch* silence = nullptr;
+  // How long the server may send nothing before an operation fails (WinINet's 12002).
+  std::chrono::milliseconds silence_limit{60'000};
+  // The servers ("host:port") that stayed silent for the limit and have not answered since: the
+  // next connect to one waits a tenth of the limit (at least a second), not the whole of it.
+  std::set<std::string> silent_servers = {};
 };
 
 class TSimpleFTP;
@@ -61,8 +72,8 @@ bool UploadFile(DownloadContext& context, const std::string& remote_folder,
                 const std::string& local_folder, const std::string& file_name, const TfTP& account);
 
 // location ("SERVER:path") with every occurrence of its server part replaced through section
-// "SRV" of work_folder + "serveurs.cfg" (keys without regard to case). Unchanged without a colon,
-// without the file, or when the server is not listed.
+// "SRV" of the server list in work_folder, "serveurs.cfg" in any case (keys without regard to
+// case). Unchanged without a colon, without the file, or when the server is not listed.
 std::string TranslateServerAlias(const std::string& location, const std::string& work_folder);
 
 }  // namespace skarvel

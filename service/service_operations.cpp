@@ -33,6 +33,7 @@ std::string Loggable(const Answer& answer, const std::string& failure) {
 
 Answer Request(ServiceContext& context, const std::string& url) {
   TWeb web(context.pump, context.limits);
+  web.WatchSilence(context.silence, ServicePeer(context.ServiceBaseUrl));
   web.Get(url);
   web.WaitForAnswer();
   Answer answer{web.AnswerText(), web.StatusCode()};

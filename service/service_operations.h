@@ -8,6 +8,7 @@
 #include "service/cust_post.h"
 #include "service/memory_dataset.h"
 #include "service/message_table.h"
+#include "service/silent_peer.h"
 #include "service/status_list.h"
 #include "service/web.h"
 
@@ -31,8 +32,11 @@ struct ServiceContext {
   // Told of every request and its answer ("<table N bytes>" for a table), for the run log.
   std::function<void(const std::string& url, const std::string& answer)> on_answer;
   // False when the last request got no answer at all (the service could not be reached, or
-  // stopped sending), as opposed to an answer of any kind.
+  // stopped sending, or the person gave the wait up), as opposed to an answer of any kind.
   bool last_request_answered = true;
+  // Told while a request waits on a silent service, and asked whether the person gave up; none
+  // by default.
+  SilentPeerWatch* silence = nullptr;
 };
 
 // The result of FetchDataSet: the loaded table written back as an answer, status 1 when a table

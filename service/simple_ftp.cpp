@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <optional>
 
 #include "platform/windows1252.h"
 
@@ -90,8 +91,12 @@ bool TSimpleFTP::Fail(const std::string& message) {
 bool TSimpleFTP::Connect() {
   TWinInetControl::Connect();
   // The window stays alive however long the server takes, not only while bytes arrive.
-  if (InternetHandle() != nullptr)
-    InternetHandle()->SetWaitCallback([this] { pump_.ProcessMessages(); });
+  if (InternetHandle() != nullptr) {
+    InternetHandle()->SetWaitCallback([this](std::chrono::milliseconds silent) {
+      pump_.ProcessMessages();
+      return !OnWaiting || OnWaiting(silent);
+    });
+  }
   std::string user = UserName;
   std::string password = Password;
   if (OnLogin) OnLogin(*this, user, password);
@@ -156,11 +161,13 @@ int TSimpleFTP::ListFiles(const std::string& mask, bool with_folder) {
   listing_.clear();
   if (!connection_) return 0;
   const std::size_t slash = mask.rfind('/');
-  // Where the server does not say which folder it is in, the mask is listed where it stands.
+  // Where the server named no full path, the current folder is known only as it was entered
+  // ("pkg"): put before the mask it would name pkg/pkg, so the mask is listed where it stands.
   const std::string current = slash != std::string::npos ? "" : CurrentDir();
+  const bool full = !current.empty() && current.front() == '/';
   const std::string folder = slash != std::string::npos ? mask.substr(0, slash + 1)
-                             : current.empty()          ? ""
-                                                        : FolderForListing(current);
+                             : full                     ? FolderForListing(current)
+                                                        : "";
   const std::string pattern = slash != std::string::npos ? mask : folder + mask;
   wininet::FindData entry;
   std::unique_ptr<wininet::FindHandle> find = connection_->FindFirstFile(pattern, entry);
@@ -182,25 +189,33 @@ bool TSimpleFTP::GetFile(const std::string& remote_name, const std::string& loca
     return Fail(
         FormatText("Error getting %s to %s: remote file not found", remote_name, local_path));
   }
-  return Get(remote_name, local_path, found.nFileSize);
+  found.cFileName = remote_name;
+  return Get(found, local_path);
 }
 
 bool TSimpleFTP::GetFile(const wininet::FindData& entry, const std::string& local_path) {
   if (State() != TWinInetState::Connected || !connection_) return Fail("Not connected!");
   if (FailIfExistsOnGet && LocalFileExists(local_path)) return false;
-  return Get(entry.cFileName, local_path, entry.nFileSize);
+  return Get(entry, local_path);
 }
 
-bool TSimpleFTP::Get(const std::string& remote_name, const std::string& local_path,
-                     std::uint64_t size) {
+bool TSimpleFTP::Get(const wininet::FindData& entry, const std::string& local_path) {
+  // A link's listed size is the link's own: its file's size comes from SIZE, and where the
+  // server gives none, what arrives is taken as it comes.
+  std::optional<std::uint64_t> size;
+  if (!entry.link && entry.size_listed) {
+    size = entry.nFileSize;
+  } else {
+    size = connection_->FileSize(entry.cFileName);
+  }
   progress_.bytes_done = 0;
-  progress_.file_size = static_cast<std::int32_t>(size & 0xFFFFFFFF);
+  progress_.file_size = static_cast<std::int32_t>(size.value_or(0) & 0xFFFFFFFF);
   progress_.file_name = FileNameOf(local_path);
-  if (connection_->GetFile(remote_name, local_path, FailIfExistsOnGet, WinInetTransferType(),
+  if (connection_->GetFile(entry.cFileName, local_path, FailIfExistsOnGet, WinInetTransferType(),
                            size)) {
     return true;
   }
-  return Fail(FormatText("Error getting %s from %s", remote_name, local_path));
+  return Fail(FormatText("Error getting %s from %s", entry.cFileName, local_path));
 }
 
 bool TSimpleFTP::PutFile(const std::string& local_path, const std::string& remote_name) {

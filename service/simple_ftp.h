@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -30,8 +31,8 @@ class ESimpleFTPError : public std::runtime_error {
 };
 
 // The FTP client: connect, change folder, list, get and put, with progress on the attached
-// controls. Every status notification pumps the window's messages, so the window stays alive
-// during transfers.
+// controls. Every status notification, and every wait on the server (at least every 100 ms),
+// pumps the window's messages, so the window stays alive however long the server takes.
 class TSimpleFTP : public TWinInetControl {
  public:
   TSimpleFTP(EventPump& pump, std::string agent);
@@ -47,6 +48,9 @@ class TSimpleFTP : public TWinInetControl {
   std::function<void(TSimpleFTP& sender)> OnDirectoryChange;
   std::function<void(TSimpleFTP& sender, const wininet::FindData& entry)> OnFindItem;
   std::function<void(TSimpleFTP& sender, const TFTPProgressInfo& progress)> OnTransferProgress;
+  // Told at each wait on the server, after the window's messages, how long the server has sent
+  // nothing; false gives the operation up (it fails with ERROR_INTERNET_OPERATION_CANCELLED).
+  std::function<bool(std::chrono::milliseconds silent)> OnWaiting;
 
   void SetTransferType(TFTPTransferType type) { transfer_type_ = type; }
   TFTPTransferType TransferType() const { return transfer_type_; }
@@ -86,7 +90,7 @@ class TSimpleFTP : public TWinInetControl {
   static constexpr unsigned long kPassiveFlag = 0x08000000;
 
   bool Fail(const std::string& message);
-  bool Get(const std::string& remote_name, const std::string& local_path, std::uint64_t size);
+  bool Get(const wininet::FindData& entry, const std::string& local_path);
   std::string FolderForListing(std::string folder) const;
   wininet::TransferType WinInetTransferType() const;
 

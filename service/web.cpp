@@ -1,5 +1,7 @@
 #include "service/web.h"
 
+#include <chrono>
+
 #include <curl/curl.h>
 
 #include "service/url_text.h"
@@ -41,6 +43,25 @@ struct TWeb::Transfer {
   long status = 0;
   std::string failure;
   char error_buffer[CURL_ERROR_SIZE] = {};
+  SilentPeerWatch* watch = nullptr;
+  std::string peer;
+  // When a byte last moved either way; the bytes moved by then.
+  std::chrono::steady_clock::time_point last_activity;
+  curl_off_t moved = 0;
+
+  static int OnProgress(void* self, curl_off_t, curl_off_t downloaded, curl_off_t,
+                        curl_off_t uploaded) {
+    auto& t = *static_cast<Transfer*>(self);
+    if (downloaded + uploaded != t.moved) {
+      t.moved = downloaded + uploaded;
+      t.last_activity = std::chrono::steady_clock::now();
+    }
+    return 0;
+  }
+  std::chrono::milliseconds Silence() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 last_activity);
+  }
 
   void Configure(CURL* handle) {
     curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
@@ -53,6 +74,9 @@ struct TWeb::Transfer {
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, AppendBody);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &body);
     curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, error_buffer);
+    curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, OnProgress);
+    curl_easy_setopt(handle, CURLOPT_XFERINFODATA, this);
   }
 
   // Ends the transfer; a failed one leaves no answer, not half of one.
@@ -101,14 +125,29 @@ void TWeb::Get(const std::string& url) {
     throw WebError("libcurl could not start the request for " + t.url);
   }
   t.running = true;
+  t.moved = 0;
+  t.last_activity = std::chrono::steady_clock::now();
+}
+
+void TWeb::WatchSilence(SilentPeerWatch* watch, std::string peer) {
+  transfer_->watch = watch;
+  transfer_->peer = std::move(peer);
 }
 
 void TWeb::WaitForAnswer() {
   Transfer& t = *transfer_;
+  PeerSilence silence(t.watch, t.peer);
   while (t.running) {
     t.pump.ProcessMessages();
     if (t.pump.Terminating()) {
       t.Finish(CURLE_ABORTED_BY_CALLBACK);
+      break;
+    }
+    if (const auto silent = t.Silence(); !silence.Waited(silent)) {
+      t.Finish(CURLE_ABORTED_BY_CALLBACK);
+      t.failure = "the wait was given up after the service sent nothing for " +
+                  std::to_string(std::chrono::duration_cast<std::chrono::seconds>(silent).count()) +
+                  " s";
       break;
     }
     int still_running = 0;

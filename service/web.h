@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/event_pump.h"
+#include "service/silent_peer.h"
 
 namespace skarvel {
 
@@ -22,8 +23,8 @@ class WebError : public std::runtime_error {
 
 // One HTTP GET to the configuration service. Use in this order: Get, WaitForAnswer, then any
 // number of AnswerText calls and StatusCode. A failed connection, an unreachable host, a
-// transfer that stalls beyond the limits or a wait that ends because the application terminates
-// all leave an empty answer and status code 0; none of them throws.
+// transfer that stalls beyond the limits, a wait that ends because the application terminates
+// or one the person gave up all leave an empty answer and status code 0; none of them throws.
 class TWeb {
  public:
   explicit TWeb(EventPump& pump, WebLimits limits = {});
@@ -34,6 +35,10 @@ class TWeb {
   // Normalises the URL (NormaliseUrl), remembers it and starts the request; returns at once.
   // Throws WebError when a request is still running or the request cannot be started.
   void Get(const std::string& url);
+
+  // Who the wait tells of the service's silence (peer names it), and asks whether the person
+  // gave the wait up; none by default.
+  void WatchSilence(SilentPeerWatch* watch, std::string peer);
 
   // Returns when the request has ended. Pumps the event pump between polls of at most 100 ms,
   // so the window stays alive and no processor time is burnt.

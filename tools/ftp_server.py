@@ -3,6 +3,7 @@
 
 Usage: ftp_server.py --root ROOT [--port N] [--cut-after N] [--exit-after N] [--refuse-passive]
                      [--refuse-active] [--send-rate N] [--max-sessions N]
+                     [--pwd-answer TEXT] [--command-log FILE] [--silent-after-data]
 
 Serves ROOT to the account skarvel / 730518 (read and write). With --cut-after N, every
 download is broken off after N bytes, as a server that drops the data connection. With
@@ -10,7 +11,13 @@ download is broken off after N bytes, as a server that drops the data connection
 once, both connections with it. With --refuse-passive, PASV and EPSV are refused, so only a
 client in active mode can transfer; with --refuse-active, PORT and EPRT are refused. With
 --send-rate N, downloads go out at N bytes a second, as over a slow line. With --max-sessions N,
-the account may hold N sessions at once (a further login is refused with 421). Prints
+the account may hold N sessions at once (a further login is refused with 421). With
+--pwd-answer TEXT, PWD answers 257 "TEXT" wherever the session is, as a server that gives no
+usable full path ("C:/ftp"). With --command-log FILE, every command a session receives is
+appended to FILE as it arrived, one a line (a password as "PASS ****"). With
+--silent-after-data, a session that has sent a file or a listing whole, or received an upload,
+never sends its final reply ("226"), nor anything after it, as a server that stops after the
+data. Prints
 "listening on 127.0.0.1:PORT" once it accepts connections; stops on SIGTERM.
 """
 import argparse
@@ -34,6 +41,9 @@ def main():
     parser.add_argument("--refuse-active", action="store_true")
     parser.add_argument("--send-rate", type=int, default=0)
     parser.add_argument("--max-sessions", type=int, default=0)
+    parser.add_argument("--pwd-answer")
+    parser.add_argument("--command-log")
+    parser.add_argument("--silent-after-data", action="store_true")
     args = parser.parse_args()
 
     authorizer = DummyAuthorizer()
@@ -52,6 +62,31 @@ def main():
         ftp_EPSV = offered("Passive", args.refuse_passive, FTPHandler.ftp_EPSV)
         ftp_PORT = offered("Active", args.refuse_active, FTPHandler.ftp_PORT)
         ftp_EPRT = offered("Active", args.refuse_active, FTPHandler.ftp_EPRT)
+
+        def ftp_PWD(self, line):
+            if args.pwd_answer is None:
+                return FTPHandler.ftp_PWD(self, line)
+            return self.respond('257 "%s" is the current directory.' % args.pwd_answer)
+
+        silenced = False
+        last_command = None
+
+        def respond(self, resp, *rest, **named):
+            if self.silenced:
+                return None
+            transfer = self.last_command in ("RETR", "STOR", "LIST", "NLST")
+            if args.silent_after_data and transfer and resp.startswith("226"):
+                self.silenced = True
+                return None
+            return FTPHandler.respond(self, resp, *rest, **named)
+
+        def pre_process_command(self, line, cmd, arg):
+            self.last_command = cmd
+            if args.command_log:
+                logged = "PASS ****" if cmd == "PASS" else line
+                with open(args.command_log, "a", encoding="latin-1") as log:
+                    log.write(logged + "\n")
+            return FTPHandler.pre_process_command(self, line, cmd, arg)
 
     handler = Handler
     handler.authorizer = authorizer
@@ -78,7 +113,8 @@ def main():
                 if sent >= limit:
                     if args.exit_after >= 0:
                         os._exit(3)
-                    self.close()
+                    # As a server whose data connection broke: the control connection says so.
+                    self.handle_close()
                     return 0
                 data = data[: limit - sent]
                 count = super().send(data)

@@ -224,13 +224,24 @@ void TfrmSkarvel::SetStepTicked(int box, bool ticked) {
 }
 
 void TfrmSkarvel::SetMemInfo(const std::string& text) {
-  ui_->MemInfo->setPlainText(FromAnsi(text));
+  mem_info_ = FromAnsi(text);
+  ui_->MemInfo->setPlainText(mem_info_);
   log_.Write(text);
 }
 
 void TfrmSkarvel::AddMemInfoLine(const std::string& line) {
-  ui_->MemInfo->appendPlainText(FromAnsi(line));
+  mem_info_ += (mem_info_.isEmpty() ? QString() : QStringLiteral("\n")) + FromAnsi(line);
+  ui_->MemInfo->setPlainText(mem_info_);
   log_.Write(line);
+}
+
+void TfrmSkarvel::SetSilenceNote(const std::string& text) {
+  if (ui_->dxPageControl1->currentIndex() != WizardFlow::kLastPage) {
+    ui_->lblStatus->setText(FromAnsi(text));
+    return;
+  }
+  ui_->MemInfo->setPlainText(text.empty() ? mem_info_
+                                          : mem_info_ + QStringLiteral("\n\n") + FromAnsi(text));
 }
 
 void TfrmSkarvel::SetProgress(ProgressBar bar, int position, int maximum) {

@@ -63,6 +63,7 @@ class TfrmSkarvel : public QWidget, public WizardView {
   int ShowChoiceDialog(const ChoiceQuestion& question) override;
   void CloseMainForm() override;
   void SetStatusLine(const std::string& text) override;
+  void SetSilenceNote(const std::string& text) override;
 
  protected:
   bool event(QEvent* event) override;
@@ -95,6 +96,7 @@ class TfrmSkarvel : public QWidget, public WizardView {
   bool close_confirmed_ = false;
   bool closed_ = false;
   std::function<void()> on_idle_close_;
+  QString mem_info_;  // MemInfo's text without a silence note
 };
 
 }  // namespace skarvel

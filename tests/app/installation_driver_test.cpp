@@ -1,8 +1,10 @@
 #include "app/installation_driver.h"
 
 #include <algorithm>
+#include <chrono>
 #include <set>
 
+#include "app/view_silence.h"
 #include "app/work_folder_packages.h"
 #include "tests/support/flow_fixture.h"
 
@@ -149,13 +151,85 @@ TEST_F(InstallationDriverTest, TheDatabaseStepNamesWhatFailed) {
   for (const auto& [failing, report] : cases) {
     operations_ = test::RecordingOperations();
     operations_.failing = {failing};
+    // The failure is reported while the databases are still connected.
+    Texts reported_before_disconnecting;
+    operations_.on_call = [&](const std::string& call) {
+      if (call == "DisconnectDatabases()") reported_before_disconnecting = Reports();
+    };
     StandOnPage3(kCornerShop, "90");
     flow_.btvolgendeClick();
     EXPECT_EQ(Reports().back(), report);
     EXPECT_EQ(state_.CustPost().cp_ps_code, "98");
-    EXPECT_EQ(operations_.CallsOf("DisconnectDatabases").size(),
-              failing == std::string("ConnectDatabases") ? 0u : 1u);
+    const bool connected = failing != std::string("ConnectDatabases");
+    EXPECT_EQ(operations_.CallsOf("DisconnectDatabases").size(), connected ? 1u : 0u);
+    if (connected) {
+      EXPECT_EQ(reported_before_disconnecting, Reports()) << failing;
+    }
   }
+}
+
+// The service freezes (SIGSTOP) as the first download's report goes out, and wakes after the
+// run: that report reaches it late, and no report follows it, so the service ends holding the
+// status the run sent last, not a failure that raced past it.
+TEST_F(InstallationDriverTest, AServicePausedDuringTheStepEndsHoldingTheLastStatusSent) {
+  context_.limits.stall = std::chrono::seconds(1);
+  StandOnPage3(kCornerShop, "30");
+  operations_.calls.clear();
+  operations_.on_call = [&](const std::string& call) {
+    if (call == "DownloadFolder(zip)") service_.Freeze();
+  };
+  flow_.btvolgendeClick();
+  service_.Thaw();
+  ASSERT_TRUE(service_.AwaitRequests("UpdateStatus", 1, std::chrono::seconds(30)));
+  EXPECT_EQ(service_.Customer(kCornerShop)["cp_ps_code"], "39");
+  EXPECT_EQ(Reports(), Texts{"39/30"});
+  // The step's other downloads still ran; the run stopped after it, saying why.
+  EXPECT_EQ(operations_.CallsOf("DownloadFolder").size(), 3u);
+  EXPECT_EQ(operations_.CallsOf("FetchFile"), Texts{"FetchFile(templates,tickets.zip)"});
+  ASSERT_EQ(view_.error_windows.size(), 1u);
+  EXPECT_NE(view_.error_windows[0].text.find("stopped answering"), std::string::npos)
+      << view_.error_windows[0].text;
+}
+
+// While the service keeps a report waiting, the person is told so every second; a cancel ends
+// the wait at once, and nothing is reported after it.
+TEST_F(InstallationDriverTest, ACancelEndsTheWaitOnASilentService) {
+  ViewSilence silence(view_, state_);
+  context_.silence = &silence;
+  StandOnPage3(kCornerShop, "20");
+  operations_.on_call = [&](const std::string& call) {
+    if (call.rfind("PrepareFolder(", 0) == 0) service_.Freeze();
+  };
+  view_.on_silence_note = [&](const std::string& text) {
+    if (!text.empty()) state_.AbortRequested = true;
+  };
+  flow_.btvolgendeClick();
+  service_.Thaw();
+  ASSERT_EQ(view_.silence_notes.size(), 2u);
+  EXPECT_EQ(
+      view_.silence_notes[0].rfind(
+          "The configuration service at " + service_.base_url() + " has not answered for ", 0),
+      0u)
+      << view_.silence_notes[0];
+  EXPECT_EQ(view_.silence_notes[1], "");
+  EXPECT_FALSE(context_.last_request_answered);
+  EXPECT_EQ(state_.CustPost().cp_ps_code, "28");  // in memory only: never reported
+  EXPECT_TRUE(operations_.CallsOf("DownloadFolder").empty());
+}
+
+// A download the person gave up while the server was silent leaves the step unreported: the
+// next start fetches its packages again instead of stopping at a failure.
+TEST_F(InstallationDriverTest, ADownloadGivenUpLeavesTheStepUnreported) {
+  StandOnPage3(kCornerShop, "30");
+  operations_.calls.clear();
+  operations_.failing = {"DownloadFolder:lumtrak650"};
+  operations_.on_call = [&](const std::string& call) {
+    if (call == "DownloadFolder(lumtrak650)") state_.AbortRequested = true;
+  };
+  flow_.btvolgendeClick();
+  EXPECT_EQ(Reports(), Texts{"39/30"});
+  EXPECT_TRUE(operations_.CallsOf("FetchFile").empty());
+  EXPECT_TRUE(view_.error_windows.empty());
 }
 
 TEST_F(InstallationDriverTest, ATillNumberThatIsNoNumberFailsTheDatabaseSteps) {

@@ -157,8 +157,6 @@ TEST_F(SkarvelCliTest, InstallsATillToTheEnd) {
   cupsFreeDests(1, printer);
 }
 
-// The same through a real database server, the central database named by its alias in the
-// server list.
 // In active mode, against a download server that offers no passive mode, with the archive
 // tool's folder missing on it: that download reports 38, the three others still arrive, each
 // reported 39, and the step fails. On a terminal each transfer draws the progress bar to its end.
@@ -184,9 +182,13 @@ TEST_F(SkarvelCliTest, DownloadsInActiveModeAndTriesEveryPackageAfterAMissingOne
   EXPECT_NE(result.out.find("step 3 failed, reported 38"), std::string::npos) << result.out;
 }
 
+// The same through a real database server, the central database named by its alias in the
+// server list, which the download server spells in upper case.
 TEST_F(SkarvelCliTest, InstallsATillThroughADatabaseServer) {
   test::FirebirdServerProcess server;  // before this process's first use of Firebird
   fixtures::MakeCentralDatabase(CentralDatabase(), fixtures::CentralSizes{}, 5);
+  std::filesystem::rename(download_root_.File("srv/serveurs.cfg"),
+                          download_root_.File("srv/SERVEURS.CFG"));
   service_.SetField("5412345000037", "PPA_POSPATH2", "localhost:" + folder_.File("till"));
   service_.SetField("5412345000037", "cus_base_pos", "SRV1:" + CentralDatabase());
   const ProgramResult result = Run({"5412345000037"});
@@ -199,8 +201,9 @@ TEST_F(SkarvelCliTest, InstallsATillThroughADatabaseServer) {
 }
 
 TEST_F(SkarvelCliTest, CtrlCStopsTheRunAfterTheStepInProgress) {
-  // The first report is slow to come back: Ctrl-C arrives while the step waits for it.
-  service_.Fault("UpdateStatus", "normal", 1500, 1);
+  // The first report is slow to come back, though not silent for a second: Ctrl-C arrives
+  // while the step waits for it.
+  service_.Fault("UpdateStatus", "normal", 400, 1);
   test::ChildProcess cli({SKARVEL_CLI_PROGRAM, "5412345000037"}, Environment(service_.host()));
   while (cli.ReadLine().find("GetLumtrak") == std::string::npos) {
   }
@@ -208,6 +211,25 @@ TEST_F(SkarvelCliTest, CtrlCStopsTheRunAfterTheStepInProgress) {
   EXPECT_EQ(cli.Wait(), 4);
   EXPECT_EQ(service_.Requests("UpdateStatus").size(), 1u);  // the step in progress ran to its end
   EXPECT_EQ(service_.Customer("5412345000037")["cp_ps_code"], "29");
+}
+
+// The service falls silent (SIGSTOP) as the first report goes out: the terminal names it and
+// how long, and Ctrl-C ends the wait at once instead of at the silence limit.
+TEST_F(SkarvelCliTest, ASilentServiceIsNamedAndCtrlCEndsTheWait) {
+  test::ChildProcess cli({SKARVEL_CLI_PROGRAM, "5412345000037"}, Environment(service_.host()));
+  while (cli.ReadLine().find("GetLumtrak") == std::string::npos) {
+  }
+  service_.Freeze();
+  std::string line;
+  while ((line = cli.ReadLine()).find("has not answered") == std::string::npos) {
+  }
+  cli.Signal(SIGINT);
+  const int exit_code = cli.Wait();
+  service_.Thaw();
+  EXPECT_EQ(exit_code, 4);
+  EXPECT_EQ(line,
+            "  The configuration service at " + service_.base_url() + " has not answered for 1 s.");
+  EXPECT_NE(LogText().find("the installation was cancelled"), std::string::npos) << LogText();
 }
 
 // Without the service's acknowledgement of step 1 the computer would restart into step 1 again

@@ -1,5 +1,6 @@
 // The wizard's windows, driven by their controls against the reference service (offscreen).
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -226,6 +227,42 @@ class WizardTest : public QObject {
     QCOMPARE(service_->Requests("UpdateStatus").front()["params"]["status"], "29");
     QVERIFY(ui().dxfCheckBox2->isChecked());
     QVERIFY(ui().btvolgende->isEnabled());
+  }
+
+  // The service falls silent (SIGSTOP) as the installation starts: MemInfo names it and how long
+  // it has been silent, renewed every second; the cancel button then ends the wait at once,
+  // not at the silence limit.
+  void aSilentServiceIsNamedInTheInformationAndCancelEndsTheWait() {
+    Start();
+    EnterCode("5412345000037");
+    ui().btvolgende->click();
+    const QString note = QStringLiteral("The configuration service at %1 has not answered for ")
+                             .arg(QString::fromStdString(service_->base_url()));
+    QString first_note;
+    int longest = 0;
+    QTimer look;
+    connect(&look, &QTimer::timeout, [&] {
+      const QString text = ui().MemInfo->toPlainText();
+      const int at = text.indexOf(note);
+      if (at < 0) return;
+      longest =
+          std::max(longest, text.mid(at + note.size()).section(QLatin1Char(' '), 0, 0).toInt());
+      if (!first_note.isEmpty()) return;
+      first_note = text.mid(at);
+      ui().btEinde->click();
+    });
+    look.start(20);
+    // The question to stop, then the error window of the pass the service did not answer.
+    ModalWatcher watcher([](QWidget& window) {
+      Click(window, window.findChild<QPushButton*>(QStringLiteral("Yes")) ? "Yes" : "btClose");
+    });
+    service_->Freeze();
+    ui().btvolgende->click();
+    service_->Thaw();
+    QCOMPARE(first_note, note + QStringLiteral("1 s."));
+    QVERIFY2(longest < 5, "the wait ended at the cancel, not at the silence limit");
+    QVERIFY(state().AbortRequested);
+    QVERIFY(!windows_->form.isVisible());
   }
 
   // Every transfer of the code step and the download step is shown on pb10 to its end. The

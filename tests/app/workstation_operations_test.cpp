@@ -1,5 +1,6 @@
 #include "app/workstation_operations.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -113,13 +114,31 @@ TEST_F(WorkstationOperationsTest, CopiesKeepLinksAsLinks) {
   EXPECT_FALSE(fs::exists(folder_.File("till/data/../secret")));
 }
 
-TEST_F(WorkstationOperationsTest, RemovesOnlyTheVirtualizedSettingsFiles) {
+// The window is kept alive before the search, while it walks the folders and after each
+// deletion: a large home folder must not freeze it.
+TEST_F(WorkstationOperationsTest, RemovesOnlyTheVirtualizedSettingsFilesWhileTheWindowLives) {
   // The program's own folder (the test's build folder) holds none, so the home folder is searched.
-  Touch(folder_.File("home/VirtualStore/lumtrak/LUMTRAK.pos"));
+  const std::vector<std::string> virtualized = {folder_.File("home/VirtualStore/a/LUMTRAK.pos"),
+                                                folder_.File("home/VirtualStore/b/lumtrak.pos"),
+                                                folder_.File("home/Virtual/c/LUMTRAK.POS")};
+  for (const std::string& path : virtualized) Touch(path);
   Touch(folder_.File("home/till/lumtrak.POS"));
+  for (int i = 0; i < 40; ++i)
+    fs::create_directories(folder_.File("home/photos/" + std::to_string(i)));
+  std::vector<std::size_t> left_at_each_pump;
+  pump_.on_pump = [&] {
+    left_at_each_pump.push_back(static_cast<std::size_t>(
+        std::count_if(virtualized.begin(), virtualized.end(),
+                      [](const std::string& path) { return fs::exists(path); })));
+  };
   EXPECT_TRUE(operations_.RemoveVirtualizedSettings());
-  EXPECT_FALSE(fs::exists(folder_.File("home/VirtualStore/lumtrak/LUMTRAK.pos")));
+  for (const std::string& path : virtualized) EXPECT_FALSE(fs::exists(path)) << path;
   EXPECT_TRUE(fs::exists(folder_.File("home/till/lumtrak.POS")));
+  // Once at the start, once per folder searched (over 40), once after each of the 3 deletions.
+  ASSERT_GT(left_at_each_pump.size(), 40u + 3u);
+  EXPECT_EQ(left_at_each_pump.front(), 3u);
+  const std::vector<std::size_t> last(left_at_each_pump.end() - 3, left_at_each_pump.end());
+  EXPECT_EQ(last, (std::vector<std::size_t>{2, 1, 0}));
 }
 
 TEST_F(WorkstationOperationsTest, AMissingServerPackageFailsAndSaysSoInTheLog) {

@@ -65,6 +65,10 @@ class ServerInstallationTest : public testing::Test {
     fs::create_directories(package_ + "/udf");
     std::ofstream(package_ + "/udf/fbudf.so") << "udf";
     std::ofstream(package_ + "/ibconsole.exe") << "console";
+    // The design's destinations ("C:\Program Files\Firebird\UDF\") are relative names on
+    // this system: they go into this test's own folder, never into the one it was started in.
+    windows_.udf_folder = folder_.File(windows_.udf_folder);
+    windows_.bin_folder = folder_.File(windows_.bin_folder);
   }
   // The Windows layout appends a backslash, which on this system is part of a folder's name.
   std::string WindowsPackage() {

@@ -43,14 +43,15 @@ void GiveTo(const fs::path& root, uid_t uid, gid_t gid) {
 }
 
 std::string VsftpdConfiguration(const std::string& root, const std::string& empty,
-                                const FtpServerOptions& options) {
+                                const std::string& log, const FtpServerOptions& options) {
   std::string text =
       "listen=YES\nlisten_ipv6=NO\nlisten_address=127.0.0.1\nlisten_port=0\nbackground=NO\n"
       "anonymous_enable=NO\nlocal_enable=YES\nwrite_enable=YES\nlocal_umask=022\n"
-      "chroot_local_user=NO\nconnect_from_port_20=NO\nxferlog_enable=NO\n"
+      "chroot_local_user=NO\nconnect_from_port_20=NO\n"
+      "xferlog_enable=YES\nxferlog_std_format=NO\nlog_ftp_protocol=YES\n"
       "seccomp_sandbox=NO\nisolate=NO\nisolate_network=NO\n"
       "pam_service_name=skarvel-test-ftp\nftpd_banner=Skarvel test download server (vsftpd).\n";
-  text += "local_root=" + root + "\nsecure_chroot_dir=" + empty + "\n";
+  text += "local_root=" + root + "\nsecure_chroot_dir=" + empty + "\nvsftpd_log_file=" + log + "\n";
   if (options.max_sessions > 0) text += "max_per_ip=" + std::to_string(options.max_sessions) + "\n";
   if (options.refuse_passive) text += "pasv_enable=NO\n";
   if (options.refuse_active) text += "port_enable=NO\n";
@@ -70,10 +71,12 @@ std::string WhyFtpServerUnavailable(FtpServerKind kind) {
   return "";
 }
 
-FtpServerProcess::FtpServerProcess(const std::string& root, const FtpServerOptions& options) {
+FtpServerProcess::FtpServerProcess(const std::string& root, const FtpServerOptions& options)
+    : kind_(options.kind) {
   if (const std::string why = WhyFtpServerUnavailable(options.kind); !why.empty()) {
     throw FtpServerUnavailable(why);
   }
+  configuration_ = std::make_unique<TempFolder>();
   if (options.kind == FtpServerKind::kVsftpd) {
     StartVsftpd(root, options);
   } else {
@@ -90,6 +93,11 @@ void FtpServerProcess::StartPyftpdlib(const std::string& root, const FtpServerOp
                                    "--max-sessions",   std::to_string(options.max_sessions)};
   if (options.refuse_passive) command.push_back("--refuse-passive");
   if (options.refuse_active) command.push_back("--refuse-active");
+  if (options.silent_after_data) command.push_back("--silent-after-data");
+  if (!options.pwd_answer.empty()) {
+    command.insert(command.end(), {"--pwd-answer", options.pwd_answer});
+  }
+  command.insert(command.end(), {"--command-log", configuration_->File("commands.log")});
   process_ = std::make_unique<ChildProcess>(command, std::map<std::string, std::string>{}, true);
   const std::string line = process_->ReadLine();
   const std::string prefix = "listening on 127.0.0.1:";
@@ -106,11 +114,11 @@ void FtpServerProcess::StartVsftpd(const std::string& root, const FtpServerOptio
   GiveTo(root, uid, gid);
   OpenTheWayTo(root);
   login_folder_ = fs::canonical(root).string();
-  configuration_ = std::make_unique<TempFolder>();
   const std::string empty = configuration_->File("empty");
   fs::create_directories(empty);
   const std::string file = configuration_->File("vsftpd.conf");
-  std::ofstream(file) << VsftpdConfiguration(login_folder_, empty, options);
+  std::ofstream(file) << VsftpdConfiguration(login_folder_, empty,
+                                             configuration_->File("commands.log"), options);
   process_ = std::make_unique<ChildProcess>(std::vector<std::string>{kVsftpd, file},
                                             std::map<std::string, std::string>{}, true);
   // vsftpd says nothing once it listens: the kernel's table of listening sockets tells.
@@ -126,6 +134,25 @@ FtpServerProcess::~FtpServerProcess() {
 void FtpServerProcess::SignalAll(int signal) {
   process_->SignalGroup(signal);
   for (const pid_t session : Descendants(process_->pid())) ::kill(session, signal);
+}
+
+// vsftpd writes "... FTP command: Client "127.0.0.1", "CWD zip"" for each command; our server
+// writes the command alone.
+std::vector<std::string> FtpServerProcess::Commands() const {
+  std::ifstream log(configuration_->File("commands.log"));
+  std::vector<std::string> commands;
+  const std::string marker = "FTP command: Client \"";
+  for (std::string line; std::getline(log, line);) {
+    const std::size_t at = line.find(marker);
+    if (at == std::string::npos) {
+      if (kind_ == FtpServerKind::kPyftpdlib) commands.push_back(line);
+      continue;
+    }
+    const std::size_t start = line.find("\", \"", at + marker.size());
+    if (start == std::string::npos || line.back() != '"') continue;
+    commands.push_back(line.substr(start + 4, line.size() - start - 5));
+  }
+  return commands;
 }
 
 TfTP FtpServerProcess::Account(bool passive) const {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "service/ftp_account.h"
 #include "tests/support/child_process.h"
@@ -24,6 +25,11 @@ struct FtpServerOptions {
   bool refuse_active = false;   // PORT and EPRT are refused: only passive mode works
   long send_rate = 0;           // > 0: downloads go out at that many bytes a second
   int max_sessions = 0;         // > 0: sessions the account may hold at once
+  // Our own server only: PWD answers this text wherever the session is ("C:/ftp").
+  std::string pwd_answer{};
+  // Our own server only: a download, an upload or a listing moves all its data, then no final
+  // reply ever comes.
+  bool silent_after_data = false;
 };
 
 // Thrown when a kind of server cannot run on this machine; the message says why, for a skip.
@@ -49,6 +55,9 @@ class FtpServerProcess {
   TfTP Account(bool passive = true) const;
   // The full path of the folder the server logs the account into ("/" for pyftpdlib).
   const std::string& LoginFolder() const { return login_folder_; }
+  // Every command the server received so far, oldest first, as its own log recorded it (our
+  // server's command log, vsftpd's protocol log).
+  std::vector<std::string> Commands() const;
   // Stops every process of the server where it stands, sessions included, as a host that
   // stops answering; Thaw lets it go on.
   void Freeze() { SignalAll(SIGSTOP); }
@@ -60,7 +69,8 @@ class FtpServerProcess {
   // The server and every session it started: vsftpd gives each session a session of its own.
   void SignalAll(int signal);
 
-  std::unique_ptr<TempFolder> configuration_;
+  FtpServerKind kind_;
+  std::unique_ptr<TempFolder> configuration_;  // the server's configuration and command log
   std::unique_ptr<ChildProcess> process_;
   int port_ = 0;
   std::string login_folder_ = "/";

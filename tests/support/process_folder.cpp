@@ -18,10 +18,15 @@ ProcessFolder::ProcessFolder() {
   std::filesystem::create_directories(path_ + "/firebird-lock");
   ::setenv("TMPDIR", path_.c_str(), 1);
   ::setenv("FIREBIRD_LOCK", (path_ + "/firebird-lock").c_str(), 1);
+  // A relative path a test writes lands here, not in the build tree the test was started in.
+  std::error_code ignored;
+  started_in_ = std::filesystem::current_path(ignored);
+  std::filesystem::current_path(path_, ignored);
 }
 
 ProcessFolder::~ProcessFolder() {
   std::error_code ignored;
+  if (!started_in_.empty()) std::filesystem::current_path(started_in_, ignored);
   std::filesystem::remove_all(path_, ignored);
 }
 

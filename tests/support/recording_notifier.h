@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,10 +19,14 @@ class RecordingNotifier final : public Notifier {
 // Counts the pumps of a wait, and can play an application that is asked to terminate.
 class CountingPump final : public EventPump {
  public:
-  void ProcessMessages() override { ++pumped; }
+  void ProcessMessages() override {
+    ++pumped;
+    if (on_pump) on_pump();
+  }
   bool Terminating() const override { return terminate_after >= 0 && pumped > terminate_after; }
   int pumped = 0;
   int terminate_after = -1;
+  std::function<void()> on_pump;  // what the window would do meanwhile
 };
 
 }  // namespace skarvel::test

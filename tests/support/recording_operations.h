@@ -72,7 +72,10 @@ class RecordingOperations final : public InstallOperations {
     return Call("WriteCustomerTillSettings()");
   }
   bool ConnectDatabases() override { return Call("ConnectDatabases()"); }
-  void DisconnectDatabases() override { calls.push_back("DisconnectDatabases()"); }
+  void DisconnectDatabases() override {
+    calls.push_back("DisconnectDatabases()");
+    if (on_call) on_call(calls.back());
+  }
   bool RegisterTill(int till, const std::string& key) override {
     return Call("RegisterTill(" + std::to_string(till) + "," + key + ")");
   }
@@ -110,7 +113,7 @@ class RecordingOperations final : public InstallOperations {
   std::set<std::string> end_awaits;
   // Names ("ConnectDatabases") or name:argument keys ("DownloadFolder:zip") that fail.
   std::set<std::string> failing;
-  // Told of each call that can fail, as it is made.
+  // Told of each call that can fail, and of the databases' disconnection, as it is made.
   std::function<void(const std::string& call)> on_call;
   // What TakeFailure gives once a call failed.
   std::string failure;

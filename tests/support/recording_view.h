@@ -2,6 +2,7 @@
 
 #include <array>
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -57,6 +58,10 @@ class RecordingView final : public WizardView {
   }
   void CloseMainForm() override { closed = true; }
   void SetStatusLine(const std::string& text) override { status_lines.push_back(text); }
+  void SetSilenceNote(const std::string& text) override {
+    silence_notes.push_back(text);
+    if (on_silence_note) on_silence_note(text);
+  }
 
   // Ticked boxes as a string of twelve '0'/'1', box 1 first.
   std::string Ticks() const {
@@ -84,6 +89,8 @@ class RecordingView final : public WizardView {
   std::vector<ErrorWindowTexts> error_windows;
   int error_window_result = kModalResultCancel;
   std::vector<RestartWindowTexts> restart_windows;
+  std::vector<std::string> silence_notes;
+  std::function<void(const std::string& text)> on_silence_note;
   std::vector<ChoiceQuestion> questions;
   std::deque<int> answers;
   bool closed = false;

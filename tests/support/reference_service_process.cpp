@@ -1,6 +1,7 @@
 #include "tests/support/reference_service_process.h"
 
 #include <cctype>
+#include <csignal>
 #include <fstream>
 #include <netinet/in.h>
 #include <stdexcept>
@@ -8,6 +9,8 @@
 #include <unistd.h>
 
 #include <httplib.h>
+
+#include "tests/support/wait_for_path.h"
 
 namespace skarvel::test {
 
@@ -33,6 +36,17 @@ ReferenceServiceProcess::ReferenceServiceProcess(const std::vector<std::string>&
 }
 
 void ReferenceServiceProcess::Stop() { process_.reset(); }
+
+void ReferenceServiceProcess::Freeze() { process_->Signal(SIGSTOP); }
+
+void ReferenceServiceProcess::Thaw() { process_->Signal(SIGCONT); }
+
+bool ReferenceServiceProcess::AwaitRequests(const std::string& operation, std::size_t count,
+                                            std::chrono::milliseconds deadline) const {
+  return WaitForChange(
+      folder_.File("requests.jsonl"), [&] { return Requests(operation).size() >= count; },
+      deadline);
+}
 
 std::string ReferenceServiceProcess::Control(const std::string& path_and_query) {
   httplib::Client client("http://" + host_);

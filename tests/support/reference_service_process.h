@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,6 +37,15 @@ class ReferenceServiceProcess {
   // The service goes away (its request log stays readable); nothing above may be asked of it
   // afterwards but the requests.
   void Stop();
+  // Stops the service where it stands (SIGSTOP), as a host that stops answering: connections
+  // still queue up in the kernel, but nothing is read or answered until Thaw. Thaw before the
+  // end of the test.
+  void Freeze();
+  void Thaw();
+  // Waits until the service has answered `count` requests of the operation, woken by its
+  // request log; false when the deadline passes first.
+  bool AwaitRequests(const std::string& operation, std::size_t count,
+                     std::chrono::milliseconds deadline) const;
   // Every request answered so far, oldest first.
   std::vector<nlohmann::json> Requests() const;
   // The requests of one operation.
