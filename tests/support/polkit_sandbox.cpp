@@ -117,6 +117,7 @@ std::vector<std::string> PolkitSandbox::Command(const std::vector<std::string>& 
                                    "--mount-proc",
                                    "--propagation",
                                    "private",
+                                   "/bin/sh",
                                    SKARVEL_SOURCE_DIR "/tests/support/polkit_sandbox.sh",
                                    folder_.path()};
   command.insert(command.end(), argv.begin(), argv.end());
