@@ -31,8 +31,10 @@ endif()
 # become the package, not for the sanitizer and fuzzing builds, whose instrumentation it would
 # meet, nor for unoptimised ones, where fortification cannot work.
 find_program(DPKG_BUILDFLAGS dpkg-buildflags)
+set(SKARVEL_HARDENED OFF)
 if(DPKG_BUILDFLAGS AND NOT SKARVEL_SANITIZE AND NOT SKARVEL_FUZZ
    AND CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
+  set(SKARVEL_HARDENED ON)
   foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
     execute_process(
       COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all

@@ -4,6 +4,9 @@
 # there.
 set -euo pipefail
 packages=$1
+# Debian's hardening is checked where the build applied it: a sanitizer build's instrumentation
+# and hardening do not go together, so its package goes without.
+hardened=${2:-ON}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -51,6 +54,10 @@ for program in usr/bin/skarvel usr/bin/skarvel-cli usr/libexec/skarvel/skarvel-a
   file "$work/root/$program" | grep -q ", stripped" || fail "$program is not stripped"
   # Debian's hardening: bound at start, read-only relocations, fortified functions.
   # (Read whole, as the control fields above.)
+  id=$(readelf -n "$work/root/$program" | sed -n 's/.*Build ID: //p')
+  [ -f "$work/symbols/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug" ] ||
+    fail "no symbols for $program (build id $id)"
+  [ "$hardened" = ON ] || continue
   dynamic=$(readelf -d "$work/root/$program")
   segments=$(readelf -l "$work/root/$program")
   symbols=$(readelf --dyn-syms -W "$work/root/$program")
@@ -62,9 +69,6 @@ for program in usr/bin/skarvel usr/bin/skarvel-cli usr/libexec/skarvel/skarvel-a
   if [ "$program" != usr/libexec/skarvel/skarvel-admin ]; then
     grep -q "__snprintf_chk@" <<<"$symbols" || fail "$program is not fortified"
   fi
-  id=$(readelf -n "$work/root/$program" | sed -n 's/.*Build ID: //p')
-  [ -f "$work/symbols/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug" ] ||
-    fail "no symbols for $program (build id $id)"
 done
 
 version=$("$work/root/usr/bin/skarvel-cli" --version)
