@@ -35,6 +35,8 @@ struct CliOutcome {
   bool advice_said = false;
   // What a finished installation could not do (the receipt printer), Windows-1252.
   std::vector<std::string> warnings;
+  // Why the installation stopped, when an error window said so (Windows-1252; empty otherwise).
+  std::string cause;
 };
 
 // The advice when the service does not answer at all, and when it does not know the code.

@@ -8,6 +8,15 @@
 
 namespace skarvel {
 
+// Why an operation failed: one sentence for the person, in plain words, which may carry the
+// system's own ("No space left on device", Firebird's text); and the technical detail for the
+// log and a details line (status numbers, reply and exit codes, the statement that failed).
+struct OperationFailure {
+  std::string cause;
+  std::string details;
+  bool empty() const { return cause.empty(); }
+};
+
 // Every operation the customer-code step and the installation driver call outside the flow
 // itself: downloads, folders and files, unpacking, the printer, the database server, the till
 // settings, the databases, the shortcuts. Paths are Windows-1252 text. Results mean what the
@@ -74,9 +83,15 @@ class InstallOperations {
   virtual void NoteEndAwaitsAcknowledgement(const std::string& work_folder, const std::string& key,
                                             bool awaits) = 0;
 
-  // Why the first operation that failed since the last call failed, in words for the person
-  // ("the download server refused the login (530 Login incorrect.)"); empty when none did.
-  virtual std::string TakeFailure() = 0;
+  // Why the first operation that failed since the last call failed; empty when none did.
+  virtual OperationFailure TakeFailure() = 0;
+
+  // The cause of the failure status a run of the installation of the record key left behind,
+  // kept for a later run that finds that status: the failed run's own words, not a later
+  // guess. Recall gives an empty failure when none was kept for that status.
+  virtual void RememberFailure(const std::string& key, int status,
+                               const OperationFailure& failure) = 0;
+  virtual OperationFailure RecallFailure(const std::string& key, int status) = 0;
 };
 
 // Replaces the server part of cus_base_pos, and of CP_BASE_CENTRALE when it is not empty,

@@ -37,6 +37,7 @@ void InstallationDriver::RunInstallation() {
   done_ = false;
   warnings_.clear();
   report_unanswered_ = false;
+  earlier_failure_ = false;
   state_.AbortRequested = false;
   TranslateAliases();
   try {
@@ -45,12 +46,15 @@ void InstallationDriver::RunInstallation() {
     // An error no step guards ends the run like a failed step, with its own text for support.
     SetBusy(state_, view_, false);
     ErrorWindowTexts texts = SetKind(ErrorKind::InstallError, state_.PosMessages());
-    texts.text += "\n" + std::string(error.what());
+    texts.cause = error.what();
     view_.ShowErrorWindow(texts);
     return;
   }
   SetBusy(state_, view_, false);
-  if (stop_) view_.ShowErrorWindow(StopTexts());
+  if (stop_) {
+    KeepFailureForLater();
+    view_.ShowErrorWindow(StopTexts());
+  }
   if (done_) {
     ErrorWindowTexts texts = SetKind(ErrorKind::InstallDone, state_.PosMessages());
     texts.warnings = warnings_;
@@ -64,12 +68,12 @@ void InstallationDriver::RunLoop() {
   while (status != kStatusNothingToDo && !stop_ && !state_.AbortRequested && !done_) {
     SetBusy(state_, view_, true);
     step_ = 0;
-    cause_.clear();
-    service_cause_.clear();
+    cause_ = {};
+    service_cause_ = {};
     operations_.TakeFailure();  // a failure of earlier work is no cause of this pass's
     if (!CheckStatus(state_.service, state_.service.ServiceBaseUrl)) {
       stop_ = true;
-      service_cause_ = "the configuration service stopped answering";
+      service_cause_ = {"the configuration service stopped answering", ""};
     }
     // Here the cancel button's click is handled.
     state_.service.pump.ProcessMessages();
@@ -77,11 +81,11 @@ void InstallationDriver::RunLoop() {
     ShowDoneSteps(view_, std::to_string(status));
     const PassEnd end = RunStep(status);
     cause_ = operations_.TakeFailure();
-    // A failure status names no step: the stop is that of an earlier run.
+    // A failure status names no step: the stop is that of an earlier run, whose cause it kept.
     if (step_ == 0 && status % 10 == 8 && status / 10 >= 1 && status / 10 <= kStepCount) {
       step_ = status / 10;
-      cause_ = "the installation stopped at this step before (status " + std::to_string(status) +
-               "); put the cause right, then undo the installation to install again";
+      cause_ = EarlierFailure(status);
+      earlier_failure_ = true;
     }
     if (end == PassEnd::kLeaveAtOnce) return;
     if (const int box = BoxOfStatus(status); box != 0) view_.SetStepTicked(box, true);
@@ -168,11 +172,13 @@ bool InstallationDriver::Report(int code, const std::string& info) {
   if (answer == "OKOK") return true;
   report_unanswered_ = !state_.service.last_request_answered;
   if (service_cause_.empty()) {
-    service_cause_ = !state_.service.last_request_answered
-                         ? "the configuration service stopped answering"
-                         : "the configuration service did not acknowledge the status " +
-                               std::to_string(code) +
-                               (answer.empty() ? "" : " (it answered \"" + answer + "\")");
+    const std::string report = "status report " + std::to_string(code);
+    service_cause_ =
+        !state_.service.last_request_answered
+            ? OperationFailure{"the configuration service stopped answering",
+                               report + " got no answer"}
+            : OperationFailure{"the configuration service did not take the step's report",
+                               report + " answered \"" + answer + "\""};
   }
   return false;
 }
@@ -182,11 +188,31 @@ ErrorWindowTexts InstallationDriver::StopTexts() const {
   if (step_ != 0) {
     const std::string caption =
         FindStatusEntry(state_.service.PosStatuses, std::to_string(10 * step_)).psl_name;
-    texts.text += "\n" + (caption.empty() ? "step " + std::to_string(step_) : caption);
+    texts.step = caption.empty() ? "step " + std::to_string(step_) : caption;
   }
-  const std::string& cause = !cause_.empty() ? cause_ : service_cause_;
-  if (!cause.empty()) texts.text += "\n" + cause;
+  const OperationFailure& cause = !cause_.empty() ? cause_ : service_cause_;
+  texts.cause = cause.cause;
+  texts.details = cause.details;
   return texts;
+}
+
+OperationFailure InstallationDriver::EarlierFailure(int status) {
+  const OperationFailure kept = operations_.RecallFailure(state_.CustPost().CP_PKEY, status);
+  const std::string way_on = "put the cause right, then undo the installation to install again";
+  if (kept.empty()) {
+    return {"the installation stopped at this step before; " + way_on,
+            "status " + std::to_string(status) + " at the start of the run"};
+  }
+  return {"the installation stopped at this step before: " + kept.cause + "; " + way_on,
+          kept.details};
+}
+
+void InstallationDriver::KeepFailureForLater() {
+  const int status = StrToIntDef(state_.CustPost().cp_ps_code, kNotANumber);
+  const OperationFailure& cause = !cause_.empty() ? cause_ : service_cause_;
+  // Only a failure of this run's own: an earlier one is kept already.
+  if (status % 10 != 8 || cause.empty() || earlier_failure_) return;
+  operations_.RememberFailure(state_.CustPost().CP_PKEY, status, cause);
 }
 
 void InstallationDriver::SetStatus(int code) {

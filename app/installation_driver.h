@@ -51,6 +51,10 @@ class InstallationDriver {
   // The error window of a run that stopped: the design's text, then the step that failed (its
   // caption from the status list) and why, as far as the run knows.
   ErrorWindowTexts StopTexts() const;
+  // Why a failure status the run found at its start stopped an earlier run, as that run kept it.
+  OperationFailure EarlierFailure(int status);
+  // Keeps the cause of the failure status this run leaves, for the run that finds it.
+  void KeepFailureForLater();
 
   void RestartWindows();
   void PrepareWorkFolder();
@@ -81,10 +85,11 @@ class InstallationDriver {
   bool stop_ = false;
   bool done_ = false;
   int step_ = 0;                       // the step of the pass that runs or ran last
-  std::string cause_;                  // why an operation of that pass failed
-  std::string service_cause_;          // what went wrong with the service in that pass
+  OperationFailure cause_;             // why an operation of that pass failed
+  OperationFailure service_cause_;     // what went wrong with the service in that pass
   std::vector<std::string> warnings_;  // what the finished run could not do
   bool report_unanswered_ = false;     // a report of this run got no answer at all
+  bool earlier_failure_ = false;       // the run found a failure status an earlier run left
 };
 
 }  // namespace skarvel

@@ -146,7 +146,9 @@ void InstallationDriver::AddReceiptPrinter() {
   } catch (const std::exception&) {
   }
   // A printer that cannot be added does not stop the till from selling; the run's end says so.
-  if (!added) warnings_.push_back(PrinterNotAdded(record.CP_GENTEXT, operations_.TakeFailure()));
+  if (!added) {
+    warnings_.push_back(PrinterNotAdded(record.CP_GENTEXT, operations_.TakeFailure().cause));
+  }
 }
 
 InstallationDriver::PassEnd InstallationDriver::InstallDatabaseServer() {

@@ -38,19 +38,25 @@ void JsonReport::Check(const CheckResult& check) {
             .Text());
 }
 
-void JsonReport::Message(const std::string& text) {
-  Write(JsonLine().Add("event", "message").Add("text", text).Text());
+void JsonReport::Message(const std::string& text, const Reason& reason) {
+  JsonLine line;
+  line.Add("event", "message").Add("text", text);
+  if (!reason.step.empty()) line.Add("step_caption", reason.step);
+  if (!reason.cause.empty()) line.Add("cause", reason.cause);
+  if (!reason.details.empty()) line.Add("details", reason.details);
+  Write(line.Text());
 }
 
 void JsonReport::End(int exit_code, std::optional<int> status, const std::string& advice,
-                     const std::vector<std::string>& warnings) {
-  Write(JsonLine()
-            .Add("event", "end")
-            .Add("exit_code", exit_code)
-            .Add("status", status)
-            .Add("advice", advice)
-            .Add("warnings", warnings)
-            .Text());
+                     const std::vector<std::string>& warnings, const std::string& cause) {
+  JsonLine line;
+  line.Add("event", "end")
+      .Add("exit_code", exit_code)
+      .Add("status", status)
+      .Add("advice", advice)
+      .Add("warnings", warnings);
+  if (!cause.empty()) line.Add("cause", cause);
+  Write(line.Text());
 }
 
 }  // namespace skarvel

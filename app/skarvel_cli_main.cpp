@@ -121,7 +121,9 @@ int Run(int argc, char** argv) {
   if (!outcome.advice.empty() && !outcome.advice_said) {
     std::cerr << "skarvel-cli: " << Utf8FromAnsi(outcome.advice) << "\n";
   }
-  if (json) json->End(outcome.exit_code, outcome.status, outcome.advice, outcome.warnings);
+  if (json) {
+    json->End(outcome.exit_code, outcome.status, outcome.advice, outcome.warnings, outcome.cause);
+  }
   return outcome.exit_code;
 }
 

@@ -12,14 +12,31 @@ constexpr int kBarWidth = 40;
 
 }  // namespace
 
-TerminalView::TerminalView(std::ostream& out, bool terminal, RunLog& log, std::string code,
-                           bool no_restart)
-    : out_(out), terminal_(terminal), log_(log), code_(std::move(code)), no_restart_(no_restart) {}
+TerminalView::TerminalView(std::ostream& out, std::ostream& err, bool terminal, RunLog& log,
+                           std::string code, bool no_restart)
+    : out_(out),
+      err_(err),
+      terminal_(terminal),
+      log_(log),
+      code_(std::move(code)),
+      no_restart_(no_restart) {}
 
 void TerminalView::Say(const std::string& ansi_text) {
   EndProgressLine();
   out_ << Utf8FromAnsi(ansi_text) << std::endl;
   log_.Write(ansi_text);
+}
+
+void TerminalView::SayError(const ErrorWindowTexts& texts) {
+  EndProgressLine();
+  std::vector<std::string> lines{texts.title + ": " + texts.text};
+  if (!texts.step.empty()) lines.push_back("  " + texts.step);
+  if (!texts.cause.empty()) lines.push_back("  " + texts.cause);
+  if (!texts.details.empty()) lines.push_back("  (details: " + texts.details + ")");
+  for (const std::string& line : lines) {
+    err_ << Utf8FromAnsi(line) << std::endl;
+    log_.Write(line);
+  }
 }
 
 void TerminalView::EndProgressLine() {
@@ -105,11 +122,16 @@ void TerminalView::SetProgress(ProgressBar, int position, int maximum) {
 
 int TerminalView::ShowErrorWindow(const ErrorWindowTexts& texts) {
   kinds_shown_.insert(texts.kind);
-  last_error_text_ = texts.text;
+  last_error_text_ = texts.text + "\n" + texts.cause;
+  if (texts.kind != ErrorKind::InstallDone) last_cause_ = texts.cause;
   // After the restart was arranged the real wizard is gone; nothing it would show follows.
   if (restart_arranged_) return kModalResultCancel;
+  if (on_window) on_window(texts);
+  if (texts.kind != ErrorKind::InstallDone) {
+    SayError(texts);
+    return kModalResultCancel;
+  }
   Say(texts.title + ": " + texts.text);
-  if (on_window) on_window(texts.title + ": " + texts.text);
   // The end of a run that left something undone says so last, where a person looks.
   if (!texts.warnings.empty()) Say(kNotDoneHeading);
   for (const std::string& warning : texts.warnings) Say("Warning: " + warning);

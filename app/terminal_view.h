@@ -20,7 +20,10 @@ namespace skarvel {
 // written. Everything it prints also goes to the run log.
 class TerminalView final : public WizardView {
  public:
-  TerminalView(std::ostream& out, bool terminal, RunLog& log, std::string code, bool no_restart);
+  // Error windows go to err, as the terminal's other programs say what went wrong; the rest to
+  // out.
+  TerminalView(std::ostream& out, std::ostream& err, bool terminal, RunLog& log, std::string code,
+               bool no_restart);
 
   // The state whose customer the view prints when the installation page shows.
   void ShowStateOf(const InstallState& state) { state_ = &state; }
@@ -62,21 +65,25 @@ class TerminalView final : public WizardView {
   // Told of each step's report, and of the text of each window shown, for the machine-readable
   // output.
   std::function<void(int step, int status, bool acknowledged, double seconds)> on_report;
-  std::function<void(const std::string& text)> on_window;
+  std::function<void(const ErrorWindowTexts& texts)> on_window;
 
   bool Closed() const { return closed_; }
   // What the completion window said could not be done.
   const std::vector<std::string>& Warnings() const { return warnings_; }
   bool RestartArranged() const { return restart_arranged_; }
   const std::set<ErrorKind>& KindsShown() const { return kinds_shown_; }
-  // The text of the last error window shown; empty when none was.
+  // The text and the cause of the last error window shown; empty when none was.
   const std::string& LastErrorText() const { return last_error_text_; }
+  const std::string& LastCause() const { return last_cause_; }
 
  private:
   void PrintCustomer();
+  // An error window's lines: the text, the step, the cause and the details.
+  void SayError(const ErrorWindowTexts& texts);
   void EndProgressLine();
 
   std::ostream& out_;
+  std::ostream& err_;
   bool terminal_;
   RunLog& log_;
   const InstallState* state_ = nullptr;
@@ -91,6 +98,7 @@ class TerminalView final : public WizardView {
   bool restart_arranged_ = false;
   std::set<ErrorKind> kinds_shown_;
   std::string last_error_text_;
+  std::string last_cause_;
   std::vector<std::string> warnings_;
 };
 

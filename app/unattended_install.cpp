@@ -167,7 +167,9 @@ void Tell(JsonReport* json, TerminalView& view, TerminalNotifier& notifier) {
   view.on_report = [json](int step, int status, bool acknowledged, double seconds) {
     json->Step(step, status, acknowledged, seconds);
   };
-  view.on_window = [json](const std::string& text) { json->Message(text); };
+  view.on_window = [json](const ErrorWindowTexts& texts) {
+    json->Message(texts.title + ": " + texts.text, {texts.step, texts.cause, texts.details});
+  };
   notifier.on_message = [json](const std::string& text) { json->Message(text); };
 }
 
@@ -181,7 +183,7 @@ CliOutcome Install(const CliOptions& options, const DeploymentSettings& settings
   CancelPump pump;
   TerminalNotifier notifier(std::cerr);
   const bool terminal = !options.json && isatty(STDOUT_FILENO) != 0;
-  TerminalView view(human, terminal, log, code, options.no_restart);
+  TerminalView view(human, std::cerr, terminal, log, code, options.no_restart);
   Tell(json, view, notifier);
   InstallSession session(settings, pump, notifier, view, log);
   view.ShowStateOf(session.state);
@@ -206,6 +208,7 @@ CliOutcome Install(const CliOptions& options, const DeploymentSettings& settings
   }
   log.Write("skarvel-cli ends with exit code " + std::to_string(outcome.exit_code));
   outcome.warnings = view.Warnings();
+  if (outcome.exit_code != kCompleted) outcome.cause = view.LastCause();
   outcome.advice = Advice(outcome, session, view, code, log,
                           view.KindsShown().count(ErrorKind::InstallDone) != 0);
   outcome.advice_said = outcome.exit_code == kRestartRequired;  // the view told the restart

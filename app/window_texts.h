@@ -23,6 +23,12 @@ struct ErrorWindowTexts {
   bool contact_visible = true;
   // What a finished installation could not do, each a sentence; shown after the text.
   std::vector<std::string> warnings;
+  // For a failure: the step that failed (its caption), why in a sentence for the person, and
+  // the technical detail (status numbers, reply and exit codes) for a details line; each shown
+  // after the text when not empty.
+  std::string step;
+  std::string cause;
+  std::string details;
 };
 
 // The line before a finished installation's warnings.

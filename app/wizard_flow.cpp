@@ -51,8 +51,9 @@ void WizardFlow::FormActivate() {
   // Cancelled while waiting: the wizard ends, without a window after the person left it.
   if (!answered && state_.service.pump.Terminating()) return;
   if (!answered) {
-    const int result =
-        view_.ShowErrorWindow(SetKind(ErrorKind::InstallError, state_.PosMessages()));
+    ErrorWindowTexts texts = SetKind(ErrorKind::InstallError, state_.PosMessages());
+    texts.cause = ServiceProblem(state_.service);
+    const int result = view_.ShowErrorWindow(texts);
     if (result == kModalResultCancel) view_.CloseMainForm();
     return;
   }
@@ -117,10 +118,13 @@ void WizardFlow::btCodeClick() {
   ServiceContext& service = state_.service;
   if (!CheckStatus(service, service.ServiceBaseUrl)) {
     view_.SetEnabled(Control::btvolgende, false);
-    view_.ShowErrorWindow(SetKind(ErrorKind::NoService, state_.PosMessages()));
+    ErrorWindowTexts texts = SetKind(ErrorKind::NoService, state_.PosMessages());
+    texts.cause = ServiceProblem(service);
+    view_.ShowErrorWindow(texts);
     return;
   }
   ClearCustPost(state_.CustPost());
+  operations_.TakeFailure();  // an earlier attempt's failure is no cause of this one's
   bool accepted = true;
   customer_loaded_ = GetCustInfo(service, view_.CustomerCode());
   if (customer_loaded_ && Trim(state_.CustPost().CP_NEEDCONF) == "1") {
@@ -144,7 +148,19 @@ void WizardFlow::btCodeClick() {
   if (!customer_loaded_ || !accepted) {
     state_.ResumeMode = false;
     view_.SetEnabled(Control::btvolgende, false);
-    view_.ShowErrorWindow(SetKind(ErrorKind::CodeRejected, state_.PosMessages()));
+    ErrorWindowTexts texts = SetKind(ErrorKind::CodeRejected, state_.PosMessages());
+    const OperationFailure failure = operations_.TakeFailure();
+    if (!customer_loaded_) {
+      texts.cause =
+          state_.service.last_request_answered
+              ? "the configuration service does not know the customer code " + view_.CustomerCode()
+              : ServiceProblem(service);
+    } else {
+      texts.cause = "the receipt templates of the customer could not be made" +
+                    (failure.empty() ? std::string() : ": " + failure.cause);
+      texts.details = failure.details;
+    }
+    view_.ShowErrorWindow(texts);
     return;
   }
   view_.SetEnabled(Control::btvolgende, true);

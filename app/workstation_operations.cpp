@@ -2,14 +2,18 @@
 
 #include <algorithm>
 #include <chrono>
+#include <sstream>
 #include <thread>
 
 #include <QThread>
 
 #include "app/admin_operations.h"
+#include "app/preflight.h"
 #include "platform/ansi_text.h"
 #include "platform/file_system.h"
 #include "platform/folder_path.h"
+#include "platform/state_folder.h"
+#include "platform/windows1252.h"
 #include "service/templates.h"
 #include "workstation/shell_integration.h"
 
@@ -99,15 +103,19 @@ bool WorkstationOperations::UnzipPackage(const std::string& archive, const std::
   return unpacked;
 }
 
-void WorkstationOperations::Failed(const std::string& cause) {
+void WorkstationOperations::Failed(const std::string& cause, const std::string& details) {
   if (cause.empty()) return;
-  log_.Write("failed: " + cause);
-  if (failure_.empty()) failure_ = cause;
+  log_.Write("failed: " + cause + (details.empty() ? "" : " [" + details + "]"));
+  if (failure_.empty()) failure_ = {cause, details};
 }
 
-std::string WorkstationOperations::TakeFailure() { return std::exchange(failure_, ""); }
+OperationFailure WorkstationOperations::TakeFailure() { return std::exchange(failure_, {}); }
 
 namespace {
+
+// Where the cause of a failure status stays for a later run: in the programs' state folder, not
+// in the work folder, which a failed step 2 cannot be trusted to hold.
+std::string FailureNote(const std::string& key) { return ProgramStateFolder() + "failure-" + key; }
 
 std::string EndNote(const std::string& work_folder, const std::string& key) {
   return WithTrailingSeparator(work_folder) + "end-not-acknowledged-" + key;
@@ -118,6 +126,27 @@ std::string EndNote(const std::string& work_folder, const std::string& key) {
 bool WorkstationOperations::EndAwaitsAcknowledgement(const std::string& work_folder,
                                                      const std::string& key) {
   return skarvel::FileExists(EndNote(work_folder, key));
+}
+
+void WorkstationOperations::RememberFailure(const std::string& key, int status,
+                                            const OperationFailure& failure) {
+  std::string why;
+  // Status, cause and details, a line each, as the log has them: UTF-8.
+  const std::string note = std::to_string(status) + "\n" + Utf8FromAnsi(OneLine(failure.cause)) +
+                           "\n" + Utf8FromAnsi(OneLine(failure.details)) + "\n";
+  if (!WriteTextFile(FailureNote(key), note, &why)) log_.Write(why);
+}
+
+OperationFailure WorkstationOperations::RecallFailure(const std::string& key, int status) {
+  const std::optional<std::string> note = ReadFileText(FailureNote(key));
+  if (!note) return {};
+  std::istringstream lines(*note);
+  std::string kept_status, cause, details;
+  std::getline(lines, kept_status);
+  std::getline(lines, cause);
+  std::getline(lines, details);
+  if (StrToIntDef(kept_status, -1) != status) return {};
+  return {AnsiFromUtf8(cause), AnsiFromUtf8(details)};
 }
 
 void WorkstationOperations::NoteEndAwaitsAcknowledgement(const std::string& work_folder,

@@ -61,7 +61,10 @@ class WorkstationOperations final : public InstallOperations {
   bool EndAwaitsAcknowledgement(const std::string& work_folder, const std::string& key) override;
   void NoteEndAwaitsAcknowledgement(const std::string& work_folder, const std::string& key,
                                     bool awaits) override;
-  std::string TakeFailure() override;
+  OperationFailure TakeFailure() override;
+  void RememberFailure(const std::string& key, int status,
+                       const OperationFailure& failure) override;
+  OperationFailure RecallFailure(const std::string& key, int status) override;
 
   // Moves the tree to the trash, or deletes it where the trash cannot take it. Refuses the root,
   // a top-level folder, the home folder and those holding it, however they are spelled. A
@@ -104,10 +107,10 @@ class WorkstationOperations final : public InstallOperations {
   };
 
   // Keeps the first cause of a failure until TakeFailure; every one goes to the log.
-  void Failed(const std::string& cause);
+  void Failed(const std::string& cause, const std::string& details = "");
 
   RememberingNotifier notifier_;
-  std::string failure_;
+  OperationFailure failure_;
   WizardView& view_;
   EventPump& pump_;
   DownloadContext downloads_;

@@ -38,6 +38,8 @@ Answer Request(ServiceContext& context, const std::string& url) {
   web.WaitForAnswer();
   Answer answer{web.AnswerText(), web.StatusCode()};
   context.last_request_answered = web.FailureText().empty();
+  context.last_failure = web.FailureText();
+  context.last_status_code = web.StatusCode();
   if (context.on_answer) context.on_answer(web.Url(), Loggable(answer, web.FailureText()));
   return answer;
 }
@@ -82,6 +84,18 @@ bool CheckStatus(ServiceContext& context, const std::string& base_url) {
   } catch (const std::exception&) {
     return false;
   }
+}
+
+std::string ServiceProblem(const ServiceContext& context) {
+  const std::string service = "the configuration service at " + context.ServiceBaseUrl;
+  if (!context.last_request_answered) {
+    return service + " does not answer" +
+           (context.last_failure.empty() ? "" : " (" + context.last_failure + ")");
+  }
+  return service + " answers, but not as the configuration service does" +
+         (context.last_status_code == 200
+              ? std::string()
+              : " (HTTP " + std::to_string(context.last_status_code) + ")");
 }
 
 void FetchDataSet(ServiceContext& context, const std::string& url, tserialdataset& result) {

@@ -34,6 +34,10 @@ struct ServiceContext {
   // False when the last request got no answer at all (the service could not be reached, or
   // stopped sending, or the person gave the wait up), as opposed to an answer of any kind.
   bool last_request_answered = true;
+  // Why the last request got no answer, in the transfer's words (empty when it was answered),
+  // and the HTTP status of the last answer (0 without one).
+  std::string last_failure;
+  long last_status_code = 0;
   // Told while a request waits on a silent service, and asked whether the person gave up; none
   // by default.
   SilentPeerWatch* silence = nullptr;
@@ -52,6 +56,10 @@ using StepCaptionSink = std::function<void(int box, const std::string& caption)>
 
 // True exactly when base_url + "/CheckStatus" answers "OK". Never shows anything.
 bool CheckStatus(ServiceContext& context, const std::string& base_url);
+
+// Why the service's last request came to nothing, as a sentence for the person: it did not
+// answer (and the transfer's words), or it answered, but not as the service does.
+std::string ServiceProblem(const ServiceContext& context);
 
 // Fetches url and decodes a table answer into ServiceDataSet. An answer that is 404, "error",
 // "EOF" or empty gives status 0; a decoding or request error is shown through the notifier and

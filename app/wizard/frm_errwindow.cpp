@@ -19,9 +19,15 @@ TfrmErrwindow::~TfrmErrwindow() = default;
 int TfrmErrwindow::ShowModal(const ErrorWindowTexts& texts) {
   setWindowTitle(FromAnsi(texts.title));
   std::string text = texts.text;
+  // The step that failed and why, on lines of their own after the design's text.
+  for (const std::string* line : {&texts.step, &texts.cause}) {
+    if (!line->empty()) text += "\n" + *line;
+  }
   if (!texts.warnings.empty()) text += std::string("\n\n") + kNotDoneHeading;
   for (const std::string& warning : texts.warnings) text += "\n- " + warning;
   ui_->memInfo->setPlainText(FromAnsi(text));
+  ui_->lblDetails->setText(FromAnsi(texts.details));
+  ui_->lblDetails->setVisible(!texts.details.empty());
   ui_->btClose->setText(FromAnsi(texts.button));
   ui_->lblContactZv->setVisible(texts.contact_visible);
   adjustSize();

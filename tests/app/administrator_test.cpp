@@ -134,13 +134,13 @@ TEST_F(AdministratorTest, AUserTheRulesDoNotNameIsRefusedAndNothingIsDone) {
   Prepare(test::kOtherAccount, test::PolkitSandbox::PackageRulesFor(test::kTillAccount));
   const ProgramResult run = RunAs(test::kOtherAccount, {kFreshCustomer});
   EXPECT_EQ(run.exit_code, 1) << run.out << run.err;
-  EXPECT_NE(run.out.find("needs an administrator: making the till folder " + TillFolder()),
+  EXPECT_NE(run.err.find("needs an administrator: making the till folder " + TillFolder()),
             std::string::npos)
-      << run.out;
+      << run.err;
   // pkexec's own reason reaches the person, and the advice says how to grant it.
-  EXPECT_NE(run.out.find("was not allowed (Error executing command as another user"),
+  EXPECT_NE(run.err.find("was not allowed (Error executing command as another user"),
             std::string::npos)
-      << run.out;
+      << run.err;
   EXPECT_NE(run.err.find("adds skarvel-other to the group skarvel"), std::string::npos) << run.err;
   EXPECT_EQ(CustomerStatus(kFreshCustomer), "58");
   EXPECT_FALSE(fs::exists(folder_.File("system-owned/lumtrak")));

@@ -33,6 +33,11 @@ TEST_F(CodeStepTest, AnUnreachableServiceAtStartShowsTheBuiltInErrorAndCloses) {
   ASSERT_EQ(view_.error_windows.size(), 1u);
   EXPECT_EQ(view_.error_windows[0].title, "Error");
   EXPECT_EQ(view_.error_windows[0].text, "There was a error found when installing Lumtrak:");
+  // Never empty after its colon: the window says what failed.
+  EXPECT_EQ(view_.error_windows[0].cause.find("the configuration service at " +
+                                              context_.ServiceBaseUrl + " does not answer ("),
+            0u)
+      << view_.error_windows[0].cause;
   EXPECT_TRUE(view_.closed);
   EXPECT_TRUE(state_.FirstActivation);
 }
@@ -97,6 +102,8 @@ TEST_F(CodeStepTest, AnUnknownCodeIsRejectedAndEndsResumeMode) {
   ASSERT_EQ(view_.error_windows.size(), 1u);
   EXPECT_EQ(view_.error_windows[0].text,
             "The customer code was not accepted. Check the code and try again.");
+  EXPECT_EQ(view_.error_windows[0].cause,
+            "the configuration service does not know the customer code NOSUCHCODE000");
   EXPECT_EQ(view_.error_windows[0].button, "Close");
   EXPECT_FALSE(state_.ResumeMode);
   EXPECT_EQ(view_.page, 0);
@@ -112,6 +119,9 @@ TEST_F(CodeStepTest, ACustomerMarkedForConfigurationNeedsItsTemplates) {
   flow_.btCodeClick();
   ASSERT_EQ(view_.error_windows.size(), 1u);
   EXPECT_EQ(view_.error_windows[0].title, "Error");
+  EXPECT_EQ(view_.error_windows[0].cause,
+            "the receipt templates of the customer could not be made: the test made "
+            "GenerateTemplates fail");
   EXPECT_EQ(view_.page, 0);
   // A rejected code fetches no server list.
   EXPECT_EQ(operations_.CallsOf("FetchFile").size(), 1u);
@@ -132,6 +142,8 @@ TEST_F(CodeStepTest, AnUnreachableServiceAtTheCodeStepKeepsPageOne) {
   flow_.btCodeClick();
   ASSERT_EQ(view_.error_windows.size(), 1u);
   EXPECT_EQ(view_.error_windows[0].text, "Skarvel cannot connect to the Zelvane web servers.");
+  EXPECT_NE(view_.error_windows[0].cause.find(" does not answer"), std::string::npos)
+      << view_.error_windows[0].cause;
   EXPECT_EQ(view_.page, 0);
 }
 

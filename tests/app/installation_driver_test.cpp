@@ -135,9 +135,9 @@ TEST_F(InstallationDriverTest, AFailedServerInstallationLeavesAtOnceSayingWhy) {
   flow_.btvolgendeClick();
   EXPECT_EQ(Reports(), (Texts{"69/60", "68/70"}));
   ASSERT_EQ(view_.error_windows.size(), 1u);
-  EXPECT_NE(view_.error_windows[0].text.find("the test made InstallFirebird fail"),
+  EXPECT_NE(view_.error_windows[0].cause.find("the test made InstallFirebird fail"),
             std::string::npos)
-      << view_.error_windows[0].text;
+      << view_.error_windows[0].cause;
   EXPECT_EQ(state_.CustPost().cp_ps_code, "68");
   EXPECT_EQ(view_.Ticks(), "111110000000");  // box 6 stays unticked
   EXPECT_FALSE(state_.Busy);
@@ -187,8 +187,8 @@ TEST_F(InstallationDriverTest, AServicePausedDuringTheStepEndsHoldingTheLastStat
   EXPECT_EQ(operations_.CallsOf("DownloadFolder").size(), 3u);
   EXPECT_EQ(operations_.CallsOf("FetchFile"), Texts{"FetchFile(templates,tickets.zip)"});
   ASSERT_EQ(view_.error_windows.size(), 1u);
-  EXPECT_NE(view_.error_windows[0].text.find("stopped answering"), std::string::npos)
-      << view_.error_windows[0].text;
+  EXPECT_NE(view_.error_windows[0].cause.find("stopped answering"), std::string::npos)
+      << view_.error_windows[0].cause;
 }
 
 // While the service keeps a report waiting, the person is told so every second; a cancel ends
@@ -274,7 +274,7 @@ TEST_F(InstallationDriverTest, ARefusedRestartLeavesTheResumeArranged) {
   EXPECT_EQ(reboot_.requests, 1);
   EXPECT_EQ(autostart_.written.size(), 1u);
   ASSERT_EQ(view_.error_windows.size(), 1u);
-  EXPECT_NE(view_.error_windows[0].text.find("\n"), std::string::npos) << "it names the step";
+  EXPECT_FALSE(view_.error_windows[0].step.empty()) << "it names the step";
 }
 
 // Restarting while the service still holds step 1 would restart the machine at every log-on.
@@ -344,6 +344,26 @@ TEST_F(InstallationDriverTest, AnArchiveGoneFromTheWorkFolderIsFetchedAgain) {
   flow_.btvolgendeClick();
   EXPECT_EQ(Reports().back(), "48/40");
   EXPECT_TRUE(operations_.CallsOf("UnzipPackage").empty());
+}
+
+// A later run that finds the failure status says why the failed run stopped, in that run's own
+// words, not only that it stopped.
+TEST_F(InstallationDriverTest, AFailureStatusFoundLaterCarriesTheFailedRunsCause) {
+  StandOnPage3(kBakery, "40");
+  operations_.failing = {"UnzipPackage"};
+  flow_.btvolgendeClick();
+  ASSERT_EQ(state_.CustPost().cp_ps_code, "48");
+  ASSERT_EQ(view_.error_windows.size(), 1u);
+  EXPECT_EQ(view_.error_windows[0].cause, "the test made UnzipPackage fail");
+
+  operations_.failing.clear();
+  flow_.btvolgendeClick();
+  ASSERT_EQ(view_.error_windows.size(), 2u);
+  EXPECT_EQ(view_.error_windows[1].step, view_.error_windows[0].step);
+  EXPECT_EQ(view_.error_windows[1].cause,
+            "the installation stopped at this step before: the test made UnzipPackage fail; put "
+            "the cause right, then undo the installation to install again");
+  EXPECT_EQ(operations_.CallsOf("UnzipPackage").size(), 1u) << "the step does not run again";
 }
 
 }  // namespace

@@ -17,14 +17,14 @@ std::string Note(int seconds) {
 TEST(TerminalViewTest, ASilentPeerIsNamedWithoutALineASecond) {
   RunLog log("");
   std::ostringstream plain;
-  TerminalView piped(plain, false, log, "5412345000013", true);
+  TerminalView piped(plain, plain, false, log, "5412345000013", true);
   for (int second = 1; second <= 12; ++second) piped.SetSilenceNote(Note(second));
   piped.SetSilenceNote("");
   piped.SetSilenceNote(Note(1));
   EXPECT_EQ(plain.str(), "  " + Note(1) + "\n  " + Note(11) + "\n  " + Note(1) + "\n");
 
   std::ostringstream shown;
-  TerminalView terminal(shown, true, log, "5412345000013", true);
+  TerminalView terminal(shown, shown, true, log, "5412345000013", true);
   terminal.SetSilenceNote(Note(1));
   terminal.SetSilenceNote(Note(2));
   terminal.Say("next");

@@ -163,7 +163,7 @@ TEST_F(TillAccountTest, AFolderNotTheShopsOwnIsNamedWithTheAdministratorsCommand
 
   const test::ProgramResult run = Cli({kCode});
   EXPECT_EQ(run.exit_code, 1);
-  EXPECT_NE(run.out.find(why), std::string::npos) << run.out;
+  EXPECT_NE(run.err.find(why), std::string::npos) << run.err;
   EXPECT_EQ(service_.Customer(kCode)["cp_ps_code"], "98");
 }
 

@@ -176,8 +176,11 @@ class WizardTest : public QObject {
     });
     EnterCode("NOSUCHCODE000");
     QCOMPARE(watcher.count, 1);
+    // The design's message, then why the code was refused.
     QCOMPARE(text,
-             QStringLiteral("The customer code was not accepted. Check the code and try again."));
+             QStringLiteral("The customer code was not accepted. Check the code and try again.\n"
+                            "the configuration service does not know the customer code "
+                            "NOSUCHCODE000"));
     QCOMPARE(ui().dxPageControl1->currentIndex(), 0);
   }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -97,7 +98,15 @@ class RecordingOperations final : public InstallOperations {
     calls.push_back("NoteEndAwaitsAcknowledgement(" + key + "," + (awaits ? "yes" : "no") + ")");
     awaits ? void(end_awaits.insert(key)) : void(end_awaits.erase(key));
   }
-  std::string TakeFailure() override { return std::exchange(failure, ""); }
+  OperationFailure TakeFailure() override { return {std::exchange(failure, ""), ""}; }
+  void RememberFailure(const std::string& key, int status,
+                       const OperationFailure& failure) override {
+    kept[key + "/" + std::to_string(status)] = failure;
+  }
+  OperationFailure RecallFailure(const std::string& key, int status) override {
+    const auto found = kept.find(key + "/" + std::to_string(status));
+    return found == kept.end() ? OperationFailure{} : found->second;
+  }
 
   // The calls whose text starts with prefix.
   std::vector<std::string> CallsOf(const std::string& prefix) const {
@@ -117,6 +126,8 @@ class RecordingOperations final : public InstallOperations {
   std::function<void(const std::string& call)> on_call;
   // What TakeFailure gives once a call failed.
   std::string failure;
+  // The failures kept for a later run, by record key and status.
+  std::map<std::string, OperationFailure> kept;
 
  private:
   bool Call(const std::string& call, const std::string& key = "") {
