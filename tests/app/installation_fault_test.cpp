@@ -238,8 +238,8 @@ TEST_F(InstallationFaultTest, AFullDiskInTheWorkFolderFailsTheDownloadWithItsCau
   EXPECT_EQ(result.out.find("left: lumtrak650.zip"), npos) << result.out;
   EXPECT_EQ(result.out.find(".part\n"), npos) << result.out;
   // The error window names the step and the cause.
-  EXPECT_NE(result.out.find("lumtrak650/lumtrak650.zip could not be downloaded ("), npos)
-      << result.out;
+  EXPECT_NE(result.err.find("lumtrak650/lumtrak650.zip could not be downloaded ("), npos)
+      << result.err;
   const std::string log = LogText();
   EXPECT_NE(log.find("could not download lumtrak650/lumtrak650.zip"), npos) << log;
   EXPECT_NE(log.find("No space left on device"), npos) << log;
@@ -267,7 +267,7 @@ TEST_F(InstallationFaultTest, AFullDiskDuringTheUnpackFailsStepFour) {
   EXPECT_NE(log.find("its last output:"), npos) << log;
   EXPECT_FALSE(fs::exists(folder_.File("till/lumcaisse.exe")));
   // The tool's own words reach the error window, not only its heading.
-  EXPECT_NE(result.out.find("No space left on device"), npos) << result.out;
+  EXPECT_NE(result.err.find("No space left on device"), npos) << result.err;
 }
 
 // The till folder on a file system too small for the till programs: step 5 fails with the
@@ -329,7 +329,7 @@ TEST_F(InstallationFaultTest, AReadOnlyTillFolderFailsStepFiveWithItsCause) {
   EXPECT_EQ(result.exit_code, 1) << result.out << result.err;
   EXPECT_EQ(CustomerStatus(code_), "58");
   EXPECT_NE(result.out.find("step 5 failed, reported 58"), npos) << result.out;
-  EXPECT_NE(result.out.find("Read-only file system"), npos) << result.out;
+  EXPECT_NE(result.err.find("Read-only file system"), npos) << result.err;
   EXPECT_NE(LogText().find("Read-only file system"), npos) << LogText();
 }
 
