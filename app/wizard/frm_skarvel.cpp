@@ -238,7 +238,17 @@ void TfrmSkarvel::SetCaption(Control control, const std::string& caption) {
 }
 
 void TfrmSkarvel::SetEnabled(Control control, bool enabled) {
-  Widget(control)->setEnabled(enabled);
+  QWidget* widget = Widget(control);
+  if (control != Control::dxBarCode) return widget->setEnabled(enabled);
+  // A disabled field hands its focus on to the next button, Cancel, where a scanner's Enter
+  // would stop the wizard: while the field waits, the window itself keeps the focus, and Enter
+  // finds no button to press.
+  QWidget* focused = focusWidget();
+  if (!enabled && (focused == nullptr || focused == widget || focused == ui_->btCode)) {
+    setFocus(Qt::OtherFocusReason);
+  }
+  widget->setEnabled(enabled);
+  if (enabled && focusWidget() == this) widget->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmSkarvel::SetChecked(Control control, bool checked) {

@@ -159,7 +159,7 @@ class WizardPeopleTest : public QObject {
     bool no_had_the_focus = false;
     ModalWatcher watcher([&](QWidget& window) {
       no_had_the_focus =
-          QApplication::focusWidget() == window.findChild<QPushButton*>(QStringLiteral("No"));
+          window.focusWidget() == window.findChild<QPushButton*>(QStringLiteral("No"));
       Click(window, "Yes");
     });
     struct {
@@ -199,19 +199,18 @@ class WizardPeopleTest : public QObject {
   void aFailedStepShowsACrossThatStays() {
     Start();
     StandOnPage3("5412345000037", "40");  // nothing was downloaded: the unpack fails
-    ModalWatcher watcher([](QWidget& window) { Click(window, "btClose"); });
-    ui().btvolgende->click();
-    QCOMPARE(watcher.count, 1);
     auto* failed = windows_->form.findChild<StepBox*>(QStringLiteral("dxfCheckBox4"));
-    QVERIFY(ui().dxfCheckBox3->isChecked());
-    QVERIFY(!failed->isChecked());
-    QVERIFY(failed->Failed());
-    QVERIFY2(CrossPixels(*failed) > 4, "a cross is drawn in the box");
-    QCOMPARE(CrossPixels(*ui().dxfCheckBox3), 0);
-    ui().btvolgende->click();
-    QTRY_COMPARE(watcher.count, 2);
-    QVERIFY(failed->Failed());
-    QVERIFY(CrossPixels(*failed) > 4);
+    // The error window is one window shown again: each showing gets a watcher of its own.
+    for (int run = 1; run <= 2; ++run) {
+      ModalWatcher watcher([](QWidget& window) { Click(window, "btClose"); });
+      ui().btvolgende->click();
+      QCOMPARE(watcher.count, 1);
+      QVERIFY(ui().dxfCheckBox3->isChecked());
+      QVERIFY(!failed->isChecked());
+      QVERIFY(failed->Failed());
+      QVERIFY2(CrossPixels(*failed) > 4, "a cross is drawn in the box");
+      QCOMPARE(CrossPixels(*ui().dxfCheckBox3), 0);
+    }
     QCOMPARE(Reports(), std::vector<std::string>{"48"});
   }
 
@@ -442,8 +441,14 @@ class WizardPeopleTest : public QObject {
   // The programs themselves: a second skarvel brings the first to the front and ends with 6,
   // saying nothing, since the person sees the wizard come up.
   void theSecondProgramBringsTheFirstToTheFront() {
+    // A runtime folder of their own, or Qt warns on standard error that there is none.
+    const std::string runtime = folder_->File("runtime");
+    std::filesystem::create_directory(runtime);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
     const std::map<std::string, std::string> environment = {
-        {"SKARVEL_SERVICE_HOST", service_->host()}, {"QT_QPA_PLATFORM", "offscreen"}};
+        {"SKARVEL_SERVICE_HOST", service_->host()},
+        {"QT_QPA_PLATFORM", "offscreen"},
+        {"XDG_RUNTIME_DIR", runtime}};
     test::ChildProcess first({SKARVEL_WIZARD_PROGRAM}, environment);
     const std::string state = folder_->File("XDG_STATE_HOME") + "/skarvel/";
     QVERIFY(test::WaitForPath(state + "skarvel.socket", std::chrono::seconds(30)));
