@@ -438,6 +438,26 @@ class WizardPeopleTest : public QObject {
     QVERIFY(LogText().find("a second start brought the wizard to the front") != std::string::npos);
   }
 
+  // A wizard that was killed leaves its socket file behind: the next wizard, which holds the
+  // lock and so knows that nobody listens there, takes the place over and is found.
+  void aSocketLeftByAKilledWizardIsTakenOver() {
+    const std::string path = folder_->File("left.socket");
+    std::ofstream(path) << "";
+    int fronts = 0;
+    const RunningWizardListener listener(path, [&fronts] { ++fronts; });
+    QVERIFY(listener.Listening());
+    std::optional<std::string> where;
+    std::atomic<bool> answered = false;
+    std::thread second([&] {
+      where = AskRunningWizardToTheFront(path, std::chrono::seconds(10));
+      answered = true;
+    });
+    QTRY_VERIFY(answered);
+    second.join();
+    QCOMPARE(where, std::optional<std::string>(ThisDisplay()));
+    QCOMPARE(fronts, 1);
+  }
+
   // The programs themselves: a second skarvel brings the first to the front and ends with 6,
   // saying nothing, since the person sees the wizard come up.
   void theSecondProgramBringsTheFirstToTheFront() {
