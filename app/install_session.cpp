@@ -12,6 +12,8 @@ std::string DefaultWorkFolder() { return ProgramStateFolder() + "work/"; }
 
 std::string InstanceLockPath() { return ProgramStateFolder() + "skarvel.lock"; }
 
+std::string RunningWizardSocketPath() { return ProgramStateFolder() + "skarvel.socket"; }
+
 std::string AlreadyRunningMessage(const std::string& holder) {
   return "An installation is running already for this user" +
          (holder.empty() ? std::string() : " (" + holder + ")") +

@@ -26,6 +26,8 @@ std::string DefaultWorkFolder();
 // The lock file that keeps a second installation of this user out: in the state folder, beside
 // the work folder, so that emptying the work folder leaves it.
 std::string InstanceLockPath();
+// Where the running wizard listens for a second start, beside the lock.
+std::string RunningWizardSocketPath();
 // What a second start says and does when an installation runs already for this user.
 std::string AlreadyRunningMessage(const std::string& holder);
 

@@ -35,6 +35,7 @@ void InstallationDriver::RunInstallation() {
   }
   stop_ = false;
   done_ = false;
+  restart_refused_ = false;
   warnings_.clear();
   report_unanswered_ = false;
   earlier_failure_ = false;
@@ -45,12 +46,20 @@ void InstallationDriver::RunInstallation() {
   } catch (const std::exception& error) {
     // An error no step guards ends the run like a failed step, with its own text for support.
     SetBusy(state_, view_, false);
+    if (step_ != 0) view_.SetStepFailed(step_);
     ErrorWindowTexts texts = SetKind(ErrorKind::InstallError, state_.PosMessages());
     texts.cause = error.what();
     view_.ShowErrorWindow(texts);
     return;
   }
   SetBusy(state_, view_, false);
+  if (restart_refused_) {
+    // The view keeps the advice to restart by hand; the installation goes on after that
+    // restart, from the autostart entry, and nothing here may run step 1 again meanwhile.
+    view_.SetEnabled(Control::btvolgende, false);
+    view_.SetEnabled(Control::btVorige, false);
+    return;
+  }
   if (stop_) {
     KeepFailureForLater();
     view_.ShowErrorWindow(StopTexts());
@@ -87,9 +96,20 @@ void InstallationDriver::RunLoop() {
       cause_ = EarlierFailure(status);
       earlier_failure_ = true;
     }
+    const int failed = FailedBoxOfPass();
+    if (failed != 0) view_.SetStepFailed(failed);
     if (end == PassEnd::kLeaveAtOnce) return;
-    if (const int box = BoxOfStatus(status); box != 0) view_.SetStepTicked(box, true);
+    if (const int box = BoxOfStatus(status); box != 0 && box != failed) {
+      view_.SetStepTicked(box, true);
+    }
   }
+}
+
+int InstallationDriver::FailedBoxOfPass() const {
+  // The run that reached its end leaves 118 when the service did not acknowledge the end: that
+  // is no failure of step 11, whose box says so.
+  if (done_) return 0;
+  return FailedStepBox(StrToIntDef(state_.CustPost().cp_ps_code, kNotANumber));
 }
 
 InstallationDriver::PassEnd InstallationDriver::RunStep(int status) {

@@ -35,6 +35,8 @@ class InstallationDriver {
 
   void RunLoop();
   PassEnd RunStep(int status);
+  // The box to mark as failed after a pass: that of the failure status the pass left, if any.
+  int FailedBoxOfPass() const;
   void TranslateAliases();
 
   // A status report with the record's current status as its information. After a report the
@@ -84,6 +86,7 @@ class InstallationDriver {
   std::string resume_program_;
   bool stop_ = false;
   bool done_ = false;
+  bool restart_refused_ = false;       // the computer refused the restart of step 1
   int step_ = 0;                       // the step of the pass that runs or ran last
   OperationFailure cause_;             // why an operation of that pass failed
   OperationFailure service_cause_;     // what went wrong with the service in that pass

@@ -42,6 +42,7 @@ void InstallationDriver::RestartWindows() {
   autostart_.WriteEntry(kRunEntryName, program + " " + state_.CustPost().CustomerCode);
   RestartCountdown countdown(reboot_);
   view_.ShowRestartWindow(RestartWindowFor(state_.PosMessages()), countdown);
+  restart_refused_ = !countdown.Refusal().empty() && !countdown.Restarting();
 }
 
 void InstallationDriver::PrepareWorkFolder() {

@@ -26,6 +26,9 @@ void RestartCountdown::Restart() {
   }
   refusal_ = reboot_.LastRefusal();
   if (refusal_.empty()) refusal_ = "the restart was refused";
+  // Counting on would only try again at 0 and be refused again, under a text that says the
+  // computer restarts by itself.
+  timer_enabled_ = false;
 }
 
 std::string RestartCountdown::RefusalAdvice(const std::string& refusal) {

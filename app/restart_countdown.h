@@ -19,14 +19,15 @@ class RestartCountdown {
   // Timer1Timer: one step on; "29 Sec." after the first tick; at the thirtieth the timer stops
   // and the restart is requested.
   void Tick();
-  // btRestartClick: the restart at once (the timer keeps running).
+  // btRestartClick: the restart at once (the timer keeps running while it may be accepted).
   void RestartNow();
 
   int Position() const { return position_; }
   bool TimerEnabled() const { return timer_enabled_; }
   const std::string& SecondsLabel() const { return seconds_label_; }
-  // True once a restart request was accepted. A refused one leaves the window open with the
-  // full bar, the timer stopped and the button there to try again.
+  // True once a restart request was accepted. A refused one, whether at the end of the
+  // countdown or from the button, stops the timer and leaves the window open with the button
+  // there to try again.
   bool Restarting() const { return restarting_; }
   // The system's words for the last refused request; empty while none was refused. Once one
   // was, the window may be closed: the person restarts the computer by hand, and the autostart

@@ -9,6 +9,7 @@
 #include "app/install_session.h"
 #include "app/wizard/centre.h"
 #include "app/wizard/picture_strip.h"
+#include "app/wizard/running_wizard.h"
 #include "app/wizard/wizard_windows.h"
 #include "app/wizard_options.h"
 #include "database/engine_shutdown.h"
@@ -17,6 +18,7 @@
 #include "platform/qt_event_pump.h"
 #include "platform/qt_text.h"
 #include "platform/system_info_linux.h"
+#include "platform/windows1252.h"
 
 namespace skarvel {
 namespace {
@@ -71,8 +73,14 @@ int Run(int argc, char** argv) {
   }
   const InstanceLock lock(InstanceLockPath());
   if (!lock.Held()) {
-    QMessageBox::information(nullptr, QApplication::applicationName(),
-                             FromAnsi(AlreadyRunningMessage(lock.Holder())));
+    // The running wizard comes to the front; only where it cannot is the person told where the
+    // installation runs.
+    const std::string where =
+        SecondStartMessage(RunningWizardSocketPath(), lock.Holder(), lock.HolderId());
+    if (!where.empty()) {
+      std::cerr << "skarvel: " << Utf8FromAnsi(where) << "\n";
+      QMessageBox::information(nullptr, QApplication::applicationName(), FromAnsi(where));
+    }
     return kAlreadyRunning;
   }
   const EngineLockFolder engine_locks(LinuxSystemInfo().TemporaryFolder());
@@ -80,6 +88,8 @@ int Run(int argc, char** argv) {
   RunLog log(RunLog::DefaultPath());
   QtEventPump pump;
   WizardWindows windows(settings, pump, log, options.arguments);
+  const RunningWizardListener listener(RunningWizardSocketPath(),
+                                       [&windows] { windows.form.BringToFront(); });
   // The program ends with the wizard, not with its last window: a window the wizard still shows
   // after the main one closed (the error window of a cancelled run) waits for the person.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -61,4 +61,9 @@ int BoxOfStatus(int status) {
   return box;
 }
 
+int FailedStepBox(int status) {
+  const int box = status / 10;
+  return status % 10 == 8 && box >= 1 && box <= kStepCount ? box : 0;
+}
+
 }  // namespace skarvel

@@ -26,4 +26,9 @@ void ShowDoneSteps(WizardView& view, std::string_view status);
 // 0 when the status names no box.
 int BoxOfStatus(int status);
 
+// The box of the step a failure status names (10k+8: box k); 0 for any other status. Status 118
+// also follows step 12's end that the service did not acknowledge, which is no failure of step
+// 11: the caller tells them apart.
+int FailedStepBox(int status);
+
 }  // namespace skarvel

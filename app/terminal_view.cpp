@@ -73,18 +73,25 @@ void TerminalView::PrintCustomer() {
   Say("  " + LookupMessage(messages, "POS_37"));
   Say("  " + LookupMessage(messages, "POS_36") + record.cp_post_nr);
   Say("  " + LookupMessage(messages, "POS_35") + record.cp_pos_nr);
-  const int done = DoneStepBoxes(record.cp_ps_code);
   Say("Installation status " + record.cp_ps_code);
   for (int box = 1; box <= kStepCount; ++box) {
-    Say(std::string("  [") + (box <= done ? 'x' : ' ') + "] " + (box < 10 ? " " : "") +
+    Say(std::string("  [") + (boxes_[box] == 0 ? ' ' : boxes_[box]) + "] " + (box < 10 ? " " : "") +
         std::to_string(box) + "  " + captions_[box]);
   }
 }
 
 void TerminalView::SetStepCaption(int box, const std::string& caption) { captions_[box] = caption; }
 
-// Each step's outcome is printed from its status report, which says more than a tick.
-void TerminalView::SetStepTicked(int, bool) {}
+// The boxes are printed with the customer; during the run each step's outcome is printed from
+// its status report, which says more than a tick.
+void TerminalView::SetStepTicked(int box, bool ticked) { boxes_[box] = ticked ? 'x' : ' '; }
+
+void TerminalView::SetStepFailed(int box) { boxes_[box] = '!'; }
+
+void TerminalView::SetStopNote(const std::string& text) {
+  log_.Write(kStoppedByPersonLog);
+  Say(text);
+}
 
 void TerminalView::SetMemInfo(const std::string& text) {
   if (!text.empty()) Say("  " + text);

@@ -37,10 +37,12 @@ class TerminalView final : public WizardView {
   void SetCustomerSummary(const std::vector<std::string>&) override {}
   void SetStepCaption(int box, const std::string& caption) override;
   void SetStepTicked(int box, bool ticked) override;
+  void SetStepFailed(int box) override;
   void SetMemInfo(const std::string& text) override;
   void AddMemInfoLine(const std::string& line) override;
   void SetProgress(ProgressBar bar, int position, int maximum) override;
   void SetProgressVisible(ProgressBar, bool) override {}
+  void SetProgressText(ProgressBar, const std::string&) override {}
   int ShowErrorWindow(const ErrorWindowTexts& texts) override;
   void ShowRestartWindow(const RestartWindowTexts& texts, RestartCountdown& countdown) override;
   int ShowChoiceDialog(const ChoiceQuestion& question) override;
@@ -52,6 +54,7 @@ class TerminalView final : public WizardView {
   // answers; otherwise its first second and every tenth after it are printed, so that a log
   // shows the wait without a line a second.
   void SetSilenceNote(const std::string& text) override;
+  void SetStopNote(const std::string& text) override;
 
   // Prints a line as the view prints its own.
   void Say(const std::string& ansi_text);
@@ -90,6 +93,7 @@ class TerminalView final : public WizardView {
   std::string code_;
   bool no_restart_;
   std::array<std::string, 13> captions_;
+  std::array<char, 13> boxes_ = {};  // box 1..12 as the list shows it: ' ', 'x' done, '!' failed
   bool progress_line_open_ = false;
   int silence_notes_ = 0;  // since the peer last answered
   int running_step_ = 0;

@@ -41,13 +41,32 @@ RestartWindowTexts RestartWindowFor(const MessageTable& messages) {
              "Hierna wordt de Lumtrak-Installatie hervat."},
             "Windows zal opnieuw worden opgestart in",
             "Nu Opnieuw Opstarten",
-            "Windows wordt opnieuw opgestart..."};
+            "Windows wordt opnieuw opgestart...",
+            "Sluiten"};
   }
   return {{LookupMessage(messages, "POS_25"), LookupMessage(messages, "POS_26"),
            LookupMessage(messages, "POS_27"), LookupMessage(messages, "POS_28")},
           LookupMessage(messages, "POS_29"),
           LookupMessage(messages, "POS_30"),
-          LookupMessage(messages, "POS_31")};
+          LookupMessage(messages, "POS_31"),
+          LookupMessage(messages, "POS_47")};
+}
+
+std::string AskingTheService(const std::string& url) {
+  return "Asking the configuration service at " + url + " ...";
+}
+
+std::string WizardOpenElsewhere(const std::string& where, const std::string& holder) {
+  return "The installation wizard is open already on " + where +
+         (holder.empty() ? std::string() : " (" + holder + ")") +
+         ". Go on with the installation there, or close it there first.";
+}
+
+std::string RunsWithoutAWindow(const std::string& program) {
+  if (program.empty()) return "";
+  if (program == "skarvel") return " Its window could not be brought to the front from here.";
+  return " It runs in " + program +
+         ", which has no window: let it end, or end it where it was started.";
 }
 
 std::string PrinterNotAdded(const std::string& printer, const std::string& cause) {

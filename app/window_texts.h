@@ -37,6 +37,20 @@ inline constexpr const char* kNotDoneHeading = "Not everything could be done:";
 // The warning for a receipt printer the run could not add; cause may be empty.
 std::string PrinterNotAdded(const std::string& printer, const std::string& cause);
 
+// The wizard's own sentences for the person, where no message of the table says it.
+
+// The status line while the first activation waits for the service at url.
+std::string AskingTheService(const std::string& url);
+// A second start of the wizard while the wizard runs where this one cannot bring it to the
+// front: where (ThisDisplay's words of the running one), and the lock's holder ("process 4242").
+std::string WizardOpenElsewhere(const std::string& where, const std::string& holder);
+// Added to the second start's message when no wizard answered: what the lock's holder is
+// (program: the name it runs under, empty when unknown).
+std::string RunsWithoutAWindow(const std::string& program);
+// Said once the person has confirmed the stop of a running installation.
+inline constexpr const char* kStopsAfterThisStep =
+    "The installation stops when the current step has ended. Skarvel then closes.";
+
 // What the error window shows for a kind: the message table's texts once it is loaded, the
 // built-in ones before.
 ErrorWindowTexts SetKind(ErrorKind kind, const MessageTable& messages);
@@ -46,6 +60,7 @@ struct RestartWindowTexts {
   std::string restart_in;   // lblrestartin
   std::string restart_now;  // btRestart
   std::string title;
+  std::string close;  // btClose, offered once a restart was refused
 };
 
 RestartWindowTexts RestartWindowFor(const MessageTable& messages);
@@ -55,6 +70,9 @@ struct ChoiceQuestion {
   std::string text;
   std::array<std::string, 2> captions;  // Yes, No
   std::string caption = "SKARVEL";
+  // Each question stops or undoes something: the safe answer has the focus first, so that an
+  // Enter pressed without reading (or sent by a scanner) changes nothing.
+  std::string focus = "No";
 };
 
 ChoiceQuestion QuestionFor(const char* code, const MessageTable& messages);

@@ -31,6 +31,8 @@ WizardFlow::WizardFlow(InstallState& state, WizardView& view, InstallOperations&
 void WizardFlow::FormCreate(const std::vector<std::string>& arguments) {
   state_.ResumeMode = false;
   view_.SetEnabled(Control::btvolgende, false);
+  // The first page has no page before it, also while the first activation waits.
+  view_.SetEnabled(Control::btVorige, false);
   state_.FirstActivation = true;
   if (arguments.size() == 1) {
     state_.ResumeMode = true;
@@ -42,22 +44,25 @@ void WizardFlow::FormCreate(const std::vector<std::string>& arguments) {
 void WizardFlow::FormActivate() {
   if (!state_.FirstActivation) return;
   // Until the service answers, the page has nothing else to show: the person sees what is awaited.
-  view_.SetStatusLine("Asking the configuration service at " + state_.service.ServiceBaseUrl +
-                      " ...");
+  const std::string& url = state_.service.ServiceBaseUrl;
+  view_.SetStatusLine(AskingTheService(url));
   starting_ = true;
-  const bool answered = CheckStatus(state_.service, state_.service.ServiceBaseUrl);
+  WaitForTheService(true);
+  const bool answered = CheckStatus(state_.service, url);
+  // The English table is asked within the same wait: a code scanned meanwhile would start a
+  // look-up inside it.
+  if (answered) GetMessages(state_.service, "ENG");
+  WaitForTheService(false);
   starting_ = false;
   view_.SetStatusLine("");
   // Cancelled while waiting: the wizard ends, without a window after the person left it.
-  if (!answered && state_.service.pump.Terminating()) return;
+  if (state_.service.pump.Terminating()) return;
   if (!answered) {
     ErrorWindowTexts texts = SetKind(ErrorKind::InstallError, state_.PosMessages());
     texts.cause = ServiceProblem(state_.service);
-    const int result = view_.ShowErrorWindow(texts);
-    if (result == kModalResultCancel) view_.CloseMainForm();
+    if (view_.ShowErrorWindow(texts) == kModalResultCancel) view_.CloseMainForm();
     return;
   }
-  GetMessages(state_.service, "ENG");
   ApplyCaptions();
   RefreshPage();
   ShowPage(0);
@@ -79,8 +84,11 @@ void WizardFlow::RefreshPage() {
       view_.SetCustomerSummary({"", "", "", ""});
     }
   }
-  view_.SetCaption(Control::btvolgende,
-                   LookupMessage(state_.PosMessages(), page_ == kLastPage ? "POS_45" : "POS_5"));
+  // A table without the caption leaves the button's caption as it is: a blank button does not
+  // say where it leads.
+  const std::string next =
+      LookupMessage(state_.PosMessages(), page_ == kLastPage ? "POS_45" : "POS_5");
+  if (!next.empty()) view_.SetCaption(Control::btvolgende, next);
   view_.SetEnabled(Control::btVorige, page_ != 0);
 }
 
@@ -114,15 +122,15 @@ void WizardFlow::TranslateAliases() {
   TranslateRecordAliases(state_.CustPost(), operations_, state_.WorkFolder);
 }
 
-void WizardFlow::btCodeClick() {
+void WizardFlow::WaitForTheService(bool waiting) {
+  waiting_ = waiting;
+  view_.SetEnabled(Control::dxBarCode, !waiting);
+  view_.SetEnabled(Control::btCode, !waiting);
+}
+
+WizardFlow::CodeLookup WizardFlow::LookUpCode() {
   ServiceContext& service = state_.service;
-  if (!CheckStatus(service, service.ServiceBaseUrl)) {
-    view_.SetEnabled(Control::btvolgende, false);
-    ErrorWindowTexts texts = SetKind(ErrorKind::NoService, state_.PosMessages());
-    texts.cause = ServiceProblem(service);
-    view_.ShowErrorWindow(texts);
-    return;
-  }
+  if (!CheckStatus(service, service.ServiceBaseUrl)) return CodeLookup::kNoService;
   ClearCustPost(state_.CustPost());
   operations_.TakeFailure();  // an earlier attempt's failure is no cause of this one's
   bool accepted = true;
@@ -131,54 +139,99 @@ void WizardFlow::btCodeClick() {
     accepted =
         operations_.GenerateTemplates(state_.CustPost(), state_.WorkFolder, state_.FtpAccount);
   }
-  if (accepted) {
-    try {
-      state_.FtpAccount.Passive = state_.CustPost().CP_FTPPASSIF;
-      // Left open by the design: on a first run the work folder does not exist yet, the server
-      // list could not be stored, and no location would ever be translated.
-      operations_.PrepareFolder(state_.WorkFolder, false);
-      operations_.FetchFile("srv", state_.WorkFolder, state_.FtpAccount, "serveurs.cfg",
-                            ProgressBar::pb10);
-      TranslateAliases();
-    } catch (const std::exception&) {
-      // Without a server list the database locations stay as the service sent them.
-    }
-  }
+  if (accepted) FetchServerList();
   customer_loaded_ = GetCustInfo(service, view_.CustomerCode());
-  if (!customer_loaded_ || !accepted) {
-    state_.ResumeMode = false;
-    view_.SetEnabled(Control::btvolgende, false);
-    ErrorWindowTexts texts = SetKind(ErrorKind::CodeRejected, state_.PosMessages());
-    const OperationFailure failure = operations_.TakeFailure();
-    if (!customer_loaded_) {
-      texts.cause =
-          state_.service.last_request_answered
-              ? "the configuration service does not know the customer code " + view_.CustomerCode()
-              : ServiceProblem(service);
-    } else {
-      texts.cause = "the receipt templates of the customer could not be made" +
-                    (failure.empty() ? std::string() : ": " + failure.cause);
-      texts.details = failure.details;
-    }
-    view_.ShowErrorWindow(texts);
-    return;
-  }
-  view_.SetEnabled(Control::btvolgende, true);
+  if (!customer_loaded_ || !accepted) return CodeLookup::kRejected;
   const std::string language = state_.CustPost().cp_lng_code;
   GetMessages(service, language);
   GetStatus2(service, language,
              [this](int box, const std::string& caption) { view_.SetStepCaption(box, caption); });
   TranslateAliases();
+  return CodeLookup::kAccepted;
+}
+
+void WizardFlow::FetchServerList() {
+  try {
+    state_.FtpAccount.Passive = state_.CustPost().CP_FTPPASSIF;
+    // Left open by the design: on a first run the work folder does not exist yet, the server
+    // list could not be stored, and no location would ever be translated.
+    operations_.PrepareFolder(state_.WorkFolder, false);
+    operations_.FetchFile("srv", state_.WorkFolder, state_.FtpAccount, "serveurs.cfg",
+                          ProgressBar::pb10);
+    TranslateAliases();
+  } catch (const std::exception&) {
+    // Without a server list the database locations stay as the service sent them.
+  }
+}
+
+OperationFailure WizardFlow::RejectionCause() {
+  const OperationFailure failure = operations_.TakeFailure();
+  if (!customer_loaded_) {
+    if (!state_.service.last_request_answered) return {ServiceProblem(state_.service), ""};
+    return {"the configuration service does not know the customer code " + view_.CustomerCode(),
+            ""};
+  }
+  return {"the receipt templates of the customer could not be made" +
+              (failure.empty() ? std::string() : ": " + failure.cause),
+          failure.details};
+}
+
+void WizardFlow::btCodeClick() {
+  // One wait at a time: a code scanned while the service is asked already waits its turn.
+  if (waiting_ || state_.Busy) return;
+  view_.SetEnabled(Control::btvolgende, false);
+  WaitForTheService(true);
+  const CodeLookup lookup = LookUpCode();
+  WaitForTheService(false);
+  // Left while waiting: the wizard ends, without a window or a run after the person left it.
+  if (state_.service.pump.Terminating()) return;
+  if (lookup == CodeLookup::kNoService) {
+    ErrorWindowTexts texts = SetKind(ErrorKind::NoService, state_.PosMessages());
+    texts.cause = ServiceProblem(state_.service);
+    view_.ShowErrorWindow(texts);
+    return;
+  }
+  if (lookup == CodeLookup::kRejected) {
+    state_.ResumeMode = false;
+    ErrorWindowTexts texts = SetKind(ErrorKind::CodeRejected, state_.PosMessages());
+    const OperationFailure cause = RejectionCause();
+    texts.cause = cause.cause;
+    texts.details = cause.details;
+    view_.ShowErrorWindow(texts);
+    return;
+  }
+  view_.SetEnabled(Control::btvolgende, true);
   state_.TillFolder = state_.CustPost().PPA_POSPATH;
   ApplyCaptions();
-  ClearStepBoxes(view_);
-  ShowDoneSteps(view_, state_.CustPost().cp_ps_code);
+  ShowSteps();
   if (state_.ResumeMode) {
     ShowPage(kLastPage);
     RunInstallation();
   } else {
     ShowPage(1);
   }
+}
+
+void WizardFlow::ShowSteps() {
+  const cust_post& record = state_.CustPost();
+  ClearStepBoxes(view_);
+  ShowDoneSteps(view_, record.cp_ps_code);
+  // The failure an earlier run stopped at shows on the steps page before anything runs; 118 is
+  // no failure when it only waits for the end's report to be acknowledged.
+  const int status = StrToIntDef(record.cp_ps_code, kNotANumber);
+  const int failed = FailedStepBox(status);
+  if (failed == 0) return;
+  if (status == 118 && operations_.EndAwaitsAcknowledgement(state_.WorkFolder, record.CP_PKEY)) {
+    return;
+  }
+  view_.SetStepFailed(failed);
+}
+
+void WizardFlow::RunInstallation() {
+  driver_.RunInstallation();
+  // Stopped by the person: the wizard ends now that the step in progress has ended (after its
+  // error window, when that step failed).
+  if (state_.AbortRequested) view_.CloseMainForm();
 }
 
 void WizardFlow::btvolgendeClick() {
@@ -203,15 +256,21 @@ void WizardFlow::btEindeClick() {
   // again would keep the person waiting once more.
   if (starting_) return view_.CloseMainForm();
   if (!state_.Busy) {
-    if (!CheckStatus(state_.service, state_.service.ServiceBaseUrl) || Confirm("POS_38")) {
+    // During the code step the service is being asked already: a second request inside that
+    // wait would be one wait in another.
+    if ((!waiting_ && !CheckStatus(state_.service, state_.service.ServiceBaseUrl)) ||
+        Confirm("POS_38")) {
       view_.CloseMainForm();
     }
     return;
   }
+  // Asked and answered once: the run stops after its step.
+  if (state_.AbortRequested) return;
   // Without the message table there is no question to ask, so a running installation goes on.
   if (MessagesLoaded(state_.PosMessages()) && Confirm("POS_32")) {
     state_.AbortRequested = true;
-    view_.CloseMainForm();
+    view_.SetEnabled(Control::btEinde, false);
+    view_.SetStopNote(kStopsAfterThisStep);
   }
 }
 

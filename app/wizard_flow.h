@@ -41,12 +41,25 @@ class WizardFlow {
   void dxBarCodeChange();
   void btEindeClick();
   void rbDelInstallClick();
-  void RunInstallation() { driver_.RunInstallation(); }
+  // The installation driver; when the person stopped the run, the wizard then ends.
+  void RunInstallation();
 
  private:
+  enum class CodeLookup { kNoService, kRejected, kAccepted };
+
   void RefreshInstallTypes();
   void TranslateAliases();
   bool Confirm(const char* question);
+  // While the service is asked, the code field and its button wait too.
+  void WaitForTheService(bool waiting);
+  // The customer-code step's requests: the record, the receipt templates, the server list and,
+  // for an accepted code, the customer's messages and step captions.
+  CodeLookup LookUpCode();
+  // Why the code was not accepted, from the look-up just made.
+  OperationFailure RejectionCause();
+  void FetchServerList();
+  // The step boxes as the record's status shows them: done steps ticked, a failed one crossed.
+  void ShowSteps();
 
   InstallState& state_;
   WizardView& view_;
@@ -55,6 +68,7 @@ class WizardFlow {
   InstallationDriver& driver_;
   int page_ = 0;
   bool starting_ = false;  // the first activation waits for the service
+  bool waiting_ = false;   // the first activation or the code step waits for the service
   bool customer_loaded_ = false;
 };
 

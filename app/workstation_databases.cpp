@@ -2,6 +2,7 @@
 // server of this computer use the till database), the registration, the copy, the closing number.
 
 #include "app/server_access.h"
+#include "app/view_copy_progress.h"
 #include "app/workstation_operations.h"
 #include "database/reference_copy.h"
 #include "database/registration.h"
@@ -70,32 +71,6 @@ bool WorkstationOperations::RegisterTill(int till_number, const std::string& key
     return false;
   }
 }
-
-namespace {
-
-// The copy's progress on the wizard's bars and information memo.
-class ViewCopyProgress final : public db::CopyProgress {
- public:
-  explicit ViewCopyProgress(WizardView& view) : view_(view) {}
-  void ShowOverall(bool visible) override {
-    view_.SetProgressVisible(ProgressBar::pbfilldb, visible);
-  }
-  void SetOverall(int position) override {
-    view_.SetProgress(ProgressBar::pbfilldb, position, kCopiers);
-  }
-  void SetTable(int position, int maximum) override {
-    view_.SetProgress(ProgressBar::pb1, position, maximum);
-  }
-  void Label(const std::string& label, bool first) override {
-    first ? view_.SetMemInfo(label) : view_.AddMemInfoLine(label);
-  }
-
- private:
-  static constexpr int kCopiers = 14;
-  WizardView& view_;
-};
-
-}  // namespace
 
 bool WorkstationOperations::CopyReferenceData(int till_number) {
   ViewCopyProgress progress(view_);

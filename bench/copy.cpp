@@ -35,6 +35,7 @@ class QuietProgress final : public db::CopyProgress {
   void ShowOverall(bool) override {}
   void SetOverall(int) override {}
   void SetTable(int, int) override {}
+  void SetTableName(const std::string&) override {}
   void Label(const std::string&, bool) override {}
 };
 

@@ -107,6 +107,7 @@ bool RunCopier(CopyContext& context, const Copier& copier) {
     result = false;
   }
   const int maximum = count > 0 ? static_cast<int>(count) : 1;
+  context.progress.SetTableName(copier.label);
   context.progress.SetTable(0, maximum);
   try {
     Transaction& central = central_connection.Work();

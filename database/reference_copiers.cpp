@@ -68,6 +68,7 @@ bool CopyClientCards(CopyContext& context) {
         {ByName("NUM_CLIENT", "num", K::kInteger), ByName("NUM_CARD", "card", K::kText),
          ByName("TCC_ROLE", "role", K::kInteger)},
         rows, insert);
+    context.progress.SetTableName("clientcard");
     context.progress.SetTable(0, maximum);
     int position = 0;
     while (rows.Next()) {

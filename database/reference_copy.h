@@ -16,6 +16,8 @@ class CopyProgress {
   virtual void ShowOverall(bool visible) = 0;
   virtual void SetOverall(int position) = 0;
   virtual void SetTable(int position, int maximum) = 0;
+  // The table the per-table bar runs over from now on.
+  virtual void SetTableName(const std::string& name) = 0;
   // The first label replaces the memo's text; the others add a line.
   virtual void Label(const std::string& label, bool first) = 0;
 };

@@ -1,5 +1,6 @@
 #include "platform/instance_lock.h"
 
+#include <cstdlib>
 #include <fcntl.h>
 #include <string>
 #include <sys/file.h>
@@ -32,6 +33,7 @@ InstanceLock::InstanceLock(const std::string& path) {
   if (!held_) {
     const std::string pid = ReadAll(fd_);
     holder_ = pid.empty() ? "" : "process " + pid;
+    holder_id_ = static_cast<int>(std::strtol(pid.c_str(), nullptr, 10));
     return;
   }
   // The holder's process number, for the message of the one that is kept out; without it that

@@ -18,11 +18,14 @@ class InstanceLock {
   bool Held() const { return held_; }
   // Who holds it when this one does not, in words ("process 4242"); empty when unknown.
   const std::string& Holder() const { return holder_; }
+  // The holder's process id when this one does not hold it; 0 when unknown.
+  int HolderId() const { return holder_id_; }
 
  private:
   int fd_ = -1;
   bool held_ = false;
   std::string holder_;
+  int holder_id_ = 0;
 };
 
 }  // namespace skarvel

@@ -86,7 +86,9 @@ int ShowChoiceDialog(QWidget* parent, const std::string& text, DialogType type, 
         new QPushButton(next_caption < captions.size() ? FromAnsi(captions[next_caption++])
                                                        : StandardCaption(kind.standard));
     button->setObjectName(QString::fromLatin1(kind.name));
-    button->setAutoDefault(false);
+    // Enter activates the focused button, and the one focused first is the default, shown as
+    // such: Enter alone gives its answer.
+    button->setAutoDefault(true);
     if (focus_name == kind.name) {
       button->setDefault(true);
       button->setFocus();

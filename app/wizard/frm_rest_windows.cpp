@@ -15,6 +15,7 @@ TfrmRestWindows::TfrmRestWindows(QWidget* parent) : QDialog(parent), ui_(new Ui:
   Timer1.setInterval(1000);
   connect(&Timer1, &QTimer::timeout, this, &TfrmRestWindows::Timer1Timer);
   connect(ui_->btRestart, &QPushButton::clicked, this, &TfrmRestWindows::btRestartClick);
+  connect(ui_->btClose, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 TfrmRestWindows::~TfrmRestWindows() = default;
@@ -29,7 +30,9 @@ void TfrmRestWindows::ShowModal(const RestartWindowTexts& texts, RestartCountdow
   ui_->MemInfo->setPlainText(lines_);
   ui_->lblrestartin->setText(FromAnsi(texts.restart_in));
   ui_->btRestart->setText(FromAnsi(texts.restart_now));
+  ui_->btClose->setText(FromAnsi(texts.close));
   setWindowTitle(FromAnsi(texts.title));
+  ShowRefusal(false);
   countdown.Start();
   ShowCountdown();
   Timer1.start();
@@ -55,8 +58,20 @@ bool TfrmRestWindows::Closable() const {
 void TfrmRestWindows::AfterRequest() {
   if (countdown_ == nullptr || countdown_->Refusal().empty()) return;
   if (log_) log_("the restart was refused: " + countdown_->Refusal());
-  ui_->MemInfo->setPlainText(lines_ + QStringLiteral("\n\n") +
-                             FromAnsi(RestartCountdown::RefusalAdvice(countdown_->Refusal())));
+  // The countdown has stopped: its lines, which say that the computer restarts by itself, give
+  // way to the advice.
+  Timer1.stop();
+  ui_->MemInfo->setPlainText(FromAnsi(RestartCountdown::RefusalAdvice(countdown_->Refusal())));
+  ShowRefusal(true);
+}
+
+void TfrmRestWindows::ShowRefusal(bool refused) {
+  ui_->lblrestartin->setVisible(!refused);
+  ui_->lblSec->setVisible(!refused);
+  ui_->btClose->setVisible(refused);
+  ui_->btRestart->setDefault(!refused);
+  ui_->btClose->setDefault(refused);
+  if (refused) ui_->btClose->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmRestWindows::ShowCountdown() {

@@ -18,7 +18,8 @@ namespace skarvel {
 
 // The restart window: four lines, a bar that fills in thirty seconds, the seconds left, and the
 // restart-now button. It offers no way to close it: it ends with the restart. When the system
-// refuses the restart, the window says so and why, and may then be closed.
+// refuses the restart, the countdown stops, the advice to restart by hand replaces its lines and
+// labels, and a close button (the default) lets the person close it.
 class TfrmRestWindows : public QDialog {
   Q_OBJECT
 
@@ -45,6 +46,8 @@ class TfrmRestWindows : public QDialog {
   void ShowCountdown();
   // After a request: a refusal is logged and told, and the window may be closed.
   void AfterRequest();
+  // The countdown's labels, or the close button after a refusal; the default button with them.
+  void ShowRefusal(bool refused);
   bool Closable() const;
 
   std::unique_ptr<Ui::TfrmRestWindows> ui_;

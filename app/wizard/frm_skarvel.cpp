@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include <QAbstractButton>
-#include <QCheckBox>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
@@ -13,6 +14,7 @@
 #include "app/wizard/choice_dialog.h"
 #include "app/wizard/frm_errwindow.h"
 #include "app/wizard/frm_rest_windows.h"
+#include "app/wizard/step_box.h"
 #include "app/wizard/ui_frm_skarvel.h"
 #include "platform/qt_text.h"
 
@@ -55,8 +57,11 @@ void TfrmSkarvel::SetWindows(TfrmErrwindow* error_window, TfrmRestWindows* resta
 void TfrmSkarvel::SetFlow(WizardFlow* flow) {
   flow_ = flow;
   const auto on = [this](FlowHandler handler) { return [this, handler] { RunFlow(handler); }; };
-  connect(ui_->btCode, &QPushButton::clicked, this, on(&WizardFlow::btCodeClick));
-  connect(ui_->dxBarCode, &QLineEdit::returnPressed, this, on(&WizardFlow::btCodeClick));
+  // Enter in the code field reaches the code page's default button, btCode.
+  connect(ui_->btCode, &QPushButton::clicked, this, [this] {
+    RunFlow(&WizardFlow::btCodeClick);
+    ReadyForAnotherCode();
+  });
   connect(ui_->dxBarCode, &QLineEdit::textEdited, this, &TfrmSkarvel::UpperCaseCode);
   connect(ui_->dxBarCode, &QLineEdit::textChanged, this, on(&WizardFlow::dxBarCodeChange));
   connect(ui_->btvolgende, &QPushButton::clicked, this, on(&WizardFlow::btvolgendeClick));
@@ -91,6 +96,12 @@ void TfrmSkarvel::closeEvent(QCloseEvent* event) {
   EndWhenIdle();
 }
 
+void TfrmSkarvel::ReadyForAnotherCode() {
+  if (closed_ || ui_->dxPageControl1->currentIndex() != 0) return;
+  ui_->dxBarCode->setFocus(Qt::OtherFocusReason);
+  ui_->dxBarCode->selectAll();
+}
+
 // The code field takes upper case only, whether typed or scanned.
 void TfrmSkarvel::UpperCaseCode(const QString& text) {
   const QString upper = text.toUpper();
@@ -98,6 +109,49 @@ void TfrmSkarvel::UpperCaseCode(const QString& text) {
   const int cursor = ui_->dxBarCode->cursorPosition();
   ui_->dxBarCode->setText(upper);
   ui_->dxBarCode->setCursorPosition(cursor);
+}
+
+QPushButton* TfrmSkarvel::DefaultButton() const {
+  return ui_->dxPageControl1->currentIndex() == 0 ? ui_->btCode : ui_->btvolgende;
+}
+
+void TfrmSkarvel::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    QPushButton* button = focused != nullptr ? focused : DefaultButton();
+    if (button->isEnabled()) button->click();
+    return;
+  }
+  const bool typed = !event->text().isEmpty() && event->text().front().isPrint() &&
+                     (event->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier;
+  if (typed && ui_->dxPageControl1->currentIndex() == 0 && ui_->dxBarCode->isEnabled()) {
+    ui_->dxBarCode->setFocus(Qt::OtherFocusReason);
+    QApplication::sendEvent(ui_->dxBarCode, event);
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void TfrmSkarvel::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange || !isMinimized() || closed_) return;
+  QTimer::singleShot(0, this, [this] {
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+  });
+}
+
+void TfrmSkarvel::BringToFront() {
+  if (closed_) return;
+  if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+  show();
+  raise();
+  activateWindow();
+  // A window the wizard waits on (a question, the error window) comes to the front with it.
+  if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal != this) {
+    modal->raise();
+    modal->activateWindow();
+  }
+  log_.Write("a second start brought the wizard to the front");
 }
 
 bool TfrmSkarvel::event(QEvent* event) {
@@ -127,6 +181,8 @@ QWidget* TfrmSkarvel::Widget(Control control) const {
       return ui_->paWelcome;
     case Control::lblCode:
       return ui_->lblCode;
+    case Control::dxBarCode:
+      return ui_->dxBarCode;
     case Control::btCode:
       return ui_->btCode;
     case Control::paCustInfo:
@@ -165,8 +221,8 @@ QProgressBar* TfrmSkarvel::Bar(ProgressBar bar) const {
   return ui_->pb10;
 }
 
-QCheckBox* TfrmSkarvel::StepBox(int box) const {
-  return findChild<QCheckBox*>(QStringLiteral("dxfCheckBox%1").arg(box));
+StepBox* TfrmSkarvel::Box(int box) const {
+  return findChild<StepBox*>(QStringLiteral("dxfCheckBox%1").arg(box));
 }
 
 void TfrmSkarvel::SetCaption(Control control, const std::string& caption) {
@@ -182,7 +238,17 @@ void TfrmSkarvel::SetCaption(Control control, const std::string& caption) {
 }
 
 void TfrmSkarvel::SetEnabled(Control control, bool enabled) {
-  Widget(control)->setEnabled(enabled);
+  QWidget* widget = Widget(control);
+  if (control != Control::dxBarCode) return widget->setEnabled(enabled);
+  // A disabled field hands its focus on to the next button, Cancel, where a scanner's Enter
+  // would stop the wizard: while the field waits, the window itself keeps the focus, and Enter
+  // finds no button to press.
+  QWidget* focused = focusWidget();
+  if (!enabled && (focused == nullptr || focused == widget || focused == ui_->btCode)) {
+    setFocus(Qt::OtherFocusReason);
+  }
+  widget->setEnabled(enabled);
+  if (enabled && focusWidget() == this) widget->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmSkarvel::SetChecked(Control control, bool checked) {
@@ -196,6 +262,11 @@ void TfrmSkarvel::SetChecked(Control control, bool checked) {
 
 void TfrmSkarvel::ShowPage(int page) {
   ui_->dxPageControl1->setCurrentIndex(page);
+  // The page's default button is shown as such; Enter activates it (keyPressEvent).
+  for (QPushButton* button : {ui_->btCode, ui_->btvolgende}) {
+    button->setDefault(button == DefaultButton());
+  }
+  if (page == 0) ui_->dxBarCode->setFocus(Qt::OtherFocusReason);
   // A page that shows up has not run anything yet: its bars are empty.
   for (QProgressBar* bar : {ui_->pb10, ui_->pb1}) {
     bar->setRange(0, 100);
@@ -216,11 +287,18 @@ void TfrmSkarvel::SetCustomerSummary(const std::vector<std::string>& lines) {
 }
 
 void TfrmSkarvel::SetStepCaption(int box, const std::string& caption) {
-  if (QCheckBox* check = StepBox(box)) check->setText(FromAnsi(caption));
+  if (StepBox* check = Box(box)) check->setText(FromAnsi(caption));
 }
 
 void TfrmSkarvel::SetStepTicked(int box, bool ticked) {
-  if (QCheckBox* check = StepBox(box)) check->setChecked(ticked);
+  if (StepBox* check = Box(box)) {
+    check->SetFailed(false);
+    check->setChecked(ticked);
+  }
+}
+
+void TfrmSkarvel::SetStepFailed(int box) {
+  if (StepBox* check = Box(box)) check->SetFailed(true);
 }
 
 void TfrmSkarvel::SetMemInfo(const std::string& text) {
@@ -259,6 +337,11 @@ void TfrmSkarvel::SetProgressVisible(ProgressBar bar, bool visible) {
   Bar(bar)->setVisible(visible);
 }
 
+void TfrmSkarvel::SetProgressText(ProgressBar bar, const std::string& text) {
+  const QString percent = QStringLiteral("%p%");
+  Bar(bar)->setFormat(text.empty() ? percent : FromAnsi(text) + QLatin1Char(' ') + percent);
+}
+
 int TfrmSkarvel::ShowErrorWindow(const ErrorWindowTexts& texts) {
   log_.Write(texts.title + ": " + texts.text);
   return error_window_->ShowModal(texts);
@@ -268,12 +351,16 @@ void TfrmSkarvel::ShowRestartWindow(const RestartWindowTexts& texts, RestartCoun
   log_.Write("restart window shown");
   restart_window_->ShowModal(texts, countdown,
                              [this](const std::string& line) { log_.Write(line); });
+  // Back on the steps page, the information text keeps what to do.
+  if (!countdown.Refusal().empty() && !countdown.Restarting()) {
+    SetMemInfo(RestartCountdown::RefusalAdvice(countdown.Refusal()));
+  }
 }
 
 int TfrmSkarvel::ShowChoiceDialog(const ChoiceQuestion& question) {
   return skarvel::ShowChoiceDialog(this, question.text, DialogType::Warning, mbYes | mbNo,
                                    {question.captions[0], question.captions[1]}, question.caption,
-                                   "");
+                                   question.focus);
 }
 
 void TfrmSkarvel::CloseMainForm() {
@@ -282,6 +369,11 @@ void TfrmSkarvel::CloseMainForm() {
 }
 
 void TfrmSkarvel::SetStatusLine(const std::string& text) {
+  ui_->lblStatus->setText(FromAnsi(text));
+}
+
+void TfrmSkarvel::SetStopNote(const std::string& text) {
+  log_.Write(kStoppedByPersonLog);
   ui_->lblStatus->setText(FromAnsi(text));
 }
 

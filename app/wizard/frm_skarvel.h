@@ -9,8 +9,8 @@
 #include "app/wizard_view.h"
 #include "platform/run_log.h"
 
-class QCheckBox;
 class QProgressBar;
+class QPushButton;
 
 namespace Ui {
 class TfrmSkarvel;
@@ -18,6 +18,7 @@ class TfrmSkarvel;
 
 namespace skarvel {
 
+class StepBox;
 class TfrmErrwindow;
 class TfrmRestWindows;
 
@@ -44,6 +45,13 @@ class TfrmSkarvel : public QWidget, public WizardView {
 
   Ui::TfrmSkarvel& ui() { return *ui_; }
 
+  // Brings the wizard to the front of the desktop (a second start asks for it), with the window
+  // it waits on, if any.
+  void BringToFront();
+  // The page's default button, which Enter activates wherever the focus is on the page (unless
+  // the focus is on another button, which Enter then activates).
+  QPushButton* DefaultButton() const;
+
   // WizardView
   void SetCaption(Control control, const std::string& caption) override;
   void SetEnabled(Control control, bool enabled) override;
@@ -54,20 +62,29 @@ class TfrmSkarvel : public QWidget, public WizardView {
   void SetCustomerSummary(const std::vector<std::string>& lines) override;
   void SetStepCaption(int box, const std::string& caption) override;
   void SetStepTicked(int box, bool ticked) override;
+  void SetStepFailed(int box) override;
   void SetMemInfo(const std::string& text) override;
   void AddMemInfoLine(const std::string& line) override;
   void SetProgress(ProgressBar bar, int position, int maximum) override;
   void SetProgressVisible(ProgressBar bar, bool visible) override;
+  void SetProgressText(ProgressBar bar, const std::string& text) override;
   int ShowErrorWindow(const ErrorWindowTexts& texts) override;
   void ShowRestartWindow(const RestartWindowTexts& texts, RestartCountdown& countdown) override;
   int ShowChoiceDialog(const ChoiceQuestion& question) override;
   void CloseMainForm() override;
   void SetStatusLine(const std::string& text) override;
   void SetSilenceNote(const std::string& text) override;
+  void SetStopNote(const std::string& text) override;
 
  protected:
   bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  // Enter activates the focused button, else the page's default; on the code page, what is
+  // typed or scanned goes into the code field wherever the focus is.
+  void keyPressEvent(QKeyEvent* event) override;
+  // A window manager that ignores the missing minimise button may still minimise the window:
+  // it comes back at once, so that the wizard is never out of sight and lost.
+  void changeEvent(QEvent* event) override;
   // The title bar's close box (and alt+F4) is the cancel button: the same questions, the same
   // rules; only the flow's own close shuts the window.
   void closeEvent(QCloseEvent* event) override;
@@ -75,7 +92,10 @@ class TfrmSkarvel : public QWidget, public WizardView {
  private:
   QWidget* Widget(Control control) const;
   QProgressBar* Bar(ProgressBar bar) const;
-  QCheckBox* StepBox(int box) const;
+  StepBox* Box(int box) const;
+  // After a code step that left the code page: the code is selected, so that the next scan
+  // replaces it instead of being cut off at thirteen characters.
+  void ReadyForAnotherCode();
   void FormActivate();
   void UpperCaseCode(const QString& text);
   // Runs a handler of the flow. Windows the flow shows must be able to wait for the person, so

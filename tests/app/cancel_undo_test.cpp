@@ -32,6 +32,7 @@ TEST_F(CancelUndoTest, CancelOnPageOneAsksAndNoLeavesEverythingAsItWas) {
   EXPECT_EQ(view_.questions[0].captions[0], "Yes");
   EXPECT_EQ(view_.questions[0].captions[1], "No");
   EXPECT_EQ(view_.questions[0].caption, "SKARVEL");
+  EXPECT_EQ(view_.questions[0].focus, "No");
   EXPECT_FALSE(view_.closed);
   view_.answers = {kResultYes};
   flow_.btEindeClick();
@@ -46,16 +47,29 @@ TEST_F(CancelUndoTest, CancelWithoutTheServiceClosesWithoutAsking) {
   EXPECT_TRUE(view_.closed);
 }
 
+// Yes keeps the window while the step in progress ends: it says so, Cancel is done with, and a
+// second Cancel asks nothing; the wizard closes once the pass has ended.
 TEST_F(CancelUndoTest, AConfirmedCancelEndsTheRunAfterThePassWithoutAWindow) {
   StandOnPage3("5412345000037", "40");
   view_.answers = {kResultYes};
   ClickCancelDuringTheRun();
+  bool closed_during_the_step = true;
+  operations_.on_call = [&](const std::string& call) {
+    if (call.rfind("UnzipPackage", 0) != 0) return;
+    closed_during_the_step = view_.closed;
+    flow_.btEindeClick();
+  };
   flow_.btvolgendeClick();
+  EXPECT_FALSE(closed_during_the_step);
+  EXPECT_EQ(view_.questions.size(), 1u);
+  EXPECT_EQ(view_.stop_notes, std::vector<std::string>{kStopsAfterThisStep});
+  EXPECT_FALSE(view_.enabled[Control::btEinde]);
   EXPECT_TRUE(state_.AbortRequested);
   EXPECT_TRUE(view_.closed);
   EXPECT_EQ(Reports(), std::vector<std::string>{"49/40"});  // the pass in progress ran to its end
   EXPECT_TRUE(view_.error_windows.empty());
   EXPECT_EQ(view_.questions.back().text, "An installation is running. Stop it and leave Skarvel?");
+  EXPECT_EQ(view_.questions.back().focus, "No");
 }
 
 TEST_F(CancelUndoTest, CancelDuringARunWithoutAMessageTableDoesNothing) {

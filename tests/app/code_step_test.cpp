@@ -1,3 +1,4 @@
+#include "app/window_texts.h"
 #include "app/wizard_flow.h"
 #include "tests/support/flow_fixture.h"
 #include "tests/support/sockets.h"
@@ -12,6 +13,7 @@ class CodeStepTest : public FlowTest {};
 TEST_F(CodeStepTest, TheFirstActivationLoadsEnglishCaptionsAndShowsPageOne) {
   flow_.FormCreate({});
   EXPECT_FALSE(view_.enabled[Control::btvolgende]);
+  EXPECT_FALSE(view_.enabled[Control::btVorige]);
   flow_.FormActivate();
   EXPECT_EQ(view_.page, 0);
   EXPECT_EQ(view_.captions[Control::Form], "Skarvel V3 - Lumtrak 650");
@@ -40,6 +42,41 @@ TEST_F(CodeStepTest, AnUnreachableServiceAtStartShowsTheBuiltInErrorAndCloses) {
       << view_.error_windows[0].cause;
   EXPECT_TRUE(view_.closed);
   EXPECT_TRUE(state_.FirstActivation);
+}
+
+// While the service is asked, a code scanned with its Enter waits: the field and its button are
+// disabled, and a click that comes all the same starts no second wait inside the first.
+TEST_F(CodeStepTest, TheCodeFieldWaitsWithTheService) {
+  service_.Fault("CheckStatus", "normal", 300, 1);
+  service_.Fault("getcustinfo", "normal", 300, 1);
+  std::vector<std::pair<bool, bool>> while_waiting;  // dxBarCode, btCode
+  pump_.on_pump = [&] {
+    while_waiting.emplace_back(view_.enabled[Control::dxBarCode], view_.enabled[Control::btCode]);
+    flow_.btCodeClick();
+  };
+  view_.code = "5412345000037";
+  flow_.FormCreate({});
+  flow_.FormActivate();
+  EXPECT_EQ(view_.page, 0);
+  flow_.btCodeClick();
+  pump_.on_pump = nullptr;
+  ASSERT_FALSE(while_waiting.empty());
+  for (const auto& [field, button] : while_waiting) {
+    EXPECT_FALSE(field);
+    EXPECT_FALSE(button);
+  }
+  EXPECT_TRUE(view_.enabled[Control::dxBarCode]);
+  EXPECT_TRUE(view_.enabled[Control::btCode]);
+  EXPECT_EQ(view_.page, 1);
+  EXPECT_TRUE(view_.error_windows.empty());
+  EXPECT_EQ(service_.Requests("getcustinfo").size(), 2u);  // the design's two look-ups, no more
+}
+
+// A failure status found at the code step shows its step failed before anything runs.
+TEST_F(CodeStepTest, AFailureStatusShowsItsStepCrossed) {
+  service_.SetField("5412345000037", "cp_ps_code", "68");
+  AcceptCode("5412345000037");
+  EXPECT_EQ(view_.Ticks(), "11111x000000");
 }
 
 TEST_F(CodeStepTest, AnAcceptedCodeShowsTheCustomerInItsLanguageOnPageTwo) {

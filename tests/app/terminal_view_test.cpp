@@ -1,8 +1,14 @@
 #include "app/terminal_view.h"
 
+#include <fstream>
 #include <sstream>
 
 #include <gtest/gtest.h>
+
+#include "app/step_boxes.h"
+#include "app/window_texts.h"
+#include "tests/support/recording_notifier.h"
+#include "tests/support/temp_folder.h"
 
 namespace skarvel {
 namespace {
@@ -33,6 +39,36 @@ TEST(TerminalViewTest, ASilentPeerIsNamedWithoutALineASecond) {
   terminal.Say("answered");
   EXPECT_EQ(shown.str(), "\r  " + Note(1) + "\x1b[K\r  " + Note(2) + "\x1b[K\nnext\n\r  " +
                              Note(1) + "\x1b[K\r\x1b[Kanswered\n");
+}
+
+// The steps listed with the customer tell a failed step from the done ones and the open ones, and
+// the stop the person asked for is said and logged.
+TEST(TerminalViewTest, TheStepListMarksAFailedStepAndTheStopIsLogged) {
+  const test::TempFolder folder;
+  RunLog log(folder.File("skarvel.log"));
+  std::ostringstream out;
+  NullEventPump pump;
+  test::RecordingNotifier notifier;
+  ServiceContext context("http://127.0.0.1/skv/skv.dll", pump, notifier);
+  InstallState state(context);
+  context.CustPost.cp_ps_code = "48";
+  std::ostringstream err;
+  TerminalView view(out, err, false, log, "5412345000013", true);
+  view.ShowStateOf(state);
+  for (int box = 1; box <= kStepCount; ++box)
+    view.SetStepCaption(box, "step " + std::to_string(box));
+  ShowDoneSteps(view, "48");
+  view.SetStepFailed(4);
+  view.ShowPage(2);
+  EXPECT_NE(out.str().find("  [x]  3  step 3\n  [!]  4  step 4\n  [ ]  5  step 5\n"),
+            std::string::npos)
+      << out.str();
+  view.SetStopNote(kStopsAfterThisStep);
+  EXPECT_NE(out.str().find(kStopsAfterThisStep), std::string::npos);
+  std::ifstream file(folder.File("skarvel.log"));
+  const std::string logged((std::istreambuf_iterator<char>(file)),
+                           std::istreambuf_iterator<char>());
+  EXPECT_NE(logged.find(kStoppedByPersonLog), std::string::npos) << logged;
 }
 
 }  // namespace

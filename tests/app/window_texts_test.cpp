@@ -87,5 +87,20 @@ TEST(RestartCountdownTest, ARefusedRestartCanBeTriedAgain) {
   EXPECT_EQ(reboot.requests, 2);
 }
 
+// Refused from the button before the end, the countdown stops there: it never asks again at 0
+// by itself.
+TEST(RestartCountdownTest, ARefusalFromTheButtonStopsTheCountdown) {
+  test::RecordingReboot reboot;
+  reboot.accept = false;
+  RestartCountdown countdown(reboot);
+  countdown.Start();
+  for (int tick = 0; tick < 10; ++tick) countdown.Tick();
+  countdown.RestartNow();
+  EXPECT_EQ(countdown.Refusal(), "Access denied");
+  EXPECT_FALSE(countdown.TimerEnabled());
+  EXPECT_EQ(countdown.Position(), 10);
+  EXPECT_EQ(reboot.requests, 1);
+}
+
 }  // namespace
 }  // namespace skarvel

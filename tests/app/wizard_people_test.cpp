@@ -2,9 +2,13 @@
 // while the service keeps them waiting, meet a computer that refuses to restart, and read the
 // error window to learn what went wrong.
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
+#include <optional>
+#include <thread>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,11 +20,15 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "app/window_texts.h"
+#include "app/wizard/running_wizard.h"
+#include "app/wizard/step_box.h"
 #include "app/wizard/ui_frm_errwindow.h"
 #include "app/wizard/ui_frm_rest_windows.h"
 #include "app/wizard/ui_frm_skarvel.h"
 #include "app/wizard/wizard_windows.h"
 #include "platform/qt_event_pump.h"
+#include "tests/support/child_process.h"
 #include "tests/support/ftp_server_process.h"
 #include "tests/support/modal_watcher.h"
 #include "tests/support/process_folder.h"
@@ -29,6 +37,7 @@
 #include "tests/support/scoped_environment.h"
 #include "tests/support/sockets.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/wait_for_path.h"
 
 namespace skarvel {
 
@@ -76,6 +85,32 @@ class WizardPeopleTest : public QObject {
       statuses.push_back(request["params"]["status"].get<std::string>());
     }
     return statuses;
+  }
+  // How many pixels of the error colour the box shows where its tick would be.
+  static int CrossPixels(StepBox& box) {
+    const QImage image = box.grab().toImage();
+    const QRect area = box.CrossArea() & image.rect();
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      for (int x = area.left(); x <= area.right(); ++x) {
+        const QColor pixel = image.pixelColor(x, y);
+        count += pixel.red() > 150 && pixel.green() < 80 && pixel.blue() < 80 ? 1 : 0;
+      }
+    }
+    return count;
+  }
+  // A second start's request, from a thread of its own: it blocks while this one's event loop
+  // answers.
+  static std::optional<std::string> AskAsASecondStart(const std::string& path) {
+    std::optional<std::string> where;
+    std::atomic<bool> answered = false;
+    std::thread second([&] {
+      where = AskRunningWizardToTheFront(path, std::chrono::seconds(10));
+      answered = true;
+    });
+    const bool in_time = QTest::qWaitFor([&] { return answered.load(); }, 15'000);
+    second.join();
+    return in_time ? where : std::nullopt;
   }
   std::string LogText() {
     std::ifstream file(folder_->File("skarvel.log"));
@@ -127,6 +162,71 @@ class WizardPeopleTest : public QObject {
     QVERIFY(!windows_->form.isVisible());
   }
 
+  // Yes to the stop keeps the window while the step in progress ends: it says that the
+  // installation stops after that step, Cancel is done with, the close box asks nothing more,
+  // and the log records the stop. The wizard ends once the step has.
+  void aConfirmedStopKeepsTheWindowUntilTheStepHasEnded() {
+    Start();
+    StandOnPage3("5412345000037", "20");
+    service_->Fault("UpdateStatus", "normal", 800, 1);  // the step's report takes its time
+    bool no_had_the_focus = false;
+    ModalWatcher watcher([&](QWidget& window) {
+      no_had_the_focus =
+          window.focusWidget() == window.findChild<QPushButton*>(QStringLiteral("No"));
+      Click(window, "Yes");
+    });
+    struct {
+      bool looked = false, visible = false, cancel = true, next = true, previous = true;
+      std::size_t reports = 99;
+    } seen;
+    QTimer look;  // looks once the stop is said, while the step still waits on its report
+    connect(&look, &QTimer::timeout, [&] {
+      if (seen.looked || ui().lblStatus->text() != QString::fromLatin1(kStopsAfterThisStep)) {
+        return;
+      }
+      seen = {true,
+              windows_->form.isVisible(),
+              ui().btEinde->isEnabled(),
+              ui().btvolgende->isEnabled(),
+              ui().btVorige->isEnabled(),
+              Reports().size()};
+      windows_->form.close();
+    });
+    look.start(20);
+    QTimer::singleShot(0, &windows_->form, [this] { ui().btEinde->click(); });
+    ui().btvolgende->click();
+    QVERIFY(seen.looked);
+    QVERIFY(seen.visible);
+    QCOMPARE(seen.reports, std::size_t{0});
+    QVERIFY(!seen.cancel && !seen.next && !seen.previous);
+    QCOMPARE(watcher.count, 1);  // one question: the close box asked nothing more
+    QVERIFY(no_had_the_focus);
+    QCOMPARE(Reports(), std::vector<std::string>{"29"});
+    QCOMPARE(ended_->count(), 1);
+    QVERIFY(!windows_->form.isVisible());
+    QVERIFY(LogText().find(kStoppedByPersonLog) != std::string::npos);
+  }
+
+  // A failed step shows a cross in its box, not a tick, in the error colour, and keeps it after
+  // the error window and when Install stops at the failure again.
+  void aFailedStepShowsACrossThatStays() {
+    Start();
+    StandOnPage3("5412345000037", "40");  // nothing was downloaded: the unpack fails
+    auto* failed = windows_->form.findChild<StepBox*>(QStringLiteral("dxfCheckBox4"));
+    // The error window is one window shown again: each showing gets a watcher of its own.
+    for (int run = 1; run <= 2; ++run) {
+      ModalWatcher watcher([](QWidget& window) { Click(window, "btClose"); });
+      ui().btvolgende->click();
+      QCOMPARE(watcher.count, 1);
+      QVERIFY(ui().dxfCheckBox3->isChecked());
+      QVERIFY(!failed->isChecked());
+      QVERIFY(failed->Failed());
+      QVERIFY2(CrossPixels(*failed) > 4, "a cross is drawn in the box");
+      QCOMPARE(CrossPixels(*ui().dxfCheckBox3), 0);
+    }
+    QCOMPARE(Reports(), std::vector<std::string>{"48"});
+  }
+
   // Outside a run the close box asks whether to leave; no keeps the wizard as it was.
   void theCloseBoxOutsideARunAsksToLeave() {
     Start();
@@ -142,13 +242,15 @@ class WizardPeopleTest : public QObject {
     QTRY_COMPARE(ended_->count(), 1);
   }
 
-  // A service that does not answer at the start: the status line says what is awaited, and
-  // Cancel ends the wait and the wizard at once, with no window afterwards.
+  // A service that does not answer at the start: the status line says what is awaited, whole,
+  // and Cancel ends the wait and the wizard at once, with no window afterwards.
   void aStartWaitingOnTheServiceShowsItAndCancelEndsIt() {
     service_->Fault("CheckStatus", "normal", 20'000, 1);
     QString status;
+    QString shown;
     QTimer::singleShot(500, [&] {
       status = ui().lblStatus->text();
+      shown = ui().lblStatus->Shown();
       ui().btEinde->click();
     });
     ModalWatcher watcher([](QWidget& window) { Click(window, "btClose"); });
@@ -159,29 +261,97 @@ class WizardPeopleTest : public QObject {
     QVERIFY2(clock.elapsed() < 10'000, "the wait ended with the cancel");
     QVERIFY2(status.startsWith(QStringLiteral("Asking the configuration service at http://")),
              qPrintable(status));
+    QCOMPARE(shown, status);
     QCOMPARE(watcher.count, 0);
     QVERIFY(!windows_->form.isVisible());
   }
 
-  // The computer refuses to restart: the log has the system's words, the window says to restart
-  // by hand, and it can be closed.
+  // A code scanned while the wizard waits for the service at its start waits too: the field,
+  // OK, Next and Previous are disabled, the scan and its Enter go nowhere, and the wait ends in
+  // one window, which says what the service did.
+  void aScanDuringTheStartWaitStartsNoSecondWait() {
+    service_->Fault("CheckStatus", "error", 1000, 1);
+    bool all_waiting = false;
+    QTimer::singleShot(300, [&] {
+      all_waiting = !ui().dxBarCode->isEnabled() && !ui().btCode->isEnabled() &&
+                    !ui().btvolgende->isEnabled() && !ui().btVorige->isEnabled() &&
+                    ui().btEinde->isEnabled();
+      QTest::keyClicks(&windows_->form, QStringLiteral("5412345000037"));
+      QTest::keyClick(&windows_->form, Qt::Key_Return);
+    });
+    QStringList texts;
+    ModalWatcher watcher([&](QWidget& window) {
+      texts << windows_->error_window.ui().memInfo->toPlainText();
+      QTest::keyClick(&window, Qt::Key_Return);  // Close is the default
+    });
+    Create();
+    QTRY_COMPARE(ended_->count(), 1);
+    QVERIFY(all_waiting);
+    QCOMPARE(texts.size(), 1);
+    // The service answered, wrongly: the window says so rather than that it did not answer.
+    QCOMPARE(texts[0], QStringLiteral("There was a error found when installing Lumtrak:\n"
+                                      "the configuration service at ") +
+                           QString::fromStdString(windows_->session.context.ServiceBaseUrl) +
+                           QStringLiteral(" answers, but not as the configuration service does"));
+
+    QCOMPARE(ui().dxBarCode->text(), QString());
+    QVERIFY(service_->Requests("getcustinfo").empty());
+  }
+
+  // A status line wider than the window keeps its beginning and its end, with an ellipsis
+  // between, and the whole text as its tool tip: never cut off at the edge.
+  void theStatusLineElidesInTheMiddle() {
+    Start();
+    const QString text = QStringLiteral("Asking the configuration service at http://") +
+                         QString(300, QLatin1Char('a')) + QStringLiteral(".example:8080 ...");
+    windows_->form.SetStatusLine(text.toStdString());
+    const QString shown = ui().lblStatus->Shown();
+    QVERIFY2(shown.startsWith(QStringLiteral("Asking the configuration service at http://")),
+             qPrintable(shown));
+    QVERIFY2(shown.endsWith(QStringLiteral(".example:8080 ...")), qPrintable(shown));
+    QVERIFY(shown.contains(QChar(0x2026)));
+    QVERIFY(ui().lblStatus->fontMetrics().horizontalAdvance(shown) <=
+            ui().lblStatus->contentsRect().width());
+    QCOMPARE(windows_->form.width(), windows_->form.minimumWidth());  // the window did not grow
+    ui().lblStatus->grab();  // painted: its tool tip holds the whole text
+    QCOMPARE(ui().lblStatus->toolTip(), text);
+  }
+
+  // The computer refuses the restart asked for with the button, in a French window: the
+  // countdown stops there, the advice replaces the lines that said the computer restarts by
+  // itself and the countdown's labels, the log has the system's words, and Close (the default,
+  // so Enter) takes the person back to the steps page, whose information text keeps the advice.
   void aRefusedRestartIsToldAndTheWindowCloses() {
     Start();
+    ui().dxBarCode->setText(QStringLiteral("5412345000020"));
+    ui().btCode->click();
     test::RecordingReboot reboot;
     reboot.accept = false;
     RestartCountdown countdown(reboot);
+    auto& rest = windows_->restart_window.ui();
     QString text;
+    bool counting = true;
+    bool labels_shown = true;
+    bool close_is_default = false;
     ModalWatcher watcher([&](QWidget& window) {
       Click(window, "btRestart");
-      text = windows_->restart_window.ui().MemInfo->toPlainText();
-      QTest::keyClick(&window, Qt::Key_Escape);
+      text = rest.MemInfo->toPlainText();
+      counting = windows_->restart_window.Timer1.isActive();
+      labels_shown = rest.lblrestartin->isVisible() || rest.lblSec->isVisible();
+      close_is_default =
+          rest.btClose->isVisible() && rest.btClose->isDefault() && !rest.btRestart->isDefault();
+      QTest::keyClick(&window, Qt::Key_Return);
     });
     windows_->form.ShowRestartWindow(RestartWindowFor(windows_->session.context.PosMessages),
                                      countdown);
     QCOMPARE(reboot.requests, 1);
-    QVERIFY2(text.contains(QStringLiteral("could not be restarted (Access denied)")),
-             qPrintable(text));
-    QVERIFY(text.contains(QStringLiteral("goes on by itself at the next log-on")));
+    QCOMPARE(text, QString::fromStdString(RestartCountdown::RefusalAdvice("Access denied")));
+    QVERIFY(!counting);
+    QVERIFY(!labels_shown);
+    QVERIFY(close_is_default);
+    QCOMPARE(rest.btClose->text(), QStringLiteral("Fermer"));
+    QVERIFY(!windows_->restart_window.isVisible());
+    QCOMPARE(ui().MemInfo->toPlainText(), text);
     QVERIFY(LogText().find("the restart was refused: Access denied") != std::string::npos);
   }
 
@@ -255,6 +425,73 @@ class WizardPeopleTest : public QObject {
       QVERIFY2(bar->maximum() > bar->minimum(), qPrintable(bar->objectName()));
       QCOMPARE(bar->value(), 0);
     }
+  }
+
+  // A second start brings the running wizard to the front, minimised or behind another window,
+  // and is told where the wizard shows, which is where it runs itself; a window manager that
+  // minimises the wizard all the same does not lose it.
+  void aSecondStartBringsTheRunningWizardToTheFront() {
+    Start();
+    const std::string path = folder_->File("front.socket");
+    const RunningWizardListener listener(path, [this] { windows_->form.BringToFront(); });
+    QVERIFY(listener.Listening());
+    windows_->form.setWindowState(Qt::WindowMinimized);
+    QTRY_VERIFY(!windows_->form.isMinimized());
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &other);
+    QCOMPARE(AskAsASecondStart(path), std::optional<std::string>(ThisDisplay()));
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&windows_->form));
+    QVERIFY(LogText().find("a second start brought the wizard to the front") != std::string::npos);
+  }
+
+  // A wizard that was killed leaves its socket file behind: the next wizard, which holds the
+  // lock and so knows that nobody listens there, takes the place over and is found.
+  void aSocketLeftByAKilledWizardIsTakenOver() {
+    const std::string path = folder_->File("left.socket");
+    std::ofstream(path) << "";
+    int fronts = 0;
+    const RunningWizardListener listener(path, [&fronts] { ++fronts; });
+    QVERIFY(listener.Listening());
+    QCOMPARE(AskAsASecondStart(path), std::optional<std::string>(ThisDisplay()));
+    QCOMPARE(fronts, 1);
+  }
+
+  // The programs themselves: a second skarvel brings the first to the front and ends with 6,
+  // saying nothing, since the person sees the wizard come up.
+  void theSecondProgramBringsTheFirstToTheFront() {
+    // A runtime folder of their own, or Qt warns on standard error that there is none.
+    const std::string runtime = folder_->File("runtime");
+    std::filesystem::create_directory(runtime);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+    const std::map<std::string, std::string> environment = {
+        {"SKARVEL_SERVICE_HOST", service_->host()},
+        {"QT_QPA_PLATFORM", "offscreen"},
+        {"XDG_RUNTIME_DIR", runtime}};
+    test::ChildProcess first({SKARVEL_WIZARD_PROGRAM}, environment);
+    const std::string state = folder_->File("XDG_STATE_HOME") + "/skarvel/";
+    QVERIFY(test::WaitForPath(state + "skarvel.socket", std::chrono::seconds(30)));
+    const test::ProgramResult second = test::RunProgram({SKARVEL_WIZARD_PROGRAM}, environment);
+    QCOMPARE(second.exit_code, 6);
+    QCOMPARE(QString::fromStdString(second.err), QString());
+    std::ifstream log(state + "skarvel.log");
+    const std::string logged((std::istreambuf_iterator<char>(log)),
+                             std::istreambuf_iterator<char>());
+    QVERIFY2(logged.find("a second start brought the wizard to the front") != std::string::npos,
+             logged.c_str());
+  }
+
+  // Where no wizard answers (the installation runs in a program without a window), the second
+  // start says which program runs it.
+  void aSecondStartWithoutAWizardSaysWhereTheInstallationRuns() {
+    test::ChildProcess holder({"/bin/sleep", "60"}, {});
+    const std::string process = "process " + std::to_string(holder.pid());
+    const std::string message =
+        SecondStartMessage(folder_->File("nobody.socket"), process, holder.pid());
+    QVERIFY2(message.find("(" + process + ")") != std::string::npos, message.c_str());
+    QVERIFY2(message.find("It runs in sleep, which has no window") != std::string::npos,
+             message.c_str());
   }
 
   // Fixed size on every page, with no minimise or maximise button.

@@ -100,16 +100,21 @@ class WizardTest : public QObject {
     QVERIFY(!ui().btVorige->isEnabled());
   }
 
-  void aOneEntryTableKeepsTheDesignCaptionsButEmptiesNext() {
+  // Without the table's captions the design's stay, Next's too: a blank button would not say
+  // where it leads. Precedent, which has no page to go back to, cannot be pressed.
+  void aOneEntryTableKeepsTheDesignCaptions() {
     service_->Fault("Getmessages", "error", 0, 1);
     Start();
     QCOMPARE(ui().btVorige->text(), QStringLiteral("Precedent "));
-    QCOMPARE(ui().btvolgende->text(), QString());
+    QVERIFY(!ui().btVorige->isEnabled());
+    QCOMPARE(ui().btvolgende->text(), QStringLiteral("Next"));
     EnterCode("TEST000000007");  // its language has one message
     QCOMPARE(ui().dxPageControl1->currentIndex(), 1);
     QCOMPARE(ui().rbNewInstall->text(), QStringLiteral("Nieuwe Installatie"));
     QCOMPARE(ui().paCustInfo->text(), QStringLiteral("..."));
-    QCOMPARE(ui().btvolgende->text(), QString());
+    QCOMPARE(ui().btvolgende->text(), QStringLiteral("Next"));
+    ui().btVorige->click();
+    QCOMPARE(ui().btvolgende->text(), QStringLiteral("Next"));
   }
 
   void theCustomersLanguageFollowsTheCode() {
@@ -166,13 +171,15 @@ class WizardTest : public QObject {
     QVERIFY(!ui().btvolgende->isEnabled());
   }
 
+  // The error window closes with Enter (Close is its default); the rejected code is then
+  // selected, so that the next scan replaces it.
   void aRejectedCodeShowsTheErrorWindow() {
     Start();
     QString text;
     ModalWatcher watcher([&](QWidget& window) {
       text = windows_->error_window.ui().memInfo->toPlainText();
       QVERIFY(windows_->error_window.ui().lblContactZv->isVisibleTo(&window));
-      Click(window, "btClose");
+      QTest::keyClick(&window, Qt::Key_Return);
     });
     EnterCode("NOSUCHCODE000");
     QCOMPARE(watcher.count, 1);
@@ -182,6 +189,47 @@ class WizardTest : public QObject {
                             "the configuration service does not know the customer code "
                             "NOSUCHCODE000"));
     QCOMPARE(ui().dxPageControl1->currentIndex(), 0);
+    QVERIFY(!windows_->error_window.isVisible());
+    QCOMPARE(windows_->form.focusWidget(), ui().dxBarCode);
+    QCOMPARE(ui().dxBarCode->selectedText(), QStringLiteral("NOSUCHCODE000"));
+    QTest::keyClicks(ui().dxBarCode, QStringLiteral("5412345000037"));
+    QCOMPARE(ui().dxBarCode->text(), QStringLiteral("5412345000037"));
+    QTest::keyClick(ui().dxBarCode, Qt::Key_Return);
+    QCOMPARE(ui().dxPageControl1->currentIndex(), 1);
+  }
+
+  // Each page shows its default button, and Enter activates it wherever the focus is, unless
+  // the focus is on another button, which Enter then activates. On the code page, a code
+  // scanned while the focus is elsewhere still reaches the code field.
+  void enterActivatesTheDefaultButtonOfEachPage() {
+    Start();
+    QVERIFY(ui().btCode->isDefault());
+    QVERIFY(!ui().btvolgende->isDefault());
+    ui().btEinde->setFocus();
+    QTest::keyClicks(ui().btEinde, QStringLiteral("5412345000037"));
+    QCOMPARE(ui().dxBarCode->text(), QStringLiteral("5412345000037"));
+    QTest::keyClick(windows_->form.focusWidget(), Qt::Key_Return);
+    QCOMPARE(ui().dxPageControl1->currentIndex(), 1);
+    QVERIFY(ui().btvolgende->isDefault());
+    QVERIFY(!ui().btCode->isDefault());
+    ui().rbContInstall->setFocus();
+    QTest::keyClick(ui().rbContInstall, Qt::Key_Return);
+    QCOMPARE(ui().dxPageControl1->currentIndex(), 2);
+    QVERIFY(ui().btvolgende->isDefault());
+    // Enter on the focused Precedent goes back, not forward.
+    ui().btVorige->setFocus();
+    QTest::keyClick(ui().btVorige, Qt::Key_Return);
+    QCOMPARE(ui().dxPageControl1->currentIndex(), 1);
+    // Enter on the focused Cancel asks; Enter in the question answers No.
+    int questions = 0;
+    ModalWatcher watcher([&](QWidget& window) {
+      ++questions;
+      QTest::keyClick(&window, Qt::Key_Return);
+    });
+    ui().btEinde->setFocus();
+    QTest::keyClick(ui().btEinde, Qt::Key_Return);
+    QCOMPARE(questions, 1);
+    QVERIFY(windows_->form.isVisible());
   }
 
   void cancelAnsweredNoLeavesTheWizardAsItWas() {
@@ -194,7 +242,10 @@ class WizardTest : public QObject {
         buttons << window.findChild<QPushButton*>(QString::fromLatin1(name))->text();
       }
       QCOMPARE(window.windowTitle(), QStringLiteral("SKARVEL"));
-      Click(window, "No");
+      // The safe answer has the focus, is the default, and Enter gives it.
+      QCOMPARE(window.focusWidget(), window.findChild<QPushButton*>(QStringLiteral("No")));
+      QVERIFY(window.findChild<QPushButton*>(QStringLiteral("No"))->isDefault());
+      QTest::keyClick(&window, Qt::Key_Return);
     });
     ui().btEinde->click();
     QCOMPARE(question, QStringLiteral("Do you want to leave Skarvel?"));
@@ -360,6 +411,20 @@ class WizardTest : public QObject {
     QCOMPARE(window.windowTitle(), QStringLiteral("Information"));
   }
 
+  // The table bar names the table it runs over beside its percentage; the overall bar shows its
+  // percentage too.
+  void theCopyBarsSayWhatTheyShow() {
+    Start();
+    windows_->form.SetProgressText(ProgressBar::pb1, "client");
+    windows_->form.SetProgress(ProgressBar::pb1, 9, 20);
+    QCOMPARE(ui().pb1->text(), QStringLiteral("client 45%"));
+    windows_->form.SetProgress(ProgressBar::pbfilldb, 700, 1400);
+    QVERIFY(ui().pbfilldb->isTextVisible());
+    QCOMPARE(ui().pbfilldb->text(), QStringLiteral("50%"));
+    windows_->form.SetProgressText(ProgressBar::pb1, "");
+    QCOMPARE(ui().pb1->text(), QStringLiteral("45%"));
+  }
+
   // The completion window of a run that could not do everything names what it could not do.
   void theCompletionWindowNamesWhatWasNotDone() {
     Start();
@@ -410,9 +475,14 @@ class WizardTest : public QObject {
     QVERIFY2(lefts[0] < lefts[1] && lefts[1] < lefts[2], "the buttons left to right");
     QCOMPARE(texts[2], QMessageBox().addButton(QMessageBox::Cancel)->text());  // Qt's own
     {
-      ModalWatcher watcher([](QWidget& window) { Click(window, "Yes"); });
+      // Enter on a focused button gives that button's answer, not the default's.
+      ModalWatcher watcher([](QWidget& window) {
+        auto* yes = window.findChild<QPushButton*>(QStringLiteral("Yes"));
+        yes->setFocus();
+        QTest::keyClick(yes, Qt::Key_Return);
+      });
       result = ShowChoiceDialog(nullptr, "Sure?", DialogType::Warning, mbYes | mbNo,
-                                {"Ja", "Nee", "Extra"}, "SKARVEL", "");
+                                {"Ja", "Nee", "Extra"}, "SKARVEL", "No");
     }
     QCOMPARE(result, 6);
     {

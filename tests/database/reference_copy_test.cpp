@@ -27,6 +27,9 @@ class RecordingProgress final : public CopyProgress {
     bars[label].emplace_back(position, maximum);
     if (on_row) on_row(label, position);
   }
+  void SetTableName(const std::string& name) override {
+    if (tables.empty() || tables.back() != name) tables.push_back(name);
+  }
   void Label(const std::string& text, bool first) override {
     label = text;
     labels += (first ? "" : ",") + text;
@@ -36,6 +39,7 @@ class RecordingProgress final : public CopyProgress {
   int overall = -1;
   std::string label;
   std::string labels;
+  std::vector<std::string> tables;  // the names the table bar showed, in turn
   std::map<std::string, int> table_maximum;
   std::map<std::string, std::vector<std::pair<int, int>>> bars;  // (position, maximum)
   std::function<void(const std::string&, int)> on_row;
@@ -352,6 +356,11 @@ TEST_F(ReferenceCopyTest, TheCardsBarRunsOverTheirRows) {
   ASSERT_GT(cards, 1);
   EXPECT_NE(std::find(client.begin(), client.end(), std::make_pair(1, cards)), client.end());
   EXPECT_EQ(client.back(), std::make_pair(cards, cards));
+  // The bar that starts again for the cards names them.
+  const auto at = std::find(progress_.tables.begin(), progress_.tables.end(), "client");
+  ASSERT_NE(at, progress_.tables.end());
+  ASSERT_NE(at + 1, progress_.tables.end());
+  EXPECT_EQ(*(at + 1), "clientcard");
 }
 
 // Promotions are committed in the till after 5,001 rows, 10,002 rows and at the end.

@@ -21,6 +21,7 @@ class NoProgress final : public CopyProgress {
   void ShowOverall(bool) override {}
   void SetOverall(int) override {}
   void SetTable(int, int) override {}
+  void SetTableName(const std::string&) override {}
   void Label(const std::string&, bool) override {}
 };
 

@@ -55,6 +55,7 @@ class FlowTest : public testing::Test {
     ASSERT_EQ(view_.page, 2);
     state_.CustPost().cp_ps_code = status;
     view_.ticked.clear();
+    view_.failed.clear();
     view_.error_windows.clear();
   }
 

@@ -27,7 +27,14 @@ class RecordingView final : public WizardView {
   void SetStepCaption(int box, const std::string& caption) override {
     step_captions[box] = caption;
   }
-  void SetStepTicked(int box, bool on) override { ticked[box] = on; }
+  void SetStepTicked(int box, bool on) override {
+    ticked[box] = on;
+    failed.erase(box);
+  }
+  void SetStepFailed(int box) override {
+    ticked[box] = false;
+    failed.insert(box);
+  }
   void SetMemInfo(const std::string& text) override { mem_info = {text}; }
   void AddMemInfoLine(const std::string& line) override {
     mem_info.push_back(line);
@@ -35,9 +42,13 @@ class RecordingView final : public WizardView {
   }
   void SetProgress(ProgressBar bar, int position, int maximum) override {
     progress[bar] = {position, maximum};
+    if (on_progress) on_progress(bar, position, maximum);
   }
   void SetProgressVisible(ProgressBar bar, bool visible) override {
     progress_visible[bar] = visible;
+  }
+  void SetProgressText(ProgressBar bar, const std::string& text) override {
+    progress_text[bar] = text;
   }
 
   int ShowErrorWindow(const ErrorWindowTexts& texts) override {
@@ -58,17 +69,18 @@ class RecordingView final : public WizardView {
   }
   void CloseMainForm() override { closed = true; }
   void SetStatusLine(const std::string& text) override { status_lines.push_back(text); }
+  void SetStopNote(const std::string& text) override { stop_notes.push_back(text); }
   void SetSilenceNote(const std::string& text) override {
     silence_notes.push_back(text);
     if (on_silence_note) on_silence_note(text);
   }
 
-  // Ticked boxes as a string of twelve '0'/'1', box 1 first.
+  // The boxes as a string of twelve '0' (open), '1' (ticked) or 'x' (failed), box 1 first.
   std::string Ticks() const {
     std::string out;
     for (int box = 1; box <= 12; ++box) {
       const auto found = ticked.find(box);
-      out += found != ticked.end() && found->second ? '1' : '0';
+      out += failed.count(box) ? 'x' : found != ticked.end() && found->second ? '1' : '0';
     }
     return out;
   }
@@ -81,11 +93,14 @@ class RecordingView final : public WizardView {
   std::vector<std::string> summary;
   std::map<int, std::string> step_captions;
   std::map<int, bool> ticked;
+  std::set<int> failed;
   std::vector<std::string> mem_info;
   // Every line ever added to the information text.
   std::multiset<std::string> shown_lines;
   std::map<ProgressBar, std::pair<int, int>> progress;
   std::map<ProgressBar, bool> progress_visible;
+  std::map<ProgressBar, std::string> progress_text;
+  std::function<void(ProgressBar bar, int position, int maximum)> on_progress;
   std::vector<ErrorWindowTexts> error_windows;
   int error_window_result = kModalResultCancel;
   std::vector<RestartWindowTexts> restart_windows;
@@ -95,6 +110,7 @@ class RecordingView final : public WizardView {
   std::deque<int> answers;
   bool closed = false;
   std::vector<std::string> status_lines;
+  std::vector<std::string> stop_notes;
 };
 
 }  // namespace skarvel::test

@@ -1,0 +1,49 @@
+#include "app/view_copy_progress.h"
+
+#include <algorithm>
+
+namespace skarvel {
+
+void ViewCopyProgress::ShowOverall(bool visible) {
+  view_.SetProgressVisible(ProgressBar::pbfilldb, visible);
+  if (visible) {
+    tables_done_ = 0;
+    overall_ = -1;
+    ShowOverallAt(0);
+  } else {
+    view_.SetProgressText(ProgressBar::pb1, "");
+  }
+}
+
+void ViewCopyProgress::SetOverall(int position) {
+  tables_done_ = position;
+  ShowOverallAt(position * kStepsPerTable);
+}
+
+void ViewCopyProgress::SetTable(int position, int maximum) {
+  view_.SetProgress(ProgressBar::pb1, position, maximum);
+  if (maximum <= 0) return;
+  // A table's rows bring the overall bar up to, never onto, the next table's mark: only the
+  // table's end (SetOverall) gets it there.
+  const long long share = static_cast<long long>(kStepsPerTable) * std::clamp(position, 0, maximum);
+  const int within = std::min(kStepsPerTable - 1, static_cast<int>(share / maximum));
+  ShowOverallAt(tables_done_ * kStepsPerTable + within);
+}
+
+void ViewCopyProgress::SetTableName(const std::string& name) {
+  view_.SetProgressText(ProgressBar::pb1, name);
+}
+
+void ViewCopyProgress::Label(const std::string& label, bool first) {
+  first ? view_.SetMemInfo(label) : view_.AddMemInfoLine(label);
+}
+
+// A table whose bar starts again (the customers, then their cards) never takes the whole copy
+// back.
+void ViewCopyProgress::ShowOverallAt(int position) {
+  if (position <= overall_) return;
+  overall_ = position;
+  view_.SetProgress(ProgressBar::pbfilldb, overall_, kCopiers * kStepsPerTable);
+}
+
+}  // namespace skarvel
