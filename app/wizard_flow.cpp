@@ -22,6 +22,19 @@ const std::pair<Control, const char*> kCaptions[] = {
     {Control::lblWelcome, "POS_13"},    {Control::lblInformatie, "POS_42"},
 };
 
+// The window's text, and on the next line why.
+ErrorWindowTexts WithCause(ErrorWindowTexts texts, const std::string& cause) {
+  texts.text += "\n" + cause;
+  return texts;
+}
+
+// Why the service did not answer, as its last request found; never empty.
+std::string ServiceCause(const ServiceContext& service) {
+  return service.last_failure.empty()
+             ? ServiceFailureSentence(NetworkCause::kOther, ServiceHostOf(service.ServiceBaseUrl))
+             : service.last_failure.cause;
+}
+
 }  // namespace
 
 WizardFlow::WizardFlow(InstallState& state, WizardView& view, InstallOperations& operations,
@@ -51,8 +64,8 @@ void WizardFlow::FormActivate() {
   // Cancelled while waiting: the wizard ends, without a window after the person left it.
   if (!answered && state_.service.pump.Terminating()) return;
   if (!answered) {
-    const int result =
-        view_.ShowErrorWindow(SetKind(ErrorKind::InstallError, state_.PosMessages()));
+    const int result = view_.ShowErrorWindow(WithCause(
+        SetKind(ErrorKind::InstallError, state_.PosMessages()), ServiceCause(state_.service)));
     if (result == kModalResultCancel) view_.CloseMainForm();
     return;
   }

@@ -25,14 +25,17 @@ TEST_F(CodeStepTest, TheFirstActivationLoadsEnglishCaptionsAndShowsPageOne) {
   EXPECT_TRUE(view_.captions.empty());
 }
 
+// The built-in text, and after its colon why the service did not answer.
 TEST_F(CodeStepTest, AnUnreachableServiceAtStartShowsTheBuiltInErrorAndCloses) {
-  context_.ServiceBaseUrl =
-      "http://127.0.0.1:" + std::to_string(test::RefusingPort()) + "/skv/skv.dll";
+  const std::string host = "127.0.0.1:" + std::to_string(test::RefusingPort());
+  context_.ServiceBaseUrl = "http://" + host + "/skv/skv.dll";
   flow_.FormCreate({});
   flow_.FormActivate();
   ASSERT_EQ(view_.error_windows.size(), 1u);
   EXPECT_EQ(view_.error_windows[0].title, "Error");
-  EXPECT_EQ(view_.error_windows[0].text, "There was a error found when installing Lumtrak:");
+  EXPECT_EQ(view_.error_windows[0].text,
+            "There was a error found when installing Lumtrak:\nThe configuration service at " +
+                host + " refuses the connection.");
   EXPECT_TRUE(view_.closed);
   EXPECT_TRUE(state_.FirstActivation);
 }
