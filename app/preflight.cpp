@@ -45,10 +45,7 @@ std::string Reached(const ConnectionReport& connection, const std::string& plain
 
 CheckResult ServiceCheck(const ServiceContext& service, bool answers) {
   if (!answers) {
-    return {"service", false,
-            service.last_failure.empty()
-                ? "the configuration service at " + service.ServiceBaseUrl + " does not answer"
-                : service.last_failure.cause};
+    return {"service", false, ServiceProblem(service)};
   }
   const ConnectionReport connection{service.ServiceBaseUrl.rfind("https://", 0) == 0,
                                     service.certificate};

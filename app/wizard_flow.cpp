@@ -28,13 +28,6 @@ ErrorWindowTexts WithCause(ErrorWindowTexts texts, const std::string& cause) {
   return texts;
 }
 
-// Why the service did not answer, as its last request found; never empty.
-std::string ServiceCause(const ServiceContext& service) {
-  return service.last_failure.empty()
-             ? ServiceFailureSentence(NetworkCause::kOther, ServiceHostOf(service.ServiceBaseUrl))
-             : service.last_failure.cause;
-}
-
 }  // namespace
 
 WizardFlow::WizardFlow(InstallState& state, WizardView& view, InstallOperations& operations,
@@ -65,7 +58,7 @@ void WizardFlow::FormActivate() {
   if (!answered && state_.service.pump.Terminating()) return;
   if (!answered) {
     const int result = view_.ShowErrorWindow(WithCause(
-        SetKind(ErrorKind::InstallError, state_.PosMessages()), ServiceCause(state_.service)));
+        SetKind(ErrorKind::InstallError, state_.PosMessages()), ServiceProblem(state_.service)));
     if (result == kModalResultCancel) view_.CloseMainForm();
     return;
   }

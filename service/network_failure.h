@@ -10,8 +10,8 @@ namespace skarvel {
 // the one sentence the person reads, and apart from it the technical detail (the server's reply,
 // the transfer library's words, the codes) for the log and a details part.
 struct NetworkFailure {
-  std::string cause;   // "The certificate of the download server 10.0.0.5 has expired."
-  std::string detail;  // "SSL certificate problem: certificate has expired (12037)"
+  std::string cause;    // "The certificate of the download server 10.0.0.5 has expired."
+  std::string details;  // "SSL certificate problem: certificate has expired (12037)"
 
   bool empty() const { return cause.empty(); }
 };

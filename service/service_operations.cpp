@@ -54,7 +54,7 @@ Answer Request(ServiceContext& context, const std::string& url) {
   web.WaitForAnswer();
   Answer answer{web.AnswerText(), web.StatusCode()};
   context.last_request_answered = web.FailureText().empty();
-  context.last_failure = FailureOf(context, web, answer);
+  context.last_problem = FailureOf(context, web, answer);
   context.certificate = web.Certificate();
   if (context.on_answer) context.on_answer(web.Url(), Loggable(answer, web.FailureText()));
   return answer;
@@ -98,14 +98,14 @@ bool CheckStatus(ServiceContext& context, const std::string& base_url) {
   try {
     const Answer answer = Request(context, base_url + "/CheckStatus");
     if (answer.text == "OK") return true;
-    if (context.last_failure.empty()) {
-      context.last_failure = {
+    if (context.last_problem.empty()) {
+      context.last_problem = {
           ServiceFailureSentence(NetworkCause::kUnexpectedAnswer, ServiceHostOf(base_url)),
           "CheckStatus answered " + Loggable(answer, "")};
     }
     return false;
   } catch (const std::exception& error) {
-    context.last_failure = {ServiceFailureSentence(NetworkCause::kOther, ServiceHostOf(base_url)),
+    context.last_problem = {ServiceFailureSentence(NetworkCause::kOther, ServiceHostOf(base_url)),
                             error.what()};
     return false;
   }
@@ -174,6 +174,13 @@ std::string UpdateStatus(ServiceContext& context, const std::string& url) {
   } catch (const std::exception&) {
     return std::string();
   }
+}
+
+std::string ServiceProblem(const ServiceContext& context) {
+  if (!context.last_problem.empty()) return context.last_problem.cause;
+  return ServiceFailureSentence(
+      context.last_request_answered ? NetworkCause::kUnexpectedAnswer : NetworkCause::kOther,
+      ServiceHostOf(context.ServiceBaseUrl));
 }
 
 std::string ServiceHostOf(const std::string& base_url) {

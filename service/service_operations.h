@@ -40,7 +40,7 @@ struct ServiceContext {
   // answer at all (a name not found, a refused connection, a time-out, a certificate refused),
   // or an answer that is no answer ("not found"; a CheckStatus that is not "OK"). Empty after
   // an answer.
-  NetworkFailure last_failure;
+  NetworkFailure last_problem;
   // The authorities that vouch for an https service's certificate (a PEM file); empty: the
   // system's store.
   std::string ca_file;
@@ -63,7 +63,7 @@ struct tserialdataset {
 using StepCaptionSink = std::function<void(int box, const std::string& caption)>;
 
 // True exactly when base_url + "/CheckStatus" answers "OK". Never shows anything; when false,
-// last_failure says why.
+// last_problem says why.
 bool CheckStatus(ServiceContext& context, const std::string& base_url);
 
 // Fetches url and decodes a table answer into ServiceDataSet. An answer that is 404, "error",
@@ -102,6 +102,11 @@ std::string UpdateStatus(ServiceContext& context, const std::string& url);
 // base_url + "/UpdateStatus?cust=" + key + "&status=" + status + "&info=" + info.
 std::string StatusReportUrl(const std::string& base_url, const std::string& key,
                             const std::string& status, const std::string& info);
+
+// Why the service's last request came to nothing, one sentence for the person (the name cannot
+// be found, the connection is refused, "not found", nothing came back in time, a certificate
+// refused); never empty. The technical detail is in last_problem.details.
+std::string ServiceProblem(const ServiceContext& context);
 
 // The service's host (and port) in base_url: "config.example.org:8443".
 std::string ServiceHostOf(const std::string& base_url);

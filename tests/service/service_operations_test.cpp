@@ -200,36 +200,36 @@ TEST_F(ServiceOperationsTest, EachFailureSaysItsCauseInOneSentence) {
   const std::string refusing = ServiceHostOf(unreachable.ServiceBaseUrl);
   EXPECT_FALSE(CheckStatus(unreachable, unreachable.ServiceBaseUrl));
   EXPECT_FALSE(unreachable.last_request_answered);
-  EXPECT_EQ(unreachable.last_failure.cause,
+  EXPECT_EQ(unreachable.last_problem.cause,
             "The configuration service at " + refusing + " refuses the connection.");
-  EXPECT_NE(unreachable.last_failure.detail.find("Failed to connect"), std::string::npos)
-      << unreachable.last_failure.detail;
+  EXPECT_NE(unreachable.last_problem.details.find("Failed to connect"), std::string::npos)
+      << unreachable.last_problem.details;
 
   ServiceContext context = Context();
   const std::string host = service_->host();
   service_->Fault("getcustinfo", "404");
   EXPECT_FALSE(GetCustInfo(context, "5412345000037"));
   EXPECT_TRUE(context.last_request_answered);
-  EXPECT_EQ(context.last_failure.cause,
+  EXPECT_EQ(context.last_problem.cause,
             "The configuration service at " + host + " answered \"not found\".");
-  EXPECT_EQ(context.last_failure.detail.rfind("HTTP 404 for ", 0), 0u)
-      << context.last_failure.detail;
+  EXPECT_EQ(context.last_problem.details.rfind("HTTP 404 for ", 0), 0u)
+      << context.last_problem.details;
 
   service_->Fault("CheckStatus", "garbage");
   EXPECT_FALSE(CheckStatus(context, context.ServiceBaseUrl));
-  EXPECT_EQ(context.last_failure.cause,
+  EXPECT_EQ(context.last_problem.cause,
             "The configuration service at " + host + " answered, but not that it is ready.");
-  EXPECT_NE(context.last_failure.detail.find("this is not a table"), std::string::npos);
+  EXPECT_NE(context.last_problem.details.find("this is not a table"), std::string::npos);
 
   service_->Fault("CheckStatus", "normal", 3'000, 1);
   context.limits = WebLimits{std::chrono::milliseconds(1'000), std::chrono::seconds(1)};
   EXPECT_FALSE(CheckStatus(context, context.ServiceBaseUrl));
-  EXPECT_EQ(context.last_failure.cause, "Nothing came back from the configuration service at " +
+  EXPECT_EQ(context.last_problem.cause, "Nothing came back from the configuration service at " +
                                             host + " within the time limit.");
 
   context.limits = WebLimits{};
   EXPECT_TRUE(CheckStatus(context, context.ServiceBaseUrl));
-  EXPECT_TRUE(context.last_failure.empty());
+  EXPECT_TRUE(context.last_problem.empty());
   EXPECT_FALSE(context.certificate.has_value());  // plain HTTP
 }
 
@@ -241,7 +241,7 @@ TEST_F(ServiceOperationsTest, AServerOfAnotherKindIsNotTheService) {
   const std::string host = "127.0.0.1:" + std::to_string(ftp.port());
   ServiceContext context("http://" + host + "/skv/skv.dll", pump_, notifier_);
   EXPECT_FALSE(CheckStatus(context, context.ServiceBaseUrl));
-  EXPECT_EQ(context.last_failure.cause, "What answers at " + host +
+  EXPECT_EQ(context.last_problem.cause, "What answers at " + host +
                                             " is not the configuration service: check its "
                                             "address and port.");
 }

@@ -105,7 +105,7 @@ TEST_F(TlsDownloadsTest, TheDesignsCommandsAndAccountTravelInsideTls) {
   EXPECT_EQ(listed->size(), 2u);
   // The login's check names whom the certificate is made out for.
   const DownloadServerProbe probe = ProbeDownloadServer(context_, account);
-  EXPECT_TRUE(probe.failure.empty()) << probe.failure.detail;
+  EXPECT_TRUE(probe.failure.empty()) << probe.failure.details;
   ASSERT_TRUE(probe.certificate.has_value());
   EXPECT_EQ(probe.certificate->Holder(), "127.0.0.1, localhost");
   EXPECT_NE(probe.certificate->issuer.find("Skarvel Test CA"), std::string::npos);
@@ -153,7 +153,7 @@ TEST_F(TlsDownloadsTest, EachBadCertificateFailsWithItsReasonAndDownloadsNothing
     context_.failure = [&](const std::string& cause) { told.push_back(cause); };
     EXPECT_FALSE(DownloadFolder(context_, "zip", Work(), TlsAccount(trusted), nullptr));
     EXPECT_EQ(told, std::vector<std::string>{sentence});
-    EXPECT_EQ(context_.last_failure.detail.rfind("SSL", 0), 0u) << context_.last_failure.detail;
+    EXPECT_EQ(context_.last_failure.details.rfind("SSL", 0), 0u) << context_.last_failure.details;
     EXPECT_TRUE(WorkIsEmpty());
     const std::vector<std::string> commands = Commands();
     EXPECT_EQ(std::find(commands.begin(), commands.end(), "USER skarvel"), commands.end())
