@@ -21,12 +21,18 @@ std::string Because(const TSimpleFTP& ftp) {
   return why.empty() ? "" : " (" + why + ")";
 }
 
-// The client's last failure: the sentence for the person, and its words and code apart.
+// The client's last failure: the sentence for the person, and its words and code apart. A file
+// on this computer that could not be written or read keeps the system's own words ("No space
+// left on device"), which say what to put right.
 NetworkFailure FailureOf(const TSimpleFTP& ftp, DownloadAction action, const std::string& what) {
   const std::string why = ftp.LastErrorText();
-  return {DownloadFailureSentence(ftp.LastErrorCause(), action, ftp.HostName, what),
-          (why.empty() ? std::string("no reason given") : why) + " (" +
-              std::to_string(ftp.LastError()) + ")"};
+  std::string sentence = DownloadFailureSentence(ftp.LastErrorCause(), action, ftp.HostName, what);
+  const std::size_t system_words = why.rfind(": ");
+  if (ftp.LastErrorCause() == NetworkCause::kLocalFile && system_words != std::string::npos) {
+    sentence.insert(sentence.size() - 1, ": " + why.substr(system_words + 2));
+  }
+  return {sentence, (why.empty() ? std::string("no reason given") : why) + " (" +
+                        std::to_string(ftp.LastError()) + ")"};
 }
 
 void Failed(DownloadContext& context, NetworkFailure failure) {
