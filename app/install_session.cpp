@@ -34,7 +34,7 @@ std::string WorkFolderProblem() {
 InstallSession::InstallSession(const DeploymentSettings& settings, EventPump& pump,
                                Notifier& shown_notifier, WizardView& view, RunLog& log)
     : notifier(shown_notifier, log),
-      context(ServiceBaseUrlFor(settings.service_host), pump, notifier),
+      context(settings.ServiceBaseUrl(), pump, notifier),
       state(context),
       silence(view, state),
       operations(context, log, notifier, pump, view, settings),
@@ -44,7 +44,8 @@ InstallSession::InstallSession(const DeploymentSettings& settings, EventPump& pu
   operations.SetSilenceWatch(&silence);
   state.WorkFolder = DefaultWorkFolder();
   operations.SetPrivateFolder(state.WorkFolder);
-  state.FtpAccount = DefaultFtpAccount(settings.DownloadHost(), settings.ftp_port);
+  state.FtpAccount = DownloadAccount(settings);
+  context.ca_file = settings.ca_file;
   context.on_answer = [this, &log](const std::string& url, const std::string& answer) {
     log.Write("GET " + url + " -> " + answer);
     if (on_answer) on_answer(url, answer);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/deployment_settings.h"
 #include "service/ftp_account.h"
 #include "service/service_operations.h"
 
@@ -29,6 +30,9 @@ struct InstallState {
 // The download account: the deployment's download host and port, the fixed user and password,
 // passive until a customer's record says otherwise.
 TfTP DefaultFtpAccount(const std::string& host, int port);
+// The default account on the deployment's download server, reached as its settings say (plain,
+// or over TLS with their authorities).
+TfTP DownloadAccount(const DeploymentSettings& settings);
 
 }  // namespace skarvel
 

@@ -21,6 +21,10 @@ class JsonLine {
   JsonLine& Add(const std::string& name, const std::vector<std::string>& texts);
   // null when there is no value.
   JsonLine& Add(const std::string& name, const std::optional<int>& number);
+  // An object within this one.
+  JsonLine& Add(const std::string& name, const JsonLine& object) {
+    return Member(name, object.Text());
+  }
 
   // The object, "{...}", without a line end.
   std::string Text() const { return "{" + members_ + "}"; }

@@ -29,13 +29,33 @@ void JsonReport::Step(int step, int status, bool acknowledged, double seconds) {
             .Text());
 }
 
+namespace {
+
+// {"tls":true,"certificate":{"subject":…,"names":[…],"issuer":…,"valid_until":…}} or
+// {"tls":false}.
+JsonLine ConnectionObject(const ConnectionReport& connection) {
+  JsonLine object;
+  object.Add("tls", connection.tls);
+  if (const auto& certificate = connection.certificate) {
+    object.Add("certificate", JsonLine()
+                                  .Add("subject", certificate->subject)
+                                  .Add("names", certificate->names)
+                                  .Add("issuer", certificate->issuer)
+                                  .Add("valid_until", certificate->valid_until));
+  }
+  return object;
+}
+
+}  // namespace
+
 void JsonReport::Check(const CheckResult& check) {
-  Write(JsonLine()
-            .Add("event", "check")
-            .Add("check", check.name)
-            .Add("ok", check.ok)
-            .Add("detail", check.detail)
-            .Text());
+  JsonLine line;
+  line.Add("event", "check")
+      .Add("check", check.name)
+      .Add("ok", check.ok)
+      .Add("detail", check.detail);
+  if (check.connection) line.Add("connection", ConnectionObject(*check.connection));
+  Write(line.Text());
 }
 
 void JsonReport::Message(const std::string& text, const Reason& reason) {

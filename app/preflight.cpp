@@ -33,6 +33,38 @@ std::string Files(std::size_t count) {
   return std::to_string(count) + (count == 1 ? " file" : " files");
 }
 
+// "over TLS (certificate for config.example.org, issued by CN = Lumtrak CA, valid until
+// 2027-05-01)", or how the plain connection is called.
+std::string Reached(const ConnectionReport& connection, const std::string& plain) {
+  if (!connection.tls) return plain + " (not encrypted)";
+  if (!connection.certificate) return "over TLS";
+  const CertificateInfo& certificate = *connection.certificate;
+  return "over TLS (certificate for " + certificate.Holder() + ", issued by " + certificate.issuer +
+         ", valid until " + certificate.valid_until.substr(0, 10) + ")";
+}
+
+CheckResult ServiceCheck(const ServiceContext& service, bool answers) {
+  if (!answers) {
+    return {"service", false, ServiceProblem(service)};
+  }
+  const ConnectionReport connection{service.ServiceBaseUrl.rfind("https://", 0) == 0,
+                                    service.certificate};
+  return {"service", true,
+          "the configuration service at " + service.ServiceBaseUrl + " answers " +
+              Reached(connection, "over plain HTTP"),
+          connection};
+}
+
+CheckResult DownloadServerCheck(DownloadContext& downloads, const TfTP& account) {
+  const DownloadServerProbe probe = ProbeDownloadServer(downloads, account);
+  if (!probe.failure.empty()) return {"download-server", false, probe.failure.cause};
+  const ConnectionReport connection{account.Tls, probe.certificate};
+  return {"download-server", true,
+          "the download server " + account.Host + ":" + std::to_string(account.Port) +
+              " accepts the login " + Reached(connection, "in plain FTP"),
+          connection};
+}
+
 std::string StepName(const StatusList& statuses, int step) {
   const std::string caption = FindStatusEntry(statuses, std::to_string(10 * step)).psl_name;
   return "step " + std::to_string(step) + (caption.empty() ? "" : " (" + caption + ")");
@@ -209,9 +241,7 @@ PreflightResult RunPreflight(PreflightContext& context, const std::string& code,
   Checker checker(context, on_check);
   ServiceContext& service = context.service;
   const bool answers = CheckStatus(service, service.ServiceBaseUrl);
-  if (!checker.Record({"service", answers,
-                       "the configuration service at " + service.ServiceBaseUrl +
-                           (answers ? " answers" : " does not answer")})) {
+  if (!checker.Record(ServiceCheck(service, answers))) {
     checker.result.outcome = PreflightOutcome::kServiceUnreachable;
     return checker.result;
   }
@@ -225,13 +255,9 @@ PreflightResult RunPreflight(PreflightContext& context, const std::string& code,
   GetStatus2(service, record.cp_lng_code, nullptr);
   checker.Record(CodeCheck(code, record, service.PosStatuses, context.after_undo));
 
-  TfTP account = DefaultFtpAccount(context.settings.DownloadHost(), context.settings.ftp_port);
+  TfTP account = DownloadAccount(context.settings);
   account.Passive = record.CP_FTPPASSIF;
-  const std::string login = DownloadServerProblem(context.downloads, account);
-  const std::string where = account.Host + ":" + std::to_string(account.Port);
-  if (checker.Record(
-          {"download-server", login.empty(),
-           login.empty() ? "the download server " + where + " accepts the login" : login})) {
+  if (checker.Record(DownloadServerCheck(context.downloads, account))) {
     checker.Packages(record, account);
   }
   checker.Central(record, account);

@@ -11,13 +11,21 @@
 
 namespace skarvel {
 
+// How a check reached its server: plain, or over TLS with the certificate the server presented.
+struct ConnectionReport {
+  bool tls = false;
+  std::optional<CertificateInfo> certificate;
+};
+
 // One check of the preflight: its name (stable: "service", "code", "download-server",
 // "package:FOLDER", "central-database", "disk-space", "archive-tool", "printing-system"),
-// whether it passed, and one line saying what was found.
+// whether it passed, and one line saying what was found; the checks that reach a server
+// ("service", "download-server") say how they reached it.
 struct CheckResult {
   std::string name;
   bool ok = false;
   std::string detail;
+  std::optional<ConnectionReport> connection = std::nullopt;
 };
 
 // A check's detail is one line; Firebird's texts come in several.

@@ -53,9 +53,17 @@ skarvel CODE). A finished installation that could not do everything (a receipt
 printer) ends with 0 and says what was not done in its last lines ("Warning:").
 
 Settings (environment):
-  SKARVEL_SERVICE_HOST  host or host:port (1-65535) of the configuration service
-                        (default localhost); the download server is the same host
+  SKARVEL_SERVICE_HOST  host or host:port (1-65535) of the configuration service,
+                        over plain HTTP (default localhost); the download server is
+                        the same host
+  SKARVEL_SERVICE_URL   instead, the service as https://host[:port]: over TLS, its
+                        certificate and name verified
   SKARVEL_FTP_PORT      port of the download server (default 21)
+  SKARVEL_FTP_TLS       off (default) or required: explicit TLS (AUTH TLS) for
+                        every download, upload and listing, data included; a
+                        server without it fails the step
+  SKARVEL_CA_FILE       the authorities (PEM) that vouch for both servers'
+                        certificates; default: the system's store
   SKARVEL_FIREBIRD_ROOT the database server's folder (default /opt/firebird): its
                         libraries and console go there; its setup decides where it
                         installs
@@ -92,8 +100,7 @@ CliOutcome Dispatch(const CliOptions& options, JsonReport* json) {
     return {kUsage, std::nullopt, error.what()};
   }
   if (json != nullptr) {
-    json->Start(check ? "check" : "install", options.code,
-                ServiceBaseUrlFor(settings.service_host));
+    json->Start(check ? "check" : "install", options.code, settings.ServiceBaseUrl());
   }
   return check ? RunUnattendedCheck(options, settings, human, json)
                : RunUnattendedInstall(options, settings, human, json);

@@ -69,12 +69,13 @@ CliOutcome RunUnattendedCheck(const CliOptions& options, const DeploymentSetting
   const EngineLockFolder engine_locks(temporary);
   const db::EngineShutdown engine;  // goes before the lock folder, after every connection
   RunLog log(RunLog::DefaultPath());
-  log.Write("skarvel-cli --check " + code + " against " + settings.service_host);
+  log.Write("skarvel-cli --check " + code + " against " + settings.ServiceBaseUrl());
   InterruptPump pump;
   TerminalNotifier shown(std::cerr);
   if (json != nullptr) shown.on_message = [json](const std::string& text) { json->Message(text); };
   LoggedNotifier notifier(shown, log);
-  ServiceContext service(ServiceBaseUrlFor(settings.service_host), pump, notifier);
+  ServiceContext service(settings.ServiceBaseUrl(), pump, notifier);
+  service.ca_file = settings.ca_file;
   service.on_answer = [&log](const std::string& url, const std::string& answer) {
     log.Write("GET " + url + " -> " + answer);
   };

@@ -179,7 +179,7 @@ CliOutcome Install(const CliOptions& options, const DeploymentSettings& settings
   const EngineLockFolder engine_locks(LinuxSystemInfo().TemporaryFolder());
   const db::EngineShutdown engine;  // goes before the lock folder, after every connection
   RunLog log(RunLog::DefaultPath());
-  log.Write("skarvel-cli " + code + " against " + settings.service_host);
+  log.Write("skarvel-cli " + code + " against " + settings.ServiceBaseUrl());
   CancelPump pump;
   TerminalNotifier notifier(std::cerr);
   const bool terminal = !options.json && isatty(STDOUT_FILENO) != 0;

@@ -22,6 +22,13 @@ const std::pair<Control, const char*> kCaptions[] = {
     {Control::lblWelcome, "POS_13"},    {Control::lblInformatie, "POS_42"},
 };
 
+// The window's texts with why the service failed: its sentence and the transfer's details.
+ErrorWindowTexts WithServiceProblem(ErrorWindowTexts texts, const ServiceContext& service) {
+  texts.cause = ServiceProblem(service);
+  texts.details = service.last_problem.details;
+  return texts;
+}
+
 }  // namespace
 
 WizardFlow::WizardFlow(InstallState& state, WizardView& view, InstallOperations& operations,
@@ -58,8 +65,8 @@ void WizardFlow::FormActivate() {
   // Cancelled while waiting: the wizard ends, without a window after the person left it.
   if (state_.service.pump.Terminating()) return;
   if (!answered) {
-    ErrorWindowTexts texts = SetKind(ErrorKind::InstallError, state_.PosMessages());
-    texts.cause = ServiceProblem(state_.service);
+    const ErrorWindowTexts texts =
+        WithServiceProblem(SetKind(ErrorKind::InstallError, state_.PosMessages()), state_.service);
     if (view_.ShowErrorWindow(texts) == kModalResultCancel) view_.CloseMainForm();
     return;
   }
@@ -167,7 +174,9 @@ void WizardFlow::FetchServerList() {
 OperationFailure WizardFlow::RejectionCause() {
   const OperationFailure failure = operations_.TakeFailure();
   if (!customer_loaded_) {
-    if (!state_.service.last_request_answered) return {ServiceProblem(state_.service), ""};
+    if (!state_.service.last_request_answered) {
+      return {ServiceProblem(state_.service), state_.service.last_problem.details};
+    }
     return {"the configuration service does not know the customer code " + view_.CustomerCode(),
             ""};
   }
@@ -186,9 +195,8 @@ void WizardFlow::btCodeClick() {
   // Left while waiting: the wizard ends, without a window or a run after the person left it.
   if (state_.service.pump.Terminating()) return;
   if (lookup == CodeLookup::kNoService) {
-    ErrorWindowTexts texts = SetKind(ErrorKind::NoService, state_.PosMessages());
-    texts.cause = ServiceProblem(state_.service);
-    view_.ShowErrorWindow(texts);
+    view_.ShowErrorWindow(
+        WithServiceProblem(SetKind(ErrorKind::NoService, state_.PosMessages()), state_.service));
     return;
   }
   if (lookup == CodeLookup::kRejected) {

@@ -54,8 +54,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # engine (its plugin, character sets and configuration) that opens a till database when no
 # database server is named.
 # pkexec asks an administrator's consent for the administrator's part of an installation that
-# the till's own user runs.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "p7zip-full, firebird3.0-server-core (>= 3.0), pkexec")
+# the till's own user runs. The system's store of certificate authorities (ca-certificates)
+# vouches for servers reached over TLS when no CA file is named.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "p7zip-full, firebird3.0-server-core (>= 3.0), pkexec, ca-certificates")
 # Till programs built for Windows start through wine; receipt printers need a CUPS scheduler.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups-daemon")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "wine")

@@ -80,7 +80,21 @@ bool WaitsOnSocket(CURLM* multi) {
   return highest >= 0;
 }
 
-unsigned long ErrorOf(CURLcode result, const std::string& last_command) {
+unsigned long ErrorOf(CURLcode result, NetworkCause cause, const std::string& last_command) {
+  switch (cause) {
+    case NetworkCause::kCertificateExpired:
+    case NetworkCause::kCertificateNotYetValid:
+      return ERROR_INTERNET_SEC_CERT_DATE_INVALID;
+    case NetworkCause::kCertificateWrongName:
+      return ERROR_INTERNET_SEC_CERT_CN_INVALID;
+    case NetworkCause::kCertificateUnknownAuthority:
+      return ERROR_INTERNET_INVALID_CA;
+    case NetworkCause::kTlsUnavailable:
+    case NetworkCause::kTlsFailed:
+      return ERROR_INTERNET_SECURITY_CHANNEL_ERROR;
+    default:
+      break;
+  }
   switch (result) {
     case CURLE_OK:
       return 0;
@@ -129,8 +143,10 @@ struct CurlFtpSession::State {
 
   InternetHandle& internet;
   FtpLogin login;
+  bool passive_data = true;
   std::string base_url;  // ftp://host:port
   std::string entry_path;
+  std::optional<CertificateInfo> certificate;
   Multi multi;  // its connection cache holds the control connection between requests
   Easy easy;
 
@@ -250,7 +266,7 @@ struct CurlFtpSession::State {
     // The design's passive mode is PASV and its active mode PORT, on IPv4: a shop router's FTP
     // helper that opens the way for PORT knows nothing of EPRT, and some servers refuse EPSV.
     curl_easy_setopt(e, CURLOPT_IPRESOLVE, CURL_IPRESOLVE_V4);
-    curl_easy_setopt(e, CURLOPT_FTPPORT, login.passive ? nullptr : "-");
+    curl_easy_setopt(e, CURLOPT_FTPPORT, passive_data ? nullptr : "-");
     curl_easy_setopt(e, CURLOPT_FTP_USE_EPSV, 0L);
     curl_easy_setopt(e, CURLOPT_FTP_USE_EPRT, 0L);
     // Folders are entered by commands of the caller's own; libcurl, left to it, would first go
@@ -280,6 +296,9 @@ struct CurlFtpSession::State {
     curl_easy_setopt(e, CURLOPT_XFERINFODATA, this);
     curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, Discard);
     curl_easy_setopt(e, CURLOPT_ERRORBUFFER, error_buffer);
+    // The same on every request: libcurl reuses the connection only for a request that asks
+    // for the same protection.
+    if (login.security.tls) ApplyTransportSecurity(e, login.security, TransferProtocol::kFtp);
     reported = 0;
     uploading = false;
   }
@@ -382,31 +401,40 @@ struct CurlFtpSession::State {
     return error_buffer[0] != '\0' ? error_buffer : curl_easy_strerror(result);
   }
 
-  unsigned long Code(CURLcode result) const {
+  NetworkCause CauseOf(CURL* e, CURLcode result) const {
+    if (given_up) return NetworkCause::kGivenUp;
+    if (refused_reconnect) return NetworkCause::kConnectionLost;
+    if (timed_out) return NetworkCause::kTimedOut;
+    return CauseOfTransfer(e, result, error_buffer);
+  }
+
+  unsigned long Code(CURLcode result, NetworkCause cause) const {
     if (given_up) return ERROR_INTERNET_OPERATION_CANCELLED;
     if (refused_reconnect) return ERROR_INTERNET_CONNECTION_ABORTED;
-    return ErrorOf(result, last_command);
+    return ErrorOf(result, cause, last_command);
   }
 
   // Runs the prepared request; records the error and the reply as WinINet's last ones.
   bool Perform(CURL* e) {
     if (lost && !logging_in) {
-      Fail(ERROR_INTERNET_CONNECTION_ABORTED,
+      Fail(ERROR_INTERNET_CONNECTION_ABORTED, NetworkCause::kConnectionLost,
            "the connection to the server was lost" +
                (lost_because.empty() ? "" : " (" + lost_because + ")"));
       return false;
     }
     if (!logging_in) Touch();  // a login's attempts share one silence (LogIn)
     const CURLcode result = Run(e);
-    internet.last_error_ = Code(result);
+    internet.last_cause_ = result == CURLE_OK ? NetworkCause::kNone : CauseOf(e, result);
+    internet.last_error_ = Code(result, internet.last_cause_);
     internet.last_response_ = reply;
     internet.last_error_text_ = result == CURLE_OK ? "" : Cause(result);
     if (lost && lost_because.empty() && !logging_in) lost_because = internet.last_error_text_;
     return result == CURLE_OK;
   }
 
-  void Fail(unsigned long code, const std::string& text) {
+  void Fail(unsigned long code, NetworkCause cause, const std::string& text) {
     internet.last_error_ = code;
+    internet.last_cause_ = cause;
     internet.last_error_text_ = text;
   }
 };
@@ -418,7 +446,11 @@ CurlFtpSession::CurlFtpSession(InternetHandle& internet, FtpLogin login)
   s.multi.reset(curl_multi_init());
   s.easy.reset(curl_easy_init());
   s.base_url = "ftp://" + s.login.host + ":" + std::to_string(s.login.port);
-  if (!Ready()) s.Fail(ERROR_INTERNET_INTERNAL_ERROR, "the transfer library could not start");
+  s.passive_data = s.login.passive || (s.login.security.tls && !ActiveDataConnectionsProtected());
+  if (!Ready()) {
+    s.Fail(ERROR_INTERNET_INTERNAL_ERROR, NetworkCause::kOther,
+           "the transfer library could not start");
+  }
 }
 
 CurlFtpSession::~CurlFtpSession() {
@@ -453,6 +485,7 @@ bool CurlFtpSession::LogIn(bool again) {
   char* entry = nullptr;
   curl_easy_getinfo(s.easy.get(), CURLINFO_FTP_ENTRY_PATH, &entry);
   s.entry_path = entry != nullptr ? entry : "";
+  if (s.login.security.tls) s.certificate = PeerCertificate(s.easy.get());
   s.internet.last_response_ = s.login_reply;
   const std::lock_guard<std::mutex> lock(s.mutex);
   s.control = s.used_socket;
@@ -466,6 +499,12 @@ std::uint64_t CurlFtpSession::SilentMilliseconds() const {
 
 const std::string& CurlFtpSession::EntryPath() const { return state_->entry_path; }
 
+const std::optional<CertificateInfo>& CurlFtpSession::Certificate() const {
+  return state_->certificate;
+}
+
+bool CurlFtpSession::PassiveData() const { return state_->passive_data; }
+
 bool CurlFtpSession::Command(const std::string& command, std::string& reply) {
   State& s = *state_;
   s.Prepare(s.easy.get(), s.base_url + "/");
@@ -475,7 +514,10 @@ bool CurlFtpSession::Command(const std::string& command, std::string& reply) {
   curl_easy_setopt(s.easy.get(), CURLOPT_QUOTE, quote.get());
   if (!s.Perform(s.easy.get())) return false;
   reply = LastLine(s.reply);
-  if (reply.empty()) s.Fail(ERROR_INTERNET_EXTENDED_ERROR, "the server did not answer " + command);
+  if (reply.empty()) {
+    s.Fail(ERROR_INTERNET_EXTENDED_ERROR, NetworkCause::kConnectionLost,
+           "the server did not answer " + command);
+  }
   return !reply.empty();
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ struct FtpLogin {
   std::string user;
   std::string password;
   bool passive = true;  // PASV; otherwise PORT
+  TransportSecurity security;
 };
 
 // One FTP control connection on libcurl, for FtpConnection. Requests name files in the folder
@@ -33,7 +35,7 @@ struct FtpLogin {
 // request fails at once with ERROR_INTERNET_CONNECTION_ABORTED, as WinINet's do.
 //
 // Every result and failure is recorded on the Internet handle (LastError, LastResponse,
-// LastErrorText).
+// LastErrorText, LastCause).
 class CurlFtpSession {
  public:
   CurlFtpSession(InternetHandle& internet, FtpLogin login);
@@ -53,6 +55,11 @@ class CurlFtpSession {
   std::uint64_t SilentMilliseconds() const;
   // The folder PWD named after the login, as the server wrote it; empty when it named none.
   const std::string& EntryPath() const;
+  // The certificate the server presented at the login; none over a plain connection.
+  const std::optional<CertificateInfo>& Certificate() const;
+  // Whether data connections are passive: as the login asks, except inside TLS where this
+  // libcurl cannot protect an active one (ActiveDataConnectionsProtected).
+  bool PassiveData() const;
 
   // Sends one command ("CWD zip", "CDUP", "SIZE a.zip") on the control connection; reply is the
   // last line the server answered. False only when no reply came (the reply's code is the

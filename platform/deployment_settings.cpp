@@ -1,8 +1,10 @@
 #include "platform/deployment_settings.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <regex>
+#include <unistd.h>
 
 #include "platform/ansi_text.h"
 
@@ -34,6 +36,67 @@ int PortNumber(const std::string& text) {
   return port >= 1 && port <= 65535 ? port : kNoPort;
 }
 
+// The service's host and port from SKARVEL_SERVICE_HOST, or from SKARVEL_SERVICE_URL with its
+// scheme; both at once would leave open whether the service is reached over TLS.
+void ReadServiceSettings(DeploymentSettings& settings) {
+  std::string host = EnvironmentVariable("SKARVEL_SERVICE_HOST");
+  const std::string url = EnvironmentVariable("SKARVEL_SERVICE_URL");
+  const char* variable = "SKARVEL_SERVICE_HOST";
+  if (!url.empty()) {
+    if (!host.empty()) {
+      throw SettingsError(
+          "SKARVEL_SERVICE_URL and SKARVEL_SERVICE_HOST are both set: set only one of them");
+    }
+    static const std::regex kUrl(R"(^(https?)://([^/]+)/?$)", std::regex::icase);
+    std::smatch parts;
+    if (!std::regex_match(url, parts, kUrl)) {
+      throw SettingsError("SKARVEL_SERVICE_URL must be https://host or https://host:port, not \"" +
+                          url + "\"");
+    }
+    settings.service_tls = parts[1].str().size() == 5;
+    host = parts[2].str();
+    variable = "SKARVEL_SERVICE_URL";
+  }
+  if (host.empty()) return;
+  if (!IsHostAndPort(host)) {
+    throw SettingsError(std::string(variable) +
+                        " must be a host name or address, optionally "
+                        "followed by :port, not \"" +
+                        (url.empty() ? host : url) + "\"");
+  }
+  if (const auto port = PortPart(host); port && PortNumber(*port) == kNoPort) {
+    throw SettingsError(std::string(variable) +
+                        " must give a port number from 1 to 65535 after "
+                        "its \":\", not \"" +
+                        (url.empty() ? host : url) + "\"");
+  }
+  settings.service_host = host;
+}
+
+// SKARVEL_FTP_TLS: off or required.
+bool ReadFtpTls() {
+  const std::string value = UpperCase(EnvironmentVariable("SKARVEL_FTP_TLS"));
+  if (value.empty() || value == "OFF") return false;
+  if (value == "REQUIRED") return true;
+  throw SettingsError("SKARVEL_FTP_TLS must be off or required, not \"" +
+                      EnvironmentVariable("SKARVEL_FTP_TLS") + "\"");
+}
+
+// SKARVEL_CA_FILE: a file this user can read; a missing one would refuse every certificate.
+std::string ReadCaFile() {
+  const std::string file = EnvironmentVariable("SKARVEL_CA_FILE");
+  if (file.empty()) return file;
+  std::error_code error;
+  if (file.front() != '/' || !std::filesystem::is_regular_file(file, error) ||
+      ::access(file.c_str(), R_OK) != 0) {
+    throw SettingsError(
+        "SKARVEL_CA_FILE must name a certificate file this user can read (an "
+        "absolute path), not \"" +
+        file + "\"");
+  }
+  return file;
+}
+
 // The variable's absolute folder, or the default when it is not set.
 std::string AbsoluteFolder(const char* name, const std::string& default_folder) {
   const std::string folder = EnvironmentVariable(name);
@@ -60,22 +123,7 @@ std::string DeploymentSettings::DownloadHost() const {
 
 DeploymentSettings ReadDeploymentSettings() {
   DeploymentSettings settings;
-  const std::string host = EnvironmentVariable("SKARVEL_SERVICE_HOST");
-  if (!host.empty()) {
-    if (!IsHostAndPort(host)) {
-      throw SettingsError(
-          "SKARVEL_SERVICE_HOST must be a host name or address, optionally "
-          "followed by :port, not \"" +
-          host + "\"");
-    }
-    if (const auto port = PortPart(host); port && PortNumber(*port) == kNoPort) {
-      throw SettingsError(
-          "SKARVEL_SERVICE_HOST must give a port number from 1 to 65535 after "
-          "its \":\", not \"" +
-          host + "\"");
-    }
-    settings.service_host = host;
-  }
+  ReadServiceSettings(settings);
   const std::string port = EnvironmentVariable("SKARVEL_FTP_PORT");
   if (!port.empty()) {
     settings.ftp_port = PortNumber(port);
@@ -84,9 +132,15 @@ DeploymentSettings ReadDeploymentSettings() {
                           "\"");
     }
   }
+  settings.ftp_tls = ReadFtpTls();
+  settings.ca_file = ReadCaFile();
   settings.firebird_root = AbsoluteFolder("SKARVEL_FIREBIRD_ROOT", settings.firebird_root);
   settings.systemd_root = AbsoluteFolder("SKARVEL_SYSTEMD_ROOT", settings.systemd_root);
   return settings;
+}
+
+std::string DeploymentSettings::ServiceBaseUrl() const {
+  return (service_tls ? "https://" : "http://") + service_host + "/skv/skv.dll";
 }
 
 std::string ServiceBaseUrlFor(const std::string& service_host) {

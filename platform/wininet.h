@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/curl_transport.h"
+#include "platform/network_cause.h"
+
 namespace skarvel::wininet {
 
 // The subset of WinINet that the FTP client uses, with its codes, on libcurl. Everything is
@@ -39,6 +42,11 @@ inline constexpr unsigned long ERROR_INTERNET_LOGIN_FAILURE = 12015;
 inline constexpr unsigned long ERROR_INTERNET_OPERATION_CANCELLED = 12017;
 inline constexpr unsigned long ERROR_INTERNET_CANNOT_CONNECT = 12029;
 inline constexpr unsigned long ERROR_INTERNET_CONNECTION_ABORTED = 12030;
+inline constexpr unsigned long ERROR_INTERNET_SEC_CERT_DATE_INVALID = 12037;
+inline constexpr unsigned long ERROR_INTERNET_SEC_CERT_CN_INVALID = 12038;
+inline constexpr unsigned long ERROR_INTERNET_INVALID_CA = 12045;
+// The encrypted connection could not be set up (also: the server offers none).
+inline constexpr unsigned long ERROR_INTERNET_SECURITY_CHANNEL_ERROR = 12157;
 
 // Access types of the Internet handle.
 inline constexpr int INTERNET_OPEN_TYPE_PRECONFIG = 0;  // the system's proxy settings
@@ -100,6 +108,9 @@ class InternetHandle {
   // Login incorrect."), the transfer library's text (a refused connection, a time-out), or the
   // local file's error; empty after a success.
   const std::string& LastErrorText() const { return last_error_text_; }
+  // Why the last call failed, as the person is told it (a name not found, a refused login, an
+  // expired certificate); kNone after a success.
+  NetworkCause LastCause() const { return last_cause_; }
 
  private:
   friend class FtpConnection;
@@ -118,6 +129,7 @@ class InternetHandle {
   unsigned long receive_timeout_ = 60'000;
   unsigned long connect_retries_ = 1;
   unsigned long last_error_ = 0;
+  NetworkCause last_cause_ = NetworkCause::kNone;
   std::string last_response_;
   std::string last_error_text_;
 };
@@ -142,10 +154,12 @@ class FindHandle {
 // and CDUP of its own (FolderSteps): files and listings are named within the folder it is in.
 class FtpConnection {
  public:
-  // nullptr when the connection or the login failed; the handle's LastError says why.
+  // nullptr when the connection or the login failed; the handle's LastError says why. With
+  // security.tls the whole session is encrypted, data connections included, or fails.
   static std::unique_ptr<FtpConnection> Connect(InternetHandle& internet, const std::string& host,
                                                 int port, const std::string& user,
-                                                const std::string& password, bool passive);
+                                                const std::string& password, bool passive,
+                                                const TransportSecurity& security = {});
   // Closes the connection (notifications 50 and 51).
   ~FtpConnection();
   FtpConnection(const FtpConnection&) = delete;
@@ -171,6 +185,8 @@ class FtpConnection {
   // The size of remote as the server's SIZE gives it (for a link, its file's); none when the
   // server gives none.
   std::optional<std::uint64_t> FileSize(const std::string& remote);
+  // The certificate the server presented at the login; none over a plain connection.
+  const std::optional<CertificateInfo>& Certificate() const;
 
  private:
   struct State;

@@ -66,10 +66,12 @@ struct FtpConnection::State {
   std::string server_folder;  // where the control connection is, written the same way
   std::string login_folder;   // the full path PWD gave after the login; empty when it gave none
 
-  void Fail(unsigned long code, const std::string& text) {
+  void Fail(unsigned long code, NetworkCause cause, const std::string& text) {
     internet.last_error_ = code;
+    internet.last_cause_ = cause;
     internet.last_error_text_ = text;
   }
+  void Succeed() { Fail(0, NetworkCause::kNone, ""); }
 };
 
 FtpConnection::FtpConnection(InternetHandle& internet, std::unique_ptr<CurlFtpSession> session)
@@ -78,9 +80,10 @@ FtpConnection::FtpConnection(InternetHandle& internet, std::unique_ptr<CurlFtpSe
 std::unique_ptr<FtpConnection> FtpConnection::Connect(InternetHandle& internet,
                                                       const std::string& host, int port,
                                                       const std::string& user,
-                                                      const std::string& password, bool passive) {
-  auto session =
-      std::make_unique<CurlFtpSession>(internet, FtpLogin{host, port, user, password, passive});
+                                                      const std::string& password, bool passive,
+                                                      const TransportSecurity& security) {
+  auto session = std::make_unique<CurlFtpSession>(
+      internet, FtpLogin{host, port, user, password, passive, security});
   if (!session->Ready()) return nullptr;
   // libcurl has no retries of its own for connecting.
   const unsigned long attempts = std::max(1ul, internet.connect_retries_);
@@ -125,20 +128,21 @@ bool FtpConnection::Enter(const std::string& folder) {
   State& s = *state_;
   const auto steps = FolderSteps(s.server_folder, folder, s.login_folder);
   if (!steps) {
-    s.Fail(ERROR_INTERNET_EXTENDED_ERROR,
+    s.Fail(ERROR_INTERNET_EXTENDED_ERROR, NetworkCause::kOther,
            "the folder " + folder + " cannot be reached from " + s.server_folder +
                ": the server named no full path for the folder it logged in to");
     return false;
   }
   for (const FolderStep& step : *steps) {
     if (step.command.find_first_of("\r\n") != std::string::npos) {
-      s.Fail(ERROR_INTERNET_EXTENDED_ERROR, "a folder name holds a line break");
+      s.Fail(ERROR_INTERNET_EXTENDED_ERROR, NetworkCause::kOther,
+             "a folder name holds a line break");
       return false;
     }
     std::string reply;
     if (!s.session->Command(step.command, reply)) return false;
     if (reply.front() != '2') {
-      s.Fail(ERROR_INTERNET_EXTENDED_ERROR, reply);
+      s.Fail(ERROR_INTERNET_EXTENDED_ERROR, NetworkCause::kRequestRefused, reply);
       return false;
     }
     s.server_folder = step.folder;
@@ -160,7 +164,7 @@ bool FtpConnection::SetCurrentDirectory(const std::string& folder) {
   const std::string target = ResolvedFtpPath(s.cwd, folder);
   if (!Enter(target)) return false;
   s.cwd = target;
-  s.Fail(0, "");
+  s.Succeed();
   return true;
 }
 
@@ -187,10 +191,10 @@ std::unique_ptr<FindHandle> FtpConnection::FindFirstFile(const std::string& patt
     return nullptr;
   }
   if (entries.empty()) {
-    s.Fail(ERROR_NO_MORE_FILES, "");
+    s.Fail(ERROR_NO_MORE_FILES, NetworkCause::kNone, "");
     return nullptr;
   }
-  s.Fail(0, "");
+  s.Succeed();
   first = entries.front();
   return std::make_unique<FindHandle>(std::move(entries));
 }
@@ -202,7 +206,7 @@ bool FtpConnection::GetFile(const std::string& remote, const std::string& local_
   const fs::path final_path = LocalPath(local_path);
   std::error_code error;
   if (fail_if_exists && fs::exists(final_path, error)) {
-    s.Fail(ERROR_FILE_EXISTS, final_path.string() + " exists already");
+    s.Fail(ERROR_FILE_EXISTS, NetworkCause::kLocalFile, final_path.string() + " exists already");
     return false;
   }
   const std::optional<std::string> name = EnterFolderOf(remote);
@@ -210,7 +214,8 @@ bool FtpConnection::GetFile(const std::string& remote, const std::string& local_
   const fs::path part = final_path.string() + ".part";
   File file(std::fopen(part.c_str(), "wb"));
   if (!file) {
-    s.Fail(ERROR_FILE_NOT_FOUND, part.string() + ": " + std::strerror(errno));
+    s.Fail(ERROR_FILE_NOT_FOUND, NetworkCause::kLocalFile,
+           part.string() + ": " + std::strerror(errno));
     return false;
   }
   bool transferred = false;
@@ -229,17 +234,25 @@ bool FtpConnection::GetFile(const std::string& remote, const std::string& local_
   file.reset();
   const bool written = write_errno == 0;
   if (!written)
-    s.Fail(WriteErrorCode(write_errno), part.string() + ": " + std::strerror(write_errno));
+    s.Fail(WriteErrorCode(write_errno), NetworkCause::kLocalFile,
+           part.string() + ": " + std::strerror(write_errno));
   const bool complete =
       transferred && written && (!expected_size || fs::file_size(part, error) == *expected_size);
   if (transferred && written && !complete && !error) {
-    s.Fail(ERROR_INTERNET_EXTENDED_ERROR, "the transfer ended before the size the listing gave");
+    s.Fail(ERROR_INTERNET_EXTENDED_ERROR, NetworkCause::kConnectionLost,
+           "the transfer ended before the size the listing gave");
   }
   if (complete) fs::rename(part, final_path, error);
-  if (complete && error) s.Fail(ERROR_WRITE_FAULT, final_path.string() + ": " + error.message());
+  if (complete && error) {
+    s.Fail(ERROR_WRITE_FAULT, NetworkCause::kLocalFile,
+           final_path.string() + ": " + error.message());
+  }
   if (!complete || error) {
     fs::remove(part, error);
-    if (s.internet.last_error_ == 0) s.internet.last_error_ = ERROR_INTERNET_EXTENDED_ERROR;
+    if (s.internet.last_error_ == 0) {
+      s.internet.last_error_ = ERROR_INTERNET_EXTENDED_ERROR;
+      s.internet.last_cause_ = NetworkCause::kOther;
+    }
     return false;
   }
   // The last notification of a transfer carries no bytes: the file is complete.
@@ -255,13 +268,17 @@ bool FtpConnection::PutFile(const std::string& local_path, const std::string& re
   std::error_code error;
   const auto size = fs::file_size(path, error);
   if (!file || error) {
-    s.Fail(ERROR_FILE_NOT_FOUND, path.string() + ": cannot be read");
+    s.Fail(ERROR_FILE_NOT_FOUND, NetworkCause::kLocalFile, path.string() + ": cannot be read");
     return false;
   }
   const std::optional<std::string> name = EnterFolderOf(remote);
   if (!name || !s.session->Store(*name, type, file.get(), size)) return false;
   s.internet.Notify(INTERNET_STATUS_REQUEST_SENT, 0);
   return true;
+}
+
+const std::optional<CertificateInfo>& FtpConnection::Certificate() const {
+  return state_->session->Certificate();
 }
 
 std::optional<std::uint64_t> FtpConnection::FileSize(const std::string& remote) {

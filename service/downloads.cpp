@@ -15,30 +15,29 @@ namespace {
 constexpr char kAgent[] = "Lumtrak Install";
 
 // The cause of the client's last failure, for the log: the server's refusal as it sent it, a
-// refused connection, a time-out.
+// refused connection, a time-out, a certificate refused.
 std::string Because(const TSimpleFTP& ftp) {
   const std::string why = ftp.LastErrorText();
   return why.empty() ? "" : " (" + why + ")";
 }
 
-void Failed(DownloadContext& context, const std::string& cause) {
-  if (context.failure) context.failure(cause);
+// The client's last failure: the sentence for the person, and its words and code apart. A file
+// on this computer that could not be written or read keeps the system's own words ("No space
+// left on device"), which say what to put right.
+NetworkFailure FailureOf(const TSimpleFTP& ftp, DownloadAction action, const std::string& what) {
+  const std::string why = ftp.LastErrorText();
+  std::string sentence = DownloadFailureSentence(ftp.LastErrorCause(), action, ftp.HostName, what);
+  const std::size_t system_words = why.rfind(": ");
+  if (ftp.LastErrorCause() == NetworkCause::kLocalFile && system_words != std::string::npos) {
+    sentence.insert(sentence.size() - 1, ": " + why.substr(system_words + 2));
+  }
+  return {sentence, (why.empty() ? std::string("no reason given") : why) + " (" +
+                        std::to_string(ftp.LastError()) + ")"};
 }
 
-// What the person is told of a connect that failed: a refused login or an unreachable server.
-std::string ConnectFailure(const TSimpleFTP& ftp) {
-  switch (ftp.LastError()) {
-    case wininet::ERROR_INTERNET_INCORRECT_USER_NAME:
-    case wininet::ERROR_INTERNET_INCORRECT_PASSWORD:
-    case wininet::ERROR_INTERNET_LOGIN_FAILURE:
-      return "the download server refused the login" + Because(ftp);
-    case wininet::ERROR_INTERNET_TIMEOUT:
-      return "the download server " + ftp.HostName + " did not answer" + Because(ftp);
-    case wininet::ERROR_INTERNET_OPERATION_CANCELLED:
-      return "the wait for the download server " + ftp.HostName + " was given up" + Because(ftp);
-    default:
-      return "the download server " + ftp.HostName + " could not be reached" + Because(ftp);
-  }
+void Failed(DownloadContext& context, NetworkFailure failure) {
+  context.last_failure = std::move(failure);
+  if (context.failure) context.failure(context.last_failure.cause);
 }
 
 // How long a server found silent gets to answer the next connect.
@@ -73,16 +72,21 @@ struct Session {
     if (!ftp.Connect()) {
       NoteSilence();
       Log("FTP " + server + " as " + account.UserName + ": cannot connect" + Because(ftp));
-      Failed(context, ConnectFailure(ftp));
+      Failed(context, FailureOf(ftp, DownloadAction::kConnect, ""));
       return;
     }
     context.silent_servers.erase(server);
+    if (account.Tls && !account.Passive && !ActiveDataConnectionsProtected()) {
+      Log("FTP " + server +
+          ": inside TLS the data connections are passive (PASV): this "
+          "system's transfer library cannot protect an active one");
+    }
     ftp.SetReceiveTimeout(static_cast<unsigned long>(context.silence_limit.count()));
     ready = ftp.ChangeDir(remote_folder);
     if (!ready) {
       NoteSilence();
       Log("FTP: cannot enter the folder " + remote_folder + Because(ftp));
-      Failed(context, "the download server has no folder " + remote_folder + Because(ftp));
+      Failed(context, FailureOf(ftp, DownloadAction::kEnterFolder, remote_folder));
     }
   }
 
@@ -129,8 +133,7 @@ bool WalkFolder(DownloadContext& context, const std::string& remote_folder, cons
       session.ftp.LastError() != wininet::ERROR_NO_MORE_FILES) {
     session.NoteSilence();
     session.Log("FTP: cannot list the folder " + remote_folder + Because(session.ftp));
-    Failed(context,
-           "the download server could not list the folder " + remote_folder + Because(session.ftp));
+    Failed(context, FailureOf(session.ftp, DownloadAction::kListFolder, remote_folder));
     return false;
   }
   for (const auto& [name, entry] : session.ftp.Files()) {
@@ -151,7 +154,7 @@ bool Get(Session& session, const std::string& remote_folder, const wininet::Find
   }
   session.NoteSilence();
   session.Log("FTP: could not download " + what + Because(ftp));
-  Failed(session.context, what + " could not be downloaded" + Because(ftp));
+  Failed(session.context, FailureOf(ftp, DownloadAction::kGetFile, what));
   ResetBar(bar);
   return false;
 }
@@ -164,6 +167,8 @@ void UseAccount(TSimpleFTP& ftp, const TfTP& account) {
   ftp.UserName = account.UserName;
   ftp.Password = account.Password;
   ftp.SetPassive(account.Passive);
+  ftp.SetSecure(account.Tls);
+  ftp.CaFile = account.CaFile;
 }
 
 bool FetchFile(DownloadContext& context, const std::string& remote_folder,
@@ -195,11 +200,20 @@ bool DownloadFolder(DownloadContext& context, const std::string& remote_folder,
 }
 
 std::string DownloadServerProblem(DownloadContext& context, const TfTP& account) {
+  return ProbeDownloadServer(context, account).failure.cause;
+}
+
+DownloadServerProbe ProbeDownloadServer(DownloadContext& context, const TfTP& account) {
   TSimpleFTP ftp(context.pump, kAgent);
   UseAccount(ftp, account);
-  if (!ftp.Connect()) return ConnectFailure(ftp);
+  DownloadServerProbe probe;
+  if (!ftp.Connect()) {
+    probe.failure = FailureOf(ftp, DownloadAction::kConnect, "");
+    return probe;
+  }
+  probe.certificate = ftp.ServerCertificate();
   ftp.Disconnect();
-  return "";
+  return probe;
 }
 
 std::optional<std::vector<wininet::FindData>> ListPackageFolder(DownloadContext& context,

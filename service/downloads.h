@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/curl_transport.h"
 #include "platform/event_pump.h"
 #include "platform/wininet.h"
 #include "service/ftp_account.h"
+#include "service/network_failure.h"
 #include "service/silent_peer.h"
 
 namespace skarvel {
@@ -19,7 +21,8 @@ namespace skarvel {
 struct DownloadContext {
   EventPump& pump;
   std::function<void(const std::string& line)> log;
-  // Told why a download failed, in words for the person.
+  // Told why a download failed: one sentence for the person ("The download server 10.0.0.5
+  // refused the folder zip."). Its technical detail is in last_failure and the log.
   std::function<void(const std::string& cause)> failure = nullptr;
   // Told while the server is silent, and asked whether the person gave the wait up; none by
   // default.
@@ -29,6 +32,9 @@ struct DownloadContext {
   // The servers ("host:port") that stayed silent for the limit and have not answered since: the
   // next connect to one waits a tenth of the limit (at least a second), not the whole of it.
   std::set<std::string> silent_servers = {};
+  // The last failure, its sentence and its detail (the server's reply, the transfer library's
+  // words, the code); set before failure is told.
+  NetworkFailure last_failure = {};
 };
 
 class TSimpleFTP;
@@ -55,9 +61,17 @@ bool DownloadFolder(DownloadContext& context, const std::string& remote_folder,
                     const std::string& local_folder, const TfTP& account,
                     const ProgressBarSink& bar);
 
-// Why the download server does not let the account in (it cannot be reached, or refuses the
-// login), in words for the person; empty when it does.
+// Why the download server does not let the account in (it cannot be reached, refuses the
+// login or its certificate is refused), in words for the person; empty when it does.
 std::string DownloadServerProblem(DownloadContext& context, const TfTP& account);
+
+// How the download server took the account's login: its failure (empty when it let the account
+// in), and over TLS the certificate it presented.
+struct DownloadServerProbe {
+  NetworkFailure failure;
+  std::optional<CertificateInfo> certificate;
+};
+DownloadServerProbe ProbeDownloadServer(DownloadContext& context, const TfTP& account);
 
 // The files of remote_folder that DownloadFolder would download, with their sizes, without
 // downloading anything; none when the server cannot be reached or the folder entered or listed

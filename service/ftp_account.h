@@ -11,6 +11,11 @@ struct TfTP {
   std::string UserName;
   std::string Password;
   bool Passive = true;
+  // Explicit TLS for the whole session, the server's certificate verified (a deployment's
+  // setting; the design's plain FTP when off).
+  bool Tls = false;
+  // The authorities that vouch for the server's certificate (a PEM file); empty: the system's.
+  std::string CaFile = "";
 };
 
 }  // namespace skarvel

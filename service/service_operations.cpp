@@ -31,15 +31,31 @@ std::string Loggable(const Answer& answer, const std::string& failure) {
   return shown;
 }
 
+constexpr long kNotFound = 404;
+
+// What the person is told of a request that got no answer, or "not found".
+NetworkFailure FailureOf(const ServiceContext& context, const TWeb& web, const Answer& answer) {
+  const std::string host = ServiceHostOf(context.ServiceBaseUrl);
+  if (!web.FailureText().empty()) {
+    return {ServiceFailureSentence(web.FailureCause(), host), web.FailureText()};
+  }
+  if (answer.status_code == kNotFound) {
+    return {ServiceFailureSentence(NetworkCause::kNotFound, host),
+            "HTTP " + std::to_string(kNotFound) + " for " + web.Url()};
+  }
+  return {};
+}
+
 Answer Request(ServiceContext& context, const std::string& url) {
   TWeb web(context.pump, context.limits);
   web.WatchSilence(context.silence, ServicePeer(context.ServiceBaseUrl));
+  web.UseAuthorities(context.ca_file);
   web.Get(url);
   web.WaitForAnswer();
   Answer answer{web.AnswerText(), web.StatusCode()};
   context.last_request_answered = web.FailureText().empty();
-  context.last_failure = web.FailureText();
-  context.last_status_code = web.StatusCode();
+  context.last_problem = FailureOf(context, web, answer);
+  context.certificate = web.Certificate();
   if (context.on_answer) context.on_answer(web.Url(), Loggable(answer, web.FailureText()));
   return answer;
 }
@@ -80,22 +96,19 @@ void PassCaptions(const StatusList& statuses, const StepCaptionSink& captions) {
 
 bool CheckStatus(ServiceContext& context, const std::string& base_url) {
   try {
-    return Request(context, base_url + "/CheckStatus").text == "OK";
-  } catch (const std::exception&) {
+    const Answer answer = Request(context, base_url + "/CheckStatus");
+    if (answer.text == "OK") return true;
+    if (context.last_problem.empty()) {
+      context.last_problem = {
+          ServiceFailureSentence(NetworkCause::kUnexpectedAnswer, ServiceHostOf(base_url)),
+          "CheckStatus answered " + Loggable(answer, "")};
+    }
+    return false;
+  } catch (const std::exception& error) {
+    context.last_problem = {ServiceFailureSentence(NetworkCause::kOther, ServiceHostOf(base_url)),
+                            error.what()};
     return false;
   }
-}
-
-std::string ServiceProblem(const ServiceContext& context) {
-  const std::string service = "the configuration service at " + context.ServiceBaseUrl;
-  if (!context.last_request_answered) {
-    return service + " does not answer" +
-           (context.last_failure.empty() ? "" : " (" + context.last_failure + ")");
-  }
-  return service + " answers, but not as the configuration service does" +
-         (context.last_status_code == 200
-              ? std::string()
-              : " (HTTP " + std::to_string(context.last_status_code) + ")");
 }
 
 void FetchDataSet(ServiceContext& context, const std::string& url, tserialdataset& result) {
@@ -161,6 +174,19 @@ std::string UpdateStatus(ServiceContext& context, const std::string& url) {
   } catch (const std::exception&) {
     return std::string();
   }
+}
+
+std::string ServiceProblem(const ServiceContext& context) {
+  if (!context.last_problem.empty()) return context.last_problem.cause;
+  return ServiceFailureSentence(
+      context.last_request_answered ? NetworkCause::kUnexpectedAnswer : NetworkCause::kOther,
+      ServiceHostOf(context.ServiceBaseUrl));
+}
+
+std::string ServiceHostOf(const std::string& base_url) {
+  const std::size_t scheme = base_url.find("://");
+  const std::size_t start = scheme == std::string::npos ? 0 : scheme + 3;
+  return base_url.substr(start, base_url.find('/', start) - start);
 }
 
 std::string StatusReportUrl(const std::string& base_url, const std::string& key,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/event_pump.h"
@@ -8,6 +9,7 @@
 #include "service/cust_post.h"
 #include "service/memory_dataset.h"
 #include "service/message_table.h"
+#include "service/network_failure.h"
 #include "service/silent_peer.h"
 #include "service/status_list.h"
 #include "service/web.h"
@@ -21,7 +23,7 @@ struct ServiceContext {
   ServiceContext(std::string base_url, EventPump& event_pump, Notifier& message_box)
       : ServiceBaseUrl(std::move(base_url)), pump(event_pump), notifier(message_box) {}
 
-  std::string ServiceBaseUrl;  // "http://" + host + "/skv/skv.dll"
+  std::string ServiceBaseUrl;  // "http://" or "https://" + host + "/skv/skv.dll"
   EventPump& pump;
   Notifier& notifier;
   WebLimits limits;
@@ -34,10 +36,16 @@ struct ServiceContext {
   // False when the last request got no answer at all (the service could not be reached, or
   // stopped sending, or the person gave the wait up), as opposed to an answer of any kind.
   bool last_request_answered = true;
-  // Why the last request got no answer, in the transfer's words (empty when it was answered),
-  // and the HTTP status of the last answer (0 without one).
-  std::string last_failure;
-  long last_status_code = 0;
+  // Why the last request failed, one sentence for the person and the detail for the log: no
+  // answer at all (a name not found, a refused connection, a time-out, a certificate refused),
+  // or an answer that is no answer ("not found"; a CheckStatus that is not "OK"). Empty after
+  // an answer.
+  NetworkFailure last_problem;
+  // The authorities that vouch for an https service's certificate (a PEM file); empty: the
+  // system's store.
+  std::string ca_file;
+  // The certificate an https service presented at the last answered request; none over HTTP.
+  std::optional<CertificateInfo> certificate;
   // Told while a request waits on a silent service, and asked whether the person gave up; none
   // by default.
   SilentPeerWatch* silence = nullptr;
@@ -54,7 +62,8 @@ struct tserialdataset {
 // Receives the caption of step box 1..12.
 using StepCaptionSink = std::function<void(int box, const std::string& caption)>;
 
-// True exactly when base_url + "/CheckStatus" answers "OK". Never shows anything.
+// True exactly when base_url + "/CheckStatus" answers "OK". Never shows anything; when false,
+// last_problem says why.
 bool CheckStatus(ServiceContext& context, const std::string& base_url);
 
 // Why the service's last request came to nothing, as a sentence for the person: it did not
@@ -97,5 +106,13 @@ std::string UpdateStatus(ServiceContext& context, const std::string& url);
 // base_url + "/UpdateStatus?cust=" + key + "&status=" + status + "&info=" + info.
 std::string StatusReportUrl(const std::string& base_url, const std::string& key,
                             const std::string& status, const std::string& info);
+
+// Why the service's last request came to nothing, one sentence for the person (the name cannot
+// be found, the connection is refused, "not found", nothing came back in time, a certificate
+// refused); never empty. The technical detail is in last_problem.details.
+std::string ServiceProblem(const ServiceContext& context);
+
+// The service's host (and port) in base_url: "config.example.org:8443".
+std::string ServiceHostOf(const std::string& base_url);
 
 }  // namespace skarvel

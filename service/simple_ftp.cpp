@@ -63,6 +63,10 @@ void TSimpleFTP::SetPassive(bool passive) {
   connect_flags_ = passive ? connect_flags_ | kPassiveFlag : connect_flags_ & ~kPassiveFlag;
 }
 
+void TSimpleFTP::SetSecure(bool secure) {
+  connect_flags_ = secure ? connect_flags_ | kSecureFlag : connect_flags_ & ~kSecureFlag;
+}
+
 void TSimpleFTP::SetFileSystemType(TFTPFileSystemType type) {
   if (State() == TWinInetState::Connected) {
     if (!SilentExceptions) throw ESimpleFTPError("Cannot change file system type when connected");
@@ -103,11 +107,13 @@ bool TSimpleFTP::Connect() {
   UserName = user;
   Password = password;
   if (InternetHandle() != nullptr && !connection_) {
+    certificate_.reset();
     connection_ = wininet::FtpConnection::Connect(*InternetHandle(), HostName, Port, UserName,
-                                                  Password, Passive());
+                                                  Password, Passive(), {Secure(), CaFile});
   }
   if (connection_) {
     greeting_ = LastResponseText();
+    certificate_ = connection_->Certificate();
     if (!remote_dir_.empty()) ChangeDir(remote_dir_);
     if (OnConnected) OnConnected(*this);
     return true;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -56,6 +57,14 @@ class TSimpleFTP : public TWinInetControl {
   TFTPTransferType TransferType() const { return transfer_type_; }
   void SetPassive(bool passive);
   bool Passive() const { return (connect_flags_ & kPassiveFlag) != 0; }
+  // Explicit TLS for the whole session (AUTH TLS, protected data connections), the server's
+  // certificate verified against CaFile or the system's store; a server without it fails the
+  // connect. Inside TLS the data connections are passive where this system's transfer library
+  // cannot protect active ones.
+  void SetSecure(bool secure);
+  bool Secure() const { return (connect_flags_ & kSecureFlag) != 0; }
+  // The certificate the server presented at the last connect; none over a plain connection.
+  const std::optional<CertificateInfo>& ServerCertificate() const { return certificate_; }
   // Refused while connected (raises unless SilentExceptions is on).
   void SetFileSystemType(TFTPFileSystemType type);
   TFTPFileSystemType FileSystemType() const { return file_system_type_; }
@@ -87,7 +96,8 @@ class TSimpleFTP : public TWinInetControl {
   void StatusNotification(unsigned long code, unsigned long information) override;
 
  private:
-  static constexpr unsigned long kPassiveFlag = 0x08000000;
+  static constexpr unsigned long kPassiveFlag = 0x08000000;  // INTERNET_FLAG_PASSIVE
+  static constexpr unsigned long kSecureFlag = 0x00800000;   // INTERNET_FLAG_SECURE
 
   bool Fail(const std::string& message);
   bool Get(const wininet::FindData& entry, const std::string& local_path);
@@ -100,6 +110,7 @@ class TSimpleFTP : public TWinInetControl {
   TFTPFileSystemType file_system_type_ = TFTPFileSystemType::ftUnix;
   std::string remote_dir_;
   std::string greeting_;
+  std::optional<CertificateInfo> certificate_;
   Listing listing_;
   TFTPProgressInfo progress_;
 };

@@ -18,8 +18,15 @@ std::string NormaliseUrl(std::string_view url) {
     out += url[i];
     if (url[i] == '/' && i + 1 < url.size() && url[i + 1] == '/') ++i;
   }
-  const std::size_t scheme = UpperCase(out).find("HTTP:/");
-  if (scheme != std::string::npos) out.replace(scheme, 6, "http://");
+  // The first scheme, plain or with TLS, gets its two slashes back.
+  const std::string upper = UpperCase(out);
+  const std::size_t plain = upper.find("HTTP:/");
+  const std::size_t secure = upper.find("HTTPS:/");
+  if (secure < plain) {
+    out.replace(secure, 7, "https://");
+  } else if (plain != std::string::npos) {
+    out.replace(plain, 6, "http://");
+  }
   return out;
 }
 

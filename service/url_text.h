@@ -6,8 +6,8 @@
 namespace skarvel {
 
 // The normalisation every request URL goes through: every "//" becomes "/" (left to right, as
-// found), then the first "http:/", in any case, becomes "http://" again. Doubled slashes in the
-// path disappear while the scheme keeps its two.
+// found), then the first "http:/" or "https:/", in any case, becomes "http://" or "https://"
+// again. Doubled slashes in the path disappear while the scheme keeps its two.
 std::string NormaliseUrl(std::string_view url);
 
 // A value as it is inserted into a request URL: unchanged, except that the characters that would

@@ -42,6 +42,9 @@ struct TWeb::Transfer {
   std::string body;
   long status = 0;
   std::string failure;
+  NetworkCause cause = NetworkCause::kNone;
+  std::string ca_file;
+  std::optional<CertificateInfo> certificate;
   char error_buffer[CURL_ERROR_SIZE] = {};
   SilentPeerWatch* watch = nullptr;
   std::string peer;
@@ -63,10 +66,14 @@ struct TWeb::Transfer {
                                                                  last_activity);
   }
 
+  bool Secure() const { return url.rfind("https://", 0) == 0; }
+
   void Configure(CURL* handle) {
     curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
     curl_easy_setopt(handle, CURLOPT_HTTPGET, 1L);
-    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
+    // An https service is reached over TLS or not at all.
+    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, Secure() ? "https" : "http,https");
+    ApplyTransportSecurity(handle, {Secure(), ca_file}, TransferProtocol::kHttp);
     curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connect.count()));
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
@@ -81,6 +88,8 @@ struct TWeb::Transfer {
 
   // Ends the transfer; a failed one leaves no answer, not half of one.
   void Finish(CURLcode result) {
+    // Before the handle leaves the transfer: libcurl forgets the certificate with it.
+    if (result == CURLE_OK && Secure()) certificate = PeerCertificate(easy.get());
     curl_multi_remove_handle(multi.get(), easy.get());
     running = false;
     if (result == CURLE_OK) {
@@ -89,6 +98,7 @@ struct TWeb::Transfer {
     }
     body.clear();
     failure = error_buffer[0] != '\0' ? error_buffer : curl_easy_strerror(result);
+    cause = CauseOfTransfer(easy.get(), result, failure);
   }
 
   void CollectFinished() {
@@ -117,6 +127,8 @@ void TWeb::Get(const std::string& url) {
   t.body.clear();
   t.status = 0;
   t.failure.clear();
+  t.cause = NetworkCause::kNone;
+  t.certificate.reset();
   t.error_buffer[0] = '\0';
   t.easy.reset(curl_easy_init());
   if (!t.easy) throw WebError("libcurl could not create a request for " + t.url);
@@ -133,6 +145,8 @@ void TWeb::WatchSilence(SilentPeerWatch* watch, std::string peer) {
   transfer_->watch = watch;
   transfer_->peer = std::move(peer);
 }
+
+void TWeb::UseAuthorities(std::string ca_file) { transfer_->ca_file = std::move(ca_file); }
 
 void TWeb::WaitForAnswer() {
   Transfer& t = *transfer_;
@@ -167,5 +181,9 @@ long TWeb::StatusCode() const { return transfer_->status; }
 const std::string& TWeb::Url() const { return transfer_->url; }
 
 const std::string& TWeb::FailureText() const { return transfer_->failure; }
+
+NetworkCause TWeb::FailureCause() const { return transfer_->cause; }
+
+const std::optional<CertificateInfo>& TWeb::Certificate() const { return transfer_->certificate; }
 
 }  // namespace skarvel

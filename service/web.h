@@ -2,9 +2,11 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
+#include "platform/curl_transport.h"
 #include "platform/event_pump.h"
 #include "service/silent_peer.h"
 
@@ -39,6 +41,9 @@ class TWeb {
   // Who the wait tells of the service's silence (peer names it), and asks whether the person
   // gave the wait up; none by default.
   void WatchSilence(SilentPeerWatch* watch, std::string peer);
+  // The authorities that vouch for an https service's certificate (a PEM file), instead of the
+  // system's store; before Get. The chain and the host name are always verified.
+  void UseAuthorities(std::string ca_file);
 
   // Returns when the request has ended. Pumps the event pump between polls of at most 100 ms,
   // so the window stays alive and no processor time is burnt.
@@ -52,6 +57,10 @@ class TWeb {
   const std::string& Url() const;
   // Why the last request failed, in libcurl's words; empty when it did not.
   const std::string& FailureText() const;
+  // The same, as the person is told it; kNone when it did not fail.
+  NetworkCause FailureCause() const;
+  // The certificate an https service presented; none over plain HTTP or after a failure.
+  const std::optional<CertificateInfo>& Certificate() const;
 
  private:
   struct Transfer;

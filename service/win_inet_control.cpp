@@ -105,6 +105,7 @@ bool TWinInetControl::Connect() {
 void TWinInetControl::CloseInternetHandle() {
   if (!internet_) return;
   closed_error_ = internet_->LastError();
+  closed_cause_ = internet_->LastCause();
   closed_response_ = internet_->LastResponse();
   closed_error_text_ = internet_->LastErrorText();
   internet_.reset();
@@ -151,6 +152,10 @@ std::string TWinInetControl::LastErrorText() const {
 
 unsigned long TWinInetControl::LastError() const {
   return internet_ ? internet_->LastError() : closed_error_;
+}
+
+NetworkCause TWinInetControl::LastErrorCause() const {
+  return internet_ ? internet_->LastCause() : closed_cause_;
 }
 
 void TWinInetControl::StatusNotification(unsigned long code, unsigned long) {

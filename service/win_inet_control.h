@@ -48,6 +48,9 @@ class TWinInetControl {
   TResolveNames ResolveNames = TResolveNames::rnLocal;
   std::string ProxyName;
   std::vector<std::string> ProxyBypassList;
+  // The authorities that vouch for an encrypted server's certificate (a PEM file); empty: the
+  // system's store.
+  std::string CaFile;
   bool SilentExceptions = true;
   bool QuickProgress = false;
   // The per-file progress bar (position, maximum) and the status bar text.
@@ -86,6 +89,8 @@ class TWinInetControl {
   std::string LastErrorText() const;
   // The WinINet or system code of the last call's failure; 0 after a success.
   unsigned long LastError() const;
+  // The last call's failure as the person is told it; kNone after a success.
+  NetworkCause LastErrorCause() const;
 
  protected:
   static constexpr unsigned long kReload = 0x80000000;
@@ -111,6 +116,7 @@ class TWinInetControl {
   unsigned long receive_timeout_ = 60'000;
   unsigned long connect_retries_ = 3;
   unsigned long closed_error_ = 0;
+  NetworkCause closed_cause_ = NetworkCause::kNone;
   std::string closed_response_;
   std::string closed_error_text_;
 };

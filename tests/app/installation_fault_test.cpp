@@ -238,7 +238,9 @@ TEST_F(InstallationFaultTest, AFullDiskInTheWorkFolderFailsTheDownloadWithItsCau
   EXPECT_EQ(result.out.find("left: lumtrak650.zip"), npos) << result.out;
   EXPECT_EQ(result.out.find(".part\n"), npos) << result.out;
   // The error window names the step and the cause.
-  EXPECT_NE(result.err.find("lumtrak650/lumtrak650.zip could not be downloaded ("), npos)
+  EXPECT_NE(result.err.find("The file lumtrak650/lumtrak650.zip could not be written into the work "
+                            "folder: No space left on device."),
+            npos)
       << result.err;
   const std::string log = LogText();
   EXPECT_NE(log.find("could not download lumtrak650/lumtrak650.zip"), npos) << log;

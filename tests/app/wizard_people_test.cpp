@@ -289,10 +289,12 @@ class WizardPeopleTest : public QObject {
     QVERIFY(all_waiting);
     QCOMPARE(texts.size(), 1);
     // The service answered, wrongly: the window says so rather than that it did not answer.
-    QCOMPARE(texts[0], QStringLiteral("There was a error found when installing Lumtrak:\n"
-                                      "the configuration service at ") +
-                           QString::fromStdString(windows_->session.context.ServiceBaseUrl) +
-                           QStringLiteral(" answers, but not as the configuration service does"));
+    QVERIFY2(texts[0].startsWith(QStringLiteral("There was a error found when installing Lumtrak:\n"
+                                                "The configuration service at 127.0.0.1:")),
+             qPrintable(texts[0]));
+    QVERIFY2(texts[0].endsWith(QStringLiteral(" answered, but not that it is ready.")),
+             qPrintable(texts[0]));
+
 
     QCOMPARE(ui().dxBarCode->text(), QString());
     QVERIFY(service_->Requests("getcustinfo").empty());
@@ -375,8 +377,7 @@ class WizardPeopleTest : public QObject {
     QCOMPARE(lines.size(), 3);
     QCOMPARE(lines[0], QStringLiteral("There was an error installing Lumtrak:"));
     QCOMPARE(lines[1], QStringLiteral("Download the packages"));
-    QVERIFY2(lines[2].startsWith(QStringLiteral("the download server has no folder zip (550 ")),
-             qPrintable(lines[2]));
+    QCOMPARE(lines[2], QStringLiteral("The download server 127.0.0.1 refused the folder zip."));
     QCOMPARE(windows_->error_window.ui().btClose->text(), QStringLiteral("Close"));
   }
 

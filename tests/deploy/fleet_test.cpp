@@ -2,6 +2,7 @@
 // two shops (each shop's four tills sharing its central database on one Firebird server) and a
 // ninth host whose code the service does not know.
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -12,6 +13,7 @@
 
 #include "tests/support/child_process.h"
 #include "tests/support/download_tree.h"
+#include "tests/support/installation_fixture.h"
 #include "tests/support/shop_chain.h"
 
 namespace skarvel {
@@ -52,7 +54,8 @@ std::string FailureOf(const std::string& out, const std::string& host) {
 // The role over local hosts: the chain's tills, each with its own folders.
 class RoleTest : public testing::Test {
  protected:
-  RoleTest(int shops, int tills_per_shop, bool with_unknown_code) : chain_(shops, tills_per_shop) {
+  RoleTest(int shops, int tills_per_shop, bool with_unknown_code, bool over_tls = false)
+      : chain_(shops, tills_per_shop, over_tls) {
     const std::string tree = chain_.folder().File("collections/ansible_collections/skarvel");
     fs::create_directories(tree);
     fs::create_directory_symlink(SKARVEL_DEPLOY_DIR "/ansible", tree + "/till");
@@ -77,19 +80,30 @@ class RoleTest : public testing::Test {
       }
     }
     if (with_unknown_code) hosts[kUnknownHost] = unknown;
-    const json vars = {{"ansible_connection", "local"},
-                       {"ansible_python_interpreter", "/usr/bin/python3"},
-                       {"skarvel_till_cli", SKARVEL_CLI_PROGRAM},
-                       {"skarvel_till_service_host", chain_.service().host()},
-                       {"skarvel_till_ftp_port", chain_.ftp_port()},
-                       {"skarvel_till_simulate_restart", true},
-                       {"skarvel_till_busy_delay", 1}};
+    json vars = {{"ansible_connection", "local"},
+                 {"ansible_python_interpreter", "/usr/bin/python3"},
+                 {"skarvel_till_cli", SKARVEL_CLI_PROGRAM},
+                 {"skarvel_till_service_host", chain_.service().host()},
+                 {"skarvel_till_ftp_port", chain_.ftp_port()},
+                 {"skarvel_till_simulate_restart", true},
+                 {"skarvel_till_busy_delay", 1}};
+    if (chain_.over_tls()) {
+      // The shop's settings, and the maker's authority copied as root (by su: the host has no
+      // sudo) into a folder of the test's own.
+      vars.update({{"skarvel_till_service_url", chain_.service().url()},
+                   {"skarvel_till_ftp_tls", "required"},
+                   {"skarvel_till_ca_file", test::TestCertificates::Get().Authority()},
+                   {"skarvel_till_ca_path", CaPath()},
+                   {"ansible_become_method", "su"},
+                   {"ansible_become_flags", "-s /bin/sh"}});
+    }
     const json inventory = {
         {"all", {{"children", {{"tills", {{"vars", vars}, {"hosts", hosts}}}}}}}};
     std::ofstream(Inventory()) << inventory.dump(1);
   }
 
   std::string Inventory() const { return chain_.folder().File("inventory.json"); }
+  std::string CaPath() const { return chain_.folder().File("host-etc/skarvel/maker-ca.pem"); }
 
   ProgramResult Play(const std::vector<std::string>& options = {}) {
     std::vector<std::string> argv = {"/usr/bin/ansible-playbook",
@@ -260,6 +274,37 @@ TEST_F(RoleRecoveryTest, ARestartNotToBeSimulatedIsAttempted) {
   EXPECT_NE(result.out.find("would reboot the control node"), npos) << result.out;
   EXPECT_EQ(result.out.find("would restart now"), npos) << result.out;
   EXPECT_EQ(Status(Till().code), "19");
+}
+
+// One shop whose tills reach the maker over TLS.
+class RoleTlsTest : public RoleTest {
+ protected:
+  RoleTlsTest() : RoleTest(1, 1, false, Available()) {}
+  void SetUp() override {
+    if (!Available()) GTEST_SKIP() << test::WhyFtpServerUnavailable(test::FtpServerKind::kVsftpd);
+  }
+  static bool Available() {
+    return test::WhyFtpServerUnavailable(test::FtpServerKind::kVsftpd).empty();
+  }
+};
+
+// The role copies the maker's authority and passes the shop's settings: the till installs to the
+// end with every request and every transfer inside TLS (the service speaks nothing else, the
+// download server requires it).
+TEST_F(RoleTlsTest, AShopOverTlsInstallsWithTheMakersAuthority) {
+  const test::ChainTill& till = chain_.tills().front();
+  const ProgramResult result = Play();
+  const std::map<std::string, Recap> recap = RecapOf(result.out);
+  EXPECT_EQ(recap.at(till.name).failed, 0) << result.out << result.err;
+  EXPECT_EQ(Status(till.code), "120") << result.out;
+  EXPECT_EQ(test::Contents(CaPath()), test::Contents(test::TestCertificates::Get().Authority()));
+  EXPECT_EQ(fs::status(CaPath()).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                fs::perms::others_read);
+  const std::vector<std::string> commands = chain_.ftp().Commands();
+  const auto logins = std::count(commands.begin(), commands.end(), "USER skarvel");
+  EXPECT_GT(logins, 0);
+  EXPECT_EQ(std::count(commands.begin(), commands.end(), "AUTH TLS"), logins);
 }
 
 }  // namespace

@@ -28,7 +28,8 @@ lintian --fail-on error,warning "$deb" "$dbgsym" >/dev/null 2>&1 || fail "lintia
 depends=$(dpkg -f "$deb" Depends)
 # Versioned from the libraries the programs link (dpkg-shlibdeps), and what they run or load.
 for needed in "libqt6widgets6 (>= " "libcurl4 (>= " "libfbclient2 (>= " "libcups2 (>= " \
-  "libacl1 (>= " "libsystemd0" "p7zip-full" "firebird3.0-server-core" "pkexec"; do
+  "libacl1 (>= " "libsystemd0" "p7zip-full" "firebird3.0-server-core" "pkexec" \
+  "ca-certificates"; do
   grep -qF "$needed" <<<"$depends" || fail "the package does not depend on $needed: $depends"
 done
 [ "$(dpkg -f "$dbgsym" Depends)" = "skarvel (= $(dpkg -f "$deb" Version))" ] ||

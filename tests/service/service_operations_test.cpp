@@ -1,11 +1,13 @@
 #include "service/service_operations.h"
 
+#include <chrono>
 #include <fstream>
 #include <map>
 
 #include <gtest/gtest.h>
 
 #include "service/serial_format.h"
+#include "tests/support/ftp_server_process.h"
 #include "tests/support/recording_notifier.h"
 #include "tests/support/reference_service_process.h"
 #include "tests/support/serial_bytes.h"
@@ -189,6 +191,59 @@ TEST_F(ServiceOperationsTest, AHostileReportValueCannotAddParameters) {
   EXPECT_EQ(report["params"]["status"], "49");
   EXPECT_EQ(report["params"]["info"], "40&status=999");
   EXPECT_EQ(service_->Customer("5412345000020")["cp_ps_code"], "49");
+}
+
+// Each way a request fails says why in one sentence for the person, its technical detail apart;
+// an answer clears it.
+TEST_F(ServiceOperationsTest, EachFailureSaysItsCauseInOneSentence) {
+  ServiceContext unreachable = UnreachableContext();
+  const std::string refusing = ServiceHostOf(unreachable.ServiceBaseUrl);
+  EXPECT_FALSE(CheckStatus(unreachable, unreachable.ServiceBaseUrl));
+  EXPECT_FALSE(unreachable.last_request_answered);
+  EXPECT_EQ(unreachable.last_problem.cause,
+            "The configuration service at " + refusing + " refuses the connection.");
+  EXPECT_NE(unreachable.last_problem.details.find("Failed to connect"), std::string::npos)
+      << unreachable.last_problem.details;
+
+  ServiceContext context = Context();
+  const std::string host = service_->host();
+  service_->Fault("getcustinfo", "404");
+  EXPECT_FALSE(GetCustInfo(context, "5412345000037"));
+  EXPECT_TRUE(context.last_request_answered);
+  EXPECT_EQ(context.last_problem.cause,
+            "The configuration service at " + host + " answered \"not found\".");
+  EXPECT_EQ(context.last_problem.details.rfind("HTTP 404 for ", 0), 0u)
+      << context.last_problem.details;
+
+  service_->Fault("CheckStatus", "garbage");
+  EXPECT_FALSE(CheckStatus(context, context.ServiceBaseUrl));
+  EXPECT_EQ(context.last_problem.cause,
+            "The configuration service at " + host + " answered, but not that it is ready.");
+  EXPECT_NE(context.last_problem.details.find("this is not a table"), std::string::npos);
+
+  service_->Fault("CheckStatus", "normal", 3'000, 1);
+  context.limits = WebLimits{std::chrono::milliseconds(1'000), std::chrono::seconds(1)};
+  EXPECT_FALSE(CheckStatus(context, context.ServiceBaseUrl));
+  EXPECT_EQ(context.last_problem.cause, "Nothing came back from the configuration service at " +
+                                            host + " within the time limit.");
+
+  context.limits = WebLimits{};
+  EXPECT_TRUE(CheckStatus(context, context.ServiceBaseUrl));
+  EXPECT_TRUE(context.last_problem.empty());
+  EXPECT_FALSE(context.certificate.has_value());  // plain HTTP
+}
+
+// A port where another kind of server answers (here a download server) is a wrong setting, not
+// a service that is down.
+TEST_F(ServiceOperationsTest, AServerOfAnotherKindIsNotTheService) {
+  test::TempFolder root;
+  const test::FtpServerProcess ftp(root.path());
+  const std::string host = "127.0.0.1:" + std::to_string(ftp.port());
+  ServiceContext context("http://" + host + "/skv/skv.dll", pump_, notifier_);
+  EXPECT_FALSE(CheckStatus(context, context.ServiceBaseUrl));
+  EXPECT_EQ(context.last_problem.cause, "What answers at " + host +
+                                            " is not the configuration service: check its "
+                                            "address and port.");
 }
 
 struct MalformedCase {

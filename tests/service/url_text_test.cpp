@@ -14,6 +14,10 @@ TEST(UrlTextTest, NormalisationRemovesDoubledSlashesButKeepsTheSchemes) {
   EXPECT_EQ(NormaliseUrl("http://h/a///b"), "http://h/a//b");
   // Only the first scheme is restored.
   EXPECT_EQ(NormaliseUrl("http://h/?u=http://x"), "http://h/?u=http:/x");
+  // A service over TLS keeps its scheme the same way.
+  EXPECT_EQ(NormaliseUrl("HTTPS://h:8443/skv//a"), "https://h:8443/skv/a");
+  EXPECT_EQ(NormaliseUrl("https://h/?u=http://x"), "https://h/?u=http:/x");
+  EXPECT_EQ(NormaliseUrl("http://h/?u=https://x"), "http://h/?u=https:/x");
 }
 
 TEST(UrlTextTest, QueryValuesPassUnlessTheyWouldChangeTheUrl) {

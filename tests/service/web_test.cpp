@@ -7,6 +7,7 @@
 #include "tests/support/recording_notifier.h"
 #include "tests/support/reference_service_process.h"
 #include "tests/support/sockets.h"
+#include "tests/support/test_certificates.h"
 
 namespace skarvel {
 namespace {
@@ -92,6 +93,89 @@ TEST_F(WebTest, ASecondRequestWhileTheFirstRunsIsRefused) {
   EXPECT_THROW(web.Get(service_->base_url() + "/CheckStatus"), WebError);
   web.WaitForAnswer();
   EXPECT_EQ(web.AnswerText(), "OK");
+}
+
+// The service over HTTPS, with the certificates of the tests' own authority.
+class WebTlsTest : public testing::Test {
+ protected:
+  const test::TestCertificates& certificates_ = test::TestCertificates::Get();
+  CountingPump pump_;
+
+  // A request to a service presenting certificate, trusting ca_file (empty: the system's store).
+  struct Outcome {
+    std::string answer;
+    long status = 0;
+    NetworkCause cause = NetworkCause::kNone;
+    std::string failure;
+    std::optional<CertificateInfo> certificate;
+  };
+  Outcome Ask(const ReferenceServiceProcess& service, const std::string& ca_file) {
+    TWeb web(pump_);
+    web.UseAuthorities(ca_file);
+    web.Get(service.base_url() + "/CheckStatus");
+    web.WaitForAnswer();
+    return {web.AnswerText(), web.StatusCode(), web.FailureCause(), web.FailureText(),
+            web.Certificate()};
+  }
+};
+
+TEST_F(WebTlsTest, AVerifiedServiceAnswersAndShowsItsCertificate) {
+  const ReferenceServiceProcess service({}, certificates_.Valid());
+  ASSERT_EQ(service.base_url().rfind("https://127.0.0.1:", 0), 0u);
+  const Outcome outcome = Ask(service, certificates_.Authority());
+  EXPECT_EQ(outcome.answer, "OK") << outcome.failure;
+  EXPECT_EQ(outcome.status, 200);
+  EXPECT_EQ(outcome.cause, NetworkCause::kNone);
+  ASSERT_TRUE(outcome.certificate.has_value());
+  EXPECT_EQ(outcome.certificate->names, (std::vector<std::string>{"127.0.0.1", "localhost"}));
+  EXPECT_EQ(outcome.certificate->Holder(), "127.0.0.1, localhost");
+  EXPECT_NE(outcome.certificate->subject.find("127.0.0.1"), std::string::npos);
+  EXPECT_NE(outcome.certificate->issuer.find("Skarvel Test CA"), std::string::npos);
+  // Ten years from now, in UTC, as ISO 8601 writes it.
+  const std::string& until = outcome.certificate->valid_until;
+  ASSERT_EQ(until.size(), 20u) << until;
+  EXPECT_EQ(until[4], '-');
+  EXPECT_EQ(until[10], 'T');
+  EXPECT_EQ(until.back(), 'Z');
+  EXPECT_GE(std::stoi(until.substr(0, 4)), 2030) << until;
+}
+
+// Each flaw of a certificate ends the request with no answer and its own cause; the system's
+// store knows nothing of the tests' authority.
+TEST_F(WebTlsTest, EachBadCertificateFailsWithItsOwnCause) {
+  const ReferenceServiceProcess valid({}, certificates_.Valid());
+  const ReferenceServiceProcess expired({}, certificates_.Expired());
+  const ReferenceServiceProcess other_name({}, certificates_.OtherName());
+  const struct {
+    const ReferenceServiceProcess& service;
+    std::string ca_file;
+    NetworkCause cause;
+  } cases[] = {
+      {expired, certificates_.Authority(), NetworkCause::kCertificateExpired},
+      {other_name, certificates_.Authority(), NetworkCause::kCertificateWrongName},
+      {valid, certificates_.OtherAuthority(), NetworkCause::kCertificateUnknownAuthority},
+      {valid, "", NetworkCause::kCertificateUnknownAuthority},
+  };
+  for (const auto& [service, ca_file, cause] : cases) {
+    const Outcome outcome = Ask(service, ca_file);
+    EXPECT_EQ(outcome.cause, cause) << outcome.failure;
+    EXPECT_EQ(outcome.answer, "");
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_FALSE(outcome.certificate.has_value());
+    EXPECT_NE(outcome.failure, "");
+  }
+}
+
+// An https URL is TLS or nothing: a service that only speaks plain HTTP is not asked in plain.
+TEST_F(WebTlsTest, AnHttpsUrlNeverFallsBackToPlainHttp) {
+  const ReferenceServiceProcess plain;
+  TWeb web(pump_);
+  web.UseAuthorities(certificates_.Authority());
+  web.Get("https://" + plain.host() + "/skv/skv.dll/CheckStatus");
+  web.WaitForAnswer();
+  EXPECT_EQ(web.AnswerText(), "");
+  EXPECT_EQ(web.FailureCause(), NetworkCause::kTlsUnavailable) << web.FailureText();
+  EXPECT_TRUE(plain.Requests("CheckStatus").empty());
 }
 
 }  // namespace

@@ -56,6 +56,12 @@ std::string VsftpdConfiguration(const std::string& root, const std::string& empt
   if (options.refuse_passive) text += "pasv_enable=NO\n";
   if (options.refuse_active) text += "port_enable=NO\n";
   if (options.send_rate > 0) text += "local_max_rate=" + std::to_string(options.send_rate) + "\n";
+  if (options.tls) {
+    const std::string required = options.tls_required ? "YES" : "NO";
+    text += "ssl_enable=YES\nssl_ciphers=HIGH\nrsa_cert_file=" + options.tls->certificate +
+            "\nrsa_private_key_file=" + options.tls->key + "\nforce_local_logins_ssl=" + required +
+            "\nforce_local_data_ssl=" + required + "\n";
+  }
   return text;
 }
 
@@ -75,6 +81,9 @@ FtpServerProcess::FtpServerProcess(const std::string& root, const FtpServerOptio
     : kind_(options.kind) {
   if (const std::string why = WhyFtpServerUnavailable(options.kind); !why.empty()) {
     throw FtpServerUnavailable(why);
+  }
+  if (options.tls && options.kind != FtpServerKind::kVsftpd) {
+    throw std::logic_error("the tests' TLS download server is vsftpd");
   }
   configuration_ = std::make_unique<TempFolder>();
   if (options.kind == FtpServerKind::kVsftpd) {

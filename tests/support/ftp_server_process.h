@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "service/ftp_account.h"
 #include "tests/support/child_process.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_certificates.h"
 
 namespace skarvel::test {
 
@@ -30,6 +32,11 @@ struct FtpServerOptions {
   // Our own server only: a download, an upload or a listing moves all its data, then no final
   // reply ever comes.
   bool silent_after_data = false;
+  // vsftpd only: explicit TLS (AUTH TLS) with this certificate. With tls_required every login
+  // and every data connection must be protected; without it TLS is offered and plain FTP works
+  // as before.
+  std::optional<ServerCertificate> tls = std::nullopt;
+  bool tls_required = true;
 };
 
 // Thrown when a kind of server cannot run on this machine; the message says why, for a skip.

@@ -14,27 +14,52 @@ std::string Contents(const std::string& path) {
   return text.str();
 }
 
-// The till folder too is the test's own.
 InstallationTest::InstallationTest()
     : ftp_(std::make_unique<FtpServerProcess>(MakeDownloadTree(download_root_))) {
+  PointTillFoldersHere();
+}
+
+InstallationTest::InstallationTest(OverTls)
+    : service_({}, TestCertificates::Get().Valid()),
+      tls_(true),
+      ca_file_(TestCertificates::Get().Authority()),
+      tls_unavailable_(WhyFtpServerUnavailable(FtpServerKind::kVsftpd)) {
+  MakeDownloadTree(download_root_);
+  FtpServerOptions options;
+  if (tls_unavailable_.empty())
+    options = {.kind = FtpServerKind::kVsftpd, .tls = TestCertificates::Get().Valid()};
+  ftp_ = std::make_unique<FtpServerProcess>(download_root_.path(), options);
+  PointTillFoldersHere();
+}
+
+// The till folder too is the test's own.
+void InstallationTest::PointTillFoldersHere() {
   for (const char* code : {"5412345000013", "5412345000020", kFreshCustomer}) {
     service_.SetField(code, "PPA_POSPATH", folder_.File("till/"));
   }
 }
 
 std::map<std::string, std::string> InstallationTest::Environment(const std::string& host) {
-  return {{"SKARVEL_SERVICE_HOST", host},
-          {"SKARVEL_FTP_PORT", std::to_string(ftp_->port())},
-          {"SKARVEL_FIREBIRD_ROOT", folder_.File("firebird")},
-          // The machine's own services (a database server among them) stay out of the test.
-          {"SKARVEL_SYSTEMD_ROOT", folder_.File("system")},
-          {"TMPDIR", folder_.path()},
-          {"XDG_CACHE_HOME", folder_.path()},
-          {"HOME", folder_.File("home")},
-          {"XDG_CONFIG_DIRS", folder_.File("xdg")},
-          {"XDG_CONFIG_HOME", folder_.File("config")},
-          {"XDG_STATE_HOME", folder_.File("state")},
-          {"CUPS_SERVER", cups_server_.empty() ? folder_.File("no-cups.sock") : cups_server_}};
+  std::map<std::string, std::string> environment = {
+      {"SKARVEL_FTP_PORT", std::to_string(ftp_->port())},
+      {"SKARVEL_FIREBIRD_ROOT", folder_.File("firebird")},
+      // The machine's own services (a database server among them) stay out of the test.
+      {"SKARVEL_SYSTEMD_ROOT", folder_.File("system")},
+      {"TMPDIR", folder_.path()},
+      {"XDG_CACHE_HOME", folder_.path()},
+      {"HOME", folder_.File("home")},
+      {"XDG_CONFIG_DIRS", folder_.File("xdg")},
+      {"XDG_CONFIG_HOME", folder_.File("config")},
+      {"XDG_STATE_HOME", folder_.File("state")},
+      {"CUPS_SERVER", cups_server_.empty() ? folder_.File("no-cups.sock") : cups_server_}};
+  if (!tls_) {
+    environment["SKARVEL_SERVICE_HOST"] = host;
+    return environment;
+  }
+  environment["SKARVEL_SERVICE_URL"] = "https://" + host;
+  environment["SKARVEL_FTP_TLS"] = "required";
+  environment["SKARVEL_CA_FILE"] = ca_file_;
+  return environment;
 }
 
 ProgramResult InstallationTest::Run(const std::vector<std::string>& arguments,

@@ -27,6 +27,12 @@ class InstallationTest : public testing::Test {
   static constexpr const char* kFreshCustomer = "5412345000037";
 
   InstallationTest();
+  // The same with both servers reached over TLS, as a deployment that asks for it: the service
+  // over HTTPS and the download server Debian's vsftpd requiring explicit TLS, both presenting
+  // the valid certificate of the tests' own authority, which SKARVEL_CA_FILE names (ca_file_).
+  // Where vsftpd cannot run here, tls_unavailable_ says why.
+  struct OverTls {};
+  explicit InstallationTest(OverTls);
 
   std::map<std::string, std::string> Environment(const std::string& host);
   ProgramResult Run(const std::vector<std::string>& arguments, const std::string& host);
@@ -69,6 +75,14 @@ class InstallationTest : public testing::Test {
   TempFolder folder_;
   TempFolder download_root_;
   std::unique_ptr<FtpServerProcess> ftp_;
+
+ private:
+  void PointTillFoldersHere();
+
+ protected:
+  bool tls_ = false;
+  std::string ca_file_;
+  std::string tls_unavailable_;
 };
 
 }  // namespace skarvel::test

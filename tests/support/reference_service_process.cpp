@@ -14,7 +14,9 @@
 
 namespace skarvel::test {
 
-ReferenceServiceProcess::ReferenceServiceProcess(const std::vector<std::string>& more_data) {
+ReferenceServiceProcess::ReferenceServiceProcess(
+    const std::vector<std::string>& more_data,
+    const std::optional<ServerCertificate>& certificate) {
   std::vector<std::string> argv = {SKARVEL_SERVICE_PROGRAM,
                                    "--port",
                                    "0",
@@ -28,9 +30,13 @@ ReferenceServiceProcess::ReferenceServiceProcess(const std::vector<std::string>&
     argv.push_back("--data");
     argv.push_back(data);
   }
+  if (certificate) {
+    argv.insert(argv.end(), {"--cert", certificate->certificate, "--key", certificate->key});
+    scheme_ = "https";
+  }
   process_ = std::make_unique<ChildProcess>(argv, std::map<std::string, std::string>{});
   const std::string line = process_->ReadLine();
-  const std::string prefix = "listening on http://";
+  const std::string prefix = "listening on " + scheme_ + "://";
   if (line.rfind(prefix, 0) != 0) throw std::runtime_error("skarvel-service said: " + line);
   host_ = line.substr(prefix.size(), line.find('/', prefix.size()) - prefix.size());
 }
@@ -49,7 +55,8 @@ bool ReferenceServiceProcess::AwaitRequests(const std::string& operation, std::s
 }
 
 std::string ReferenceServiceProcess::Control(const std::string& path_and_query) {
-  httplib::Client client("http://" + host_);
+  httplib::Client client(url());
+  client.enable_server_certificate_verification(false);
   const auto result = client.Get(path_and_query.c_str());
   if (!result) throw std::runtime_error("the reference service did not answer " + path_and_query);
   return result->body;

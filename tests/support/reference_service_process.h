@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 
 #include "tests/support/child_process.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_certificates.h"
 
 namespace skarvel::test {
 
@@ -18,11 +20,17 @@ class ReferenceServiceProcess {
  public:
   // Besides the demo data and the test customers, the customers of each of more_data (files in
   // the service's data format).
-  explicit ReferenceServiceProcess(const std::vector<std::string>& more_data = {});
+  // With a certificate, over HTTPS, presenting it (whatever its flaw: the tests' own requests to
+  // the service do not verify it).
+  explicit ReferenceServiceProcess(
+      const std::vector<std::string>& more_data = {},
+      const std::optional<ServerCertificate>& certificate = std::nullopt);
 
   // "127.0.0.1:PORT", as SKARVEL_SERVICE_HOST takes it.
   const std::string& host() const { return host_; }
-  std::string base_url() const { return "http://" + host_ + "/skv/skv.dll"; }
+  // "https://127.0.0.1:PORT" (or http://), as SKARVEL_SERVICE_URL takes it.
+  std::string url() const { return scheme_ + "://" + host_; }
+  std::string base_url() const { return url() + "/skv/skv.dll"; }
 
   // Makes the operation misbehave: answer is one of normal, error, EOF, empty, 404, garbage,
   // mismatch; times -1 means every later request.
@@ -55,6 +63,7 @@ class ReferenceServiceProcess {
   std::string Control(const std::string& path_and_query);
 
   TempFolder folder_;
+  std::string scheme_ = "http";
   std::unique_ptr<ChildProcess> process_;
   std::string host_;
 };

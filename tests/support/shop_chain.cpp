@@ -33,9 +33,12 @@ std::string Code(int shop, int number) {
 
 }  // namespace
 
-ShopChain::ShopChain(int shops, int tills_per_shop) {
+ShopChain::ShopChain(int shops, int tills_per_shop, bool over_tls) : over_tls_(over_tls) {
   MakeDownloadTree(download_root_);
-  ftp_ = std::make_unique<FtpServerProcess>(download_root_.path());
+  const TestCertificates* certificates = over_tls ? &TestCertificates::Get() : nullptr;
+  FtpServerOptions download_server;
+  if (over_tls) download_server = {.kind = FtpServerKind::kVsftpd, .tls = certificates->Valid()};
+  ftp_ = std::make_unique<FtpServerProcess>(download_root_.path(), download_server);
   nlohmann::json customers = nlohmann::json::array();
   const nlohmann::json demo = DemoCustomer();
   for (int shop = 1; shop <= shops; ++shop) {
@@ -83,13 +86,21 @@ ShopChain::ShopChain(int shops, int tills_per_shop) {
   }
   const std::string data = folder_.File("chain-customers.json");
   std::ofstream(data) << nlohmann::json{{"customers", customers}}.dump(1);
-  service_ = std::make_unique<ReferenceServiceProcess>(std::vector<std::string>{data});
+  service_ = std::make_unique<ReferenceServiceProcess>(
+      std::vector<std::string>{data},
+      over_tls ? std::optional(certificates->Valid()) : std::nullopt);
 }
 
 std::map<std::string, std::string> ShopChain::ProgramEnvironment(const ChainTill& till) const {
   std::map<std::string, std::string> environment = till.environment;
-  environment["SKARVEL_SERVICE_HOST"] = service_->host();
   environment["SKARVEL_FTP_PORT"] = std::to_string(ftp_->port());
+  if (!over_tls_) {
+    environment["SKARVEL_SERVICE_HOST"] = service_->host();
+    return environment;
+  }
+  environment["SKARVEL_SERVICE_URL"] = service_->url();
+  environment["SKARVEL_FTP_TLS"] = "required";
+  environment["SKARVEL_CA_FILE"] = TestCertificates::Get().Authority();
   return environment;
 }
 

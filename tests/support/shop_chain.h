@@ -31,9 +31,11 @@ struct ChainTill {
 // A chain of shops on loopback, as a rollout meets it: one configuration service, one download
 // server with the demo packages, and one Firebird server holding each shop's central database,
 // which the shop's tills share. Make it before anything else in the process uses Firebird.
+// over_tls: the service over HTTPS and the download server (vsftpd) requiring explicit TLS, both
+// with the valid certificate of the tests' own authority (vsftpd must be able to run here).
 class ShopChain {
  public:
-  ShopChain(int shops, int tills_per_shop);
+  ShopChain(int shops, int tills_per_shop, bool over_tls = false);
 
   const std::vector<ChainTill>& tills() const { return tills_; }
   // Each shop's central database (1-based), seeded; its last closing for till n is 10 + n.
@@ -42,6 +44,8 @@ class ShopChain {
   ReferenceServiceProcess& service() { return *service_; }
   const TempFolder& download_root() const { return download_root_; }
   int ftp_port() const { return ftp_->port(); }
+  const FtpServerProcess& ftp() const { return *ftp_; }
+  bool over_tls() const { return over_tls_; }
   // The till's environment with the service's and the download server's addresses: all that
   // skarvel-cli needs to install it.
   std::map<std::string, std::string> ProgramEnvironment(const ChainTill& till) const;
@@ -53,6 +57,7 @@ class ShopChain {
   TempFolder folder_;
   TempFolder download_root_;
   fixtures::CentralSizes sizes_;
+  bool over_tls_;
   std::vector<ChainTill> tills_;
   std::unique_ptr<FtpServerProcess> ftp_;
   std::unique_ptr<ReferenceServiceProcess> service_;

@@ -14,6 +14,7 @@ namespace {
 
 constexpr char kHelp[] =
     R"(Usage: skarvel-service --data FILE [--port N] [--log FILE] [--bind ADDRESS]
+                       [--cert FILE --key FILE]
 
 Answers the configuration service's operations under /skv/skv.dll from the JSON
 data FILE, keeps each customer's reported status, and appends every request to
@@ -24,8 +25,11 @@ the log FILE as one JSON object per line.
   --port N        port to listen on; 0 (the default) picks a free one
   --log FILE      request log (JSON lines); none by default
   --bind ADDRESS  address to listen on (default 127.0.0.1)
+  --cert FILE     serve HTTPS with this certificate (PEM, its chain after it)
+  --key FILE      the certificate's private key (PEM)
 
-On start it prints "listening on http://ADDRESS:PORT/skv/skv.dll". It stops on
+On start it prints "listening on http://ADDRESS:PORT/skv/skv.dll" (https:// with
+a certificate). It stops on
 SIGINT or SIGTERM. Faults are injected through /control/fault (see README).
 )";
 
@@ -33,6 +37,8 @@ struct Options {
   std::vector<std::string> data;
   std::string log;
   std::string bind = "127.0.0.1";
+  std::string certificate;
+  std::string key;
   int port = 0;
 };
 
@@ -46,12 +52,17 @@ bool Parse(int argc, char** argv, Options& options) {
       options.log = value;
     else if (name == "--bind")
       options.bind = value;
+    else if (name == "--cert")
+      options.certificate = value;
+    else if (name == "--key")
+      options.key = value;
     else if (name == "--port")
       options.port = skarvel::StrToIntDef(value, -1);
     else
       return false;
   }
-  return argc % 2 == 1 && !options.data.empty() && options.port >= 0 && options.port <= 65535;
+  return argc % 2 == 1 && !options.data.empty() && options.port >= 0 && options.port <= 65535 &&
+         options.certificate.empty() == options.key.empty();
 }
 
 // Waits for SIGINT or SIGTERM on its own thread (the signals are blocked everywhere else), then
@@ -84,7 +95,7 @@ int main(int argc, char** argv) {
   try {
     skarvel::reference::ServiceData data(options.data);
     skarvel::reference::RequestLog log(options.log);
-    skarvel::reference::ReferenceService service(data, log);
+    skarvel::reference::ReferenceService service(data, log, options.certificate, options.key);
     httplib::Server& server = service.server();
     std::thread stopper = StopOnSignal(server);
     int port = options.port;
@@ -100,8 +111,8 @@ int main(int argc, char** argv) {
       stopper.join();
       return 1;
     }
-    std::cout << "listening on http://" << options.bind << ":" << port << "/skv/skv.dll"
-              << std::endl;
+    std::cout << "listening on " << (options.certificate.empty() ? "http" : "https") << "://"
+              << options.bind << ":" << port << "/skv/skv.dll" << std::endl;
     server.listen_after_bind();
     stopper.join();
   } catch (const std::exception& error) {

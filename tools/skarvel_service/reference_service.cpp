@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <stdexcept>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -112,15 +113,27 @@ ordered_json LoggedParams(const httplib::Request& request) {
 
 }  // namespace
 
-ReferenceService::ReferenceService(ServiceData& data, RequestLog& log) : data_(data), log_(log) {
-  server_.Get(R"(/skv/skv\.dll/([A-Za-z0-9]+))",
-              [this](const httplib::Request& request, httplib::Response& response) {
-                Answer(request, response);
-              });
-  server_.Get(R"(/control/([a-z]+))",
-              [this](const httplib::Request& request, httplib::Response& response) {
-                Control(request, response);
-              });
+ReferenceService::ReferenceService(ServiceData& data, RequestLog& log,
+                                   const std::string& certificate, const std::string& key)
+    : data_(data), log_(log) {
+  if (certificate.empty()) {
+    server_ = std::make_unique<httplib::Server>();
+  } else {
+    auto secure = std::make_unique<httplib::SSLServer>(certificate.c_str(), key.c_str());
+    if (!secure->is_valid()) {
+      throw std::runtime_error("the certificate " + certificate + " or its key " + key +
+                               " cannot be used");
+    }
+    server_ = std::move(secure);
+  }
+  server_->Get(R"(/skv/skv\.dll/([A-Za-z0-9]+))",
+               [this](const httplib::Request& request, httplib::Response& response) {
+                 Answer(request, response);
+               });
+  server_->Get(R"(/control/([a-z]+))",
+               [this](const httplib::Request& request, httplib::Response& response) {
+                 Control(request, response);
+               });
 }
 
 void ReferenceService::Answer(const httplib::Request& request, httplib::Response& response) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include <httplib.h>
@@ -15,10 +16,12 @@ namespace skarvel::reference {
 //   /control/fault?op=OPERATION&answer=ANSWER[&file=PATH][&delay_ms=N][&times=N]
 //   /control/reset                      (forget every fault)
 //   /control/customer?code=CODE         (the customer's row as JSON)
+// Over HTTPS when given a certificate and its key (PEM files); throws when they cannot be used.
 class ReferenceService {
  public:
-  ReferenceService(ServiceData& data, RequestLog& log);
-  httplib::Server& server() { return server_; }
+  ReferenceService(ServiceData& data, RequestLog& log, const std::string& certificate = "",
+                   const std::string& key = "");
+  httplib::Server& server() { return *server_; }
 
  private:
   void Answer(const httplib::Request& request, httplib::Response& response);
@@ -27,7 +30,7 @@ class ReferenceService {
   ServiceData& data_;
   RequestLog& log_;
   FaultPlan faults_;
-  httplib::Server server_;
+  std::unique_ptr<httplib::Server> server_;
 };
 
 }  // namespace skarvel::reference
