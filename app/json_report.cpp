@@ -1,56 +1,161 @@
 #include "app/json_report.h"
 
-#include "app/json_line.h"
+#include <cmath>
+#include <type_traits>
+#include <variant>
+
+#include <nlohmann/json.hpp>
+
+#include "platform/windows1252.h"
 
 namespace skarvel {
+namespace {
 
-void JsonReport::Write(const std::string& line) { out_ << line << std::endl; }
+using Json = nlohmann::ordered_json;
+
+Json Text(const std::string& ansi_text) { return Utf8FromAnsi(ansi_text); }
+
+Json Texts(const std::vector<std::string>& ansi_texts) {
+  Json array = Json::array();
+  for (const std::string& text : ansi_texts) array.push_back(Text(text));
+  return array;
+}
+
+// Seconds and speeds to a thousandth: more is noise.
+Json Rounded(double number) {
+  if (!std::isfinite(number)) return nullptr;
+  return std::round(number * 1000) / 1000;
+}
+
+Json Optional(const std::optional<double>& number) {
+  return number ? Rounded(*number) : Json(nullptr);
+}
+
+Json Event(const char* name) { return Json{{"event", name}}; }
+
+const char* SeverityName(Severity severity) {
+  switch (severity) {
+    case Severity::kWarning:
+      return "warning";
+    case Severity::kError:
+      return "error";
+    case Severity::kInfo:
+      break;
+  }
+  return "info";
+}
+
+const char* KindName(WorkProgress::Kind kind) {
+  switch (kind) {
+    case WorkProgress::Kind::kUnpack:
+      return "unpack";
+    case WorkProgress::Kind::kTable:
+      return "table";
+    case WorkProgress::Kind::kDownload:
+      break;
+  }
+  return "download";
+}
+
+const char* UnitName(WorkProgress::Kind kind) {
+  switch (kind) {
+    case WorkProgress::Kind::kUnpack:
+      return "percent";
+    case WorkProgress::Kind::kTable:
+      return "rows";
+    case WorkProgress::Kind::kDownload:
+      break;
+  }
+  return "bytes";
+}
+
+Json Details(const CheckResult& check) {
+  Json details = Json::object();
+  for (const auto& [name, fact] : check.facts) {
+    std::visit(
+        [&details, &name](const auto& value) {
+          using Value = std::decay_t<decltype(value)>;
+          if constexpr (std::is_same_v<Value, std::string>) {
+            details[name] = Text(value);
+          } else {
+            details[name] = value;
+          }
+        },
+        fact);
+  }
+  return details;
+}
+
+void Write(std::ostream& out, const Json& line) {
+  // A text that is no valid UTF-8 never breaks the line: its bytes become U+FFFD.
+  out << line.dump(-1, ' ', false, Json::error_handler_t::replace) << std::endl;
+}
+
+}  // namespace
 
 void JsonReport::Start(const std::string& mode, const std::string& code,
                        const std::string& service) {
-  Write(JsonLine()
-            .Add("event", "start")
-            .Add("program", "skarvel-cli")
-            .Add("version", SKARVEL_VERSION)
-            .Add("mode", mode)
-            .Add("code", code)
-            .Add("service", service)
-            .Text());
+  Json line = Event("start");
+  line["format"] = kFormat;
+  line["program"] = "skarvel-cli";
+  line["version"] = SKARVEL_VERSION;
+  line["mode"] = mode;
+  line["code"] = Text(code);
+  line["service"] = Text(service);
+  Write(out_, line);
 }
 
-void JsonReport::Step(int step, int status, bool acknowledged, double seconds) {
-  Write(JsonLine()
-            .Add("event", "step")
-            .Add("step", step)
-            .Add("status", status)
-            .Add("outcome", status % 10 == 8 ? "failed" : "done")
-            .Add("acknowledged", acknowledged)
-            .Add("seconds", seconds)
-            .Text());
+void JsonReport::Step(const StepReport& report) {
+  Json line = Event("step");
+  line["step"] = report.step;
+  line["caption"] = Text(report.caption);
+  line["status"] = report.status;
+  line["outcome"] = report.Failed() ? "failed" : "done";
+  line["acknowledged"] = report.acknowledged;
+  line["seconds"] = Rounded(report.seconds);
+  Write(out_, line);
 }
 
 void JsonReport::Check(const CheckResult& check) {
-  Write(JsonLine()
-            .Add("event", "check")
-            .Add("check", check.name)
-            .Add("ok", check.ok)
-            .Add("detail", check.detail)
-            .Text());
+  Json line = Event("check");
+  line["check"] = Text(check.name);
+  line["ok"] = check.ok;
+  line["detail"] = Text(check.detail);
+  line["details"] = Details(check);
+  Write(out_, line);
 }
 
-void JsonReport::Message(const std::string& text) {
-  Write(JsonLine().Add("event", "message").Add("text", text).Text());
+void JsonReport::Message(const std::string& text, Severity severity) {
+  Json line = Event("message");
+  line["severity"] = SeverityName(severity);
+  line["text"] = Text(text);
+  Write(out_, line);
 }
 
-void JsonReport::End(int exit_code, std::optional<int> status, const std::string& advice,
-                     const std::vector<std::string>& warnings) {
-  Write(JsonLine()
-            .Add("event", "end")
-            .Add("exit_code", exit_code)
-            .Add("status", status)
-            .Add("advice", advice)
-            .Add("warnings", warnings)
-            .Text());
+void JsonReport::Progress(int step, const MeasuredProgress& progress) {
+  const WorkProgress& work = progress.work;
+  Json line = Event("progress");
+  line["step"] = step;
+  line["kind"] = KindName(work.kind);
+  line["name"] = Text(work.name);
+  if (work.kind != WorkProgress::Kind::kTable) line["file"] = Text(work.item);
+  line["unit"] = UnitName(work.kind);
+  line["done"] = work.done;
+  line["total"] = work.total > 0 ? Json(work.total) : Json(nullptr);
+  line["per_second"] = Optional(progress.per_second);
+  line["seconds_left"] = Optional(progress.seconds_left);
+  line["ended"] = work.ended;
+  Write(out_, line);
+}
+
+void JsonReport::End(const CliOutcome& outcome) {
+  Json line = Event("end");
+  line["exit_code"] = outcome.exit_code;
+  line["status"] = outcome.status ? Json(*outcome.status) : Json(nullptr);
+  line["advice"] = Text(outcome.advice);
+  line["changed"] = outcome.changed;
+  line["warnings"] = Texts(outcome.warnings);
+  Write(out_, line);
 }
 
 }  // namespace skarvel

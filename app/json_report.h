@@ -5,33 +5,39 @@
 #include <string>
 #include <vector>
 
+#include "app/cli_outcome.h"
 #include "app/preflight.h"
+#include "app/step_report.h"
+#include "app/work_progress.h"
 
 namespace skarvel {
 
+// How grave a message is.
+enum class Severity { kInfo, kWarning, kError };
+
 // The machine-readable output of skarvel-cli --json: one JSON object a line on its stream, each
-// with "event" first. The events and their fields are listed in skarvel-cli(1) and stay as they
-// are; texts are UTF-8.
+// with "event" first. The events and their members are listed in skarvel-cli(1); members stay as
+// they are, and kFormat goes up when one changes its meaning or goes. Texts are UTF-8.
 class JsonReport {
  public:
+  static constexpr int kFormat = 1;
+
   explicit JsonReport(std::ostream& out) : out_(out) {}
 
   // mode: "install" or "check".
   void Start(const std::string& mode, const std::string& code, const std::string& service);
-  // A step's status report: its step, the status sent, "done" or "failed", whether the service
-  // acknowledged it, and the seconds since the previous report (or since the run began).
-  void Step(int step, int status, bool acknowledged, double seconds);
+  void Step(const StepReport& report);
   void Check(const CheckResult& check);
-  // A message the wizard would show in a message box or window.
-  void Message(const std::string& text);
+  // A message the wizard would show in a message box or window (Windows-1252).
+  void Message(const std::string& text, Severity severity);
+  // How far a piece of the step's work has got.
+  void Progress(int step, const MeasuredProgress& progress);
   // The end: the exit code, the status the service holds (null when it does not answer), what
-  // to do next (empty when nothing), and the parts of a finished installation that could not be
-  // done (empty when none).
-  void End(int exit_code, std::optional<int> status, const std::string& advice,
-           const std::vector<std::string>& warnings);
+  // to do next (empty when nothing), whether the run changed anything, and the parts of a
+  // finished installation that could not be done (empty when none).
+  void End(const CliOutcome& outcome);
 
  private:
-  void Write(const std::string& line);
   std::ostream& out_;
 };
 

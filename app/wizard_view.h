@@ -5,6 +5,7 @@
 
 #include "app/restart_countdown.h"
 #include "app/window_texts.h"
+#include "app/work_progress.h"
 
 namespace skarvel {
 
@@ -60,6 +61,9 @@ class WizardView {
   // A bar whose maximum is 0 has nothing to show: it is empty.
   virtual void SetProgress(ProgressBar bar, int position, int maximum) = 0;
   virtual void SetProgressVisible(ProgressBar bar, bool visible) = 0;
+  // How far a download, an unpacking or the copy of a table has got, beside the bars: what the
+  // unattended program's terminal and JSON show. A view without the room ignores it.
+  virtual void ShowWorkProgress(const WorkProgress&) {}
 
   // frmErrwindow, modal; its modal result (kModalResultCancel when closed by its button or the
   // window frame).

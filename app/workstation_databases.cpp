@@ -1,6 +1,8 @@
 // The till and central databases of the installation: connecting them (and letting a database
 // server of this computer use the till database), the registration, the copy, the closing number.
 
+#include <algorithm>
+
 #include "app/server_access.h"
 #include "app/workstation_operations.h"
 #include "database/reference_copy.h"
@@ -80,19 +82,28 @@ class ViewCopyProgress final : public db::CopyProgress {
   void ShowOverall(bool visible) override {
     view_.SetProgressVisible(ProgressBar::pbfilldb, visible);
   }
+  // Called once a table's copy has ended.
   void SetOverall(int position) override {
     view_.SetProgress(ProgressBar::pbfilldb, position, kCopiers);
+    if (table_.name.empty()) return;
+    table_.ended = true;
+    view_.ShowWorkProgress(table_);
   }
   void SetTable(int position, int maximum) override {
     view_.SetProgress(ProgressBar::pb1, position, maximum);
+    table_.done = static_cast<std::uint64_t>(std::max(position, 0));
+    table_.total = static_cast<std::uint64_t>(std::max(maximum, 0));
+    view_.ShowWorkProgress(table_);
   }
   void Label(const std::string& label, bool first) override {
     first ? view_.SetMemInfo(label) : view_.AddMemInfoLine(label);
+    table_ = {WorkProgress::Kind::kTable, label, "", 0, 0, false};
   }
 
  private:
   static constexpr int kCopiers = 14;
   WizardView& view_;
+  WorkProgress table_;  // the table being copied
 };
 
 }  // namespace

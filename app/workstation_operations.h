@@ -107,6 +107,7 @@ class WorkstationOperations final : public InstallOperations {
   void Failed(const std::string& cause);
 
   RememberingNotifier notifier_;
+  WorkProgress unpacking_;  // how far the unpack in progress is
   std::string failure_;
   WizardView& view_;
   EventPump& pump_;
