@@ -34,15 +34,7 @@ Json Optional(const std::optional<double>& number) {
 Json Event(const char* name) { return Json{{"event", name}}; }
 
 const char* SeverityName(Severity severity) {
-  switch (severity) {
-    case Severity::kWarning:
-      return "warning";
-    case Severity::kError:
-      return "error";
-    case Severity::kInfo:
-      break;
-  }
-  return "info";
+  return severity == Severity::kError ? "error" : "info";
 }
 
 const char* KindName(WorkProgress::Kind kind) {
@@ -108,7 +100,7 @@ void JsonReport::Start(const std::string& mode, const std::string& code,
 void JsonReport::Step(const StepReport& report) {
   Json line = Event("step");
   line["step"] = report.step;
-  line["caption"] = Text(report.caption);
+  line["step_caption"] = Text(report.caption);
   line["status"] = report.status;
   line["outcome"] = report.Failed() ? "failed" : "done";
   line["acknowledged"] = report.acknowledged;

@@ -12,8 +12,8 @@
 
 namespace skarvel {
 
-// How grave a message is.
-enum class Severity { kInfo, kWarning, kError };
+// How grave a message is: news (the end of a finished installation) or a failure.
+enum class Severity { kInfo, kError };
 
 // The machine-readable output of skarvel-cli --json: one JSON object a line on its stream, each
 // with "event" first. The events and their members are listed in skarvel-cli(1); members stay as

@@ -73,7 +73,8 @@ class TerminalView final : public WizardView {
   void SayReport(int status, const std::string& answer);
 
   // Told of each step's report, of each window shown, and of the progress of the work (at most
-  // four times a second), for the machine-readable output.
+  // four times a second, besides the first and the last report of each piece, which a reader
+  // never misses), for the machine-readable output.
   std::function<void(const StepReport& report)> on_report;
   std::function<void(const ErrorWindowTexts& texts)> on_window;
   std::function<void(int step, const MeasuredProgress& progress)> on_progress;
@@ -114,7 +115,7 @@ class TerminalView final : public WizardView {
   std::chrono::steady_clock::time_point stretch_start_ = std::chrono::steady_clock::now();
   ProgressRate rate_;
   ProgressPace line_pace_{std::chrono::milliseconds(100), true};
-  ProgressPace machine_pace_{std::chrono::milliseconds(250), false};
+  ProgressPace machine_pace_{std::chrono::milliseconds(250), true};
   std::string download_;  // the download since the last report
   bool closed_ = false;
   bool restart_arranged_ = false;
