@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <type_traits>
+#include <utility>
 #include <variant>
 
 #include <nlohmann/json.hpp>
@@ -37,28 +38,17 @@ const char* SeverityName(Severity severity) {
   return severity == Severity::kError ? "error" : "info";
 }
 
-const char* KindName(WorkProgress::Kind kind) {
+// A piece of work's kind, and the unit of its amounts.
+std::pair<const char*, const char*> KindAndUnit(WorkProgress::Kind kind) {
   switch (kind) {
     case WorkProgress::Kind::kUnpack:
-      return "unpack";
+      return {"unpack", "percent"};
     case WorkProgress::Kind::kTable:
-      return "table";
+      return {"table", "rows"};
     case WorkProgress::Kind::kDownload:
       break;
   }
-  return "download";
-}
-
-const char* UnitName(WorkProgress::Kind kind) {
-  switch (kind) {
-    case WorkProgress::Kind::kUnpack:
-      return "percent";
-    case WorkProgress::Kind::kTable:
-      return "rows";
-    case WorkProgress::Kind::kDownload:
-      break;
-  }
-  return "bytes";
+  return {"download", "bytes"};
 }
 
 Json Details(const CheckResult& check) {
@@ -128,10 +118,11 @@ void JsonReport::Progress(int step, const MeasuredProgress& progress) {
   const WorkProgress& work = progress.work;
   Json line = Event("progress");
   line["step"] = step;
-  line["kind"] = KindName(work.kind);
+  const auto [kind, unit] = KindAndUnit(work.kind);
+  line["kind"] = kind;
   line["name"] = Text(work.name);
   if (work.kind != WorkProgress::Kind::kTable) line["file"] = Text(work.item);
-  line["unit"] = UnitName(work.kind);
+  line["unit"] = unit;
   line["done"] = work.done;
   line["total"] = work.total > 0 ? Json(work.total) : Json(nullptr);
   line["per_second"] = Optional(progress.per_second);
