@@ -1,6 +1,7 @@
 #include "app/cli_options.h"
 
 #include "platform/ansi_text.h"
+#include "platform/program_options.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
@@ -13,7 +14,7 @@ std::string CustomerCode(const std::vector<std::string>& codes) {
   if (codes.size() != 1) throw UsageError("give exactly one customer code (see --help).");
   const std::string code = UpperCase(AnsiFromUtf8(codes.front()));
   if (code.size() > kCodeLength) {
-    throw UsageError("a customer code has at most 13 characters; \"" + codes.front() +
+    throw UsageError("a customer code has at most 13 characters; \"" + AnsiFromUtf8(codes.front()) +
                      "\" has more.");
   }
   return code;
@@ -22,32 +23,25 @@ std::string CustomerCode(const std::vector<std::string>& codes) {
 }  // namespace
 
 CliOptions ParseCliOptions(const std::vector<std::string>& arguments) {
+  const ProgramCommandLine read = ReadCommandLine(
+      arguments,
+      {{{"h", "help"}}, {{"version"}}, {{"no-restart"}}, {{"undo"}}, {{"check"}}, {{"json"}}});
   CliOptions options;
-  std::vector<std::string> codes;
-  for (const std::string& argument : arguments) {
-    if (argument == "--help" || argument == "-h") {
-      options.action = CliOptions::Action::kHelp;
-      return options;
-    }
-    if (argument == "--version") {
-      options.action = CliOptions::Action::kVersion;
-      return options;
-    }
-    if (argument == "--no-restart") {
-      options.no_restart = true;
-    } else if (argument == "--undo") {
-      options.undo = true;
-    } else if (argument == "--check") {
-      options.action = CliOptions::Action::kCheck;
-    } else if (argument == "--json") {
-      options.json = true;
-    } else if (argument.size() > 1 && argument[0] == '-') {
-      throw UsageError("unknown option " + argument + " (see --help).");
-    } else {
-      codes.push_back(argument);
-    }
+  // Help and version are answered whatever else the line holds.
+  if (read.given.count("h") != 0) {
+    options.action = CliOptions::Action::kHelp;
+    return options;
   }
-  options.code = CustomerCode(codes);
+  if (read.given.count("version") != 0) {
+    options.action = CliOptions::Action::kVersion;
+    return options;
+  }
+  if (!read.error.empty()) throw UsageError(AnsiFromUtf8(read.error) + " (see --help)");
+  options.no_restart = read.given.count("no-restart") != 0;
+  options.undo = read.given.count("undo") != 0;
+  options.json = read.given.count("json") != 0;
+  if (read.given.count("check") != 0) options.action = CliOptions::Action::kCheck;
+  options.code = CustomerCode(read.arguments);
   return options;
 }
 

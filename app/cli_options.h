@@ -16,13 +16,15 @@ struct CliOptions {
   bool json = false;  // one JSON object a line on standard output, the human text on standard error
 };
 
-// Wrong usage, in a sentence for the person.
+// Wrong usage, in a sentence for the person (Windows-1252).
 class UsageError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
-// The options of the arguments after the program's name (UTF-8). Throws UsageError.
+// The options of the arguments after the program's name (UTF-8), read by QCommandLineParser:
+// options before or after the code, "--" before a code that starts with "-". --help (-h) and
+// --version are answered whatever else the line holds. Throws UsageError.
 CliOptions ParseCliOptions(const std::vector<std::string>& arguments);
 
 }  // namespace skarvel

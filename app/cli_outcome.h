@@ -33,6 +33,9 @@ struct CliOutcome {
   std::optional<int> status;
   std::string advice;
   bool advice_said = false;
+  // Whether the run changed anything: it sent the service a status report or receipt templates,
+  // which it does for everything it does on this computer.
+  bool changed = false;
   // What a finished installation could not do (the receipt printer), Windows-1252.
   std::vector<std::string> warnings;
   // Why the installation stopped, when an error window said so (Windows-1252; empty otherwise).

@@ -1,5 +1,6 @@
 #include "app/install_session.h"
 
+#include "platform/ansi_text.h"
 #include "platform/file_system.h"
 #include "platform/private_folder.h"
 #include "platform/state_folder.h"
@@ -31,6 +32,20 @@ std::string WorkFolderProblem() {
   return "";
 }
 
+void OpenRunLog(RunLog& log, const std::string& program, const std::string& what,
+                const std::string& code, const DeploymentSettings& settings) {
+  log.StartRun(program, SKARVEL_VERSION, what);
+  log.SetCode(code);
+  if (settings.systemd_root == "/") log.SendErrorsToJournal(program);
+}
+
+int ReportedStatus(const std::string& url) {
+  const std::size_t status_at = url.find("&status=");
+  if (url.find("/UpdateStatus?") == std::string::npos || status_at == std::string::npos) return 0;
+  const std::size_t digits = status_at + 8;
+  return StrToIntDef(url.substr(digits, url.find('&', digits) - digits), 0);
+}
+
 InstallSession::InstallSession(const DeploymentSettings& settings, EventPump& pump,
                                Notifier& shown_notifier, WizardView& view, RunLog& log)
     : notifier(shown_notifier, log),
@@ -48,7 +63,16 @@ InstallSession::InstallSession(const DeploymentSettings& settings, EventPump& pu
   context.ca_file = settings.ca_file;
   context.on_answer = [this, &log](const std::string& url, const std::string& answer) {
     log.Write("GET " + url + " -> " + answer);
+    // An error logged from now on names the status reported last.
+    if (const int status = ReportedStatus(url); status != 0) {
+      log.SetPlace(step_ != 0 ? step_ : status / 10, std::to_string(status));
+    }
     if (on_answer) on_answer(url, answer);
+  };
+  driver.on_step_started = [this, &log](int step) {
+    step_ = step;
+    log.SetPlace(step, state.CustPost().cp_ps_code);
+    if (on_step_started) on_step_started(step);
   };
 }
 

@@ -35,6 +35,15 @@ std::string AlreadyRunningMessage(const std::string& holder);
 // then made, this user's alone).
 std::string WorkFolderProblem();
 
+// Starts a run's entries in the log: its start marked with the program, its version and what it
+// was asked (what), and from then on its errors also go to the journal of the running system
+// (not of a system image that SKARVEL_SYSTEMD_ROOT names), with the customer code.
+void OpenRunLog(RunLog& log, const std::string& program, const std::string& what,
+                const std::string& code, const DeploymentSettings& settings);
+
+// The status a status report's URL sends; 0 when it is no status report.
+int ReportedStatus(const std::string& url);
+
 class InstallSession {
  public:
   InstallSession(const DeploymentSettings& settings, EventPump& pump, Notifier& shown_notifier,
@@ -42,6 +51,8 @@ class InstallSession {
 
   // Also told of every request and its answer, after the log.
   std::function<void(const std::string& url, const std::string& answer)> on_answer;
+  // Also told of each step the driver starts, after the log.
+  std::function<void(int step)> on_step_started;
 
   LoggedNotifier notifier;
   ServiceContext context;
@@ -52,6 +63,9 @@ class InstallSession {
   SystemdReboot reboot;
   InstallationDriver driver;
   WizardFlow flow;
+
+ private:
+  int step_ = 0;  // the step the driver runs, once it runs one
 };
 
 }  // namespace skarvel

@@ -14,7 +14,7 @@ class LoggedNotifier final : public Notifier {
   LoggedNotifier(Notifier& shown, RunLog& log) : shown_(shown), log_(log) {}
 
   void ShowMessage(const std::string& text) override {
-    log_.Write("message: " + text);
+    log_.Write(RunLog::Level::kError, "message: " + text);
     shown_.ShowMessage(text);
   }
 

@@ -1,12 +1,11 @@
 #include "app/preflight.h"
 
-#include <cstdio>
-
 #include "app/install_state.h"
 #include "app/machine_checks.h"
 #include "database/central_probe.h"
 #include "platform/ansi_text.h"
 #include "platform/child_programs.h"
+#include "platform/data_size.h"
 #include "platform/file_system.h"
 #include "platform/printers.h"
 #include "platform/scratch_folder.h"
@@ -20,14 +19,9 @@ namespace {
 // a copy of the unpacked till programs.
 constexpr std::uintmax_t kUnpackFactor = 3;
 
-std::string Size(std::uintmax_t bytes) {
-  if (bytes < 1000) return std::to_string(bytes) + " bytes";
-  const char* unit = bytes < 1'000'000 ? "kB" : bytes < 1'000'000'000 ? "MB" : "GB";
-  const double scale = bytes < 1'000'000 ? 1e3 : bytes < 1'000'000'000 ? 1e6 : 1e9;
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f %s", static_cast<double>(bytes) / scale, unit);
-  return text;
-}
+std::string Size(std::uintmax_t bytes) { return DataSize(bytes); }
+
+CheckFact Bytes(std::uintmax_t bytes) { return static_cast<std::int64_t>(bytes); }
 
 std::string Files(std::size_t count) {
   return std::to_string(count) + (count == 1 ? " file" : " files");
@@ -45,24 +39,28 @@ std::string Reached(const ConnectionReport& connection, const std::string& plain
 
 CheckResult ServiceCheck(const ServiceContext& service, bool answers) {
   if (!answers) {
-    return {"service", false, ServiceProblem(service)};
+    return {"service", false, ServiceProblem(service), {{"url", service.ServiceBaseUrl}}};
   }
   const ConnectionReport connection{service.ServiceBaseUrl.rfind("https://", 0) == 0,
                                     service.certificate};
-  return {"service", true,
+  return {"service",
+          true,
           "the configuration service at " + service.ServiceBaseUrl + " answers " +
               Reached(connection, "over plain HTTP"),
+          {{"url", service.ServiceBaseUrl}},
           connection};
 }
 
 CheckResult DownloadServerCheck(DownloadContext& downloads, const TfTP& account) {
   const DownloadServerProbe probe = ProbeDownloadServer(downloads, account);
-  if (!probe.failure.empty()) return {"download-server", false, probe.failure.cause};
+  std::vector<std::pair<std::string, CheckFact>> facts{{"host", account.Host},
+                                                       {"port", std::int64_t{account.Port}}};
+  if (!probe.failure.empty()) return {"download-server", false, probe.failure.cause, facts};
   const ConnectionReport connection{account.Tls, probe.certificate};
   return {"download-server", true,
           "the download server " + account.Host + ":" + std::to_string(account.Port) +
               " accepts the login " + Reached(connection, "in plain FTP"),
-          connection};
+          facts, connection};
 }
 
 std::string StepName(const StatusList& statuses, int step) {
@@ -75,24 +73,34 @@ CheckResult CodeCheck(const std::string& code, const cust_post& record, const St
                       bool after_undo) {
   const int status = StrToIntDef(record.cp_ps_code, 99);
   const std::string who = record.cus_name + ", status " + record.cp_ps_code + ": ";
+  const auto facts = [&](int step) {
+    std::vector<std::pair<std::string, CheckFact>> found{{"customer", record.cus_name},
+                                                         {"status", std::int64_t{status}}};
+    if (step != 0) found.emplace_back("next_step", std::int64_t{step});
+    return found;
+  };
   if (after_undo && HasInstallationToUndo(status)) {
+    const int step = kStatusUndone / 10 + 1;
     return {"code", true,
             who + "the undo sends the installation back; the next run starts at " +
-                StepName(statuses, kStatusUndone / 10 + 1)};
+                StepName(statuses, step),
+            facts(step)};
   }
   if (InstallationComplete(status)) {
-    return {"code", true, who + "the installation is complete; nothing is left to do"};
+    return {"code", true, who + "the installation is complete; nothing is left to do", facts(0)};
   }
   const int step = status % 10 == 9 ? status / 10 + 1 : status / 10;
   if (status % 10 == 8 && step >= 1) {
     return {"code", false,
             who + "the installation stopped at " + StepName(statuses, status / 10) +
-                "; put the cause right, then start skarvel-cli --undo " + code};
+                "; put the cause right, then start skarvel-cli --undo " + code,
+            facts(0)};
   }
   if (step < 1 || step > 12 || (status % 10 != 0 && status % 10 != 9)) {
-    return {"code", false, who + "this status names no step: the installation cannot run"};
+    return {"code", false, who + "this status names no step: the installation cannot run",
+            facts(0)};
   }
-  return {"code", true, who + "the next run starts at " + StepName(statuses, step)};
+  return {"code", true, who + "the next run starts at " + StepName(statuses, step), facts(step)};
 }
 
 class Checker {
@@ -137,7 +145,10 @@ std::string Checker::Listed(const std::string& folder, const TfTP& account, std:
   if (!files) return cause_.empty() ? "the folder " + folder + " cannot be listed" : cause_;
   total = 0;
   for (const wininet::FindData& file : *files) total += file.nFileSize;
-  Record({"package:" + folder, true, Files(files->size()) + ", " + Size(total)});
+  Record({"package:" + folder,
+          true,
+          Files(files->size()) + ", " + Size(total),
+          {{"files", static_cast<std::int64_t>(files->size())}, {"bytes", Bytes(total)}}});
   return "";
 }
 
@@ -169,7 +180,10 @@ void Checker::Packages(const cust_post& record, const TfTP& account) {
       if (!SameText(file.cFileName, record.pt_filename)) continue;
       found = true;
       downloads_ += file.nFileSize;
-      Record({name, true, file.cFileName + ", " + Size(file.nFileSize)});
+      Record({name,
+              true,
+              file.cFileName + ", " + Size(file.nFileSize),
+              {{"file", file.cFileName}, {"bytes", Bytes(file.nFileSize)}}});
     }
     if (!found)
       Record({name, false, "the folder " + record.pt_path + " has no " + record.pt_filename});
@@ -189,9 +203,12 @@ void Checker::Central(const cust_post& record, const TfTP& account) {
     }
   }
   const db::CentralProbe probe = db::ProbeCentralDatabase(location);
+  std::vector<std::pair<std::string, CheckFact>> facts{{"location", location}};
+  if (probe.reached) facts.emplace_back("version", std::int64_t{probe.version});
   Record({"central-database", probe.reached,
           probe.reached ? location + " answers, version " + std::to_string(probe.version)
-                        : location + " cannot be opened: " + OneLine(probe.error)});
+                        : location + " cannot be opened: " + OneLine(probe.error),
+          facts});
 }
 
 void Checker::Disk(const cust_post& record) {
@@ -208,18 +225,26 @@ void Checker::Disk(const cust_post& record) {
   const bool enough = shared ? *work_free >= work_needs + till_needs
                              : *work_free >= work_needs && *till_free >= till_needs;
   Record(
-      {"disk-space", enough,
+      {"disk-space",
+       enough,
        "the work folder needs " + Size(work_needs) + " and has " + Size(*work_free) +
            (shared
                 ? " on the disk it shares with the till folder, which needs " + Size(till_needs)
-                : "; the till folder needs " + Size(till_needs) + " and has " + Size(*till_free))});
+                : "; the till folder needs " + Size(till_needs) + " and has " + Size(*till_free)),
+       {{"work_bytes_needed", Bytes(work_needs)},
+        {"work_bytes_free", Bytes(*work_free)},
+        {"till_bytes_needed", Bytes(till_needs)},
+        {"till_bytes_free", Bytes(*till_free)},
+        {"same_disk", shared}}});
 }
 
 void Checker::Tools(const cust_post& record) {
   const bool tool = ProgramOnPath(kArchiveTool);
-  Record({"archive-tool", tool,
+  Record({"archive-tool",
+          tool,
           tool ? std::string(kArchiveTool) + " is there"
-               : std::string(kArchiveTool) + " is missing: install the package p7zip-full"});
+               : std::string(kArchiveTool) + " is missing: install the package p7zip-full",
+          {{"program", std::string(kArchiveTool)}}});
   if (Trim(record.CP_GENTEXT).empty()) return;
   const std::string problem = PrintingSystemProblem();
   Record({"printing-system", problem.empty(),

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "platform/deployment_settings.h"
@@ -17,14 +20,20 @@ struct ConnectionReport {
   std::optional<CertificateInfo> certificate;
 };
 
+// A fact a check found, for machines: a number (bytes, a version, a status), a yes or no, or a
+// text (Windows-1252).
+using CheckFact = std::variant<bool, std::int64_t, std::string>;
+
 // One check of the preflight: its name (stable: "service", "code", "download-server",
 // "package:FOLDER", "central-database", "disk-space", "archive-tool", "printing-system"),
-// whether it passed, and one line saying what was found; the checks that reach a server
+// whether it passed, one line saying what was found, and what it found as named facts
+// ("bytes_needed", "version", …; skarvel-cli(1) lists them); the checks that reach a server
 // ("service", "download-server") say how they reached it.
 struct CheckResult {
   std::string name;
   bool ok = false;
   std::string detail;
+  std::vector<std::pair<std::string, CheckFact>> facts = {};
   std::optional<ConnectionReport> connection = std::nullopt;
 };
 

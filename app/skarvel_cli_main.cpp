@@ -111,7 +111,7 @@ int Run(int argc, char** argv) {
   try {
     options = ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc));
   } catch (const UsageError& error) {
-    std::cerr << "skarvel-cli: " << error.what() << "\n";
+    std::cerr << "skarvel-cli: " << Utf8FromAnsi(error.what()) << "\n";
     return kUsage;
   }
   if (options.action == CliOptions::Action::kHelp) {
@@ -128,9 +128,7 @@ int Run(int argc, char** argv) {
   if (!outcome.advice.empty() && !outcome.advice_said) {
     std::cerr << "skarvel-cli: " << Utf8FromAnsi(outcome.advice) << "\n";
   }
-  if (json) {
-    json->End(outcome.exit_code, outcome.status, outcome.advice, outcome.warnings, outcome.cause);
-  }
+  if (json) json->End(outcome);
   return outcome.exit_code;
 }
 

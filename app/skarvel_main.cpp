@@ -26,10 +26,11 @@ namespace {
 constexpr int kAlreadyRunning = 6;
 constexpr int kUsage = 64;
 
+// The arguments the toolkit left (it takes its own, "-platform", "-style"), UTF-8.
 std::vector<std::string> Arguments() {
   std::vector<std::string> arguments;
   const QStringList given = QApplication::arguments();
-  for (qsizetype i = 1; i < given.size(); ++i) arguments.push_back(ToAnsi(given[i]));
+  for (qsizetype i = 1; i < given.size(); ++i) arguments.push_back(given[i].toStdString());
   return arguments;
 }
 
@@ -53,7 +54,7 @@ int Run(int argc, char** argv) {
   try {
     options = ParseWizardOptions(Arguments());
   } catch (const UsageError& error) {
-    std::cerr << "skarvel: " << error.what() << "\n";
+    std::cerr << "skarvel: " << Utf8FromAnsi(error.what()) << "\n";
     return kUsage;
   }
   QApplication::setApplicationName(QStringLiteral("Lumtrak Install"));
@@ -86,6 +87,9 @@ int Run(int argc, char** argv) {
   const EngineLockFolder engine_locks(LinuxSystemInfo().TemporaryFolder());
   const db::EngineShutdown engine;  // goes before the lock folder, after every connection
   RunLog log(RunLog::DefaultPath());
+  // Resumed with the code, the run's code is known from the start.
+  const std::string code = options.arguments.size() == 1 ? options.arguments.front() : "";
+  OpenRunLog(log, "skarvel", code, code, settings);
   QtEventPump pump;
   WizardWindows windows(settings, pump, log, options.arguments);
   const RunningWizardListener listener(RunningWizardSocketPath(),
@@ -99,6 +103,7 @@ int Run(int argc, char** argv) {
   windows.form.show();
   const int result = QApplication::exec();
   pump.RequestTermination();
+  log.EndRun(result);
   return result;
 }
 

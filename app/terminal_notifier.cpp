@@ -5,6 +5,7 @@
 namespace skarvel {
 
 void TerminalNotifier::ShowMessage(const std::string& text) {
+  if (before_message) before_message();
   out_ << "skarvel-cli: " << Utf8FromAnsi(text) << std::endl;
   if (on_message) on_message(text);
 }

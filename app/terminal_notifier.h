@@ -15,6 +15,8 @@ class TerminalNotifier final : public Notifier {
   void ShowMessage(const std::string& text) override;
   // Told of each message too, for the machine-readable output.
   std::function<void(const std::string& text)> on_message;
+  // Called before the text is written: a line the terminal left open ends first.
+  std::function<void()> before_message;
 
  private:
   std::ostream& out_;

@@ -1,48 +1,85 @@
 #include "app/terminal_view.h"
 
+#include <algorithm>
 #include <cstdio>
 
+#include "app/progress_line.h"
 #include "app/step_boxes.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
 namespace {
 
-constexpr int kBarWidth = 40;
+// The key of a piece of work's line; a table's label line has its table's key, so that the
+// table's progress takes the label's line.
+std::string LineKey(WorkProgress::Kind kind, const std::string& name) {
+  return std::to_string(static_cast<int>(kind)) + ":" + name;
+}
 
 }  // namespace
 
 TerminalView::TerminalView(std::ostream& out, std::ostream& err, bool terminal, RunLog& log,
-                           std::string code, bool no_restart)
+                           std::string code, bool no_restart, std::size_t width)
     : out_(out),
       err_(err),
       terminal_(terminal),
+      width_(std::max<std::size_t>(width, 20)),
       log_(log),
       code_(std::move(code)),
       no_restart_(no_restart) {}
 
-void TerminalView::Say(const std::string& ansi_text) {
-  EndProgressLine();
+TerminalView::~TerminalView() { BreakLine(); }
+
+void TerminalView::Say(const std::string& ansi_text, RunLog::Level level) {
+  EndOpenLine();
   out_ << Utf8FromAnsi(ansi_text) << std::endl;
-  log_.Write(ansi_text);
+  log_.Write(level, ansi_text);
 }
 
 void TerminalView::SayError(const ErrorWindowTexts& texts) {
-  EndProgressLine();
+  EndOpenLine();
   std::vector<std::string> lines{texts.title + ": " + texts.text};
   if (!texts.step.empty()) lines.push_back("  " + texts.step);
   if (!texts.cause.empty()) lines.push_back("  " + texts.cause);
   if (!texts.details.empty()) lines.push_back("  (details: " + texts.details + ")");
+  std::string entry;
   for (const std::string& line : lines) {
     err_ << Utf8FromAnsi(line) << std::endl;
-    log_.Write(line);
+    entry += (entry.empty() ? "" : "\n") + line;
   }
+  // One entry, so that a check writing beside it cannot come between its lines.
+  log_.Write(RunLog::Level::kError, entry);
 }
 
-void TerminalView::EndProgressLine() {
-  if (!progress_line_open_) return;
+void TerminalView::BreakLine() {
+  EndOpenLine();
+  out_ << std::flush;
+}
+
+void TerminalView::EndOpenLine() {
+  if (open_ == OpenLine::kNone) return;
   out_ << "\n";
-  progress_line_open_ = false;
+  open_ = OpenLine::kNone;
+  open_key_.clear();
+}
+
+void TerminalView::WriteOver(const std::string& ansi_text, OpenLine kind, const std::string& key,
+                             std::initializer_list<OpenLine> over) {
+  // A table's progress takes its label's line.
+  const bool same = open_key_ == key && (open_ == kind || open_ == OpenLine::kLabel);
+  if (!same && std::find(over.begin(), over.end(), open_) == over.end()) EndOpenLine();
+  out_ << "\r" << Utf8FromAnsi(ansi_text) << "\x1b[K" << std::flush;
+  open_ = kind;
+  open_key_ = key;
+}
+
+void TerminalView::SayLabel(const std::string& ansi_text) {
+  if (!terminal_) return Say(ansi_text);
+  EndOpenLine();
+  out_ << Utf8FromAnsi(ansi_text) << std::flush;
+  log_.Write(ansi_text);
+  open_ = OpenLine::kLabel;
+  open_key_ = LineKey(WorkProgress::Kind::kTable, ansi_text.substr(2));
 }
 
 void TerminalView::ShowPage(int page) {
@@ -56,13 +93,17 @@ void TerminalView::SayReport(int status, const std::string& answer) {
   stretch_start_ = now;
   char seconds[32];
   std::snprintf(seconds, sizeof seconds, "%.2f s", taken.count());
-  const char* outcome = status % 10 == 8 ? "failed" : "done";
-  const bool acknowledged = answer == "\"OKOK\"";
   // Step 12 reports 118 when its 120 was not acknowledged: still step 12's outcome.
   const int step = running_step_ != 0 ? running_step_ : status / 10;
-  if (on_report) on_report(step, status, acknowledged, taken.count());
-  Say("  step " + std::to_string(step) + " " + outcome + ", reported " + std::to_string(status) +
-      (acknowledged ? "" : " (not acknowledged: " + answer + ")") + "  [" + seconds + "]");
+  const StepReport report{step, status, answer == "\"OKOK\"", taken.count(),
+                          step >= 1 && step <= kStepCount ? captions_[step] : ""};
+  if (on_report) on_report(report);
+  const std::string download = std::exchange(download_, "");
+  Say("  step " + std::to_string(step) + (report.Failed() ? " failed" : " done") + ", reported " +
+          std::to_string(status) + (download.empty() ? "" : " (" + download + ")") +
+          (report.acknowledged ? "" : " (not acknowledged: " + answer + ")") + "  [" + seconds +
+          "]",
+      report.Failed() ? RunLog::Level::kError : RunLog::Level::kInfo);
 }
 
 void TerminalView::PrintCustomer() {
@@ -94,17 +135,29 @@ void TerminalView::SetStopNote(const std::string& text) {
 }
 
 void TerminalView::SetMemInfo(const std::string& text) {
-  if (!text.empty()) Say("  " + text);
+  if (!text.empty()) SayLabel("  " + text);
 }
 
-void TerminalView::AddMemInfoLine(const std::string& line) { Say("  " + line); }
+void TerminalView::AddMemInfoLine(const std::string& line) { SayLabel("  " + line); }
+
+void TerminalView::ShowWorkProgress(const WorkProgress& progress) {
+  const auto now = ProgressRate::Clock::now();
+  const MeasuredProgress measured = rate_.Add(progress, now);
+  if (progress.kind == WorkProgress::Kind::kDownload) download_ = progress.name;
+  if (on_progress && machine_pace_.Due(progress, now)) on_progress(running_step_, measured);
+  if (!terminal_ || !line_pace_.Due(progress, now)) return;
+  // The last column stays free: a terminal that wraps there would leave the line for good.
+  WriteOver(ProgressLine(measured, width_ - 1), OpenLine::kProgress,
+            LineKey(progress.kind, progress.name), {});
+}
 
 void TerminalView::SetSilenceNote(const std::string& text) {
   if (text.empty()) {
     // The peer answered: on a terminal its line goes, and what comes next takes its place.
-    if (terminal_ && silence_notes_ > 0) {
+    if (open_ == OpenLine::kSilence) {
       out_ << "\r\x1b[K" << std::flush;
-      progress_line_open_ = false;
+      open_ = OpenLine::kNone;
+      open_key_.clear();
     }
     silence_notes_ = 0;
     return;
@@ -114,17 +167,9 @@ void TerminalView::SetSilenceNote(const std::string& text) {
     return;
   }
   ++silence_notes_;
-  // The same line, overwritten; the next line of any kind starts below it.
-  out_ << "\r  " << Utf8FromAnsi(text) << "\x1b[K" << std::flush;
-  progress_line_open_ = true;
-}
-
-void TerminalView::SetProgress(ProgressBar, int position, int maximum) {
-  if (!terminal_ || maximum <= 0) return;
-  const int filled = kBarWidth * std::min(position, maximum) / maximum;
-  out_ << "\r  [" << std::string(filled, '#') << std::string(kBarWidth - filled, ' ') << "] "
-       << 100 * std::min(position, maximum) / maximum << "%" << std::flush;
-  progress_line_open_ = true;
+  // The same line, overwritten, or the line of the transfer that stalled; the next line of any
+  // kind starts below it.
+  WriteOver("  " + text, OpenLine::kSilence, "", {OpenLine::kProgress});
 }
 
 int TerminalView::ShowErrorWindow(const ErrorWindowTexts& texts) {
@@ -140,8 +185,10 @@ int TerminalView::ShowErrorWindow(const ErrorWindowTexts& texts) {
   }
   Say(texts.title + ": " + texts.text);
   // The end of a run that left something undone says so last, where a person looks.
-  if (!texts.warnings.empty()) Say(kNotDoneHeading);
-  for (const std::string& warning : texts.warnings) Say("Warning: " + warning);
+  if (!texts.warnings.empty()) Say(kNotDoneHeading, RunLog::Level::kWarning);
+  for (const std::string& warning : texts.warnings) {
+    Say("Warning: " + warning, RunLog::Level::kWarning);
+  }
   warnings_.insert(warnings_.end(), texts.warnings.begin(), texts.warnings.end());
   return kModalResultCancel;
 }
@@ -161,7 +208,8 @@ void TerminalView::ShowRestartWindow(const RestartWindowTexts& texts, RestartCou
   countdown.RestartNow();
   if (!countdown.Restarting()) {
     Say(RestartCountdown::RefusalAdvice(countdown.Refusal()) +
-        " Or start the installation again after it with: skarvel-cli " + code_);
+            " Or start the installation again after it with: skarvel-cli " + code_,
+        RunLog::Level::kError);
   }
 }
 

@@ -69,10 +69,15 @@ CliOutcome RunUnattendedCheck(const CliOptions& options, const DeploymentSetting
   const EngineLockFolder engine_locks(temporary);
   const db::EngineShutdown engine;  // goes before the lock folder, after every connection
   RunLog log(RunLog::DefaultPath());
-  log.Write("skarvel-cli --check " + code + " against " + settings.ServiceBaseUrl());
+  OpenRunLog(log, "skarvel-cli",
+             std::string("--check ") + (options.undo ? "--undo " : "") + code + " against " +
+                 settings.ServiceBaseUrl(),
+             code, settings);
   InterruptPump pump;
   TerminalNotifier shown(std::cerr);
-  if (json != nullptr) shown.on_message = [json](const std::string& text) { json->Message(text); };
+  if (json != nullptr) {
+    shown.on_message = [json](const std::string& text) { json->Message(text, Severity::kError); };
+  }
   LoggedNotifier notifier(shown, log);
   ServiceContext service(settings.ServiceBaseUrl(), pump, notifier);
   service.ca_file = settings.ca_file;
@@ -89,7 +94,7 @@ CliOutcome RunUnattendedCheck(const CliOptions& options, const DeploymentSetting
       const std::string line =
           std::string(check.ok ? "ok    " : "FAIL  ") + check.name + "  " + check.detail;
       human << Utf8FromAnsi(line) << std::endl;
-      log.Write("check: " + line);
+      log.Write(check.ok ? RunLog::Level::kInfo : RunLog::Level::kWarning, "check: " + line);
       if (json != nullptr) json->Check(check);
     });
     outcome = {ExitCodeOf(result.outcome), result.status,
@@ -97,8 +102,8 @@ CliOutcome RunUnattendedCheck(const CliOptions& options, const DeploymentSetting
   } catch (const Interrupted&) {
     outcome.advice = "the check was cancelled.";
   }
-  log.Write("skarvel-cli --check ends with exit code " + std::to_string(outcome.exit_code));
   if (!outcome.advice.empty()) log.Write(outcome.advice);
+  log.EndRun(outcome.exit_code);
   return outcome;
 }
 

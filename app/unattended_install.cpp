@@ -1,7 +1,6 @@
 #include "app/unattended_install.h"
 
 #include <iostream>
-#include <unistd.h>
 
 #include "app/install_session.h"
 #include "app/terminal_notifier.h"
@@ -14,6 +13,7 @@
 #include "platform/interrupt_key.h"
 #include "platform/system_account.h"
 #include "platform/system_info_linux.h"
+#include "platform/terminal.h"
 
 namespace skarvel {
 namespace {
@@ -69,14 +69,6 @@ CliOutcome OutcomeOf(const TerminalView& view, InstallSession& session, const st
   if (!held) return {kServiceUnreachable};
   if (completed && InstallationComplete(*held)) return {kCompleted, held};
   return {kInstallationError, held};
-}
-
-// The status a report URL sends, or 0 when it is no status report.
-int ReportedStatus(const std::string& url) {
-  const std::size_t status_at = url.find("&status=");
-  if (url.find("/UpdateStatus?") == std::string::npos || status_at == std::string::npos) return 0;
-  const std::size_t digits = status_at + 8;
-  return StrToIntDef(url.substr(digits, url.find('&', digits) - digits), 0);
 }
 
 // How an administrator lets this user do the administrator's part.
@@ -161,16 +153,24 @@ void UndoThenInstall(InstallSession& session, TerminalView& view) {
   flow.btvolgendeClick();
 }
 
-// Each step's report and each message also as JSON lines.
+// Each step's report, each window and message, and the progress of the work also as JSON lines.
 void Tell(JsonReport* json, TerminalView& view, TerminalNotifier& notifier) {
   if (json == nullptr) return;
-  view.on_report = [json](int step, int status, bool acknowledged, double seconds) {
-    json->Step(step, status, acknowledged, seconds);
-  };
+  view.on_report = [json](const StepReport& report) { json->Step(report); };
   view.on_window = [json](const ErrorWindowTexts& texts) {
-    json->Message(texts.title + ": " + texts.text, {texts.step, texts.cause, texts.details});
+    json->Message(texts.title + ": " + texts.text,
+                  texts.kind == ErrorKind::InstallDone ? Severity::kInfo : Severity::kError,
+                  {texts.step, texts.cause, texts.details});
   };
-  notifier.on_message = [json](const std::string& text) { json->Message(text); };
+  view.on_progress = [json](int step, const MeasuredProgress& progress) {
+    json->Progress(step, progress);
+  };
+  notifier.on_message = [json](const std::string& text) { json->Message(text, Severity::kError); };
+}
+
+// The requests that change what the service holds: status reports and receipt templates.
+bool ChangesTheService(const std::string& url) {
+  return ReportedStatus(url) != 0 || url.find("/createtemplate?") != std::string::npos;
 }
 
 CliOutcome Install(const CliOptions& options, const DeploymentSettings& settings,
@@ -179,18 +179,25 @@ CliOutcome Install(const CliOptions& options, const DeploymentSettings& settings
   const EngineLockFolder engine_locks(LinuxSystemInfo().TemporaryFolder());
   const db::EngineShutdown engine;  // goes before the lock folder, after every connection
   RunLog log(RunLog::DefaultPath());
-  log.Write("skarvel-cli " + code + " against " + settings.ServiceBaseUrl());
+  OpenRunLog(log, "skarvel-cli",
+             std::string(options.undo ? "--undo " : "") +
+                 (options.no_restart ? "--no-restart " : "") + code + " against " +
+                 settings.ServiceBaseUrl(),
+             code, settings);
   CancelPump pump;
   TerminalNotifier notifier(std::cerr);
-  const bool terminal = !options.json && isatty(STDOUT_FILENO) != 0;
-  TerminalView view(human, std::cerr, terminal, log, code, options.no_restart);
+  const bool terminal = !options.json && OutputIsTerminal();
+  TerminalView view(human, std::cerr, terminal, log, code, options.no_restart, OutputWidth());
+  notifier.before_message = [&view] { view.BreakLine(); };
   Tell(json, view, notifier);
   InstallSession session(settings, pump, notifier, view, log);
   view.ShowStateOf(session.state);
-  session.on_answer = [&view](const std::string& url, const std::string& answer) {
+  bool changed = false;
+  session.on_answer = [&view, &changed](const std::string& url, const std::string& answer) {
+    changed = changed || ChangesTheService(url);
     if (const int status = ReportedStatus(url); status != 0) view.SayReport(status, answer);
   };
-  session.driver.on_step_started = [&view](int step) { view.StepStarted(step); };
+  session.on_step_started = [&view](int step) { view.StepStarted(step); };
   pump.flow = &session.flow;
   pump.state = &session.state;
   CatchInterruptKey();
@@ -206,13 +213,18 @@ CliOutcome Install(const CliOptions& options, const DeploymentSettings& settings
   } catch (const CancelledBeforeTheRun&) {
     view.Say("Cancelled.");
   }
-  log.Write("skarvel-cli ends with exit code " + std::to_string(outcome.exit_code));
+  view.BreakLine();
+  outcome.changed = changed;
   outcome.warnings = view.Warnings();
   if (outcome.exit_code != kCompleted) outcome.cause = view.LastCause();
   outcome.advice = Advice(outcome, session, view, code, log,
                           view.KindsShown().count(ErrorKind::InstallDone) != 0);
   outcome.advice_said = outcome.exit_code == kRestartRequired;  // the view told the restart
-  if (!outcome.advice.empty()) log.Write(outcome.advice);
+  if (!outcome.advice.empty()) {
+    log.Write(outcome.exit_code == kCompleted ? RunLog::Level::kInfo : RunLog::Level::kWarning,
+              outcome.advice);
+  }
+  log.EndRun(outcome.exit_code);
   return outcome;
 }
 

@@ -18,10 +18,17 @@ void ViewCopyProgress::ShowOverall(bool visible) {
 void ViewCopyProgress::SetOverall(int position) {
   tables_done_ = position;
   ShowOverallAt(position * kStepsPerTable);
+  // Called once a table's copy has ended.
+  if (table_.name.empty()) return;
+  table_.ended = true;
+  view_.ShowWorkProgress(table_);
 }
 
 void ViewCopyProgress::SetTable(int position, int maximum) {
   view_.SetProgress(ProgressBar::pb1, position, maximum);
+  table_.done = static_cast<std::uint64_t>(std::max(position, 0));
+  table_.total = static_cast<std::uint64_t>(std::max(maximum, 0));
+  view_.ShowWorkProgress(table_);
   if (maximum <= 0) return;
   // A table's rows bring the overall bar up to, never onto, the next table's mark: only the
   // table's end (SetOverall) gets it there.
@@ -36,6 +43,7 @@ void ViewCopyProgress::SetTableName(const std::string& name) {
 
 void ViewCopyProgress::Label(const std::string& label, bool first) {
   first ? view_.SetMemInfo(label) : view_.AddMemInfoLine(label);
+  table_ = {WorkProgress::Kind::kTable, label, "", 0, 0, false};
 }
 
 // A table whose bar starts again (the customers, then their cards) never takes the whole copy

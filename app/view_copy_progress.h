@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/wizard_view.h"
+#include "app/work_progress.h"
 #include "database/reference_copy.h"
 
 namespace skarvel {
@@ -28,6 +29,7 @@ class ViewCopyProgress final : public db::CopyProgress {
   void ShowOverallAt(int position);
 
   WizardView& view_;
+  WorkProgress table_;  // the table being copied, for the terminal's and the JSON's progress
   int tables_done_ = 0;
   int overall_ = -1;  // what the overall bar shows
 };

@@ -1,6 +1,7 @@
 #include "app/wizard_options.h"
 
-#include <algorithm>
+#include "platform/program_options.h"
+#include "platform/windows1252.h"
 
 namespace skarvel {
 namespace {
@@ -14,6 +15,10 @@ customer CODE, check the customer, and press Install. Started with the CODE as
 its only argument (as the autostart entry does after the restart), it skips its
 pages and resumes the installation from the step the service holds.
 
+  -h, --help  print this text and end
+  --version   print the version and end
+  --          every word after it is an argument, even one starting with "-"
+
 skarvel-cli(1) runs the same installation without a window. Exit codes: 0 the
 wizard ended, 6 an installation is running already for this user, 64 wrong
 usage or an unusable setting.
@@ -22,22 +27,19 @@ usage or an unusable setting.
 }  // namespace
 
 WizardOptions ParseWizardOptions(const std::vector<std::string>& arguments) {
-  const auto end = std::find(arguments.begin(), arguments.end(), "--");
+  const ProgramCommandLine read = ReadCommandLine(arguments, {{{"h", "help"}}, {{"version"}}});
   WizardOptions options;
-  for (auto it = arguments.begin(); it != end; ++it) {
-    if (*it == "--help" || *it == "-h") {
-      options.action = WizardOptions::Action::kHelp;
-      return options;
+  if (read.given.count("h") != 0) {
+    options.action = WizardOptions::Action::kHelp;
+  } else if (read.given.count("version") != 0) {
+    options.action = WizardOptions::Action::kVersion;
+  } else if (!read.error.empty()) {
+    // Nothing is taken for a code to resume.
+    throw UsageError(AnsiFromUtf8(read.error) + " (see --help)");
+  } else {
+    for (const std::string& argument : read.arguments) {
+      options.arguments.push_back(AnsiFromUtf8(argument));
     }
-    if (*it == "--version") options.action = WizardOptions::Action::kVersion;
-  }
-  if (options.action != WizardOptions::Action::kRun) return options;
-  for (auto it = arguments.begin(); it != arguments.end(); ++it) {
-    if (it == end) continue;
-    if (it < end && it->size() > 1 && it->front() == '-') {
-      throw UsageError("unknown option " + *it + " (see --help).");
-    }
-    options.arguments.push_back(*it);
   }
   return options;
 }

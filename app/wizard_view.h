@@ -5,6 +5,7 @@
 
 #include "app/restart_countdown.h"
 #include "app/window_texts.h"
+#include "app/work_progress.h"
 
 namespace skarvel {
 
@@ -71,6 +72,9 @@ class WizardView {
   virtual void SetProgressVisible(ProgressBar bar, bool visible) = 0;
   // What a bar runs over, shown with its percentage (empty: the percentage alone).
   virtual void SetProgressText(ProgressBar bar, const std::string& text) = 0;
+  // How far a download, an unpacking or the copy of a table has got, beside the bars: what the
+  // unattended program's terminal and JSON show. A view without the room ignores it.
+  virtual void ShowWorkProgress(const WorkProgress&) {}
 
   // frmErrwindow, modal; its modal result (kModalResultCancel when closed by its button or the
   // window frame).

@@ -1,6 +1,8 @@
 // The till and central databases of the installation: connecting them (and letting a database
 // server of this computer use the till database), the registration, the copy, the closing number.
 
+#include <algorithm>
+
 #include "app/server_access.h"
 #include "app/view_copy_progress.h"
 #include "app/workstation_operations.h"

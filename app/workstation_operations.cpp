@@ -51,6 +51,15 @@ WorkstationOperations::WorkstationOperations(ServiceContext& service, RunLog& lo
       server_display_name_(db::LinuxServerLayout().guardian_display_name),
       administrator_(AdminHelperPath(), programs_, pump,
                      [&log](const std::string& line) { log.Write(line); }) {
+  downloads_.progress = [this](const DownloadProgress& download) {
+    view_.ShowWorkProgress({WorkProgress::Kind::kDownload, download.folder, download.file,
+                            download.done, download.total, download.ended});
+  };
+  control_.on_unpack_progress = [this](const std::string&, const ArchiveProgress& progress) {
+    unpacking_.done = static_cast<std::uint64_t>(std::clamp(progress.percent, 0, 100));
+    if (!progress.file.empty()) unpacking_.item = progress.file;
+    view_.ShowWorkProgress(unpacking_);
+  };
   Dmskarvel.log = [&log](const std::string& line) { log.Write(line); };
   Dmskarvel.prepare_till = [this](const std::string& database_text) {
     return PrepareTillDatabase(database_text);
@@ -98,7 +107,12 @@ bool WorkstationOperations::KillProcess(const std::string& name) {
 
 bool WorkstationOperations::UnzipPackage(const std::string& archive, const std::string& work_folder,
                                          const std::string& destination) {
+  unpacking_ = {WorkProgress::Kind::kUnpack, archive, "", 0, 100, false};
+  view_.ShowWorkProgress(unpacking_);
   const bool unpacked = control_.UnzipPackage(archive, work_folder, destination);
+  if (unpacked) unpacking_.done = 100;
+  unpacking_.ended = true;
+  view_.ShowWorkProgress(unpacking_);
   if (!unpacked) Failed(control_.LastFailure());
   return unpacked;
 }

@@ -110,6 +110,7 @@ class WorkstationOperations final : public InstallOperations {
   void Failed(const std::string& cause, const std::string& details = "");
 
   RememberingNotifier notifier_;
+  WorkProgress unpacking_;  // how far the unpack in progress is
   OperationFailure failure_;
   WizardView& view_;
   EventPump& pump_;

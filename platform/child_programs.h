@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +32,19 @@ class ChildPrograms {
   virtual ChildOutcome RunAndWait(const std::string& program,
                                   const std::vector<std::string>& arguments,
                                   const std::string& start_folder, EventPump& pump) = 0;
+
+  // What the program writes to standard output, piece by piece as it arrives.
+  using OutputSink = std::function<void(const std::string& piece)>;
+  // RunAndWait, handing its standard output to on_output while it runs (the progress it
+  // reports, say). By default all of it at the end.
+  virtual ChildOutcome RunAndWatch(const std::string& program,
+                                   const std::vector<std::string>& arguments,
+                                   const std::string& start_folder, EventPump& pump,
+                                   const OutputSink& on_output) {
+    ChildOutcome outcome = RunAndWait(program, arguments, start_folder, pump);
+    if (on_output && !outcome.output.empty()) on_output(outcome.output);
+    return outcome;
+  }
 };
 
 // True when a program of that name is found on PATH.
@@ -49,7 +63,12 @@ std::optional<std::string> CaptureProgramOutput(const std::string& program,
 class LinuxChildPrograms final : public ChildPrograms {
  public:
   ChildOutcome RunAndWait(const std::string& program, const std::vector<std::string>& arguments,
-                          const std::string& start_folder, EventPump& pump) override;
+                          const std::string& start_folder, EventPump& pump) override {
+    return RunAndWatch(program, arguments, start_folder, pump, nullptr);
+  }
+  ChildOutcome RunAndWatch(const std::string& program, const std::vector<std::string>& arguments,
+                           const std::string& start_folder, EventPump& pump,
+                           const OutputSink& on_output) override;
 };
 
 }  // namespace skarvel

@@ -95,36 +95,39 @@ int ExitCodeOf(int status) {
   return -1;
 }
 
-// Reads what is waiting on the pipe into the kept tail; false at its end.
-bool ReadOutput(int fd, std::string& tail) {
+// Reads what is waiting on the pipe into the kept tail, and hands it to sink; false at its end.
+bool ReadOutput(int fd, std::string& tail, const ChildPrograms::OutputSink* sink = nullptr) {
   char buffer[4096];
   const ssize_t count = ::read(fd, buffer, sizeof buffer);
   if (count == 0 || (count < 0 && errno != EINTR)) return false;
   if (count < 0) return true;
   tail.append(buffer, static_cast<std::size_t>(count));
   if (tail.size() > kOutputKept) tail.erase(0, tail.size() - kOutputKept);
+  if (sink != nullptr && *sink) (*sink)(std::string(buffer, static_cast<std::size_t>(count)));
   return true;
 }
 
-// Reads what the program left in the pipe without waiting for its end.
-void DrainOutput(int fd, std::string& tail) {
-  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
-  while (ReadOutput(fd, tail)) {
-  }
-}
-
-// A pipe from the program: its read end, and the tail of what came through it.
+// A pipe from the program: its read end, the tail of what came through it, and who is handed
+// each piece as it comes (none: nobody).
 struct Stream {
   Descriptor fd;
   std::string* tail;
+  const ChildPrograms::OutputSink* sink = nullptr;
   bool open = true;
 };
+
+// Reads what the program left in the pipe without waiting for its end.
+void DrainOutput(Stream& stream) {
+  ::fcntl(stream.fd.get(), F_SETFL, ::fcntl(stream.fd.get(), F_GETFL) | O_NONBLOCK);
+  while (ReadOutput(stream.fd.get(), *stream.tail, stream.sink)) {
+  }
+}
 
 // Reads what is waiting on the streams that poll found ready, without blocking.
 void ReadReady(Stream* streams, const pollfd* watched, int count) {
   for (int i = 0; i < count; ++i) {
     if (streams[i].open && (watched[i].revents & (POLLIN | POLLHUP)) != 0) {
-      streams[i].open = ReadOutput(streams[i].fd.get(), *streams[i].tail);
+      streams[i].open = ReadOutput(streams[i].fd.get(), *streams[i].tail, streams[i].sink);
     }
   }
 }
@@ -151,14 +154,15 @@ void CollectInBackground(pid_t pid, Descriptor output, Descriptor errors) {
 
 }  // namespace
 
-ChildOutcome LinuxChildPrograms::RunAndWait(const std::string& program,
-                                            const std::vector<std::string>& arguments,
-                                            const std::string& start_folder, EventPump& pump) {
+ChildOutcome LinuxChildPrograms::RunAndWatch(const std::string& program,
+                                             const std::vector<std::string>& arguments,
+                                             const std::string& start_folder, EventPump& pump,
+                                             const OutputSink& on_output) {
   ChildOutcome outcome;
   int output_fds[2];
   int error_fds[2];
   if (::pipe2(output_fds, O_CLOEXEC) != 0) return outcome;
-  Stream streams[2] = {{Descriptor(output_fds[0]), &outcome.output},
+  Stream streams[2] = {{Descriptor(output_fds[0]), &outcome.output, &on_output},
                        {Descriptor(), &outcome.errors}};
   Descriptor output_end(output_fds[1]);
   if (::pipe2(error_fds, O_CLOEXEC) != 0) return outcome;
@@ -189,7 +193,7 @@ ChildOutcome LinuxChildPrograms::RunAndWait(const std::string& program,
     // hold the pipe open long after.
     if (::waitpid(pid, &status, WNOHANG) == pid) {
       for (Stream& stream : streams) {
-        if (stream.open) DrainOutput(stream.fd.get(), *stream.tail);
+        if (stream.open) DrainOutput(stream);
       }
       outcome.ended = true;
       outcome.exit_code = ExitCodeOf(status);

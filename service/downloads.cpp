@@ -121,12 +121,62 @@ void ResetBar(const ProgressBarSink& bar) {
   if (bar) bar(0, 0);
 }
 
-// Connects, enters remote_folder, lists it and hands every file entry to visit until visit
-// returns false. False when the folder cannot be entered or listed: a listing that fails is
-// not an empty folder.
-template <typename Visit>
+// Tells the context how far one download has got: what it fetches once its folder is listed, the
+// bytes as they arrive, and its end, whatever became of it.
+class DownloadTally {
+ public:
+  DownloadTally(DownloadContext& context, const std::string& folder) : context_(context) {
+    progress_.folder = folder;
+  }
+  ~DownloadTally() {
+    if (!listed_) return;
+    progress_.ended = true;
+    Tell();
+  }
+  DownloadTally(const DownloadTally&) = delete;
+  DownloadTally& operator=(const DownloadTally&) = delete;
+
+  // The files it fetches; a size the listing did not give leaves the total unknown.
+  void Listed(const std::vector<wininet::FindData>& files) {
+    bool known = true;
+    for (const wininet::FindData& file : files) {
+      known = known && file.size_listed && !file.link;
+      progress_.total += file.nFileSize;
+    }
+    if (!known) progress_.total = 0;
+    listed_ = true;
+    Tell();
+  }
+  void Arriving(TSimpleFTP& ftp, const std::string& file) {
+    progress_.file = file;
+    ftp.OnTransferProgress = [this](TSimpleFTP&, const TFTPProgressInfo& info) {
+      progress_.done = before_ + info.bytes_moved;
+      Tell();
+    };
+  }
+  void Arrived(TSimpleFTP& ftp) {
+    before_ += ftp.Progress().bytes_moved;
+    progress_.done = before_;
+    ftp.OnTransferProgress = nullptr;
+  }
+
+ private:
+  void Tell() const {
+    if (context_.progress) context_.progress(progress_);
+  }
+
+  DownloadContext& context_;
+  DownloadProgress progress_;
+  std::uint64_t before_ = 0;  // the bytes of the files before the current one
+  bool listed_ = false;
+};
+
+// Connects, enters remote_folder, lists it and hands every file entry that is wanted to visit
+// until visit returns false; the tally, when given, learns what the walk fetches. False when the
+// folder cannot be entered or listed: a listing that fails is not an empty folder.
+template <typename Wanted, typename Visit>
 bool WalkFolder(DownloadContext& context, const std::string& remote_folder, const TfTP& account,
-                const ProgressBarSink& bar, Visit visit) {
+                const ProgressBarSink& bar, DownloadTally* tally, Wanted wanted, Visit visit) {
   Session session(context, remote_folder, account, bar);
   if (!session.ready) return false;
   if (session.ftp.ListFiles("*.*", false) == 0 &&
@@ -136,17 +186,24 @@ bool WalkFolder(DownloadContext& context, const std::string& remote_folder, cons
     Failed(context, FailureOf(session.ftp, DownloadAction::kListFolder, remote_folder));
     return false;
   }
+  std::vector<wininet::FindData> files;
   for (const auto& [name, entry] : session.ftp.Files()) {
-    if (IsFileName(context, name) && !visit(session, name, entry)) break;
+    if (IsFileName(context, name) && wanted(name)) files.push_back(entry);
+  }
+  if (tally != nullptr) tally->Listed(files);
+  for (const wininet::FindData& entry : files) {
+    if (!visit(session, entry)) break;
   }
   return true;
 }
 
 bool Get(Session& session, const std::string& remote_folder, const wininet::FindData& entry,
-         const std::string& local_folder, const ProgressBarSink& bar) {
+         const std::string& local_folder, const ProgressBarSink& bar, DownloadTally& tally) {
   ResetBar(bar);
   TSimpleFTP& ftp = session.ftp;
+  tally.Arriving(ftp, entry.cFileName);
   const bool got = ftp.GetFile(entry, local_folder + entry.cFileName);
+  tally.Arrived(ftp);
   const std::string what = remote_folder + "/" + entry.cFileName;
   if (got) {
     session.Log("FTP: downloaded " + what);
@@ -158,6 +215,8 @@ bool Get(Session& session, const std::string& remote_folder, const wininet::Find
   ResetBar(bar);
   return false;
 }
+
+bool AnyName(const std::string&) { return true; }
 
 }  // namespace
 
@@ -175,13 +234,14 @@ bool FetchFile(DownloadContext& context, const std::string& remote_folder,
                const std::string& local_folder, const TfTP& account, const std::string& file_name,
                const ProgressBarSink& bar) {
   bool result = true;
-  const bool entered =
-      WalkFolder(context, remote_folder, account, bar,
-                 [&](Session& session, const std::string& name, const wininet::FindData& entry) {
-                   if (!SameText(name, file_name)) return true;
-                   result = Get(session, remote_folder, entry, local_folder, bar);
-                   return !result;  // a file that arrived ends the walk
-                 });
+  DownloadTally tally(context, remote_folder);
+  const bool entered = WalkFolder(
+      context, remote_folder, account, bar, &tally,
+      [&](const std::string& name) { return SameText(name, file_name); },
+      [&](Session& session, const wininet::FindData& entry) {
+        result = Get(session, remote_folder, entry, local_folder, bar, tally);
+        return !result;  // a file that arrived ends the walk
+      });
   return entered && result;
 }
 
@@ -189,10 +249,11 @@ bool DownloadFolder(DownloadContext& context, const std::string& remote_folder,
                     const std::string& local_folder, const TfTP& account,
                     const ProgressBarSink& bar) {
   bool result = true;
+  DownloadTally tally(context, remote_folder);
   const bool entered =
-      WalkFolder(context, remote_folder, account, bar,
-                 [&](Session& session, const std::string&, const wininet::FindData& entry) {
-                   result = Get(session, remote_folder, entry, local_folder, bar) && result;
+      WalkFolder(context, remote_folder, account, bar, &tally, AnyName,
+                 [&](Session& session, const wininet::FindData& entry) {
+                   result = Get(session, remote_folder, entry, local_folder, bar, tally) && result;
                    ResetBar(bar);
                    return true;
                  });
@@ -220,8 +281,8 @@ std::optional<std::vector<wininet::FindData>> ListPackageFolder(DownloadContext&
                                                                 const std::string& remote_folder,
                                                                 const TfTP& account) {
   std::vector<wininet::FindData> files;
-  const bool listed = WalkFolder(context, remote_folder, account, nullptr,
-                                 [&](Session&, const std::string&, const wininet::FindData& entry) {
+  const bool listed = WalkFolder(context, remote_folder, account, nullptr, nullptr, AnyName,
+                                 [&](Session&, const wininet::FindData& entry) {
                                    files.push_back(entry);
                                    return true;
                                  });

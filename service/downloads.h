@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <set>
@@ -16,6 +17,17 @@
 
 namespace skarvel {
 
+// How far one download (FetchFile, DownloadFolder) has got: the server's folder, the file arriving
+// now (empty before the first), the bytes that arrived so far and the bytes it fetches in all (0
+// when the listing gave no size), and whether it has ended, the files arrived or not.
+struct DownloadProgress {
+  std::string folder;
+  std::string file;
+  std::uint64_t done = 0;
+  std::uint64_t total = 0;
+  bool ended = false;
+};
+
 // What a download needs besides its arguments: the pump that keeps the window alive during
 // transfers, and the run log (which never sees the account's password).
 struct DownloadContext {
@@ -27,6 +39,9 @@ struct DownloadContext {
   // Told while the server is silent, and asked whether the person gave the wait up; none by
   // default.
   SilentPeerWatch* silence = nullptr;
+  // Told how far each download has got: once its folder is listed, as its bytes arrive, and at
+  // its end; none by default. Must not throw.
+  std::function<void(const DownloadProgress&)> progress = nullptr;
   // How long the server may send nothing before an operation fails (WinINet's 12002).
   std::chrono::milliseconds silence_limit{60'000};
   // The servers ("host:port") that stayed silent for the limit and have not answered since: the

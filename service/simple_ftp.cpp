@@ -38,6 +38,7 @@ TSimpleFTP::Listing CollectListing(const wininet::FindData& first, wininet::Find
 void AddTransferredBytes(TFTPProgressInfo& progress, unsigned long bytes) {
   // Counted wide: the 32-bit fields of the design overflow past 2 GiB.
   const auto added = static_cast<std::int64_t>(std::min(bytes, 0xFFFFFFFFul));
+  progress.bytes_moved += static_cast<std::uint64_t>(added);
   const std::int64_t done = std::int64_t{progress.bytes_done} + added;
   progress.bytes_done = bytes == 0 || done > progress.file_size ? progress.file_size
                                                                 : static_cast<std::int32_t>(done);
@@ -189,6 +190,7 @@ bool TSimpleFTP::GetFile(const std::string& remote_name, const std::string& loca
   if (State() != TWinInetState::Connected || !connection_) return Fail("Not connected!");
   if (FailIfExistsOnGet && LocalFileExists(local_path)) return false;
   progress_.bytes_done = 0;
+  progress_.bytes_moved = 0;
   progress_.file_size = 0;
   wininet::FindData found;
   if (!connection_->FindFirstFile(remote_name, found)) {
@@ -215,6 +217,7 @@ bool TSimpleFTP::Get(const wininet::FindData& entry, const std::string& local_pa
     size = connection_->FileSize(entry.cFileName);
   }
   progress_.bytes_done = 0;
+  progress_.bytes_moved = 0;
   progress_.file_size = static_cast<std::int32_t>(size.value_or(0) & 0xFFFFFFFF);
   progress_.file_name = FileNameOf(local_path);
   if (connection_->GetFile(entry.cFileName, local_path, FailIfExistsOnGet, WinInetTransferType(),
@@ -232,6 +235,7 @@ bool TSimpleFTP::PutFile(const std::string& local_path, const std::string& remot
         FormatText("Error putting %s to %s: local file not found", local_path, remote_name));
   }
   progress_.bytes_done = 0;
+  progress_.bytes_moved = 0;
   progress_.file_size = static_cast<std::int32_t>(size);
   progress_.file_name = FileNameOf(local_path);
   if (connection_->PutFile(local_path, remote_name, WinInetTransferType())) return true;

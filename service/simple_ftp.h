@@ -24,6 +24,9 @@ struct TFTPProgressInfo {
   std::int32_t file_index = 0;
   std::int32_t file_count = 0;
   std::string file_name;
+  // The bytes of the current file that moved so far, counted wide and whatever the size known:
+  // bytes_done stops at file_size, which is 0 while the size is unknown.
+  std::uint64_t bytes_moved = 0;
 };
 
 class ESimpleFTPError : public std::runtime_error {

@@ -53,10 +53,13 @@ ProcessControl::ProcessControl(ChildPrograms& programs, ProcessTable& processes,
     : programs_(programs), processes_(processes), pump_(pump), log_(std::move(log)) {}
 
 ChildOutcome ProcessControl::Run(const std::string& program, const std::string& parameters,
-                                 const std::string& start_folder) {
+                                 const std::string& start_folder,
+                                 const ChildPrograms::OutputSink& on_output) {
   const std::string shown = WithoutPassword(program + " " + parameters);
   ChildOutcome outcome =
-      programs_.RunAndWait(program, SplitCommandLine(parameters), start_folder, pump_);
+      on_output ? programs_.RunAndWatch(program, SplitCommandLine(parameters), start_folder, pump_,
+                                        on_output)
+                : programs_.RunAndWait(program, SplitCommandLine(parameters), start_folder, pump_);
   if (!outcome.started) {
     log_("could not start " + shown);
   } else if (!outcome.ended) {
@@ -64,7 +67,7 @@ ChildOutcome ProcessControl::Run(const std::string& program, const std::string& 
   } else {
     log_(shown + " ended with exit code " + std::to_string(outcome.exit_code));
     if (outcome.exit_code != 0 && !outcome.output.empty()) {
-      log_("its last output: " + WithoutPassword(outcome.output));
+      log_("its last output: " + WithoutPassword(WithoutProgressReports(outcome.output)));
     }
     if (!outcome.errors.empty()) log_("its error stream: " + WithoutPassword(outcome.errors));
   }
@@ -85,10 +88,15 @@ bool ProcessControl::UnzipPackage(const std::string& archive, const std::string&
     return false;
   }
   // Each path stays one argument even with a blank in it, as the short path form achieved.
-  const ChildOutcome outcome = Run(kArchiveTool,
-                                   "x " + QuotedIfBlank(tool_folder + archive) + " -tzip -r -y -p" +
-                                       kArchivePassword + " -o" + QuotedIfBlank(destination),
-                                   "");
+  // -bsp1: the tool reports its progress on standard output, where it is read as it comes.
+  ArchiveProgressReader reader([this, &archive](const ArchiveProgress& progress) {
+    if (on_unpack_progress) on_unpack_progress(archive, progress);
+  });
+  const ChildOutcome outcome =
+      Run(kArchiveTool,
+          "x " + QuotedIfBlank(tool_folder + archive) + " -tzip -r -y -bsp1 -p" + kArchivePassword +
+              " -o" + QuotedIfBlank(destination),
+          "", [&reader](const std::string& piece) { reader.Add(piece); });
   const bool unpacked = outcome.ended && (outcome.exit_code == 0 || outcome.exit_code == 1);
   last_failure_ =
       unpacked ? "" : "the archive " + archive + " could not be unpacked" + ToolWords(outcome);

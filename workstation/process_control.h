@@ -6,6 +6,7 @@
 #include "platform/child_programs.h"
 #include "platform/event_pump.h"
 #include "platform/process_table.h"
+#include "workstation/archive_progress.h"
 
 namespace skarvel {
 
@@ -44,6 +45,11 @@ class ProcessControl {
   bool ZipFiles(const std::string& archive, const std::string& archive_folder,
                 const std::string& file_list, const std::string& tool_folder);
 
+  // Told how far each unpack is, as the archive tool reports it while it runs; the archive is
+  // UnzipPackage's. Must not throw.
+  std::function<void(const std::string& archive, const ArchiveProgress& progress)>
+      on_unpack_progress;
+
   // Why the last unpack or pack failed, in words for the person; empty after a success.
   const std::string& LastFailure() const { return last_failure_; }
 
@@ -57,7 +63,8 @@ class ProcessControl {
  private:
   ChildPrograms& programs_;
   ChildOutcome Run(const std::string& program, const std::string& parameters,
-                   const std::string& start_folder);
+                   const std::string& start_folder,
+                   const ChildPrograms::OutputSink& on_output = nullptr);
 
   ProcessTable& processes_;
   EventPump& pump_;

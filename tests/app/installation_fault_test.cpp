@@ -284,7 +284,9 @@ TEST_F(InstallationFaultTest, AFullTillFolderFailsStepFiveWithItsCause) {
   EXPECT_EQ(CustomerStatus(code_), "58");
   EXPECT_EQ(ReportedStatuses().back(), "58");
   EXPECT_NE(result.err.find("step 5 failed, reported 58"), npos) << result.err;
-  EXPECT_NE(result.out.find(R"("event":"step","step":5,"status":58,"outcome":"failed")"), npos)
+  EXPECT_NE(result.out.find(R"("event":"step","step":5,"step_caption":"Install the till )"
+                            R"(programs","status":58,"outcome":"failed")"),
+            npos)
       << result.out;
   // The error window's text, as the JSON and the terminal give it, ends with the cause.
   EXPECT_NE(result.out.find(R"(No space left on device"})"), npos) << result.out;
@@ -315,7 +317,8 @@ TEST_F(InstallationFaultTest, APrinterThatCannotBeAddedIsSaidAtTheEnd) {
   const ProgramResult result = Run({"--json", code_});
   EXPECT_EQ(result.exit_code, 0) << result.out << result.err;
   EXPECT_NE(result.out.find(R"("event":"end","exit_code":0,"status":120,"advice":"",)"
-                            R"("warnings":["the receipt printer TICKETS was not added ()"),
+                            R"("changed":true,"warnings":["the receipt printer TICKETS was not )"
+                            R"(added ()"),
             npos)
       << result.out;
   EXPECT_NE(result.err.find("\nWarning: the receipt printer TICKETS was not added ("), npos)

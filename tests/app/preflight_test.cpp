@@ -1,6 +1,8 @@
 #include <filesystem>
+#include <map>
 #include <regex>
 #include <sstream>
+#include <tuple>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -72,6 +74,19 @@ TEST_F(PreflightTest, APreparedCustomerCanBeInstalledAndNothingChanges) {
       << till_package;
   EXPECT_NE(checks.at("central-database")["detail"].get<std::string>().find("version"), npos);
   EXPECT_EQ(checks.count("printing-system"), 0u) << "the customer has no receipt printer";
+  // Beside each line, what it found for machines: numbers as numbers, the version as one.
+  const json& disk = checks.at("disk-space")["details"];
+  EXPECT_GT(disk["work_bytes_free"].get<std::int64_t>(),
+            disk["work_bytes_needed"].get<std::int64_t>())
+      << disk;
+  EXPECT_GT(disk["till_bytes_needed"].get<std::int64_t>(), 0) << disk;
+  EXPECT_TRUE(disk["same_disk"].is_boolean()) << disk;
+  EXPECT_GT(checks.at("central-database")["details"]["version"].get<std::int64_t>(), 0);
+  const json& package = checks.at("package:lumtrak650")["details"];
+  EXPECT_EQ(package["files"], 1);
+  EXPECT_GT(package["bytes"].get<std::int64_t>(), 1000) << package;
+  EXPECT_EQ(checks.at("code")["details"]["next_step"], 2);
+  EXPECT_EQ(lines.front()["format"], 1);
 
   // Human text goes to standard error with --json; the log records every check.
   EXPECT_NE(result.err.find("ok    central-database"), npos) << result.err;
@@ -168,8 +183,55 @@ TEST_F(PreflightTest, AnInstallationWithJsonGivesEachStepAndTheEnd) {
   EXPECT_EQ(lines.back()["exit_code"], 0);
   EXPECT_EQ(lines.back()["status"], 120);
   EXPECT_EQ(lines.back()["advice"], "");
-  // The human text went to standard error.
+  EXPECT_EQ(lines.back()["changed"], true);
+  EXPECT_EQ(lines.back()["warnings"], json::array());
+  // The human text went to standard error, without a line written over.
   EXPECT_NE(result.err.find("step 12 done, reported 120"), npos) << result.err;
+  EXPECT_EQ(result.err.find('\r'), npos) << result.err;
+}
+
+// The steps carry their captions, and the downloads, the unpacking and each table of the copy
+// their progress: each piece in its step, never past its total, its last event its end.
+TEST_F(PreflightTest, AnInstallationWithJsonGivesTheProgressOfItsWork) {
+  PrepareCentralDatabase(5);
+  const ProgramResult result = Run({"--json", kFreshCustomer});
+  ASSERT_EQ(result.exit_code, 0) << result.out << result.err;
+  const std::vector<json> lines = JsonLines(result.out);
+  std::map<int, std::string> captions;
+  std::map<std::string, json> last;  // each piece's last event, by kind and name
+  for (const json& line : lines) {
+    if (line["event"] == "step") captions[line["step"]] = line["step_caption"];
+    if (line["event"] != "progress") continue;
+    const std::string piece =
+        line["kind"].get<std::string>() + " " + line["name"].get<std::string>();
+    EXPECT_FALSE(last.count(piece) && last[piece]["ended"].get<bool>())
+        << "after its end: " << line;
+    if (!line["total"].is_null()) {
+      EXPECT_LE(line["done"], line["total"]) << line;
+    }
+    last[piece] = line;
+  }
+  EXPECT_EQ(captions[3], "Download the packages");
+  EXPECT_EQ(captions[9], "Fill the till database");
+  for (const auto& [piece, step, unit] :
+       {std::tuple("download lumtrak650", 3, "bytes"), std::tuple("download templates", 3, "bytes"),
+        std::tuple("unpack lumtrak650.zip", 4, "percent")}) {
+    ASSERT_TRUE(last.count(piece)) << piece << "\n" << result.out;
+    EXPECT_EQ(last[piece]["step"], step) << last[piece];
+    EXPECT_EQ(last[piece]["unit"], unit) << last[piece];
+    EXPECT_TRUE(last[piece]["ended"].get<bool>()) << last[piece];
+    EXPECT_EQ(last[piece]["done"], last[piece]["total"]) << last[piece];
+  }
+  EXPECT_EQ(last["download lumtrak650"]["file"], "lumtrak650.zip");
+  int tables = 0;
+  for (const auto& [piece, line] : last) {
+    if (line["kind"] != "table") continue;
+    ++tables;
+    EXPECT_EQ(line["step"], 9) << line;
+    EXPECT_EQ(line["unit"], "rows") << line;
+    EXPECT_TRUE(line["ended"].get<bool>()) << line;
+  }
+  EXPECT_GE(tables, 10) << result.out;
 }
 
 // A step that fails: its step line says so, the message it showed is a message event, and the
@@ -188,6 +250,16 @@ TEST_F(PreflightTest, AFailedInstallationCarriesItsAdviceInTheEnd) {
     }
   }
   EXPECT_TRUE(failed_step) << result.out;
+  // The error window it would have shown, as an error, with its cause.
+  bool window = false;
+  for (const json& line : lines) {
+    if (line["event"] == "message" && line["severity"] == "error" && line.contains("cause")) {
+      window = window || line["cause"].get<std::string>().find("lumtrak651.zip") != npos;
+    }
+  }
+  EXPECT_NE(lines.back().value("cause", "").find("lumtrak651.zip"), npos) << lines.back();
+
+  EXPECT_TRUE(window) << result.out;
   EXPECT_EQ(lines.back()["status"], 48);
   EXPECT_NE(lines.back()["advice"].get<std::string>().find("skarvel-cli --undo 5412345000020"),
             npos)

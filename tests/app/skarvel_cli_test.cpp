@@ -1,6 +1,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <regex>
+#include <set>
 #include <signal.h>
 
 #include <cups/cups.h>
@@ -159,7 +161,8 @@ TEST_F(SkarvelCliTest, InstallsATillToTheEnd) {
 
 // In active mode, against a download server that offers no passive mode, with the archive
 // tool's folder missing on it: that download reports 38, the three others still arrive, each
-// reported 39, and the step fails. On a terminal each transfer draws the progress bar to its end.
+// reported 39, and the step fails. On a terminal each download has a line of its own, written
+// over to its end.
 TEST_F(SkarvelCliTest, DownloadsInActiveModeAndTriesEveryPackageAfterAMissingOne) {
   service_.SetField(kFreshCustomer, "CP_FTPPASSIF", "0");
   std::filesystem::remove_all(download_root_.File("zip"));
@@ -177,9 +180,33 @@ TEST_F(SkarvelCliTest, DownloadsInActiveModeAndTriesEveryPackageAfterAMissingOne
   // The code step's server list came in active mode too (step 2 empties the work folder).
   EXPECT_NE(log.find("FTP: downloaded srv/serveurs.cfg"), std::string::npos) << log;
   EXPECT_NE(log.find("cannot enter the folder zip"), std::string::npos) << log;
-  EXPECT_NE(result.out.find("[" + std::string(40, '#') + "] 100%"), std::string::npos)
-      << result.out;
+  // Each download's line is written over to its end, and its step line names it.
+  for (const char* download :
+       {"lumtrak650: lumtrak650.zip", "templates: tickets.zip", "firebird: Firebird25.zip"}) {
+    const std::regex ended("\r  " + std::string(download) + "  [^\r\n]*\\[#{20}\\] 100%");
+    EXPECT_TRUE(std::regex_search(result.out, ended)) << download << "\n" << result.out;
+  }
+  EXPECT_NE(result.out.find("step 3 done, reported 39 (lumtrak650)"), std::string::npos);
   EXPECT_NE(result.out.find("step 3 failed, reported 38"), std::string::npos) << result.out;
+}
+
+// On a terminal the unpacking has its line, written over to its end, and each table of the copy
+// its own: the table's label, then its rows written over it.
+TEST_F(SkarvelCliTest, OnATerminalTheUnpackingAndEachTableHaveTheirLines) {
+  PrepareCentralDatabase(6);
+  const ProgramResult result = RunOnTerminal({kFreshCustomer});
+  ASSERT_EQ(result.exit_code, 0) << result.out;
+  EXPECT_TRUE(std::regex_search(
+      result.out, std::regex("\r  lumtrak650\\.zip[: ][^\r\n]*\\[#{20}\\] 100%[^\r\n]*\r?\n")))
+      << result.out;
+  const std::regex table("\n  ([a-z_]+)\r  \\1  [0-9]+ / [0-9]+ rows  [^\n]*\\[#{20}\\] 100%");
+  std::set<std::string> tables;
+  for (auto it = std::sregex_iterator(result.out.begin(), result.out.end(), table);
+       it != std::sregex_iterator(); ++it) {
+    tables.insert((*it)[1]);
+  }
+  EXPECT_GE(tables.size(), 5u) << result.out;
+  EXPECT_NE(result.out.find("step 9 done, reported 99"), std::string::npos) << result.out;
 }
 
 // The same through a real database server, the central database named by its alias in the

@@ -71,5 +71,57 @@ TEST(TerminalViewTest, TheStepListMarksAFailedStepAndTheStopIsLogged) {
   EXPECT_NE(logged.find(kStoppedByPersonLog), std::string::npos) << logged;
 }
 
+WorkProgress Table(const std::string& name, std::uint64_t done, bool ended) {
+  return {WorkProgress::Kind::kTable, name, "", done, 12, ended};
+}
+
+// On a terminal a download's line is written over to its end, a step line starts below it, and
+// each table of the copy takes over its own label's line; without a terminal nothing of it is
+// written, while the machine-readable output is told of each piece in its step.
+TEST(TerminalViewTest, EachPieceOfWorkHasALineOnATerminalOnly) {
+  RunLog log("");
+  std::ostringstream shown;
+  TerminalView terminal(shown, shown, true, log, "5412345000013", true, 100);
+  terminal.StepStarted(3);
+  WorkProgress download{WorkProgress::Kind::kDownload, "srv", "serveurs.cfg", 0, 23, false};
+  terminal.ShowWorkProgress(download);
+  download.done = 23;
+  download.ended = true;
+  terminal.ShowWorkProgress(download);
+  terminal.SayReport(39, "\"OKOK\"");
+  terminal.StepStarted(9);
+  terminal.SetMemInfo("tva");
+  terminal.ShowWorkProgress(Table("tva", 0, false));
+  terminal.ShowWorkProgress(Table("tva", 12, true));
+  terminal.AddMemInfoLine("rayon");
+  terminal.ShowWorkProgress(Table("rayon", 0, false));
+  const std::string text = shown.str();
+  const std::size_t report = text.find("\n  step 3 done, reported 39 (srv)  [");
+  ASSERT_NE(report, std::string::npos) << text;
+  EXPECT_EQ(text.substr(0, report),
+            "\r  srv: serveurs.cfg  0 bytes / 23 bytes  [                    ]   0%\x1b[K"
+            "\r  srv: serveurs.cfg  23 bytes / 23 bytes  [####################] 100%\x1b[K");
+  const std::size_t tables = text.find("]\n", report) + 2;
+  EXPECT_EQ(text.substr(tables),
+            "  tva\r  tva  0 / 12 rows  [                    ]   0%\x1b[K"
+            "\r  tva  12 / 12 rows  [####################] 100%\x1b[K\n"
+            "  rayon\r  rayon  0 / 12 rows  [                    ]   0%\x1b[K");
+
+  std::ostringstream plain;
+  TerminalView piped(plain, plain, false, log, "5412345000013", true);
+  std::vector<std::pair<int, WorkProgress>> told;
+  piped.on_progress = [&told](int step, const MeasuredProgress& progress) {
+    told.emplace_back(step, progress.work);
+  };
+  piped.StepStarted(9);
+  piped.SetMemInfo("tva");
+  piped.ShowWorkProgress(Table("tva", 0, false));
+  piped.ShowWorkProgress(Table("tva", 12, true));
+  EXPECT_EQ(plain.str(), "  tva\n");
+  ASSERT_FALSE(told.empty());
+  EXPECT_EQ(told.front().first, 9);
+  EXPECT_EQ(told.front().second.name, "tva");
+}
+
 }  // namespace
 }  // namespace skarvel

@@ -1,0 +1,62 @@
+#include "platform/program_options.h"
+
+#include <QCommandLineParser>
+
+namespace skarvel {
+namespace {
+
+QString Wide(const std::string& utf8) { return QString::fromUtf8(utf8.data(), std::ssize(utf8)); }
+
+std::string Narrow(const QString& text) { return text.toUtf8().toStdString(); }
+
+// The word of the command line that gave the unknown option name, as the person wrote it
+// ("--code=5412345000013" for "code"); before "--" only.
+std::string WordOf(const QString& unknown, const std::vector<std::string>& arguments) {
+  const std::string name = Narrow(unknown);
+  for (const std::string& argument : arguments) {
+    if (argument == "--") break;
+    if (argument.size() < 2 || argument[0] != '-') continue;
+    const bool long_form = argument[1] == '-';
+    const std::string bare = argument.substr(long_form ? 2 : 1);
+    // "-xv" gives the short names one by one.
+    if (long_form ? bare.substr(0, bare.find('=')) == name : bare.find(name) != std::string::npos) {
+      return argument;
+    }
+  }
+  return "-" + name;
+}
+
+// The parser's sentence, with an unknown option named as it was written.
+std::string ErrorOf(const QCommandLineParser& parser, const std::vector<std::string>& arguments) {
+  const QStringList unknown = parser.unknownOptionNames();
+  if (!unknown.isEmpty()) return "unknown option " + WordOf(unknown.front(), arguments);
+  return Narrow(parser.errorText());
+}
+
+}  // namespace
+
+ProgramCommandLine ReadCommandLine(const std::vector<std::string>& arguments,
+                                   const std::vector<ProgramOption>& options) {
+  QCommandLineParser parser;
+  for (const ProgramOption& option : options) {
+    QStringList names;
+    for (const std::string& name : option.names) names << Wide(name);
+    QCommandLineOption parsed(names);
+    if (option.takes_value) parsed.setValueName(QStringLiteral("value"));
+    parser.addOption(parsed);
+  }
+  // The parser takes the program's name first.
+  QStringList words{QStringLiteral("program")};
+  for (const std::string& argument : arguments) words << Wide(argument);
+  ProgramCommandLine read;
+  if (!parser.parse(words)) read.error = ErrorOf(parser, arguments);
+  for (const ProgramOption& option : options) {
+    const QString name = Wide(option.names.front());
+    if (!parser.isSet(name)) continue;
+    read.given[option.names.front()] = option.takes_value ? Narrow(parser.value(name)) : "";
+  }
+  for (const QString& word : parser.positionalArguments()) read.arguments.push_back(Narrow(word));
+  return read;
+}
+
+}  // namespace skarvel
