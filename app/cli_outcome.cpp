@@ -2,9 +2,10 @@
 
 namespace skarvel {
 
-std::string ServiceUnreachableAdvice(const std::string& service_url) {
-  return "the configuration service at " + service_url +
-         " does not answer. Check the network and SKARVEL_SERVICE_HOST, then try again.";
+std::string ServiceUnreachableAdvice(const std::string& problem) {
+  return problem +
+         " Check the network and the service's setting (SKARVEL_SERVICE_HOST or "
+         "SKARVEL_SERVICE_URL), then try again.";
 }
 
 std::string CodeRejectedAdvice(const std::string& code) {

@@ -42,8 +42,10 @@ struct CliOutcome {
   std::string cause;
 };
 
-// The advice when the service does not answer at all, and when it does not know the code.
-std::string ServiceUnreachableAdvice(const std::string& service_url);
+// The advice when the service cannot be used (problem: the network layer's sentence of why,
+// which tells a refused connection from a time-out or a wrong answer), and when it does not
+// know the code.
+std::string ServiceUnreachableAdvice(const std::string& problem);
 std::string CodeRejectedAdvice(const std::string& code);
 
 }  // namespace skarvel

@@ -41,12 +41,12 @@ int ExitCodeOf(PreflightOutcome outcome) {
 }
 
 std::string Advice(const PreflightResult& result, const std::string& code,
-                   const std::string& service) {
+                   const ServiceContext& service) {
   switch (result.outcome) {
     case PreflightOutcome::kCanRun:
       return "";
     case PreflightOutcome::kServiceUnreachable:
-      return ServiceUnreachableAdvice(service);
+      return ServiceUnreachableAdvice(ServiceProblem(service));
     case PreflightOutcome::kCodeRejected:
       return CodeRejectedAdvice(code);
     case PreflightOutcome::kCheckFailed:
@@ -97,8 +97,7 @@ CliOutcome RunUnattendedCheck(const CliOptions& options, const DeploymentSetting
       log.Write(check.ok ? RunLog::Level::kInfo : RunLog::Level::kWarning, "check: " + line);
       if (json != nullptr) json->Check(check);
     });
-    outcome = {ExitCodeOf(result.outcome), result.status,
-               Advice(result, code, service.ServiceBaseUrl)};
+    outcome = {ExitCodeOf(result.outcome), result.status, Advice(result, code, service)};
   } catch (const Interrupted&) {
     outcome.advice = "the check was cancelled.";
   }

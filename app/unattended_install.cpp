@@ -90,7 +90,7 @@ std::string Advice(const CliOutcome& outcome, InstallSession& session, const Ter
   switch (outcome.exit_code) {
     case kServiceUnreachable:
       if (session.state.FirstActivation) {
-        return ServiceUnreachableAdvice(service);
+        return ServiceUnreachableAdvice(ServiceProblem(session.state.service));
       }
       // The service holds the last status it acknowledged: the run goes on from there.
       return "the configuration service at " + service +
