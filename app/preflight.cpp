@@ -10,6 +10,7 @@
 #include "platform/printers.h"
 #include "platform/scratch_folder.h"
 #include "platform/service_manager.h"
+#include "platform/translation.h"
 #include "workstation/process_control.h"
 
 namespace skarvel {
@@ -276,6 +277,7 @@ PreflightResult RunPreflight(PreflightContext& context, const std::string& code,
     return checker.result;
   }
   const cust_post& record = service.CustPost;
+  UseLanguageOfCode(record.cp_lng_code);
   checker.result.status = StrToIntDef(record.cp_ps_code, 99);
   GetStatus2(service, record.cp_lng_code, nullptr);
   checker.Record(CodeCheck(code, record, service.PosStatuses, context.after_undo));

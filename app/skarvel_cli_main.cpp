@@ -9,6 +9,7 @@
 #include "app/json_report.h"
 #include "app/unattended_check.h"
 #include "app/unattended_install.h"
+#include "platform/qt_translations.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
@@ -107,6 +108,7 @@ CliOutcome Dispatch(const CliOptions& options, JsonReport* json) {
 }
 
 int Run(int argc, char** argv) {
+  UseCompiledTranslations();
   CliOptions options;
   try {
     options = ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc));

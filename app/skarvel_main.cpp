@@ -17,6 +17,7 @@
 #include "platform/instance_lock.h"
 #include "platform/qt_event_pump.h"
 #include "platform/qt_text.h"
+#include "platform/qt_translations.h"
 #include "platform/system_info_linux.h"
 #include "platform/windows1252.h"
 
@@ -51,6 +52,7 @@ int Run(int argc, char** argv) {
     return 0;
   }
   QApplication application(argc, argv);
+  UseCompiledTranslations();
   try {
     options = ParseWizardOptions(Arguments());
   } catch (const UsageError& error) {

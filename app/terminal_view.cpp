@@ -185,7 +185,7 @@ int TerminalView::ShowErrorWindow(const ErrorWindowTexts& texts) {
   }
   Say(texts.title + ": " + texts.text);
   // The end of a run that left something undone says so last, where a person looks.
-  if (!texts.warnings.empty()) Say(kNotDoneHeading, RunLog::Level::kWarning);
+  if (!texts.warnings.empty()) Say(NotDoneHeading(), RunLog::Level::kWarning);
   for (const std::string& warning : texts.warnings) {
     Say("Warning: " + warning, RunLog::Level::kWarning);
   }

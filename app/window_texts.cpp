@@ -1,5 +1,7 @@
 #include "app/window_texts.h"
 
+#include "platform/translation.h"
+
 namespace skarvel {
 namespace {
 
@@ -12,11 +14,15 @@ struct KindTexts {
 };
 
 const KindTexts kKinds[] = {
-    {"POS_23", "Error", "POS_19", "There was a error found when installing Lumtrak:", nullptr},
-    {"POS_23", "Error", "POS_20",
-     "No valid customer code was entered. Check the code and try again.", "POS_47"},
-    {"POS_23", "Error", "POS_21", "Skarvel cannot connect to webservers(Zelvane)", "POS_47"},
-    {"POS_24", "Info", "POS_22", "Installation Done!", "POS_47"},
+    {"POS_23", SKARVEL_TEXT("Window", "Error"), "POS_19",
+     SKARVEL_TEXT("Window", "There was a error found when installing Lumtrak:"), nullptr},
+    {"POS_23", SKARVEL_TEXT("Window", "Error"), "POS_20",
+     SKARVEL_TEXT("Window", "No valid customer code was entered. Check the code and try again."),
+     "POS_47"},
+    {"POS_23", SKARVEL_TEXT("Window", "Error"), "POS_21",
+     SKARVEL_TEXT("Window", "Skarvel cannot connect to webservers(Zelvane)"), "POS_47"},
+    {"POS_24", SKARVEL_TEXT("Window", "Info"), "POS_22",
+     SKARVEL_TEXT("Window", "Installation Done!"), "POS_47"},
 };
 
 }  // namespace
@@ -26,10 +32,10 @@ ErrorWindowTexts SetKind(ErrorKind kind, const MessageTable& messages) {
   const bool loaded = MessagesLoaded(messages);
   ErrorWindowTexts window;
   window.kind = kind;
-  window.title = loaded ? LookupMessage(messages, texts.title_code) : texts.built_in_title;
-  window.text = loaded ? LookupMessage(messages, texts.text_code) : texts.built_in_text;
-  window.button =
-      loaded && texts.button_code != nullptr ? LookupMessage(messages, texts.button_code) : "Close";
+  window.title = loaded ? LookupMessage(messages, texts.title_code) : Tr("Window", texts.built_in_title);
+  window.text = loaded ? LookupMessage(messages, texts.text_code) : Tr("Window", texts.built_in_text);
+  window.button = loaded && texts.button_code != nullptr ? LookupMessage(messages, texts.button_code)
+                                                         : Tr("Window", "Close");
   window.contact_visible = kind != ErrorKind::InstallDone;
   return window;
 }
@@ -52,27 +58,43 @@ RestartWindowTexts RestartWindowFor(const MessageTable& messages) {
           LookupMessage(messages, "POS_47")};
 }
 
+std::string NotDoneHeading() { return Tr("Window", "Not everything could be done:"); }
+
+std::string StopsAfterThisStep() {
+  return Tr("Window", "The installation stops when the current step has ended. Skarvel then closes.");
+}
+
 std::string AskingTheService(const std::string& url) {
-  return "Asking the configuration service at " + url + " ...";
+  return Fill(Tr("Window", "Asking the configuration service at %1 ..."), {url});
 }
 
 std::string WizardOpenElsewhere(const std::string& where, const std::string& holder) {
-  return "The installation wizard is open already on " + where +
-         (holder.empty() ? std::string() : " (" + holder + ")") +
-         ". Go on with the installation there, or close it there first.";
+  return Fill(Tr("Window",
+                 "The installation wizard is open already on %1. Go on with the installation "
+                 "there, or close it there first."),
+              {holder.empty() ? where : where + " (" + holder + ")"});
 }
 
 std::string RunsWithoutAWindow(const std::string& program) {
   if (program.empty()) return "";
-  if (program == "skarvel") return " Its window could not be brought to the front from here.";
-  return " It runs in " + program +
-         ", which has no window: let it end, or end it where it was started.";
+  if (program == "skarvel") {
+    return " " + Tr("Window", "Its window could not be brought to the front from here.");
+  }
+  return " " + Fill(Tr("Window",
+                       "It runs in %1, which has no window: let it end, or end it where it was "
+                       "started."),
+                    {program});
 }
 
 std::string PrinterNotAdded(const std::string& printer, const std::string& cause) {
-  return "the receipt printer " + printer + " was not added" +
-         (cause.empty() ? std::string() : " (" + cause + ")") +
-         "; add it in the computer's printer settings before the till prints receipts";
+  return cause.empty() ? Fill(Tr("Window",
+                                 "the receipt printer %1 was not added; add it in the computer's "
+                                 "printer settings before the till prints receipts"),
+                              {printer})
+                       : Fill(Tr("Window",
+                                 "the receipt printer %1 was not added (%2); add it in the "
+                                 "computer's printer settings before the till prints receipts"),
+                              {printer, cause});
 }
 
 ChoiceQuestion QuestionFor(const char* code, const MessageTable& messages) {

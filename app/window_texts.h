@@ -32,7 +32,7 @@ struct ErrorWindowTexts {
 };
 
 // The line before a finished installation's warnings.
-inline constexpr const char* kNotDoneHeading = "Not everything could be done:";
+std::string NotDoneHeading();
 
 // The warning for a receipt printer the run could not add; cause may be empty.
 std::string PrinterNotAdded(const std::string& printer, const std::string& cause);
@@ -48,8 +48,7 @@ std::string WizardOpenElsewhere(const std::string& where, const std::string& hol
 // (program: the name it runs under, empty when unknown).
 std::string RunsWithoutAWindow(const std::string& program);
 // Said once the person has confirmed the stop of a running installation.
-inline constexpr const char* kStopsAfterThisStep =
-    "The installation stops when the current step has ended. Skarvel then closes.";
+std::string StopsAfterThisStep();
 
 // What the error window shows for a kind: the message table's texts once it is loaded, the
 // built-in ones before.

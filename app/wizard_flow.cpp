@@ -5,6 +5,7 @@
 
 #include "app/step_boxes.h"
 #include "platform/ansi_text.h"
+#include "platform/translation.h"
 
 namespace skarvel {
 namespace {
@@ -150,6 +151,7 @@ WizardFlow::CodeLookup WizardFlow::LookUpCode() {
   customer_loaded_ = GetCustInfo(service, view_.CustomerCode());
   if (!customer_loaded_ || !accepted) return CodeLookup::kRejected;
   const std::string language = state_.CustPost().cp_lng_code;
+  UseLanguageOfCode(language);
   GetMessages(service, language);
   GetStatus2(service, language,
              [this](int box, const std::string& caption) { view_.SetStepCaption(box, caption); });
@@ -278,7 +280,7 @@ void WizardFlow::btEindeClick() {
   if (MessagesLoaded(state_.PosMessages()) && Confirm("POS_32")) {
     state_.AbortRequested = true;
     view_.SetEnabled(Control::btEinde, false);
-    view_.SetStopNote(kStopsAfterThisStep);
+    view_.SetStopNote(StopsAfterThisStep());
   }
 }
 

@@ -23,7 +23,7 @@ int TfrmErrwindow::ShowModal(const ErrorWindowTexts& texts) {
   for (const std::string* line : {&texts.step, &texts.cause}) {
     if (!line->empty()) text += "\n" + *line;
   }
-  if (!texts.warnings.empty()) text += std::string("\n\n") + kNotDoneHeading;
+  if (!texts.warnings.empty()) text += "\n\n" + NotDoneHeading();
   for (const std::string& warning : texts.warnings) text += "\n- " + warning;
   ui_->memInfo->setPlainText(FromAnsi(text));
   ui_->lblDetails->setText(FromAnsi(texts.details));

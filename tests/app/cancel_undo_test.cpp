@@ -62,7 +62,7 @@ TEST_F(CancelUndoTest, AConfirmedCancelEndsTheRunAfterThePassWithoutAWindow) {
   flow_.btvolgendeClick();
   EXPECT_FALSE(closed_during_the_step);
   EXPECT_EQ(view_.questions.size(), 1u);
-  EXPECT_EQ(view_.stop_notes, std::vector<std::string>{kStopsAfterThisStep});
+  EXPECT_EQ(view_.stop_notes, std::vector<std::string>{StopsAfterThisStep()});
   EXPECT_FALSE(view_.enabled[Control::btEinde]);
   EXPECT_TRUE(state_.AbortRequested);
   EXPECT_TRUE(view_.closed);

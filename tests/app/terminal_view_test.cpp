@@ -63,8 +63,8 @@ TEST(TerminalViewTest, TheStepListMarksAFailedStepAndTheStopIsLogged) {
   EXPECT_NE(out.str().find("  [x]  3  step 3\n  [!]  4  step 4\n  [ ]  5  step 5\n"),
             std::string::npos)
       << out.str();
-  view.SetStopNote(kStopsAfterThisStep);
-  EXPECT_NE(out.str().find(kStopsAfterThisStep), std::string::npos);
+  view.SetStopNote(StopsAfterThisStep());
+  EXPECT_NE(out.str().find(StopsAfterThisStep()), std::string::npos);
   std::ifstream file(folder.File("skarvel.log"));
   const std::string logged((std::istreambuf_iterator<char>(file)),
                            std::istreambuf_iterator<char>());

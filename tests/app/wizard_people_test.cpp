@@ -181,7 +181,7 @@ class WizardPeopleTest : public QObject {
     } seen;
     QTimer look;  // looks once the stop is said, while the step still waits on its report
     connect(&look, &QTimer::timeout, [&] {
-      if (seen.looked || ui().lblStatus->text() != QString::fromLatin1(kStopsAfterThisStep)) {
+      if (seen.looked || ui().lblStatus->text() != QString::fromLatin1(StopsAfterThisStep().c_str())) {
         return;
       }
       seen = {true,
