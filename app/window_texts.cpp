@@ -32,10 +32,13 @@ ErrorWindowTexts SetKind(ErrorKind kind, const MessageTable& messages) {
   const bool loaded = MessagesLoaded(messages);
   ErrorWindowTexts window;
   window.kind = kind;
-  window.title = loaded ? LookupMessage(messages, texts.title_code) : Tr("Window", texts.built_in_title);
-  window.text = loaded ? LookupMessage(messages, texts.text_code) : Tr("Window", texts.built_in_text);
-  window.button = loaded && texts.button_code != nullptr ? LookupMessage(messages, texts.button_code)
-                                                         : Tr("Window", "Close");
+  window.title =
+      loaded ? LookupMessage(messages, texts.title_code) : Tr("Window", texts.built_in_title);
+  window.text =
+      loaded ? LookupMessage(messages, texts.text_code) : Tr("Window", texts.built_in_text);
+  window.button = loaded && texts.button_code != nullptr
+                      ? LookupMessage(messages, texts.button_code)
+                      : Tr("Window", "Close");
   window.contact_visible = kind != ErrorKind::InstallDone;
   return window;
 }
@@ -61,7 +64,8 @@ RestartWindowTexts RestartWindowFor(const MessageTable& messages) {
 std::string NotDoneHeading() { return Tr("Window", "Not everything could be done:"); }
 
 std::string StopsAfterThisStep() {
-  return Tr("Window", "The installation stops when the current step has ended. Skarvel then closes.");
+  return Tr("Window",
+            "The installation stops when the current step has ended. Skarvel then closes.");
 }
 
 std::string AskingTheService(const std::string& url) {

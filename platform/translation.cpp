@@ -30,15 +30,20 @@ std::string Tr(const char* context, const char* source) {
 }
 
 std::string Fill(std::string pattern, std::initializer_list<std::string> values) {
-  char number = '1';
-  for (const std::string& value : values) {
-    const std::string marker = {'%', number++};
-    for (std::size_t at = pattern.find(marker); at != std::string::npos;
-         at = pattern.find(marker, at + value.size())) {
-      pattern.replace(at, marker.size(), value);
+  // One pass over the pattern: a value that holds "%2" itself (a URL, a Firebird text) stays as
+  // it is.
+  std::string text;
+  for (std::size_t at = 0; at < pattern.size(); ++at) {
+    const char next = at + 1 < pattern.size() ? pattern[at + 1] : '\0';
+    const std::size_t index = static_cast<std::size_t>(next - '1');
+    if (pattern[at] == '%' && next >= '1' && next <= '9' && index < values.size()) {
+      text += values.begin()[index];
+      ++at;
+    } else {
+      text += pattern[at];
     }
   }
-  return pattern;
+  return text;
 }
 
 std::optional<Language> LanguageOfCode(const std::string& code) {
