@@ -51,7 +51,11 @@ std::map<std::string, std::string> InstallationTest::Environment(const std::stri
       {"XDG_CONFIG_DIRS", folder_.File("xdg")},
       {"XDG_CONFIG_HOME", folder_.File("config")},
       {"XDG_STATE_HOME", folder_.File("state")},
-      {"CUPS_SERVER", cups_server_.empty() ? folder_.File("no-cups.sock") : cups_server_}};
+      {"CUPS_SERVER", cups_server_.empty() ? folder_.File("no-cups.sock") : cups_server_},
+      // The program's own words in English whatever the tester's desktop speaks; a record's
+      // language still changes them.
+      {"LANGUAGE", ""},
+      {"LC_MESSAGES", "C"}};
   if (!tls_) {
     environment["SKARVEL_SERVICE_HOST"] = host;
     return environment;
