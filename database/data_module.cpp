@@ -33,8 +33,10 @@ std::size_t FindIgnoringCase(const std::string& text, const std::string& what) {
 }  // namespace
 
 Transaction& Connection::Work() const {
-  if (!work)
-    throw FirebirdError(name + " is not open" + (last_error.empty() ? "" : ": " + last_error));
+  if (!work) {
+    throw FirebirdError(last_error.empty() ? Tr("Database", closed)
+                                           : Fill(Tr("Database", closed_because), {last_error}));
+  }
   return *work;
 }
 

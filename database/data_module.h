@@ -8,6 +8,7 @@
 #include "database/firebird.h"
 #include "database/statement.h"
 #include "platform/notifier.h"
+#include "platform/translation.h"
 #include "service/cust_post.h"
 
 namespace skarvel::db {
@@ -20,9 +21,13 @@ inline constexpr const char* kDatabasePassword = "lanternox";
 // components are prepared by each unit of work on the transaction it belongs to; its other
 // transactions (TR_CAISSE_TMP, TR_Server_PS2) serve no operation and are not kept.
 struct Connection {
-  explicit Connection(std::string what) : name(std::move(what)) {}
+  // The sentences (SKARVEL_TEXT, "Database") of a statement on the closed connection: without a
+  // reason, and with %1 for Firebird's text of the failed connect.
+  Connection(const char* not_open, const char* not_open_because)
+      : closed(not_open), closed_because(not_open_because) {}
 
-  std::string name;  // "the till database", for the errors of a closed connection
+  const char* closed;
+  const char* closed_because;
   ConnectionParameters parameters;
   std::optional<Attachment> attachment;
   std::unique_ptr<Transaction> work;       // TR_CAISSE / TR_Server
@@ -69,8 +74,10 @@ class TDmskarvel {
   std::function<std::string(const std::string& database_text)> prepare_till;
   std::string till_problem;
 
-  Connection DV_CAISSE{"the till database"};
-  Connection DV_SERVER{"the central database"};
+  Connection DV_CAISSE{SKARVEL_TEXT("Database", "the till database is not open"),
+                       SKARVEL_TEXT("Database", "the till database is not open: %1")};
+  Connection DV_SERVER{SKARVEL_TEXT("Database", "the central database is not open"),
+                       SKARVEL_TEXT("Database", "the central database is not open: %1")};
 
  private:
   bool OpenTill();

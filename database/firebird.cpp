@@ -6,6 +6,8 @@
 
 #include <firebird/Interface.h>
 
+#include "platform/translation.h"
+
 namespace skarvel::db {
 namespace {
 
@@ -108,7 +110,8 @@ Attachment Attachment::Open(const ConnectionParameters& parameters) {
   IAttachment* attachment = provider->attachDatabase(status.get(), parameters.database.c_str(),
                                                      dpb.Length(), dpb.Buffer());
   provider->release();
-  status.Check("Opening the database " + parameters.database);
+  // Also the reason a connection's later statements give the person (Connection::Work).
+  status.Check(Fill(Tr("Database", "Opening the database %1"), {parameters.database}));
   return Attachment(attachment);
 }
 

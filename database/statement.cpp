@@ -5,6 +5,7 @@
 #include <firebird/Interface.h>
 
 #include "database/named_parameters.h"
+#include "platform/translation.h"
 
 namespace skarvel::db {
 
@@ -46,7 +47,10 @@ std::vector<int> Statement::Places(const std::string& name) const {
   for (std::size_t i = 0; i < names_.size(); ++i) {
     if (strcasecmp(names_[i].c_str(), name.c_str()) == 0) places.push_back(static_cast<int>(i));
   }
-  if (places.empty()) throw FirebirdError("The statement has no parameter " + name + ": " + sql_);
+  if (places.empty()) {
+    throw FirebirdError(
+        Fill(Tr("Database", "The statement has no parameter %1: %2"), {name, sql_}));
+  }
   return places;
 }
 
@@ -114,7 +118,10 @@ bool ResultSet::Next() {
 
 int ResultSet::Column(const std::string& name) const {
   const int index = Row().IndexOf(name);
-  if (index < 0) throw FirebirdError("The query has no column " + name + ": " + statement_->sql_);
+  if (index < 0) {
+    throw FirebirdError(
+        Fill(Tr("Database", "The query has no column %1: %2"), {name, statement_->sql_}));
+  }
   return index;
 }
 

@@ -11,6 +11,7 @@
 #include <firebird/Interface.h>
 
 #include "database/firebird.h"
+#include "platform/translation.h"
 
 namespace skarvel::db {
 namespace {
@@ -19,14 +20,20 @@ using namespace Firebird;
 
 unsigned BaseType(unsigned type) { return type & ~1u; }
 
-[[noreturn]] void Mismatch(const std::string& name, const std::string& what) {
-  throw FirebirdError("The value " + name + " " + what);
+// sentence (translated) with %1 for the value's name and %2 for what is shown of it.
+[[noreturn]] void Mismatch(const std::string& sentence, const std::string& name,
+                           const std::string& shown = "") {
+  throw FirebirdError(Fill(sentence, {name, shown}));
+}
+
+[[noreturn]] void NumberDoesNotFit() {
+  throw FirebirdError(Tr("Database", "A number does not fit"));
 }
 
 std::int64_t PowerOfTen(int exponent) {
   std::int64_t power = 1;
   for (int i = 0; i < exponent; ++i) {
-    if (__builtin_mul_overflow(power, 10, &power)) throw FirebirdError("A number does not fit");
+    if (__builtin_mul_overflow(power, 10, &power)) NumberDoesNotFit();
   }
   return power;
 }
@@ -37,9 +44,7 @@ std::int64_t Rescale(std::int64_t value, int from, int to) {
   if (from == to) return value;
   if (from > to) {
     std::int64_t scaled = 0;
-    if (__builtin_mul_overflow(value, PowerOfTen(from - to), &scaled)) {
-      throw FirebirdError("A number does not fit");
-    }
+    if (__builtin_mul_overflow(value, PowerOfTen(from - to), &scaled)) NumberDoesNotFit();
     return scaled;
   }
   if (to - from > 18) return 0;
@@ -104,9 +109,11 @@ double NearestDouble(Decimal value) {
 
 // A floating number as the exact decimal of its shortest text: 6.55957 stays 6.55957.
 Decimal ExactDecimal(const std::string& name, double value) {
-  if (!std::isfinite(value)) Mismatch(name, "is not a finite number");
+  if (!std::isfinite(value)) Mismatch(Tr("Database", "The value %1 is not a finite number"), name);
   const std::optional<Decimal> exact = ParseDecimal(ShortestText(value, std::chars_format::fixed));
-  if (!exact) Mismatch(name, "does not fit: " + ShortestText(value, std::chars_format::general));
+  if (!exact)
+    Mismatch(Tr("Database", "The value %1 does not fit: %2"), name,
+             ShortestText(value, std::chars_format::general));
   return *exact;
 }
 
@@ -176,7 +183,7 @@ int Values::IndexOf(const std::string& name) const {
 
 const Values::Field& Values::At(int index) const {
   if (index < 0 || index >= Count()) {
-    throw FirebirdError("No value number " + std::to_string(index));
+    throw FirebirdError(Fill(Tr("Database", "No value number %1"), {std::to_string(index)}));
   }
   return fields_[index];
 }
@@ -231,7 +238,7 @@ std::string Values::AsString(int index) const {
       return result;
     }
     default:
-      Mismatch(field.name, "cannot be read as text");
+      Mismatch(Tr("Database", "The value %1 cannot be read as text"), field.name);
   }
 }
 
@@ -243,7 +250,7 @@ Decimal Values::AsDecimal(int index) const {
   if (field.type == SQL_VARYING) {
     if (const auto parsed = ParseDecimal(AsString(index))) return *parsed;
   }
-  Mismatch(field.name, "is not a number");
+  Mismatch(Tr("Database", "The value %1 is not a number"), field.name);
 }
 
 std::int64_t Values::AsInteger(int index) const {
@@ -271,7 +278,7 @@ DateTime Values::AsDateTime(int index) const {
     util->decodeDate(stamp.timestamp_date, &year, &month, &day);
     util->decodeTime(stamp.timestamp_time, &hours, &minutes, &seconds, &fractions);
   } else {
-    Mismatch(field.name, "is not a date");
+    Mismatch(Tr("Database", "The value %1 is not a date"), field.name);
   }
   return {static_cast<int>(year),     static_cast<int>(month),   static_cast<int>(day),
           static_cast<int>(hours),    static_cast<int>(minutes), static_cast<int>(seconds),
@@ -286,8 +293,10 @@ void Values::SetNull(int index) {
 
 void Values::SetString(int index, const std::string& value) {
   const Field& field = At(index);
-  if (field.type != SQL_VARYING) Mismatch(field.name, "does not take text");
-  if (value.size() > field.length) Mismatch(field.name, "is too long: " + value);
+  if (field.type != SQL_VARYING)
+    Mismatch(Tr("Database", "The value %1 does not take text"), field.name);
+  if (value.size() > field.length)
+    Mismatch(Tr("Database", "The value %1 is too long: %2"), field.name, value);
   const auto length = static_cast<ISC_USHORT>(value.size());
   std::memcpy(buffer_.data() + field.offset, &length, sizeof length);
   std::memcpy(buffer_.data() + field.offset + 2, value.data(), value.size());
@@ -306,7 +315,7 @@ void Values::SetDecimal(int index, Decimal value) {
     case SQL_VARYING:
       return SetString(index, DecimalText(value));
     default:
-      Mismatch(field.name, "does not take a number");
+      Mismatch(Tr("Database", "The value %1 does not take a number"), field.name);
   }
 }
 
@@ -328,7 +337,8 @@ void Values::SetDateTime(int index, const DateTime& value) {
       util->encodeDate(static_cast<unsigned>(value.year), static_cast<unsigned>(value.month),
                        static_cast<unsigned>(value.day));
   if (field.type == SQL_TYPE_DATE) return Write<ISC_DATE>(field, date);
-  if (field.type != SQL_TIMESTAMP) Mismatch(field.name, "does not take a date");
+  if (field.type != SQL_TIMESTAMP)
+    Mismatch(Tr("Database", "The value %1 does not take a date"), field.name);
   ISC_TIMESTAMP stamp;
   stamp.timestamp_date = date;
   stamp.timestamp_time = util->encodeTime(
