@@ -12,6 +12,7 @@
 #include "platform/printers.h"
 #include "platform/process_table.h"
 #include "platform/service_manager.h"
+#include "platform/translation.h"
 #include "platform/windows1252.h"
 #include "workstation/folder_guard.h"
 #include "workstation/process_control.h"
@@ -44,21 +45,39 @@ bool IsWithin(const std::string& path, const std::string& folder) {
   return path == folder || path.rfind(folder + "/", 0) == 0;
 }
 
+// What is wrong with a folder's path, for each folder the helper is given; %1 the path, %2 what
+// it resolves to.
+struct PlainSentences {
+  const char* not_absolute;
+  const char* unresolved;
+};
+constexpr PlainSentences kWorkFolderPath{
+    SKARVEL_TEXT("Program", "the work folder \"%1\" is not absolute"),
+    SKARVEL_TEXT("Program", "the work folder \"%1\" is not written as it resolves (%2)")};
+constexpr PlainSentences kTillFolderPath{
+    SKARVEL_TEXT("Program", "the till folder \"%1\" is not absolute"),
+    SKARVEL_TEXT("Program", "the till folder \"%1\" is not written as it resolves (%2)")};
+
 // An absolute path written as it resolves: no ".", "..", doubled "/" or symbolic link in it.
-std::string WhyNotPlain(const std::string& what, const std::string& path) {
-  if (path.empty() || path.front() != '/') return what + " \"" + path + "\" is not absolute";
+std::string WhyNotPlain(const PlainSentences& sentences, const std::string& path) {
+  if (path.empty() || path.front() != '/') {
+    return Fill(Tr("Program", sentences.not_absolute), {path});
+  }
   if (RealPath(path) != WithoutTrailingSlashes(path)) {
-    return what + " \"" + path + "\" is not written as it resolves (" + RealPath(path) + ")";
+    return Fill(Tr("Program", sentences.unresolved), {path, RealPath(path)});
   }
   return "";
 }
 
 std::string WhyNotWorkFolder(const std::string& folder, const SystemAccount& caller) {
-  if (std::string why = WhyNotPlain("the work folder", folder); !why.empty()) return why;
-  if (!FolderExists(folder)) return "the work folder \"" + folder + "\" does not exist";
+  if (std::string why = WhyNotPlain(kWorkFolderPath, folder); !why.empty()) return why;
+  if (!FolderExists(folder)) {
+    return Fill(Tr("Program", "the work folder \"%1\" does not exist"), {folder});
+  }
   const std::optional<FileOwnership> owner = OwnershipOf(folder);
   if (!owner || owner->uid != caller.uid || (owner->mode & 077) != 0) {
-    return "the work folder \"" + folder + "\" is not " + caller.name + "'s private folder";
+    return Fill(Tr("Program", "the work folder \"%1\" is not %2's private folder"),
+                {folder, caller.name});
   }
   return "";
 }
@@ -70,10 +89,14 @@ std::string WhyNotSetup(const std::vector<std::string>& arguments, const SystemA
   if (std::string why = WhyNotWorkFolder(work, caller); !why.empty()) return why;
   bool known = false;
   for (const char* version : kServerVersions) known = known || arguments[1] == version;
-  if (!known) return "the server version \"" + arguments[1] + "\" is none of 1.0, 1.5, 2.5";
+  if (!known) {
+    return Fill(Tr("Program", "the server version \"%1\" is none of 1.0, 1.5, 2.5"),
+                {arguments[1]});
+  }
   const std::string package = RealPath(arguments[2]);
   if (!IsWithin(package, WithoutTrailingSlashes(work)) || package == WithoutTrailingSlashes(work)) {
-    return "the package folder \"" + arguments[2] + "\" is not inside the work folder " + work;
+    return Fill(Tr("Program", "the package folder \"%1\" is not inside the work folder %2"),
+                {arguments[2], work});
   }
   return "";
 }
@@ -82,14 +105,18 @@ std::string WhyNotPrinter(const std::vector<std::string>& arguments) {
   if (arguments.size() != 3) return "add-printer takes NAME PORT COMMENT";
   const std::string& name = arguments[0];
   if (name.empty() || PrinterQueueName(name) != name) {
-    return "the printer name \"" + name + "\" is no queue name";
+    return Fill(Tr("Program", "the printer name \"%1\" is no queue name"), {name});
   }
-  if (!DeviceUriForPort(arguments[1]))
-    return "the port \"" + arguments[1] + "\" is no COM or LPT port";
+  if (!DeviceUriForPort(arguments[1])) {
+    return Fill(Tr("Program", "the port \"%1\" is no COM or LPT port"), {arguments[1]});
+  }
   const std::string& comment = arguments[2];
-  if (comment.size() > kLongestComment) return "the printer's comment is longer than 255 bytes";
+  if (comment.size() > kLongestComment) {
+    return Tr("Program", "the printer's comment is longer than 255 bytes");
+  }
   for (const unsigned char c : comment) {
-    if (c < ' ' || c == 127) return "the printer's comment holds a control character";
+    if (c < ' ' || c == 127)
+      return Tr("Program", "the printer's comment holds a control character");
   }
   return "";
 }
@@ -118,27 +145,34 @@ std::string WhyNotTillFolder(const std::vector<std::string>& arguments, const Sy
                              const DeploymentSettings& settings) {
   if (arguments.size() != 1) return "make-till-folder takes FOLDER";
   const std::string folder = WithoutTrailingSlashes(arguments[0]);
-  if (std::string why = WhyNotPlain("the till folder", folder); !why.empty()) return why;
+  if (std::string why = WhyNotPlain(kTillFolderPath, folder); !why.empty()) return why;
   for (const char* tree : kSystemTrees) {
-    if (IsWithin(folder, tree)) return "the till folder " + folder + " is in the system's " + tree;
+    if (IsWithin(folder, tree)) {
+      return Fill(Tr("Program", "the till folder %1 is in the system's %2"), {folder, tree});
+    }
   }
   if (AtTheServersPlace(folder, settings)) {
-    return "the till folder " + folder + " is in the database server's folders";
+    return Fill(Tr("Program", "the till folder %1 is in the database server's folders"), {folder});
   }
   // A home folder made now would be a future user's.
   if (folder.rfind("/home/", 0) == 0 && !FolderExists(folder.substr(0, folder.find('/', 6)))) {
-    return "the till folder " + folder + " would make a home folder";
+    return Fill(Tr("Program", "the till folder %1 would make a home folder"), {folder});
   }
   if (std::string why = WhyNeverDelete(folder, "/nonexistent/"); !why.empty()) {
-    return "the till folder " + folder + " is " + why;
+    return Fill(Tr("Program", "the till folder %1 is %2"), {folder, why});
   }
-  if (FolderExists(folder) || FileExists(folder)) return "the till folder " + folder + " exists";
+  if (FolderExists(folder) || FileExists(folder)) {
+    return Fill(Tr("Program", "the till folder %1 exists"), {folder});
+  }
   const std::string above = ExistingAbove(folder);
   if (AccountMay(caller, above, kWrite | kSearch)) {
-    return caller.name + " may make the till folder in " + above + " without an administrator";
+    return Fill(Tr("Program", "%1 may make the till folder in %2 without an administrator"),
+                {caller.name, above});
   }
   const std::optional<FileOwnership> owner = OwnershipOf(above);
-  if (!owner || owner->uid != 0) return "the folder " + above + " is not the system's";
+  if (!owner || owner->uid != 0) {
+    return Fill(Tr("Program", "the folder %1 is not the system's"), {above});
+  }
   return "";
 }
 
@@ -160,9 +194,12 @@ std::string SetupDatabaseServer(const std::vector<std::string>& arguments,
   // The folder as it was checked, never a link put in its place since.
   const std::string package = RealPath(arguments[2]);
   if (db::InstallFirebirdVersion(installation, arguments[1], package)) return "";
-  return "the database server " + arguments[1] + " was not installed: " +
-         (installation.LastFailure().empty() ? "no package in " + package
-                                             : installation.LastFailure());
+  if (installation.LastFailure().empty()) {
+    return Fill(Tr("Program", "the database server %1 was not installed: no package in %2"),
+                {arguments[1], package});
+  }
+  return Fill(Tr("Program", "the database server %1 was not installed: %2"),
+              {arguments[1], installation.LastFailure()});
 }
 
 }  // namespace
@@ -178,7 +215,8 @@ std::string WhyRefused(const AdminRequest& request, const SystemAccount& caller,
   if (request.operation == "make-till-folder") {
     return WhyNotTillFolder(request.arguments, caller, settings);
   }
-  return "\"" + request.operation + "\" is no operation of the administrator's part";
+  return Fill(Tr("Program", "\"%1\" is no operation of the administrator's part"),
+              {request.operation});
 }
 
 std::string RunAdminRequest(const AdminRequest& request, const SystemAccount& caller,
@@ -188,7 +226,8 @@ std::string RunAdminRequest(const AdminRequest& request, const SystemAccount& ca
   if (request.operation == "add-printer") {
     CupsPrinters printers;
     if (printers.AddTextPrinter(arguments[0], arguments[1], arguments[2])) return "";
-    return "the printer " + arguments[0] + " was not added: " + printers.LastError();
+    return Fill(Tr("Program", "the printer %1 was not added: %2"),
+                {arguments[0], printers.LastError()});
   }
   return MakeFolderFor(WithoutTrailingSlashes(arguments[0]), caller.uid, caller.gid);
 }

@@ -4,6 +4,7 @@
 #include "platform/file_system.h"
 #include "platform/private_folder.h"
 #include "platform/state_folder.h"
+#include "platform/translation.h"
 
 namespace skarvel {
 
@@ -16,17 +17,25 @@ std::string InstanceLockPath() { return ProgramStateFolder() + "skarvel.lock"; }
 std::string RunningWizardSocketPath() { return ProgramStateFolder() + "skarvel.socket"; }
 
 std::string AlreadyRunningMessage(const std::string& holder) {
-  return "An installation is running already for this user" +
-         (holder.empty() ? std::string() : " (" + holder + ")") +
-         ". This one ends without touching anything: let that one end, or end it first.";
+  if (holder.empty()) {
+    return Tr("Program",
+              "An installation is running already for this user. This one ends without touching "
+              "anything: let that one end, or end it first.");
+  }
+  return Fill(Tr("Program",
+                 "An installation is running already for this user (%1). This one ends without "
+                 "touching anything: let that one end, or end it first."),
+              {holder});
 }
 
 std::string WorkFolderProblem() {
   // The state folder holding it is this user's alone too: others could swap the work folder.
   for (const std::string& folder : {ProgramStateFolder(), DefaultWorkFolder()}) {
     if (const std::string why = MakePrivateFolder(folder); !why.empty()) {
-      return "the folder " + folder + " cannot be used: " + why +
-             ". Remove it, or point XDG_STATE_HOME at a folder of your own.";
+      return Fill(Tr("Program",
+                     "the folder %1 cannot be used: %2. Remove it, or point XDG_STATE_HOME at a "
+                     "folder of your own."),
+                  {folder, why});
     }
   }
   return "";

@@ -12,6 +12,7 @@
 #include "platform/port_owner.h"
 #include "platform/printers.h"
 #include "platform/system_account.h"
+#include "platform/translation.h"
 
 namespace skarvel {
 namespace {
@@ -24,14 +25,17 @@ std::string LoginProblem(const std::string& address, const db::FirebirdError& er
   const std::string text = OneLine(error.Text());
   switch (error.Cause()) {
     case db::FailureCause::kLoginRefused:
-      return "the database server at " + address +
-             " refuses the installation's administrator login (" + text +
-             "): an administrator sets the password of its SYSDBA to the installation's";
+      return Fill(
+          Tr("Check",
+             "the database server at %1 refuses the installation's administrator login "
+             "(%2): an administrator sets the password of its SYSDBA to the installation's"),
+          {address, text});
     case db::FailureCause::kServerUnreachable:
-      return "no database server answers at " + address + " (" + text + "): it must run there";
+      return Fill(Tr("Check", "no database server answers at %1 (%2): it must run there"),
+                  {address, text});
     default:
-      return "the database server at " + address + " could not be asked for the login (" + text +
-             ")";
+      return Fill(Tr("Check", "the database server at %1 could not be asked for the login (%2)"),
+                  {address, text});
   }
 }
 
@@ -85,17 +89,27 @@ CheckResult Rights::ByAdministrator(const std::string& name, const std::string& 
   // An authentication needs the desktop's agent, which only a login session has.
   const bool asked = answer == AdminPermission::Answer::kAuthenticationNeeded;
   const bool ok = answer == AdminPermission::Answer::kYes || (asked && permission_->in_session);
-  std::string detail =
-      why_not + "; " + work + " needs the administrator's part, and " + permission_->detail;
-  if (asked) {
-    detail += permission_->in_session ? " (the desktop's authentication dialog asks)"
-                                      : ", which nobody can give here: this program runs in no "
-                                        "login session with an authentication agent";
+  const std::string& answered = permission_->detail;
+  std::string detail;
+  if (!asked) {
+    detail = Fill(Tr("Check", "%1; %2 needs the administrator's part, and %3"),
+                  {why_not, work, answered});
+  } else if (permission_->in_session) {
+    detail = Fill(Tr("Check",
+                     "%1; %2 needs the administrator's part, and %3 (the desktop's "
+                     "authentication dialog asks)"),
+                  {why_not, work, answered});
+  } else {
+    detail = Fill(Tr("Check",
+                     "%1; %2 needs the administrator's part, and %3, which nobody can give here: "
+                     "this program runs in no login session with an authentication agent"),
+                  {why_not, work, answered});
   }
   if (!ok) {
-    detail += ": an administrator adds " + me_ +
-              " to the group skarvel with the package's polkit rules file (see \"Who runs "
-              "what\" in the README)";
+    detail = Fill(Tr("Check",
+                     "%1: an administrator adds %2 to the group skarvel with the package's polkit "
+                     "rules file (see \"Who runs what\" in the README)"),
+                  {detail, me_});
   }
   return {name, ok, detail};
 }
@@ -105,27 +119,33 @@ void Rights::TillFolder() {
   if (FolderExists(folder)) {
     const std::string why = WriteProblem(folder);
     checks.push_back({"till-folder", why.empty(),
-                      why.empty() ? me_ + " may write in the till folder " + folder
-                                  : "the till folder " + folder + " cannot be written by " + me_ +
-                                        " (" + why + ")"});
+                      why.empty()
+                          ? Fill(Tr("Check", "%1 may write in the till folder %2"), {me_, folder})
+                          : Fill(Tr("Check", "the till folder %1 cannot be written by %2 (%3)"),
+                                 {folder, me_, why})});
     return;
   }
   const std::string above = NearestExisting(folder);
   const std::string why = WriteProblem(above);
   if (why.empty()) {
-    checks.push_back({"till-folder", true, me_ + " may make the till folder " + folder});
+    checks.push_back(
+        {"till-folder", true, Fill(Tr("Check", "%1 may make the till folder %2"), {me_, folder})});
   } else if (NextStep(status_) > kProgramsStep) {
-    checks.push_back({"till-folder", false, "the till folder " + folder + " is missing"});
+    checks.push_back(
+        {"till-folder", false, Fill(Tr("Check", "the till folder %1 is missing"), {folder})});
   } else if (const std::string refused =
                  WhyRefused({"make-till-folder", {folder}}, CurrentAccount(), settings_);
              !refused.empty() && !RunningAsAdministrator()) {
     // The administrator's part itself would refuse it.
     checks.push_back({"till-folder", false,
-                      me_ + " may not write in " + above + " (" + why +
-                          "), and the administrator's part does not make it: " + refused});
+                      Fill(Tr("Check",
+                              "%1 may not write in %2 (%3), and the administrator's part does not "
+                              "make it: %4"),
+                           {me_, above, why, refused})});
   } else {
-    checks.push_back(ByAdministrator("till-folder", "making the till folder " + folder,
-                                     me_ + " may not write in " + above + " (" + why + ")"));
+    checks.push_back(
+        ByAdministrator("till-folder", Fill(Tr("Check", "making the till folder %1"), {folder}),
+                        Fill(Tr("Check", "%1 may not write in %2 (%3)"), {me_, above, why})));
   }
 }
 
@@ -141,15 +161,18 @@ void Rights::Database() {
   if (server_installed_later && !ListeningAccount(server.port)) return;
   const std::string access = ServerAccessProblem(server);
   checks.push_back({"database-access", access.empty(),
-                    access.empty() ? "the database server's account " + server.account +
-                                         " may use the till database " + server.file +
-                                         " (or is let to at the database step); " + server.found
-                                   : access});
+                    access.empty()
+                        ? Fill(Tr("Check",
+                                  "the database server's account %1 may use the till database %2 "
+                                  "(or is let to at the database step); %3"),
+                               {server.account, server.file, server.found})
+                        : access});
   try {
     db::CheckServerLogin(server.address, db::kDatabaseUser, db::kDatabasePassword);
-    checks.push_back({"database-login", true,
-                      "the database server at " + server.address +
-                          " takes the installation's administrator login"});
+    checks.push_back(
+        {"database-login", true,
+         Fill(Tr("Check", "the database server at %1 takes the installation's administrator login"),
+              {server.address})});
   } catch (const db::FirebirdError& error) {
     checks.push_back({"database-login", false, LoginProblem(server.address, error)});
   }
@@ -160,10 +183,12 @@ void Rights::Printer() {
   if (!PrintingSystemProblem().empty()) return;  // the printing-system check says so
   const std::string why = PrinterRightsProblem();
   if (why.empty()) {
-    checks.push_back({"printer-rights", true, me_ + " may add the printer " + record_.CP_GENTEXT});
+    checks.push_back({"printer-rights", true,
+                      Fill(Tr("Check", "%1 may add the printer %2"), {me_, record_.CP_GENTEXT})});
   } else {
-    checks.push_back(ByAdministrator("printer-rights", "adding the printer " + record_.CP_GENTEXT,
-                                     me_ + " may not add printers: " + why));
+    checks.push_back(ByAdministrator(
+        "printer-rights", Fill(Tr("Check", "adding the printer %1"), {record_.CP_GENTEXT}),
+        Fill(Tr("Check", "%1 may not add printers: %2"), {me_, why})));
   }
 }
 
@@ -173,8 +198,9 @@ void Rights::ServerSetup() {
     return;
   }
   const std::string version = Trim(record_.CP_VERS_FB);
-  checks.push_back(ByAdministrator("administrator", "installing the database server " + version,
-                                   me_ + " is no administrator"));
+  checks.push_back(ByAdministrator(
+      "administrator", Fill(Tr("Check", "installing the database server %1"), {version}),
+      Fill(Tr("Check", "%1 is no administrator"), {me_})));
 }
 
 }  // namespace

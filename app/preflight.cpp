@@ -25,17 +25,40 @@ std::string Size(std::uintmax_t bytes) { return DataSize(bytes); }
 CheckFact Bytes(std::uintmax_t bytes) { return static_cast<std::int64_t>(bytes); }
 
 std::string Files(std::size_t count) {
-  return std::to_string(count) + (count == 1 ? " file" : " files");
+  return Fill(count == 1 ? Tr("Check", "%1 file") : Tr("Check", "%1 files"),
+              {std::to_string(count)});
 }
 
-// "over TLS (certificate for config.example.org, issued by CN = Lumtrak CA, valid until
+// How a server was reached, each way a whole sentence; %1 the server, and with a certificate %2
+// whom it is for, %3 who issued it, %4 until when it holds.
+struct ReachedSentences {
+  const char* plain;
+  const char* tls;
+  const char* certified;
+};
+constexpr ReachedSentences kServiceReached{
+    SKARVEL_TEXT("Check",
+                 "the configuration service at %1 answers over plain HTTP (not encrypted)"),
+    SKARVEL_TEXT("Check", "the configuration service at %1 answers over TLS"),
+    SKARVEL_TEXT("Check",
+                 "the configuration service at %1 answers over TLS (certificate for %2, issued by "
+                 "%3, valid until %4)")};
+constexpr ReachedSentences kDownloadServerReached{
+    SKARVEL_TEXT("Check", "the download server %1 accepts the login in plain FTP (not encrypted)"),
+    SKARVEL_TEXT("Check", "the download server %1 accepts the login over TLS"),
+    SKARVEL_TEXT("Check",
+                 "the download server %1 accepts the login over TLS (certificate for %2, issued by "
+                 "%3, valid until %4)")};
+
+// "... over TLS (certificate for config.example.org, issued by CN = Lumtrak CA, valid until
 // 2027-05-01)", or how the plain connection is called.
-std::string Reached(const ConnectionReport& connection, const std::string& plain) {
-  if (!connection.tls) return plain + " (not encrypted)";
-  if (!connection.certificate) return "over TLS";
+std::string Reached(const ConnectionReport& connection, const ReachedSentences& sentences,
+                    const std::string& server) {
+  if (!connection.tls) return Fill(Tr("Check", sentences.plain), {server});
+  if (!connection.certificate) return Fill(Tr("Check", sentences.tls), {server});
   const CertificateInfo& certificate = *connection.certificate;
-  return "over TLS (certificate for " + certificate.Holder() + ", issued by " + certificate.issuer +
-         ", valid until " + certificate.valid_until.substr(0, 10) + ")";
+  return Fill(Tr("Check", sentences.certified), {server, certificate.Holder(), certificate.issuer,
+                                                 certificate.valid_until.substr(0, 10)});
 }
 
 CheckResult ServiceCheck(const ServiceContext& service, bool answers) {
@@ -46,8 +69,7 @@ CheckResult ServiceCheck(const ServiceContext& service, bool answers) {
                                     service.certificate};
   return {"service",
           true,
-          "the configuration service at " + service.ServiceBaseUrl + " answers " +
-              Reached(connection, "over plain HTTP"),
+          Reached(connection, kServiceReached, service.ServiceBaseUrl),
           {{"url", service.ServiceBaseUrl}},
           connection};
 }
@@ -59,21 +81,24 @@ CheckResult DownloadServerCheck(DownloadContext& downloads, const TfTP& account)
   if (!probe.failure.empty()) return {"download-server", false, probe.failure.cause, facts};
   const ConnectionReport connection{account.Tls, probe.certificate};
   return {"download-server", true,
-          "the download server " + account.Host + ":" + std::to_string(account.Port) +
-              " accepts the login " + Reached(connection, "in plain FTP"),
+          Reached(connection, kDownloadServerReached,
+                  account.Host + ":" + std::to_string(account.Port)),
           facts, connection};
 }
 
 std::string StepName(const StatusList& statuses, int step) {
   const std::string caption = FindStatusEntry(statuses, std::to_string(10 * step)).psl_name;
-  return "step " + std::to_string(step) + (caption.empty() ? "" : " (" + caption + ")");
+  if (caption.empty()) return Fill(Tr("Check", "step %1"), {std::to_string(step)});
+  return Fill(Tr("Check", "step %1 (%2)"), {std::to_string(step), caption});
 }
 
 // What the next run would do from the status, and whether it can.
 CheckResult CodeCheck(const std::string& code, const cust_post& record, const StatusList& statuses,
                       bool after_undo) {
   const int status = StrToIntDef(record.cp_ps_code, 99);
-  const std::string who = record.cus_name + ", status " + record.cp_ps_code + ": ";
+  // Each line names the customer and the status first (%1, %2).
+  const std::string& name = record.cus_name;
+  const std::string& held = record.cp_ps_code;
   const auto facts = [&](int step) {
     std::vector<std::pair<std::string, CheckFact>> found{{"customer", record.cus_name},
                                                          {"status", std::int64_t{status}}};
@@ -82,26 +107,39 @@ CheckResult CodeCheck(const std::string& code, const cust_post& record, const St
   };
   if (after_undo && HasInstallationToUndo(status)) {
     const int step = kStatusUndone / 10 + 1;
-    return {"code", true,
-            who + "the undo sends the installation back; the next run starts at " +
-                StepName(statuses, step),
-            facts(step)};
+    return {
+        "code", true,
+        Fill(Tr("Check",
+                "%1, status %2: the undo sends the installation back; the next run starts at %3"),
+             {name, held, StepName(statuses, step)}),
+        facts(step)};
   }
   if (InstallationComplete(status)) {
-    return {"code", true, who + "the installation is complete; nothing is left to do", facts(0)};
+    return {"code", true,
+            Fill(Tr("Check", "%1, status %2: the installation is complete; nothing is left to do"),
+                 {name, held}),
+            facts(0)};
   }
   const int step = status % 10 == 9 ? status / 10 + 1 : status / 10;
   if (status % 10 == 8 && step >= 1) {
     return {"code", false,
-            who + "the installation stopped at " + StepName(statuses, status / 10) +
-                "; put the cause right, then start skarvel-cli --undo " + code,
+            Fill(Tr("Check",
+                    "%1, status %2: the installation stopped at %3; put the cause right, then "
+                    "start skarvel-cli --undo %4"),
+                 {name, held, StepName(statuses, status / 10), code}),
             facts(0)};
   }
   if (step < 1 || step > 12 || (status % 10 != 0 && status % 10 != 9)) {
-    return {"code", false, who + "this status names no step: the installation cannot run",
-            facts(0)};
+    return {
+        "code", false,
+        Fill(Tr("Check", "%1, status %2: this status names no step: the installation cannot run"),
+             {name, held}),
+        facts(0)};
   }
-  return {"code", true, who + "the next run starts at " + StepName(statuses, step), facts(step)};
+  return {"code", true,
+          Fill(Tr("Check", "%1, status %2: the next run starts at %3"),
+               {name, held, StepName(statuses, step)}),
+          facts(step)};
 }
 
 class Checker {
@@ -143,7 +181,9 @@ class Checker {
 std::string Checker::Listed(const std::string& folder, const TfTP& account, std::uintmax_t& total) {
   cause_.clear();
   const auto files = ListPackageFolder(context_.downloads, folder, account);
-  if (!files) return cause_.empty() ? "the folder " + folder + " cannot be listed" : cause_;
+  if (!files) {
+    return cause_.empty() ? Fill(Tr("Check", "the folder %1 cannot be listed"), {folder}) : cause_;
+  }
   total = 0;
   for (const wininet::FindData& file : *files) total += file.nFileSize;
   Record({"package:" + folder,
@@ -187,7 +227,8 @@ void Checker::Packages(const cust_post& record, const TfTP& account) {
               {{"file", file.cFileName}, {"bytes", Bytes(file.nFileSize)}}});
     }
     if (!found)
-      Record({name, false, "the folder " + record.pt_path + " has no " + record.pt_filename});
+      Record({name, false,
+              Fill(Tr("Check", "the folder %1 has no %2"), {record.pt_path, record.pt_filename})});
   }
   downloads.failure = keep_failure;
 }
@@ -206,10 +247,12 @@ void Checker::Central(const cust_post& record, const TfTP& account) {
   const db::CentralProbe probe = db::ProbeCentralDatabase(location);
   std::vector<std::pair<std::string, CheckFact>> facts{{"location", location}};
   if (probe.reached) facts.emplace_back("version", std::int64_t{probe.version});
-  Record({"central-database", probe.reached,
-          probe.reached ? location + " answers, version " + std::to_string(probe.version)
-                        : location + " cannot be opened: " + OneLine(probe.error),
-          facts});
+  Record(
+      {"central-database", probe.reached,
+       probe.reached
+           ? Fill(Tr("Check", "%1 answers, version %2"), {location, std::to_string(probe.version)})
+           : Fill(Tr("Check", "%1 cannot be opened: %2"), {location, OneLine(probe.error)}),
+       facts});
 }
 
 void Checker::Disk(const cust_post& record) {
@@ -218,38 +261,42 @@ void Checker::Disk(const cust_post& record) {
   const auto work_free = FreeSpace(context_.work_folder);
   const auto till_free = FreeSpace(record.PPA_POSPATH);
   if (!work_free || !till_free) {
-    Record(
-        {"disk-space", false, "the free space of the work or the till folder's disk is unknown"});
+    Record({"disk-space", false,
+            Tr("Check", "the free space of the work or the till folder's disk is unknown")});
     return;
   }
   const bool shared = FileSystemOf(context_.work_folder) == FileSystemOf(record.PPA_POSPATH);
   const bool enough = shared ? *work_free >= work_needs + till_needs
                              : *work_free >= work_needs && *till_free >= till_needs;
-  Record(
-      {"disk-space",
-       enough,
-       "the work folder needs " + Size(work_needs) + " and has " + Size(*work_free) +
-           (shared
-                ? " on the disk it shares with the till folder, which needs " + Size(till_needs)
-                : "; the till folder needs " + Size(till_needs) + " and has " + Size(*till_free)),
-       {{"work_bytes_needed", Bytes(work_needs)},
-        {"work_bytes_free", Bytes(*work_free)},
-        {"till_bytes_needed", Bytes(till_needs)},
-        {"till_bytes_free", Bytes(*till_free)},
-        {"same_disk", shared}}});
+  Record({"disk-space",
+          enough,
+          shared
+              ? Fill(Tr("Check",
+                        "the work folder needs %1 and has %2 on the disk it shares with the till "
+                        "folder, which needs %3"),
+                     {Size(work_needs), Size(*work_free), Size(till_needs)})
+              : Fill(Tr("Check",
+                        "the work folder needs %1 and has %2; the till folder needs %3 and has %4"),
+                     {Size(work_needs), Size(*work_free), Size(till_needs), Size(*till_free)}),
+          {{"work_bytes_needed", Bytes(work_needs)},
+           {"work_bytes_free", Bytes(*work_free)},
+           {"till_bytes_needed", Bytes(till_needs)},
+           {"till_bytes_free", Bytes(*till_free)},
+           {"same_disk", shared}}});
 }
 
 void Checker::Tools(const cust_post& record) {
   const bool tool = ProgramOnPath(kArchiveTool);
   Record({"archive-tool",
           tool,
-          tool ? std::string(kArchiveTool) + " is there"
-               : std::string(kArchiveTool) + " is missing: install the package p7zip-full",
+          tool ? Fill(Tr("Check", "%1 is there"), {kArchiveTool})
+               : Fill(Tr("Check", "%1 is missing: install the package p7zip-full"), {kArchiveTool}),
           {{"program", std::string(kArchiveTool)}}});
   if (Trim(record.CP_GENTEXT).empty()) return;
   const std::string problem = PrintingSystemProblem();
   Record({"printing-system", problem.empty(),
-          problem.empty() ? "a printing system answers for the printer " + record.CP_GENTEXT
+          problem.empty() ? Fill(Tr("Check", "a printing system answers for the printer %1"),
+                                 {record.CP_GENTEXT})
                           : problem});
 }
 
@@ -272,7 +319,8 @@ PreflightResult RunPreflight(PreflightContext& context, const std::string& code,
     return checker.result;
   }
   if (!GetCustInfo(service, code)) {
-    checker.Record({"code", false, "the service does not accept the customer code " + code});
+    checker.Record({"code", false,
+                    Fill(Tr("Check", "the service does not accept the customer code %1"), {code})});
     checker.result.outcome = PreflightOutcome::kCodeRejected;
     return checker.result;
   }

@@ -5,6 +5,7 @@
 #include "platform/local_host.h"
 #include "platform/port_owner.h"
 #include "platform/system_account.h"
+#include "platform/translation.h"
 
 namespace skarvel {
 namespace {
@@ -15,31 +16,34 @@ void LearnAccount(LocalServer& server, ServiceManager& services, const std::stri
                   int port) {
   if (const auto service = services.FindService(display_name)) {
     server.account = service->account.empty() ? "root" : service->account;
-    server.found = "the service " + service->name + " runs as " + server.account;
+    server.found = Fill(Tr("Check", "the service %1 runs as %2"), {service->name, server.account});
     return;
   }
   if (const auto uid = ListeningAccount(port)) {
     if (const auto account = FindAccount(*uid)) {
       server.account = account->name;
-      server.found =
-          "the server listening on port " + std::to_string(port) + " runs as " + server.account;
+      server.found = Fill(Tr("Check", "the server listening on port %1 runs as %2"),
+                          {std::to_string(port), server.account});
       return;
     }
   }
   server.account = kDistributionAccount;
-  server.found = "no service or listening server tells the account; taken as " + server.account;
+  server.found = Fill(Tr("Check", "no service or listening server tells the account; taken as %1"),
+                      {server.account});
 }
 
 // The plan or its problem, as a sentence naming the account, the file and what to do.
 std::string Problem(const LocalServer& server, const std::string& why) {
   if (why.empty()) return "";
-  return "the database server's account " + server.account + " may not use the till database " +
-         server.file + ": " + why;
+  return Fill(Tr("Check", "the database server's account %1 may not use the till database %2: %3"),
+              {server.account, server.file, why});
 }
 
 std::string NoAccount(const LocalServer& server) {
-  return "this computer has no account " + server.account + " (" + server.found +
-         "): check which account the database server runs as";
+  return Fill(Tr("Check",
+                 "this computer has no account %1 (%2): check which account the database server "
+                 "runs as"),
+              {server.account, server.found});
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "platform/deployment_settings.h"
 #include "platform/system_account.h"
 #include "platform/system_log.h"
+#include "platform/translation.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
@@ -58,12 +59,14 @@ int End(const SystemAccount& caller, const AdminRequest& request, const std::str
 
 int Run(int argc, char** argv) {
   if (!RunningAsAdministrator()) {
-    std::cerr << kName << ": runs as root only, through pkexec\n";
+    std::cerr << kName << ": " << Utf8FromAnsi(Tr("Program", "runs as root only, through pkexec"))
+              << "\n";
     return kRefused;
   }
   const std::optional<SystemAccount> caller = Caller();
   if (!caller) {
-    std::cerr << kName << ": the user who asked is unknown\n";
+    std::cerr << kName << ": " << Utf8FromAnsi(Tr("Program", "the user who asked is unknown"))
+              << "\n";
     return kRefused;
   }
   AdminRequest request;
@@ -76,7 +79,7 @@ int Run(int argc, char** argv) {
     return End(*caller, request, error.what(), kFailed);
   }
   if (const std::string why = WhyRefused(request, *caller, settings); !why.empty()) {
-    return End(*caller, request, "refused: " + why, kRefused);
+    return End(*caller, request, Fill(Tr("Program", "refused: %1"), {why}), kRefused);
   }
   // Recorded before it runs: an operation that never ends still leaves its trace.
   Record(*caller, request, "running", false);

@@ -10,6 +10,7 @@
 #include "platform/interrupt_key.h"
 #include "platform/run_log.h"
 #include "platform/system_info_linux.h"
+#include "platform/translation.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
@@ -56,8 +57,10 @@ std::string Advice(const PreflightResult& result, const std::string& code,
   for (const CheckResult& check : result.checks) {
     if (!check.ok) failed += (failed.empty() ? "" : "; ") + check.name + ": " + check.detail;
   }
-  return "the installation of " + code + " would not succeed (" + failed +
-         "). Put that right, then check again.";
+  return Fill(
+      Tr("Advice",
+         "the installation of %1 would not succeed (%2). Put that right, then check again."),
+      {code, failed});
 }
 
 }  // namespace
@@ -99,7 +102,7 @@ CliOutcome RunUnattendedCheck(const CliOptions& options, const DeploymentSetting
     });
     outcome = {ExitCodeOf(result.outcome), result.status, Advice(result, code, service)};
   } catch (const Interrupted&) {
-    outcome.advice = "the check was cancelled.";
+    outcome.advice = Tr("Advice", "the check was cancelled.");
   }
   if (!outcome.advice.empty()) log.Write(outcome.advice);
   log.EndRun(outcome.exit_code);

@@ -14,6 +14,7 @@
 #include "platform/system_account.h"
 #include "platform/system_info_linux.h"
 #include "platform/terminal.h"
+#include "platform/translation.h"
 
 namespace skarvel {
 namespace {
@@ -73,18 +74,19 @@ CliOutcome OutcomeOf(const TerminalView& view, InstallSession& session, const st
 
 // How an administrator lets this user do the administrator's part.
 std::string AdministratorAdvice() {
-  return "an administrator adds " + CurrentAccount().name +
-         " to the group skarvel and copies /usr/share/skarvel/50-skarvel.rules to "
-         "/etc/polkit-1/rules.d/ (see \"Who runs what\" in the README), or installs it in the "
-         "wizard, where an administrator can authenticate.";
+  return Fill(Tr("Advice",
+                 "an administrator adds %1 to the group skarvel and copies "
+                 "/usr/share/skarvel/50-skarvel.rules to /etc/polkit-1/rules.d/ (see \"Who runs "
+                 "what\" in the README), or installs it in the wizard, where an administrator can "
+                 "authenticate."),
+              {CurrentAccount().name});
 }
 
 // What the person running the program does next, when the installation did not complete.
 // ended: the run reached its end (the completion window showed).
 std::string Advice(const CliOutcome& outcome, InstallSession& session, const TerminalView& view,
                    const std::string& code, const RunLog& log, bool ended) {
-  const std::string again = "skarvel-cli " + code;
-  const std::string why = "; the log " + log.path() + " says why. ";
+  const std::string& log_path = log.path();
   const std::string& service = session.context.ServiceBaseUrl;
   const std::string status = session.state.service.CustPost.cp_ps_code;
   switch (outcome.exit_code) {
@@ -93,40 +95,54 @@ std::string Advice(const CliOutcome& outcome, InstallSession& session, const Ter
         return ServiceUnreachableAdvice(ServiceProblem(session.state.service));
       }
       // The service holds the last status it acknowledged: the run goes on from there.
-      return "the configuration service at " + service +
-             " stopped answering during the installation" + why + "When it answers again, start " +
-             again + " to continue from the step the service holds.";
+      return Fill(Tr("Advice",
+                     "the configuration service at %1 stopped answering during the installation; "
+                     "the log %2 says why. When it answers again, start skarvel-cli %3 to "
+                     "continue from the step the service holds."),
+                  {service, log_path, code});
     case kCodeRejected:
       return CodeRejectedAdvice(code);
     case kRestartRequired:
-      return "the computer must restart to continue. After the restart, start " + again +
-             " to continue (at the next log-on the autostart entry runskarvel starts the wizard "
-             "with the code).";
+      return Fill(Tr("Advice",
+                     "the computer must restart to continue. After the restart, start skarvel-cli "
+                     "%1 to continue (at the next log-on the autostart entry runskarvel starts the "
+                     "wizard with the code)."),
+                  {code});
     case kCancelled:
-      return "the installation was cancelled. Start " + again +
-             " to continue from the step the service holds.";
+      return Fill(Tr("Advice",
+                     "the installation was cancelled. Start skarvel-cli %1 to continue from the "
+                     "step the service holds."),
+                  {code});
     case kInstallationError:
       if (view.LastErrorText().find(kNeedsAdministrator) != std::string::npos) {
-        return "the installation stopped at step " + std::to_string(StrToIntDef(status, 0) / 10) +
-               " (status " + status + "): it " + kNeedsAdministrator + AdministratorAdvice() +
-               " Then start skarvel-cli --undo " + code + " to install again from step 2.";
+        // kNeedsAdministrator's words, in the sentence.
+        return Fill(
+            Tr("Advice",
+               "the installation stopped at step %1 (status %2): it needs an "
+               "administrator: %3 Then start skarvel-cli --undo %4 to install again from "
+               "step 2."),
+            {std::to_string(StrToIntDef(status, 0) / 10), status, AdministratorAdvice(), code});
       }
       if (ended && StrToIntDef(status, 0) == kEndNotAcknowledged) {
-        return "the installation is complete on this computer, but the configuration service did "
-               "not acknowledge its end (status 120)" +
-               why + "Start " + again +
-               " again, without --undo, once the service answers: the next run sends the report "
-               "again.";
+        return Fill(Tr("Advice",
+                       "the installation is complete on this computer, but the configuration "
+                       "service did not acknowledge its end (status 120); the log %1 says why. "
+                       "Start skarvel-cli %2 again, without --undo, once the service answers: the "
+                       "next run sends the report again."),
+                    {log_path, code});
       }
       if (StrToIntDef(status, 0) % 10 == 8) {
         // A failure status is final: the run would stop at it again.
-        return "the installation stopped at step " + std::to_string(StrToIntDef(status, 0) / 10) +
-               " (status " + status + ")" + why +
-               "Put the cause right, then start skarvel-cli --undo " + code +
-               " to install again from step 2.";
+        return Fill(Tr("Advice",
+                       "the installation stopped at step %1 (status %2); the log %3 says why. Put "
+                       "the cause right, then start skarvel-cli --undo %4 to install again from "
+                       "step 2."),
+                    {std::to_string(StrToIntDef(status, 0) / 10), status, log_path, code});
       }
-      return "the installation stopped" + why + "Start " + again +
-             " again to continue from the step that failed.";
+      return Fill(Tr("Advice",
+                     "the installation stopped; the log %1 says why. Start skarvel-cli %2 again "
+                     "to continue from the step that failed."),
+                  {log_path, code});
     default:
       return "";
   }
@@ -146,8 +162,8 @@ void UndoThenInstall(InstallSession& session, TerminalView& view) {
   if (HasInstallationToUndo(status)) {
     flow.rbDelInstallClick();
   } else {
-    view.Say("There is no previous installation to undo (status " +
-             session.state.CustPost().cp_ps_code + ").");
+    view.Say(Fill(Tr("Program", "There is no previous installation to undo (status %1)."),
+                  {session.state.CustPost().cp_ps_code}));
   }
   flow.btvolgendeClick();
   flow.btvolgendeClick();
@@ -211,7 +227,7 @@ CliOutcome Install(const CliOptions& options, const DeploymentSettings& settings
     }
     outcome = OutcomeOf(view, session, code);
   } catch (const CancelledBeforeTheRun&) {
-    view.Say("Cancelled.");
+    view.Say(Tr("Program", "Cancelled."));
   }
   view.BreakLine();
   outcome.changed = changed;
