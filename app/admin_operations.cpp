@@ -159,7 +159,7 @@ std::string WhyNotTillFolder(const std::vector<std::string>& arguments, const Sy
     return Fill(Tr("Program", "the till folder %1 would make a home folder"), {folder});
   }
   if (std::string why = WhyNeverDelete(folder, "/nonexistent/"); !why.empty()) {
-    return Fill(Tr("Program", "the till folder %1 is %2"), {folder, why});
+    return Fill(Tr("Program", "the till folder %1: %2"), {folder, why});
   }
   if (FolderExists(folder) || FileExists(folder)) {
     return Fill(Tr("Program", "the till folder %1 exists"), {folder});

@@ -12,6 +12,7 @@
 #include "app/wizard/ui_frm_skarvel.h"
 #include "app/wizard/wizard_windows.h"
 #include "platform/qt_event_pump.h"
+#include "platform/qt_translations.h"
 #include "service/message_table.h"
 
 namespace {
@@ -46,6 +47,7 @@ void OnNextModal(std::function<void(QWidget&)> action) {
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lumtrak Install"));
+  skarvel::UseCompiledTranslations();
   if (argc != 3) {
     std::cerr << "usage: skarvel-screenshots FOLDER CODE\n";
     return 64;
