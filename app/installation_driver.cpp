@@ -7,6 +7,7 @@
 #include "app/work_folder_packages.h"
 #include "platform/ansi_text.h"
 #include "platform/folder_path.h"
+#include "platform/translation.h"
 
 namespace skarvel {
 namespace {
@@ -82,7 +83,7 @@ void InstallationDriver::RunLoop() {
     operations_.TakeFailure();  // a failure of earlier work is no cause of this pass's
     if (!CheckStatus(state_.service, state_.service.ServiceBaseUrl)) {
       stop_ = true;
-      service_cause_ = {"the configuration service stopped answering", ""};
+      service_cause_ = {Tr("Steps", "the configuration service stopped answering"), ""};
     }
     // Here the cancel button's click is handled.
     state_.service.pump.ProcessMessages();
@@ -192,13 +193,14 @@ bool InstallationDriver::Report(int code, const std::string& info) {
   if (answer == "OKOK") return true;
   report_unanswered_ = !state_.service.last_request_answered;
   if (service_cause_.empty()) {
-    const std::string report = "status report " + std::to_string(code);
+    const std::string report = std::to_string(code);
     service_cause_ =
         !state_.service.last_request_answered
-            ? OperationFailure{"the configuration service stopped answering",
-                               report + " got no answer"}
-            : OperationFailure{"the configuration service did not take the step's report",
-                               report + " answered \"" + answer + "\""};
+            ? OperationFailure{Tr("Steps", "the configuration service stopped answering"),
+                               Fill(Tr("Steps", "status report %1 got no answer"), {report})}
+            : OperationFailure{
+                  Tr("Steps", "the configuration service did not take the step's report"),
+                  Fill(Tr("Steps", "status report %1 answered \"%2\""), {report, answer})};
   }
   return false;
 }
@@ -208,7 +210,7 @@ ErrorWindowTexts InstallationDriver::StopTexts() const {
   if (step_ != 0) {
     const std::string caption =
         FindStatusEntry(state_.service.PosStatuses, std::to_string(10 * step_)).psl_name;
-    texts.step = caption.empty() ? "step " + std::to_string(step_) : caption;
+    texts.step = caption.empty() ? Fill(Tr("Steps", "step %1"), {std::to_string(step_)}) : caption;
   }
   const OperationFailure& cause = !cause_.empty() ? cause_ : service_cause_;
   texts.cause = cause.cause;
@@ -218,12 +220,16 @@ ErrorWindowTexts InstallationDriver::StopTexts() const {
 
 OperationFailure InstallationDriver::EarlierFailure(int status) {
   const OperationFailure kept = operations_.RecallFailure(state_.CustPost().CP_PKEY, status);
-  const std::string way_on = "put the cause right, then undo the installation to install again";
   if (kept.empty()) {
-    return {"the installation stopped at this step before; " + way_on,
-            "status " + std::to_string(status) + " at the start of the run"};
+    return {Tr("Steps",
+               "the installation stopped at this step before; put the cause right, then undo the "
+               "installation to install again"),
+            Fill(Tr("Steps", "status %1 at the start of the run"), {std::to_string(status)})};
   }
-  return {"the installation stopped at this step before: " + kept.cause + "; " + way_on,
+  return {Fill(Tr("Steps",
+                  "the installation stopped at this step before: %1; put the cause right, then "
+                  "undo the installation to install again"),
+               {kept.cause}),
           kept.details};
 }
 

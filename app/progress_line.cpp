@@ -5,23 +5,19 @@
 #include <cstdio>
 
 #include "platform/data_size.h"
+#include "platform/translation.h"
 
 namespace skarvel {
 namespace {
 
 // The line's words, in one place.
-constexpr const char* kSecondsLeft = "%1 s left";
-constexpr const char* kMinutesLeft = "%1 min left";
-constexpr const char* kRows = "rows";
+constexpr const char* kSecondsLeft = SKARVEL_TEXT("Terminal", "%1 s left");
+constexpr const char* kMinutesLeft = SKARVEL_TEXT("Terminal", "%1 min left");
+constexpr const char* kRows = SKARVEL_TEXT("Terminal", "rows");
 
 constexpr std::size_t kBarWidth = 20;
 // A file's name is never shortened below this.
 constexpr std::size_t kShortestItem = 12;
-
-std::string WithNumber(std::string text, long long number) {
-  const std::size_t at = text.find("%1");
-  return text.replace(at, 2, std::to_string(number));
-}
 
 std::string Amounts(const WorkProgress& work) {
   switch (work.kind) {
@@ -29,7 +25,8 @@ std::string Amounts(const WorkProgress& work) {
       return DataSize(work.done) + (work.total > 0 ? " / " + DataSize(work.total) : "");
     case WorkProgress::Kind::kTable:
       return std::to_string(work.done) +
-             (work.total > 0 ? " / " + std::to_string(work.total) : "") + " " + kRows;
+             (work.total > 0 ? " / " + std::to_string(work.total) : "") + " " +
+             Tr("Terminal", kRows);
     case WorkProgress::Kind::kUnpack:
       break;  // its percent says it
   }
@@ -64,8 +61,8 @@ std::string Joined(const std::initializer_list<std::string>& parts) {
 
 std::string TimeLeft(double seconds) {
   const auto whole = static_cast<long long>(std::ceil(seconds));
-  return whole < 100 ? WithNumber(kSecondsLeft, whole)
-                     : WithNumber(kMinutesLeft, (whole + 59) / 60);
+  return whole < 100 ? Fill(Tr("Terminal", kSecondsLeft), {std::to_string(whole)})
+                     : Fill(Tr("Terminal", kMinutesLeft), {std::to_string((whole + 59) / 60)});
 }
 
 std::string ProgressLine(const MeasuredProgress& progress, std::size_t width) {

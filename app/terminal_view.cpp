@@ -5,6 +5,7 @@
 
 #include "app/progress_line.h"
 #include "app/step_boxes.h"
+#include "platform/translation.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
@@ -41,7 +42,9 @@ void TerminalView::SayError(const ErrorWindowTexts& texts) {
   std::vector<std::string> lines{texts.title + ": " + texts.text};
   if (!texts.step.empty()) lines.push_back("  " + texts.step);
   if (!texts.cause.empty()) lines.push_back("  " + texts.cause);
-  if (!texts.details.empty()) lines.push_back("  (details: " + texts.details + ")");
+  if (!texts.details.empty()) {
+    lines.push_back("  " + Fill(Tr("Window", "(details: %1)"), {texts.details}));
+  }
   std::string entry;
   for (const std::string& line : lines) {
     err_ << Utf8FromAnsi(line) << std::endl;
@@ -99,22 +102,25 @@ void TerminalView::SayReport(int status, const std::string& answer) {
                           step >= 1 && step <= kStepCount ? captions_[step] : ""};
   if (on_report) on_report(report);
   const std::string download = std::exchange(download_, "");
-  Say("  step " + std::to_string(step) + (report.Failed() ? " failed" : " done") + ", reported " +
-          std::to_string(status) + (download.empty() ? "" : " (" + download + ")") +
-          (report.acknowledged ? "" : " (not acknowledged: " + answer + ")") + "  [" + seconds +
-          "]",
+  const std::string outcome = report.Failed() ? Tr("Terminal", "step %1 failed, reported %2")
+                                              : Tr("Terminal", "step %1 done, reported %2");
+  Say("  " + Fill(outcome, {std::to_string(step), std::to_string(status)}) +
+          (download.empty() ? "" : " (" + download + ")") +
+          (report.acknowledged ? ""
+                               : " " + Fill(Tr("Terminal", "(not acknowledged: %1)"), {answer})) +
+          "  [" + seconds + "]",
       report.Failed() ? RunLog::Level::kError : RunLog::Level::kInfo);
 }
 
 void TerminalView::PrintCustomer() {
   const cust_post& record = state_->service.CustPost;
   const MessageTable& messages = state_->service.PosMessages;
-  Say("Customer " + record.CustomerCode);
+  Say(Fill(Tr("Terminal", "Customer %1"), {record.CustomerCode}));
   Say("  " + record.cus_name);
   Say("  " + LookupMessage(messages, "POS_37"));
   Say("  " + LookupMessage(messages, "POS_36") + record.cp_post_nr);
   Say("  " + LookupMessage(messages, "POS_35") + record.cp_pos_nr);
-  Say("Installation status " + record.cp_ps_code);
+  Say(Fill(Tr("Terminal", "Installation status %1"), {record.cp_ps_code}));
   for (int box = 1; box <= kStepCount; ++box) {
     Say(std::string("  [") + (boxes_[box] == 0 ? ' ' : boxes_[box]) + "] " + (box < 10 ? " " : "") +
         std::to_string(box) + "  " + captions_[box]);
@@ -187,7 +193,7 @@ int TerminalView::ShowErrorWindow(const ErrorWindowTexts& texts) {
   // The end of a run that left something undone says so last, where a person looks.
   if (!texts.warnings.empty()) Say(NotDoneHeading(), RunLog::Level::kWarning);
   for (const std::string& warning : texts.warnings) {
-    Say("Warning: " + warning, RunLog::Level::kWarning);
+    Say(Fill(Tr("Terminal", "Warning: %1"), {warning}), RunLog::Level::kWarning);
   }
   warnings_.insert(warnings_.end(), texts.warnings.begin(), texts.warnings.end());
   return kModalResultCancel;
@@ -199,16 +205,18 @@ void TerminalView::ShowRestartWindow(const RestartWindowTexts& texts, RestartCou
   }
   restart_arranged_ = true;
   if (no_restart_) {
-    Say("The restart was not performed (--no-restart). After it, start the installation again "
-        "with: skarvel-cli " +
-        code_);
+    Say(Fill(Tr("Terminal",
+                "The restart was not performed (--no-restart). After it, start the installation "
+                "again with: skarvel-cli %1"),
+             {code_}));
     return;
   }
   countdown.Start();
   countdown.RestartNow();
   if (!countdown.Restarting()) {
-    Say(RestartCountdown::RefusalAdvice(countdown.Refusal()) +
-            " Or start the installation again after it with: skarvel-cli " + code_,
+    Say(RestartCountdown::RefusalAdvice(countdown.Refusal()) + " " +
+            Fill(Tr("Terminal", "Or start the installation again after it with: skarvel-cli %1"),
+                 {code_}),
         RunLog::Level::kError);
   }
 }

@@ -179,11 +179,14 @@ OperationFailure WizardFlow::RejectionCause() {
     if (!state_.service.last_request_answered) {
       return {ServiceProblem(state_.service), state_.service.last_problem.details};
     }
-    return {"the configuration service does not know the customer code " + view_.CustomerCode(),
+    return {Fill(Tr("Window", "the configuration service does not know the customer code %1"),
+                 {view_.CustomerCode()}),
             ""};
   }
-  return {"the receipt templates of the customer could not be made" +
-              (failure.empty() ? std::string() : ": " + failure.cause),
+  return {failure.empty()
+              ? Tr("Window", "the receipt templates of the customer could not be made")
+              : Fill(Tr("Window", "the receipt templates of the customer could not be made: %1"),
+                     {failure.cause}),
           failure.details};
 }
 

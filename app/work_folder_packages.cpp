@@ -1,9 +1,13 @@
 #include "app/work_folder_packages.h"
 
+#include "platform/translation.h"
+
 namespace skarvel {
 
 std::string FetchedAgainMessage(const std::string& archive) {
-  return "The package " + archive + " is no longer in the work folder: it is downloaded again.";
+  return Fill(
+      Tr("Steps", "The package %1 is no longer in the work folder: it is downloaded again."),
+      {archive});
 }
 
 bool ArchiveInWorkFolder(InstallOperations& operations, WizardView& view, const InstallState& state,

@@ -10,6 +10,7 @@
 #include "database/registration.h"
 #include "database/server_location.h"
 #include "platform/profile_file.h"
+#include "platform/translation.h"
 
 namespace skarvel {
 
@@ -19,10 +20,11 @@ bool WorkstationOperations::ConnectDatabases() {
   // Why the server could not be given the till database comes first: it explains the rest.
   if (!Dmskarvel.DV_CAISSE.Open()) Failed(Dmskarvel.till_problem);
   const std::pair<const char*, const db::Connection*> connections[] = {
-      {"the till database", &Dmskarvel.DV_CAISSE}, {"the central database", &Dmskarvel.DV_SERVER}};
+      {SKARVEL_TEXT("Steps", "the till database"), &Dmskarvel.DV_CAISSE},
+      {SKARVEL_TEXT("Steps", "the central database"), &Dmskarvel.DV_SERVER}};
   for (const auto& [name, connection] : connections) {
     if (connection->Open() || connection->parameters.database.empty()) continue;
-    Failed(WhyNotOpen(name, *connection));
+    Failed(WhyNotOpen(Tr("Steps", name), *connection));
   }
   return false;
 }
@@ -35,21 +37,25 @@ std::string WorkstationOperations::WhyNotOpen(const std::string& name,
       connection.last_error.empty() ? "" : " (" + connection.last_error + ")";
   switch (connection.last_cause) {
     case db::FailureCause::kLoginRefused:
-      return "the database server at " + location.host +
-             " refuses the installation's administrator login" + firebird +
-             ": an administrator sets the password of its SYSDBA to the installation's (see "
-             "\"Who runs what\" in the README)";
+      return Fill(Tr("Steps",
+                     "the database server at %1 refuses the installation's administrator login%2: "
+                     "an administrator sets the password of its SYSDBA to the installation's "
+                     "(see \"Who runs what\" in the README)"),
+                  {location.host, firebird});
     case db::FailureCause::kServerUnreachable:
-      return "no database server answers at " + location.host + " for " + name + " " + database +
-             firebird + ": it must run there before the database step";
+      return Fill(Tr("Steps",
+                     "no database server answers at %1 for %2 %3%4: it must run there before the "
+                     "database step"),
+                  {location.host, name, database, firebird});
     case db::FailureCause::kFileAccessDenied:
-      return "the database server may not open " + name + " " + location.file + firebird +
-             ": its account must be able to read and write the file and pass the folders above "
-             "it";
+      return Fill(Tr("Steps",
+                     "the database server may not open %1 %2%3: its account must be able to read "
+                     "and write the file and pass the folders above it"),
+                  {name, location.file, firebird});
     case db::FailureCause::kOther:
       break;
   }
-  return "could not open " + name + " " + database + firebird;
+  return Fill(Tr("Steps", "could not open %1 %2%3"), {name, database, firebird});
 }
 
 std::string WorkstationOperations::PrepareTillDatabase(const std::string& database_text) {
@@ -81,8 +87,10 @@ bool WorkstationOperations::CopyReferenceData(int till_number) {
   notifier_.last.clear();
   const bool copied = db::CopyReferenceData(context, till_number);
   if (!copied) {
-    Failed("the shop's data was not copied completely into the till" +
-           (notifier_.last.empty() ? std::string() : ": " + notifier_.last));
+    Failed(notifier_.last.empty()
+               ? Tr("Steps", "the shop's data was not copied completely into the till")
+               : Fill(Tr("Steps", "the shop's data was not copied completely into the till: %1"),
+                      {notifier_.last}));
   }
   return copied;
 }
@@ -90,7 +98,9 @@ bool WorkstationOperations::CopyReferenceData(int till_number) {
 bool WorkstationOperations::SyncClosingNumber(int till_number) {
   notifier_.last.clear();
   const bool synced = db::SyncClosingNumber(Dmskarvel, service_.CustPost, till_number, notifier_);
-  if (!synced) Failed("the closing number could not be settled: " + notifier_.last);
+  if (!synced) {
+    Failed(Fill(Tr("Steps", "the closing number could not be settled: %1"), {notifier_.last}));
+  }
   return synced;
 }
 

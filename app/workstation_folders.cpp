@@ -11,6 +11,7 @@
 #include "platform/private_folder.h"
 #include "platform/profile_file.h"
 #include "platform/system_account.h"
+#include "platform/translation.h"
 #include "platform/trash.h"
 #include "workstation/find_file.h"
 #include "workstation/folder_guard.h"
@@ -51,7 +52,8 @@ bool WorkstationOperations::DeleteFolderTree(const std::string& folder, std::str
   const std::string target = WithoutTrailingSeparator(folder);
   if (const std::string never = WhyNeverDelete(target, HomeFolder()); !never.empty()) {
     log_.Write("refused to delete the folder \"" + folder + "\": " + never);
-    if (why != nullptr) *why = "the folder " + folder + " is never deleted: " + never;
+    if (why != nullptr)
+      *why = Fill(Tr("Steps", "the folder %1 is never deleted: %2"), {folder, never});
     return false;
   }
   if (!skarvel::FolderExists(target)) return false;
@@ -73,7 +75,7 @@ bool WorkstationOperations::PrepareFolder(const std::string& folder, bool delete
       DeleteFolderTree(without, &why);
       // Old files left where new ones go would be taken for the new ones.
       if (skarvel::FolderExists(without) && !ListFolder(without).empty()) {
-        Failed(why.empty() ? "could not empty the folder " + with : why);
+        Failed(why.empty() ? Fill(Tr("Steps", "could not empty the folder %1"), {with}) : why);
         return false;
       }
     }
@@ -84,7 +86,7 @@ bool WorkstationOperations::PrepareFolder(const std::string& folder, bool delete
     Failed(why);
     return false;
   } catch (const std::exception& error) {
-    Failed(std::string("could not prepare the folder ") + folder + ": " + error.what());
+    Failed(Fill(Tr("Steps", "could not prepare the folder %1: %2"), {folder, error.what()}));
     return false;
   }
 }
@@ -99,8 +101,9 @@ bool WorkstationOperations::NeedsAdministratorToMake(const std::string& folder) 
 }
 
 bool WorkstationOperations::MakeFolderAsAdministrator(const std::string& folder) {
-  const AdminOutcome outcome = administrator_.Run(
-      "make-till-folder", {WithoutTrailingSeparator(folder)}, "making the till folder " + folder);
+  const AdminOutcome outcome =
+      administrator_.Run("make-till-folder", {WithoutTrailingSeparator(folder)},
+                         Fill(Tr("Steps", "making the till folder %1"), {folder}));
   if (!outcome.done) Failed(outcome.problem);
   if (outcome.done) log_.Write("the administrator's part made the folder " + folder);
   return outcome.done && skarvel::FolderExists(folder);
@@ -111,17 +114,20 @@ bool WorkstationOperations::MayEmptyTillFolder(const std::string& till_folder,
   const std::string why =
       WhyNotATillFolder(till_folder, HomeFolder(), private_folder_, package_folder);
   if (why.empty()) return true;
-  const std::string message = "The till folder " + till_folder + " is not emptied: " + why +
-                              ". Nothing was moved or deleted; check the till folder the service "
-                              "holds for this customer (PPA_POSPATH).";
-  notifier_.ShowMessage(message);
-  Failed("the till folder " + till_folder + " is not emptied: " + why);
+  notifier_.ShowMessage(Fill(Tr("Steps",
+                                "The till folder %1 is not emptied: %2. Nothing was moved or "
+                                "deleted; check the till folder the service holds for this "
+                                "customer (PPA_POSPATH)."),
+                             {till_folder, why}));
+  Failed(Fill(Tr("Steps", "the till folder %1 is not emptied: %2"), {till_folder, why}));
   return false;
 }
 
 bool WorkstationOperations::PrivateFolderUsable(const std::string& folder) {
   const std::string why = MakePrivateFolder(folder);
-  if (!why.empty()) Failed("the work folder " + folder + " cannot be used: " + why);
+  if (!why.empty()) {
+    Failed(Fill(Tr("Steps", "the work folder %1 cannot be used: %2"), {folder, why}));
+  }
   return why.empty();
 }
 

@@ -13,6 +13,7 @@
 #include "platform/file_system.h"
 #include "platform/folder_path.h"
 #include "platform/state_folder.h"
+#include "platform/translation.h"
 #include "platform/windows1252.h"
 #include "service/templates.h"
 #include "workstation/shell_integration.h"
@@ -189,12 +190,13 @@ bool WorkstationOperations::AddTextPrinter(const std::string& name, const std::s
                "\", as the settings file says");
   }
   bool added = printers_.AddTextPrinter(queue, port, comment);
-  std::string why =
-      printers_.LastError().empty() ? "the printing system refused it" : printers_.LastError();
+  std::string why = printers_.LastError().empty() ? Tr("Steps", "the printing system refused it")
+                                                  : printers_.LastError();
   // This user may not add printers: an administrator may.
   if (!added && printers_.NotAllowed() && !RunningAsAdministrator()) {
-    const AdminOutcome outcome = administrator_.Run("add-printer", {queue, port, comment},
-                                                    "adding the receipt printer " + queue);
+    const AdminOutcome outcome =
+        administrator_.Run("add-printer", {queue, port, comment},
+                           Fill(Tr("Steps", "adding the receipt printer %1"), {queue}));
     added = outcome.done;
     why = outcome.problem;
   }
@@ -212,15 +214,17 @@ bool WorkstationOperations::InstallFirebird(const std::string& version,
   if (!RunningAsAdministrator()) {
     const AdminOutcome outcome =
         administrator_.Run("setup-database-server", {private_folder_, version, package_folder},
-                           "installing the database server " + version);
+                           Fill(Tr("Steps", "installing the database server %1"), {version}));
     if (!outcome.done) Failed(outcome.problem);
     return outcome.done;
   }
   const bool installed = db::InstallFirebirdVersion(server_, version, package_folder);
   if (!installed) {
-    Failed("the database server " + version + " was not installed: " +
-           (server_.LastFailure().empty() ? "no package in " + package_folder
-                                          : server_.LastFailure()));
+    Failed(server_.LastFailure().empty()
+               ? Fill(Tr("Steps", "the database server %1 was not installed: no package in %2"),
+                      {version, package_folder})
+               : Fill(Tr("Steps", "the database server %1 was not installed: %2"),
+                      {version, server_.LastFailure()}));
   }
   return installed;
 }

@@ -1,5 +1,7 @@
 #include "app/wizard/running_wizard.h"
 
+#include <string_view>
+
 #include <QGuiApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -8,11 +10,15 @@
 #include "app/window_texts.h"
 #include "platform/process_table.h"
 #include "platform/qt_text.h"
+#include "platform/translation.h"
 
 namespace skarvel {
 namespace {
 
 constexpr char kRequest[] = "front\n";
+// The answer's word before a display's name: the same in every language, for both wizards
+// compare it; only the person's text translates it.
+constexpr std::string_view kDisplayWord = "display ";
 
 // The name the lock's holder runs under ("skarvel-cli"); empty when it is gone or hidden.
 std::string ProgramOf(int id) {
@@ -26,15 +32,20 @@ std::string ProgramOf(int id) {
   return "";
 }
 
+std::string ShownDisplay(const std::string& where) {
+  if (where.rfind(kDisplayWord, 0) != 0) return where;
+  return Fill(Tr("Window", "display %1"), {where.substr(kDisplayWord.size())});
+}
+
 }  // namespace
 
 std::string ThisDisplay() {
   const QString platform = QGuiApplication::platformName();
   if (platform == QStringLiteral("xcb")) {
-    return "display " + ToAnsi(qEnvironmentVariable("DISPLAY"));
+    return std::string(kDisplayWord) + ToAnsi(qEnvironmentVariable("DISPLAY"));
   }
   if (platform.startsWith(QStringLiteral("wayland"))) {
-    return "display " +
+    return std::string(kDisplayWord) +
            ToAnsi(qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0")));
   }
   return ToAnsi(platform);
@@ -90,7 +101,7 @@ std::string SecondStartMessage(const std::string& socket_path, const std::string
   const std::optional<std::string> where =
       AskRunningWizardToTheFront(socket_path, std::chrono::seconds(3));
   if (where && *where == ThisDisplay()) return "";
-  if (where) return WizardOpenElsewhere(*where, holder);
+  if (where) return WizardOpenElsewhere(ShownDisplay(*where), holder);
   return AlreadyRunningMessage(holder) + RunsWithoutAWindow(ProgramOf(holder_id));
 }
 
