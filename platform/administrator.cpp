@@ -6,6 +6,7 @@
 #include "platform/ansi_text.h"
 #include "platform/file_system.h"
 #include "platform/login_session.h"
+#include "platform/translation.h"
 
 namespace skarvel {
 namespace {
@@ -43,6 +44,11 @@ std::string ProcessSubject() {
   return field.empty() ? pid : pid + "," + field + "," + std::to_string(::getuid());
 }
 
+// No consent given: the marker the callers look for, then the sentence about what.
+std::string NeedsAdministrator(const std::string& sentence) {
+  return Tr("System", kNeedsAdministrator) + sentence;
+}
+
 void LogLines(const std::function<void(const std::string&)>& log, const std::string& text) {
   std::istringstream lines(text);
   for (std::string line; std::getline(lines, line);) {
@@ -56,13 +62,17 @@ AdminOutcome PkexecAdministrator::Run(const std::string& operation,
                                       const std::vector<std::string>& arguments,
                                       const std::string& what) {
   if (!ProgramOnPath(kPkexec)) {
-    return {false, kNeedsAdministrator + what +
-                       " needs the administrator's consent through polkit, and pkexec is not "
-                       "installed (Debian package pkexec)"};
+    return {false, NeedsAdministrator(Fill(Tr("System",
+                                              "%1 needs the administrator's consent through "
+                                              "polkit, and pkexec is not installed "
+                                              "(Debian package pkexec)"),
+                                           {what}))};
   }
   if (!FileExists(helper_)) {
-    return {false, kNeedsAdministrator + what + " needs the helper " + helper_ +
-                       ", which is missing: install the skarvel package again"};
+    return {false, NeedsAdministrator(Fill(Tr("System",
+                                              "%1 needs the helper %2, which is missing: "
+                                              "install the skarvel package again"),
+                                           {what, helper_}))};
   }
   std::vector<std::string> command{"--disable-internal-agent", helper_, operation};
   command.insert(command.end(), arguments.begin(), arguments.end());
@@ -72,29 +82,34 @@ AdminOutcome PkexecAdministrator::Run(const std::string& operation,
   LogLines(log_, outcome.errors);
   const std::string words = LastWords(outcome);
   if (!outcome.started)
-    return {false, kNeedsAdministrator + what + ": pkexec could not be started"};
-  if (!outcome.ended) return {false, what + " did not end: the program is closing"};
+    return {false,
+            NeedsAdministrator(Fill(Tr("System", "%1: pkexec could not be started"), {what}))};
+  if (!outcome.ended) {
+    return {false, Fill(Tr("System", "%1 did not end: the program is closing"), {what})};
+  }
   switch (outcome.exit_code) {
     case 0:
       return {true, ""};
     case kDismissed:
-      return {false, kNeedsAdministrator + what +
-                         ": the administrator's authentication was "
-                         "dismissed"};
+      return {false,
+              NeedsAdministrator(Fill(
+                  Tr("System", "%1: the administrator's authentication was dismissed"), {what}))};
     case kNotAuthorized:
-      return {false, kNeedsAdministrator + what + " was not allowed (" + words + ")"};
+      return {false,
+              NeedsAdministrator(Fill(Tr("System", "%1 was not allowed (%2)"), {what, words}))};
     case kFailed:
     case kRefused:
-      return {false, what + " failed: " + words};
+      return {false, Fill(Tr("System", "%1 failed: %2"), {what, words})};
     default:
-      return {false, what + " failed (pkexec ended with exit code " +
-                         std::to_string(outcome.exit_code) + ": " + words + ")"};
+      return {false, Fill(Tr("System", "%1 failed (pkexec ended with exit code %2: %3)"),
+                          {what, std::to_string(outcome.exit_code), words})};
   }
 }
 
 AdminPermission AskAdminPermission() {
   if (!ProgramOnPath("pkcheck")) {
-    return {AdminPermission::Answer::kUnknown, "pkcheck is not installed (no polkit here)"};
+    return {AdminPermission::Answer::kUnknown,
+            Tr("System", "pkcheck is not installed (no polkit here)")};
   }
   const ChildOutcome outcome = RunShortProgram(
       "pkcheck", {"--action-id", kAdministratorAction, "--process", ProcessSubject()});
@@ -102,15 +117,17 @@ AdminPermission AskAdminPermission() {
   const bool session = InLoginSession();
   switch (outcome.started ? outcome.exit_code : -1) {
     case 0:
-      return {AdminPermission::Answer::kYes, "polkit allows it without a password", session};
+      return {AdminPermission::Answer::kYes, Tr("System", "polkit allows it without a password"),
+              session};
     case 1:
-      return {AdminPermission::Answer::kNo, "polkit does not allow it", session};
+      return {AdminPermission::Answer::kNo, Tr("System", "polkit does not allow it"), session};
     case 2:
       return {AdminPermission::Answer::kAuthenticationNeeded,
-              "polkit allows it after an administrator's authentication", session};
+              Tr("System", "polkit allows it after an administrator's authentication"), session};
     default:
       return {AdminPermission::Answer::kUnknown,
-              "polkit did not answer" + (words.empty() ? std::string() : " (" + words + ")"),
+              words.empty() ? Tr("System", "polkit did not answer")
+                            : Fill(Tr("System", "polkit did not answer (%1)"), {words}),
               session};
   }
 }

@@ -6,6 +6,7 @@
 
 #include "platform/child_programs.h"
 #include "platform/event_pump.h"
+#include "platform/translation.h"
 
 namespace skarvel {
 
@@ -16,12 +17,13 @@ inline constexpr char kAdministratorAction[] = "org.skarvel.install-till";
 // How an operation of the administrator's part ended.
 struct AdminOutcome {
   bool done = false;
-  // Why not, in words for the person; it starts with kNeedsAdministrator when no consent was
-  // given (refused, dismissed, no authentication agent, no polkit).
+  // Why not, in words for the person; it starts with kNeedsAdministrator, in the person's
+  // language (Tr("System", kNeedsAdministrator)), when no consent was given (refused, dismissed,
+  // no authentication agent, no polkit).
   std::string problem;
 };
 
-inline constexpr char kNeedsAdministrator[] = "needs an administrator: ";
+inline constexpr char kNeedsAdministrator[] = SKARVEL_TEXT("System", "needs an administrator: ");
 
 // What the till's own user cannot do alone goes through one door: the helper program, which
 // knows a closed list of operations and checks every argument, run as root with an

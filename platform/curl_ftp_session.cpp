@@ -14,6 +14,7 @@
 
 #include "platform/ftp_listing.h"
 #include "platform/ftp_path.h"
+#include "platform/translation.h"
 #include "platform/work_beside.h"
 
 namespace skarvel::wininet {
@@ -391,12 +392,14 @@ struct CurlFtpSession::State {
   std::string Cause(CURLcode result) const {
     const std::string line = LastLine(reply);
     if (timed_out) {
-      return "the server sent nothing for " + Seconds(milliseconds(internet.receive_timeout_));
+      return Fill(Tr("System", "the server sent nothing for %1"),
+                  {Seconds(milliseconds(internet.receive_timeout_))});
     }
     if (given_up) {
-      return "the wait was given up after the server sent nothing for " + Seconds(Silence());
+      return Fill(Tr("System", "the wait was given up after the server sent nothing for %1"),
+                  {Seconds(Silence())});
     }
-    if (refused_reconnect) return "the server closed the connection";
+    if (refused_reconnect) return Tr("System", "the server closed the connection");
     if (!line.empty() && (line.front() == '4' || line.front() == '5')) return line;
     return error_buffer[0] != '\0' ? error_buffer : curl_easy_strerror(result);
   }
@@ -418,8 +421,9 @@ struct CurlFtpSession::State {
   bool Perform(CURL* e) {
     if (lost && !logging_in) {
       Fail(ERROR_INTERNET_CONNECTION_ABORTED, NetworkCause::kConnectionLost,
-           "the connection to the server was lost" +
-               (lost_because.empty() ? "" : " (" + lost_because + ")"));
+           lost_because.empty()
+               ? Tr("System", "the connection to the server was lost")
+               : Fill(Tr("System", "the connection to the server was lost (%1)"), {lost_because}));
       return false;
     }
     if (!logging_in) Touch();  // a login's attempts share one silence (LogIn)
@@ -449,7 +453,7 @@ CurlFtpSession::CurlFtpSession(InternetHandle& internet, FtpLogin login)
   s.passive_data = s.login.passive || (s.login.security.tls && !ActiveDataConnectionsProtected());
   if (!Ready()) {
     s.Fail(ERROR_INTERNET_INTERNAL_ERROR, NetworkCause::kOther,
-           "the transfer library could not start");
+           Tr("System", "the transfer library could not start"));
   }
 }
 
@@ -516,7 +520,7 @@ bool CurlFtpSession::Command(const std::string& command, std::string& reply) {
   reply = LastLine(s.reply);
   if (reply.empty()) {
     s.Fail(ERROR_INTERNET_EXTENDED_ERROR, NetworkCause::kConnectionLost,
-           "the server did not answer " + command);
+           Fill(Tr("System", "the server did not answer %1"), {command}));
   }
   return !reply.empty();
 }

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "platform/file_system.h"
+#include "platform/translation.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
@@ -103,26 +104,47 @@ std::string Quoted(const std::string& path) {
   return quoted + "'";
 }
 
+// Why an entry cannot be given, one sentence per entry: another owns the path (%1 the path, %2
+// its owner, %3 the account, %4 the path as the shell reads it), or its file system keeps no
+// lists (%1 the path, %2 the system's words, %3 the account).
+struct EntryRefusals {
+  const char* owned_by_another;
+  const char* no_lists;
+};
+constexpr EntryRefusals kPassRefusals{
+    SKARVEL_TEXT("System",
+                 "%1 belongs to %2, so this user cannot let %3 pass it; an "
+                 "administrator runs: setfacl -m u:%3:x %4"),
+    SKARVEL_TEXT("System",
+                 "the file system of %1 keeps no access lists (%2), so %3 cannot be let "
+                 "pass it: put the till database on a file system that keeps them "
+                 "(ext4, xfs, tmpfs), or let %3 own it")};
+constexpr EntryRefusals kReadWriteRefusals{
+    SKARVEL_TEXT("System",
+                 "%1 belongs to %2, so this user cannot let %3 read and write it; an "
+                 "administrator runs: setfacl -m u:%3:rw %4"),
+    SKARVEL_TEXT("System",
+                 "the file system of %1 keeps no access lists (%2), so %3 cannot be let "
+                 "read and write it: put the till database on a file system that keeps "
+                 "them (ext4, xfs, tmpfs), or let %3 own it")};
+
 // Why this user cannot give the entry to path, with the administrator's command; empty when it
 // can.
 std::string WhyNotChangeable(const std::string& path, const SystemAccount& account,
-                             const std::string& entry) {
+                             const EntryRefusals& refusals) {
   struct stat info {};
   if (::stat(Utf8FromAnsi(path).c_str(), &info) != 0) return path + ": " + std::strerror(errno);
   const unsigned me = ::geteuid();
   if (me != 0 && info.st_uid != me) {
     const std::optional<SystemAccount> owner = FindAccount(info.st_uid);
-    return path + " belongs to " + (owner ? owner->name : std::to_string(info.st_uid)) +
-           ", so this user cannot let " + account.name + " " + entry +
-           "; an administrator runs: setfacl -m u:" + account.name + ":" +
-           (entry == "pass it" ? "x " : "rw ") + Quoted(path);
+    return Fill(
+        Tr("System", refusals.owned_by_another),
+        {path, owner ? owner->name : std::to_string(info.st_uid), account.name, Quoted(path)});
   }
   Acl acl(acl_get_file(Utf8FromAnsi(path).c_str(), ACL_TYPE_ACCESS));
   if (!acl) {
-    return "the file system of " + path + " keeps no access lists (" + std::strerror(errno) +
-           "), so " + account.name + " cannot be let " + entry +
-           ": put the till database on a file system that keeps them (ext4, xfs, tmpfs), or let " +
-           account.name + " own it";
+    const std::string words = std::strerror(errno);
+    return Fill(Tr("System", refusals.no_lists), {path, words, account.name});
   }
   return "";
 }
@@ -162,7 +184,8 @@ std::string AddEntry(const std::string& path, const SystemAccount& account, unsi
   owned.release();
   owned.reset(acl);
   if (acl_set_file(os_path.c_str(), ACL_TYPE_ACCESS, acl) != 0) {
-    return "could not let " + account.name + " use " + path + ": " + std::strerror(errno);
+    const std::string words = std::strerror(errno);
+    return Fill(Tr("System", "could not let %1 use %2: %3"), {account.name, path, words});
   }
   return "";
 }
@@ -184,11 +207,11 @@ FileAccessPlan PlanFileAccess(const SystemAccount& account, const std::string& f
   for (const std::string& folder : FoldersAbove(file)) {
     if (!FolderExists(folder) || AccountMay(account, folder, kSearch)) continue;
     plan.folders.push_back(folder);
-    if (plan.problem.empty()) plan.problem = WhyNotChangeable(folder, account, "pass it");
+    if (plan.problem.empty()) plan.problem = WhyNotChangeable(folder, account, kPassRefusals);
   }
   plan.file = FileExists(file) && !AccountMay(account, file, kRead | kWrite);
   if (plan.file && plan.problem.empty()) {
-    plan.problem = WhyNotChangeable(RealPath(file), account, "read and write it");
+    plan.problem = WhyNotChangeable(RealPath(file), account, kReadWriteRefusals);
   }
   return plan;
 }

@@ -13,6 +13,7 @@
 #include "platform/ansi_text.h"
 #include "platform/file_system.h"
 #include "platform/folder_path.h"
+#include "platform/translation.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
@@ -84,10 +85,19 @@ std::error_code CopyFileData(const fs::path& from, const fs::path& to) {
   return out.Close();
 }
 
-// Sets why, when asked for, to what could not be done and the system's words; false.
-bool Failed(std::string* why, const std::string& what, const std::error_code& error) {
-  if (why != nullptr) *why = what + ": " + AnsiFromUtf8(error.message());
+// The system's own words for error.
+std::string Words(const std::error_code& error) { return AnsiFromUtf8(error.message()); }
+
+// Sets why, when asked for, to the sentence: what could not be done and the system's words;
+// false.
+bool Failed(std::string* why, std::string sentence) {
+  if (why != nullptr) *why = std::move(sentence);
   return false;
+}
+
+std::string CopyFailed(const std::string& from, const std::string& to,
+                       const std::error_code& error) {
+  return Fill(Tr("System", "could not copy %1 to %2: %3"), {from, to, Words(error)});
 }
 
 }  // namespace
@@ -107,7 +117,8 @@ bool CreateFolders(const std::string& path, std::string* why) {
   fs::create_directories(OsPath(path), error);
   if (FolderExists(path)) return true;
   if (!error) error = std::make_error_code(std::errc::not_a_directory);
-  return Failed(why, "could not create the folder " + path, error);
+  return Failed(why,
+                Fill(Tr("System", "could not create the folder %1: %2"), {path, Words(error)}));
 }
 
 bool RemoveEmptyFolder(const std::string& path) {
@@ -128,7 +139,7 @@ bool RenameNoReplace(const std::string& from, const std::string& to) {
 
 bool CopyFileOver(const std::string& from, const std::string& to, std::string* why) {
   const std::error_code error = CopyFileData(OsPath(from), OsPath(to));
-  return !error || Failed(why, "could not copy " + from + " to " + to, error);
+  return !error || Failed(why, CopyFailed(from, to, error));
 }
 
 // A symbolic link copied as a link, over whatever file or link carried its name.
@@ -158,8 +169,9 @@ std::error_code CopyEntry(const fs::directory_entry& entry, const fs::path& copy
 
 bool CopyFolderContents(const std::string& from, const std::string& to, std::string* why) {
   if (!FolderExists(from)) {
-    return Failed(why, "could not copy from " + from,
-                  std::make_error_code(std::errc::no_such_file_or_directory));
+    return Failed(why,
+                  Fill(Tr("System", "could not copy from %1: %2"),
+                       {from, Words(std::make_error_code(std::errc::no_such_file_or_directory))}));
   }
   if (!CreateFolders(to, why)) return false;
   std::string source_text = Utf8FromAnsi(from);
@@ -175,11 +187,13 @@ bool CopyFolderContents(const std::string& from, const std::string& to, std::str
     const fs::path copy = destination / it->path().lexically_relative(source);
     // A full or read-only disk fails every later file the same way: the first says it all.
     if (const std::error_code failed = CopyEntry(*it, copy)) {
-      return Failed(why, "could not copy " + AnsiText(it->path()) + " to " + AnsiText(copy),
-                    failed);
+      return Failed(why, CopyFailed(AnsiText(it->path()), AnsiText(copy), failed));
     }
   }
-  if (error) return Failed(why, "could not read the folder " + from, error);
+  if (error) {
+    return Failed(why,
+                  Fill(Tr("System", "could not read the folder %1: %2"), {from, Words(error)}));
+  }
   return true;
 }
 
@@ -210,7 +224,7 @@ std::optional<std::string> ReadFileText(const std::string& path) {
 bool DeleteTree(const std::string& path, std::string* why) {
   std::error_code error;
   fs::remove_all(OsPath(path), error);
-  return !error || Failed(why, "could not delete " + path, error);
+  return !error || Failed(why, Fill(Tr("System", "could not delete %1: %2"), {path, Words(error)}));
 }
 
 bool WriteTextFile(const std::string& path, const std::string& text, std::string* why) {
@@ -218,7 +232,8 @@ bool WriteTextFile(const std::string& path, const std::string& text, std::string
   file << text;
   file.close();
   if (file) return true;
-  return Failed(why, "could not write " + path, std::error_code(errno, std::generic_category()));
+  const std::error_code error(errno, std::generic_category());
+  return Failed(why, Fill(Tr("System", "could not write %1: %2"), {path, Words(error)}));
 }
 
 std::vector<FolderEntry> ListFolder(const std::string& path) {

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "platform/file_system.h"
+#include "platform/translation.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
@@ -32,7 +33,7 @@ InstanceLock::InstanceLock(const std::string& path) {
   held_ = ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
   if (!held_) {
     const std::string pid = ReadAll(fd_);
-    holder_ = pid.empty() ? "" : "process " + pid;
+    holder_ = pid.empty() ? "" : Fill(Tr("System", "process %1"), {pid});
     holder_id_ = static_cast<int>(std::strtol(pid.c_str(), nullptr, 10));
     return;
   }

@@ -5,6 +5,7 @@
 
 #include "platform/launchers.h"
 #include "platform/qt_text.h"
+#include "platform/translation.h"
 
 namespace skarvel {
 namespace {
@@ -72,7 +73,7 @@ bool XdgLaunchers::Create(LauncherPlace place, const Launcher& launcher) {
   const QString folder = PlaceFolder(place);
   if (folder.isEmpty()) return false;
   if (!QDir().mkpath(folder)) {
-    last_error_ = "could not create the folder " + ToAnsi(folder);
+    last_error_ = Fill(Tr("System", "could not create the folder %1"), {ToAnsi(folder)});
     return false;
   }
   QSaveFile file(folder + u'/' + FromAnsi(launcher.name) + QStringLiteral(".desktop"));
@@ -86,7 +87,8 @@ bool XdgLaunchers::Create(LauncherPlace place, const Launcher& launcher) {
       !QFile::setPermissions(file.fileName(), QFile::permissions(file.fileName()) |
                                                   QFile::ExeOwner | QFile::ExeGroup |
                                                   QFile::ExeOther)) {
-    last_error_ = "could not write " + ToAnsi(file.fileName()) + ": " + ToAnsi(file.errorString());
+    last_error_ = Fill(Tr("System", "could not write %1: %2"),
+                       {ToAnsi(file.fileName()), ToAnsi(file.errorString())});
     return false;
   }
   return true;

@@ -7,6 +7,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "platform/translation.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
@@ -41,7 +42,9 @@ void Unmake(const std::vector<Descriptor>& walk, const std::vector<std::size_t>&
 
 std::string MakeFolderFor(const std::string& folder, unsigned uid, unsigned gid) {
   const std::string path = Utf8FromAnsi(folder);
-  if (path.empty() || path.front() != '/') return path + ": not an absolute folder";
+  if (path.empty() || path.front() != '/') {
+    return Fill(Tr("System", "%1: not an absolute folder"), {path});
+  }
   // Each folder is reached from the one above through its descriptor, never by its name again:
   // a link put in the way is not followed, and the hand-over reaches the folders that were made.
   std::vector<Descriptor> walk;

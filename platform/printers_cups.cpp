@@ -4,6 +4,7 @@
 
 #include "platform/ansi_text.h"
 #include "platform/printers.h"
+#include "platform/translation.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
@@ -50,8 +51,16 @@ bool IsRefusalOfRights(ipp_status_t status) {
 }
 
 std::string RightsRefusal(const std::string& cups_text) {
-  return "the printing system wants a password or an administrator to add printers (" + cups_text +
-         "); add it as root, or as a user of the lpadmin group";
+  return Fill(Tr("System",
+                 "the printing system wants a password or an administrator to add "
+                 "printers (%1); add it as root, or as a user of the lpadmin group"),
+              {cups_text});
+}
+
+// Why the connection failed.
+std::string NoPrintingSystem() {
+  return Fill(Tr("System", "no printing system answers at %1 (%2)"),
+              {cupsServer(), cupsLastErrorString()});
 }
 
 // Sends an administrative request; true when CUPS accepted it.
@@ -87,17 +96,12 @@ ipp_t* NewRequest(ipp_op_t operation, const std::string& name) {
 
 std::string PrintingSystemProblem() {
   const Http http = Connect();
-  if (http) return "";
-  return std::string("no printing system answers at ") + cupsServer() + " (" +
-         cupsLastErrorString() + ")";
+  return http ? "" : NoPrintingSystem();
 }
 
 std::string PrinterRightsProblem() {
   const Http http = Connect();
-  if (!http) {
-    return std::string("no printing system answers at ") + cupsServer() + " (" +
-           cupsLastErrorString() + ")";
-  }
+  if (!http) return NoPrintingSystem();
   // Listing devices is an administrative operation in the printing system's usual policy; with
   // a scheme no backend has, it runs none.
   ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_DEVICES);
@@ -142,18 +146,19 @@ bool CupsPrinters::AddTextPrinter(const std::string& name, const std::string& po
   not_allowed_ = false;
   const std::optional<std::string> device = DeviceUriForPort(port);
   if (!device) {
-    last_error_ = "the port " + port + " has no device on this system";
+    last_error_ = Fill(Tr("System", "the port %1 has no device on this system"), {port});
     return false;
   }
   const std::string utf8_name = Utf8FromAnsi(name);
   const Http http = Connect();
   if (!http) {
-    last_error_ = std::string("the printing system does not answer: ") + cupsLastErrorString();
+    last_error_ =
+        Fill(Tr("System", "the printing system does not answer: %1"), {cupsLastErrorString()});
     return false;
   }
   // CUPS would quietly change an existing queue; the design's spooler refuses.
   if (Exists(http.get(), utf8_name)) {
-    last_error_ = "a printer named " + name + " exists already";
+    last_error_ = Fill(Tr("System", "a printer named %1 exists already"), {name});
     return false;
   }
   ipp_t* request = NewRequest(IPP_OP_CUPS_ADD_MODIFY_PRINTER, utf8_name);

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "platform/file_system.h"
+#include "platform/translation.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
@@ -15,15 +16,20 @@ std::string MakePrivateFolder(const std::string& folder) {
   std::string parent = path;
   while (parent.size() > 1 && parent.back() == '/') parent.pop_back();
   parent = parent.substr(0, parent.rfind('/') + 1);
-  if (!parent.empty() && !CreateFolders(AnsiFromUtf8(parent))) return "its parent cannot be made";
+  if (!parent.empty() && !CreateFolders(AnsiFromUtf8(parent))) {
+    return Tr("System", "its parent cannot be made");
+  }
   if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return std::strerror(errno);
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return std::strerror(errno);
-  if (!S_ISDIR(info.st_mode)) return "it is no folder";
+  if (!S_ISDIR(info.st_mode)) return Tr("System", "it is no folder");
   if (info.st_uid != ::geteuid()) {
-    return "it belongs to another user (user id " + std::to_string(info.st_uid) + ")";
+    return Fill(Tr("System", "it belongs to another user (user id %1)"),
+                {std::to_string(info.st_uid)});
   }
-  if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0) return "other users may write in it";
+  if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+    return Tr("System", "other users may write in it");
+  }
   if ((info.st_mode & 077) != 0 && ::chmod(path.c_str(), 0700) != 0) return std::strerror(errno);
   return "";
 }

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "platform/profile_file.h"
+#include "platform/translation.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
@@ -18,6 +19,11 @@ namespace {
 
 // CSimpleIniA matches sections and keys without regard to case; without Unicode mode the values
 // stay the file's bytes; key=value without blanks around the equals sign, as Windows writes.
+constexpr const char* kCannotRead =
+    SKARVEL_TEXT("System", "The settings file %1 cannot be read: %2");
+constexpr const char* kCannotWrite =
+    SKARVEL_TEXT("System", "The settings file %1 cannot be written: %2");
+
 class Profile {
  public:
   explicit Profile(const std::string& path) : path_(path), disk_path_(Utf8FromAnsi(path)) {
@@ -27,14 +33,14 @@ class Profile {
   // A missing file is an empty profile; any other failure to read it is an error.
   void Load() {
     if (::access(disk_path_.c_str(), F_OK) != 0) return;
-    if (ini_.LoadFile(disk_path_.c_str()) < 0) Fail("cannot be read", errno);
+    if (ini_.LoadFile(disk_path_.c_str()) < 0) Fail(kCannotRead, errno);
   }
 
   CSimpleIniA& ini() { return ini_; }
 
   void Save() {
     std::string text;
-    if (ini_.Save(text) < 0) Fail("cannot be written", ENOMEM);
+    if (ini_.Save(text) < 0) Fail(kCannotWrite, ENOMEM);
     ReplaceFile(WithCrLf(text));
   }
 
@@ -64,7 +70,7 @@ class Profile {
     RemoveAbandonedTemporaries();
     std::string temporary = Folder() + "." + Name() + kTemporaryMarker + "XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) Fail("cannot be written", errno);
+    if (fd < 0) Fail(kCannotWrite, errno);
     ::flock(fd, LOCK_EX);
     struct stat existing {};
     // A new file is readable by everyone, as the till's other programs may run as other users.
@@ -84,7 +90,7 @@ class Profile {
     if (!replaced) ::unlink(temporary.c_str());
     // Closing releases the lock, so only now, with the file renamed or removed.
     ::close(fd);
-    if (!replaced) Fail("cannot be written", error);
+    if (!replaced) Fail(kCannotWrite, error);
   }
 
   // Temporary files are hidden and carry a marker no person would write: ".LUMTRAK.pos" +
@@ -127,9 +133,10 @@ class Profile {
     ::closedir(directory);
   }
 
-  [[noreturn]] void Fail(const char* what, int error) const {
-    throw ProfileError("The settings file " + path_ + " " + what + ": " +
-                       AnsiFromUtf8(std::strerror(error)));
+  // sentence: %1 the file, %2 the system's words.
+  [[noreturn]] void Fail(const char* sentence, int error) const {
+    const std::string words = AnsiFromUtf8(std::strerror(error));
+    throw ProfileError(Fill(Tr("System", sentence), {path_, words}));
   }
 
   std::string path_;

@@ -9,6 +9,7 @@
 #include "platform/curl_ftp_session.h"
 #include "platform/ftp_path.h"
 #include "platform/name_pattern.h"
+#include "platform/translation.h"
 #include "platform/windows1252.h"
 #include "platform/wininet.h"
 
@@ -129,14 +130,16 @@ bool FtpConnection::Enter(const std::string& folder) {
   const auto steps = FolderSteps(s.server_folder, folder, s.login_folder);
   if (!steps) {
     s.Fail(ERROR_INTERNET_EXTENDED_ERROR, NetworkCause::kOther,
-           "the folder " + folder + " cannot be reached from " + s.server_folder +
-               ": the server named no full path for the folder it logged in to");
+           Fill(Tr("System",
+                   "the folder %1 cannot be reached from %2: the server named no full path for "
+                   "the folder it logged in to"),
+                {folder, s.server_folder}));
     return false;
   }
   for (const FolderStep& step : *steps) {
     if (step.command.find_first_of("\r\n") != std::string::npos) {
       s.Fail(ERROR_INTERNET_EXTENDED_ERROR, NetworkCause::kOther,
-             "a folder name holds a line break");
+             Tr("System", "a folder name holds a line break"));
       return false;
     }
     std::string reply;
@@ -206,7 +209,8 @@ bool FtpConnection::GetFile(const std::string& remote, const std::string& local_
   const fs::path final_path = LocalPath(local_path);
   std::error_code error;
   if (fail_if_exists && fs::exists(final_path, error)) {
-    s.Fail(ERROR_FILE_EXISTS, NetworkCause::kLocalFile, final_path.string() + " exists already");
+    s.Fail(ERROR_FILE_EXISTS, NetworkCause::kLocalFile,
+           Fill(Tr("System", "%1 exists already"), {final_path.string()}));
     return false;
   }
   const std::optional<std::string> name = EnterFolderOf(remote);
@@ -240,7 +244,7 @@ bool FtpConnection::GetFile(const std::string& remote, const std::string& local_
       transferred && written && (!expected_size || fs::file_size(part, error) == *expected_size);
   if (transferred && written && !complete && !error) {
     s.Fail(ERROR_INTERNET_EXTENDED_ERROR, NetworkCause::kConnectionLost,
-           "the transfer ended before the size the listing gave");
+           Tr("System", "the transfer ended before the size the listing gave"));
   }
   if (complete) fs::rename(part, final_path, error);
   if (complete && error) {
@@ -268,7 +272,8 @@ bool FtpConnection::PutFile(const std::string& local_path, const std::string& re
   std::error_code error;
   const auto size = fs::file_size(path, error);
   if (!file || error) {
-    s.Fail(ERROR_FILE_NOT_FOUND, NetworkCause::kLocalFile, path.string() + ": cannot be read");
+    s.Fail(ERROR_FILE_NOT_FOUND, NetworkCause::kLocalFile,
+           Fill(Tr("System", "%1: cannot be read"), {path.string()}));
     return false;
   }
   const std::optional<std::string> name = EnterFolderOf(remote);

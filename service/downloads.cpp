@@ -6,6 +6,7 @@
 #include "platform/ansi_text.h"
 #include "platform/file_system.h"
 #include "platform/profile_file.h"
+#include "platform/translation.h"
 #include "service/download_choice.h"
 #include "service/simple_ftp.h"
 
@@ -31,7 +32,7 @@ NetworkFailure FailureOf(const TSimpleFTP& ftp, DownloadAction action, const std
   if (ftp.LastErrorCause() == NetworkCause::kLocalFile && system_words != std::string::npos) {
     sentence.insert(sentence.size() - 1, ": " + why.substr(system_words + 2));
   }
-  return {sentence, (why.empty() ? std::string("no reason given") : why) + " (" +
+  return {sentence, (why.empty() ? Tr("Downloads", "no reason given") : why) + " (" +
                         std::to_string(ftp.LastError()) + ")"};
 }
 

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "platform/ansi_text.h"
+#include "platform/translation.h"
 #include "service/dataset_error.h"
 
 namespace skarvel {
@@ -39,8 +40,10 @@ void WriteLittle(char* value, T number) {
     value[i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
 }
 
-DataSetError FieldError(const ColumnDef& column, const std::string& what) {
-  return DataSetError("Field '" + column.name + "' " + what);
+// sentence: marked with SKARVEL_TEXT("Service", ...), %1 the field's name and %2 the value.
+DataSetError FieldError(const ColumnDef& column, const char* sentence,
+                        const std::string& value = "") {
+  return DataSetError(Fill(Tr("Service", sentence), {column.name, value}));
 }
 
 std::string DateText(std::int64_t day) {
@@ -92,15 +95,19 @@ std::string BcdText(const ColumnDef& column, std::string_view value) {
   const int scale = static_cast<unsigned char>(value[1]) & 0x3F;
   const bool negative = (static_cast<unsigned char>(value[1]) & 0x80) != 0;
   if (precision > 64 || scale > precision) {
-    throw FieldError(column, "holds a malformed packed decimal (precision " +
-                                 std::to_string(precision) + ", scale " + std::to_string(scale) +
-                                 ")");
+    throw DataSetError(
+        Fill(Tr("Service", "Field '%1' holds a malformed packed decimal (precision %2, scale %3)"),
+             {column.name, std::to_string(precision), std::to_string(scale)}));
   }
   std::string digits;
   for (int i = 0; i < precision; ++i) {
     const auto byte = static_cast<unsigned char>(value[2 + i / 2]);
     const int nibble = i % 2 == 0 ? byte >> 4 : byte & 0x0F;
-    if (nibble > 9) throw FieldError(column, "holds a malformed packed decimal (a digit above 9)");
+    if (nibble > 9) {
+      throw FieldError(column, SKARVEL_TEXT("Service",
+                                            "Field '%1' holds a malformed packed "
+                                            "decimal (a digit above 9)"));
+    }
     digits += static_cast<char>('0' + nibble);
   }
   std::string whole = digits.substr(0, digits.size() - scale);
@@ -118,14 +125,18 @@ std::int64_t WholeNumberOf(const ColumnDef& column, const std::string& text) {
   const char* end = trimmed.data() + trimmed.size();
   const auto result = std::from_chars(begin, end, number);
   if (trimmed.empty() || result.ec != std::errc() || result.ptr != end) {
-    throw FieldError(column, "holds '" + text + "', which is not a whole number");
+    throw FieldError(column,
+                     SKARVEL_TEXT("Service", "Field '%1' holds '%2', which is not a whole number"),
+                     text);
   }
   return number;
 }
 
 std::int64_t WholeNumberOf(const ColumnDef& column, double number) {
   if (!std::isfinite(number) || std::trunc(number) != number || std::fabs(number) > 9.0e18) {
-    throw FieldError(column, "holds " + FloatText(number) + ", which is not a whole number");
+    throw FieldError(column,
+                     SKARVEL_TEXT("Service", "Field '%1' holds %2, which is not a whole number"),
+                     FloatText(number));
   }
   return static_cast<std::int64_t>(number);
 }
@@ -133,7 +144,8 @@ std::int64_t WholeNumberOf(const ColumnDef& column, double number) {
 void RequireRange(const ColumnDef& column, std::int64_t number, std::int64_t low,
                   std::int64_t high) {
   if (number < low || number > high) {
-    throw FieldError(column, "cannot hold " + std::to_string(number));
+    throw FieldError(column, SKARVEL_TEXT("Service", "Field '%1' cannot hold %2"),
+                     std::to_string(number));
   }
 }
 
@@ -197,11 +209,13 @@ std::int64_t FieldInteger(const ColumnDef& column, std::string_view value) {
     case FieldType::ftDateTime:
       break;
   }
-  throw FieldError(column, "cannot be read as a whole number");
+  throw FieldError(column, SKARVEL_TEXT("Service", "Field '%1' cannot be read as a whole number"));
 }
 
 void SetFieldText(const ColumnDef& column, char* value, std::string_view text) {
-  if (!IsCharacterType(column.type)) throw FieldError(column, "is not a character field");
+  if (!IsCharacterType(column.type)) {
+    throw FieldError(column, SKARVEL_TEXT("Service", "Field '%1' is not a character field"));
+  }
   const std::size_t length = std::min<std::size_t>(text.size(), column.size);
   std::memset(value, 0, column.size + 1);
   std::memcpy(value, text.data(), length);
@@ -229,7 +243,8 @@ void SetFieldInteger(const ColumnDef& column, char* value, std::int64_t number) 
     case FieldType::ftCurrency:
       return WriteLittle(value, static_cast<double>(number));
     default:
-      throw FieldError(column, "cannot be written as a whole number");
+      throw FieldError(column,
+                       SKARVEL_TEXT("Service", "Field '%1' cannot be written as a whole number"));
   }
 }
 

@@ -1,6 +1,7 @@
 #include "service/memory_dataset.h"
 
 #include "platform/ansi_text.h"
+#include "platform/translation.h"
 #include "service/dataset_error.h"
 #include "service/field_value.h"
 #include "service/serial_format.h"
@@ -27,7 +28,9 @@ std::int64_t TMemoryDataSet::Field::AsInteger() const {
 
 char* TMemoryDataSet::Field::WritableValue() const {
   char* value = Value();
-  if (value == nullptr) throw DataSetError("Field '" + column_.def.name + "': no current row");
+  if (value == nullptr) {
+    throw DataSetError(Fill(Tr("Service", "Field '%1': no current row"), {column_.def.name}));
+  }
   return value;
 }
 
@@ -45,9 +48,10 @@ void TMemoryDataSet::SetColumns(const std::vector<ColumnDef>& columns) {
   for (const ColumnDef& def : columns) {
     if (def.name.size() > 32 || def.precision < 0 || def.precision > 15 || def.size < 0 ||
         def.size > 255) {
-      throw DataSetError("Column '" + def.name +
-                         "' cannot be defined: a name holds at most 32 "
-                         "characters, a precision is 0 to 15 and a size 0 to 255");
+      throw DataSetError(Fill(Tr("Service",
+                                 "Column '%1' cannot be defined: a name holds at most 32 "
+                                 "characters, a precision is 0 to 15 and a size 0 to 255"),
+                              {def.name}));
     }
     const int width = FieldWidth(def.type, def.size);
     laid_out.push_back({def, offset, width});
@@ -82,7 +86,7 @@ TMemoryDataSet::Field TMemoryDataSet::FieldByName(std::string_view name) {
   for (const Column& column : columns_) {
     if (SameText(column.def.name, name)) return Field(*this, column);
   }
-  throw DataSetError("Field '" + std::string(name) + "' not found");
+  throw DataSetError(Fill(Tr("Service", "Field '%1' not found"), {std::string(name)}));
 }
 
 void TMemoryDataSet::LoadFromSerial(std::string_view answer) {

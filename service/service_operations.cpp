@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "platform/ansi_text.h"
+#include "platform/translation.h"
 #include "service/url_text.h"
 
 namespace skarvel {
@@ -41,7 +42,7 @@ NetworkFailure FailureOf(const ServiceContext& context, const TWeb& web, const A
   }
   if (answer.status_code == kNotFound) {
     return {ServiceFailureSentence(NetworkCause::kNotFound, host),
-            "HTTP " + std::to_string(kNotFound) + " for " + web.Url()};
+            Fill(Tr("Service", "HTTP %1 for %2"), {std::to_string(kNotFound), web.Url()})};
   }
   return {};
 }
@@ -101,7 +102,7 @@ bool CheckStatus(ServiceContext& context, const std::string& base_url) {
     if (context.last_problem.empty()) {
       context.last_problem = {
           ServiceFailureSentence(NetworkCause::kUnexpectedAnswer, ServiceHostOf(base_url)),
-          "CheckStatus answered " + Loggable(answer, "")};
+          Fill(Tr("Service", "CheckStatus answered %1"), {Loggable(answer, "")})};
     }
     return false;
   } catch (const std::exception& error) {

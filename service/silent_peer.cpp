@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/translation.h"
+
 namespace skarvel {
 namespace {
 
@@ -9,10 +11,14 @@ constexpr std::chrono::seconds kSilentAfter{1};
 
 }  // namespace
 
-std::string DownloadServerPeer(const std::string& host) { return "The download server " + host; }
+// The sentence is filled with the peer now; its %1 stays for the seconds.
+std::string DownloadServerPeer(const std::string& host) {
+  return Fill(Tr("Service", "The download server %1 has not answered for %2 s."), {host, "%1"});
+}
 
 std::string ServicePeer(const std::string& base_url) {
-  return "The configuration service at " + base_url;
+  return Fill(Tr("Service", "The configuration service at %1 has not answered for %2 s."),
+              {base_url, "%1"});
 }
 
 PeerSilence::PeerSilence(SilentPeerWatch* watch, std::string peer)
@@ -34,7 +40,7 @@ bool PeerSilence::Waited(std::chrono::milliseconds silent) {
       static_cast<long>(std::chrono::duration_cast<std::chrono::seconds>(silent).count());
   if (seconds != shown_seconds_) {
     shown_seconds_ = seconds;
-    watch_->Silent(peer_ + " has not answered for " + std::to_string(seconds) + " s.");
+    watch_->Silent(Fill(peer_, {std::to_string(seconds)}));
   }
   return true;
 }

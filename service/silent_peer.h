@@ -20,7 +20,8 @@ class SilentPeerWatch {
   virtual bool WaitGivenUp() = 0;
 };
 
-// Who is silent, as the texts below name them.
+// What the person is shown while the peer is silent: the sentence naming the peer, in the
+// person's language, with %1 left for the seconds.
 std::string DownloadServerPeer(const std::string& host);
 std::string ServicePeer(const std::string& base_url);
 
@@ -28,7 +29,7 @@ std::string ServicePeer(const std::string& base_url);
 // silent once it has sent nothing for a second.
 class PeerSilence {
  public:
-  // watch may be null: nothing is shown and nothing is given up.
+  // watch may be null: nothing is shown and nothing is given up. peer: from the functions above.
   PeerSilence(SilentPeerWatch* watch, std::string peer);
   // Clears what the wait showed.
   ~PeerSilence();

@@ -4,6 +4,7 @@
 
 #include <curl/curl.h>
 
+#include "platform/translation.h"
 #include "service/url_text.h"
 
 namespace skarvel {
@@ -13,7 +14,7 @@ constexpr int kPollMilliseconds = 100;
 
 void InitialiseCurlOnce() {
   static const CURLcode code = curl_global_init(CURL_GLOBAL_DEFAULT);
-  if (code != CURLE_OK) throw WebError("libcurl could not be initialised");
+  if (code != CURLE_OK) throw WebError(Tr("Service", "libcurl could not be initialised"));
 }
 
 struct MultiDeleter {
@@ -113,7 +114,7 @@ TWeb::TWeb(EventPump& pump, WebLimits limits) {
   InitialiseCurlOnce();
   transfer_ = std::make_unique<Transfer>(pump, limits);
   transfer_->multi.reset(curl_multi_init());
-  if (!transfer_->multi) throw WebError("libcurl could not create a transfer");
+  if (!transfer_->multi) throw WebError(Tr("Service", "libcurl could not create a transfer"));
 }
 
 TWeb::~TWeb() {
@@ -122,7 +123,7 @@ TWeb::~TWeb() {
 
 void TWeb::Get(const std::string& url) {
   Transfer& t = *transfer_;
-  if (t.running) throw WebError("A request to " + t.url + " is still running.");
+  if (t.running) throw WebError(Fill(Tr("Service", "A request to %1 is still running."), {t.url}));
   t.url = NormaliseUrl(url);
   t.body.clear();
   t.status = 0;
@@ -131,10 +132,11 @@ void TWeb::Get(const std::string& url) {
   t.certificate.reset();
   t.error_buffer[0] = '\0';
   t.easy.reset(curl_easy_init());
-  if (!t.easy) throw WebError("libcurl could not create a request for " + t.url);
+  if (!t.easy)
+    throw WebError(Fill(Tr("Service", "libcurl could not create a request for %1"), {t.url}));
   t.Configure(t.easy.get());
   if (curl_multi_add_handle(t.multi.get(), t.easy.get()) != CURLM_OK) {
-    throw WebError("libcurl could not start the request for " + t.url);
+    throw WebError(Fill(Tr("Service", "libcurl could not start the request for %1"), {t.url}));
   }
   t.running = true;
   t.moved = 0;
@@ -159,9 +161,9 @@ void TWeb::WaitForAnswer() {
     }
     if (const auto silent = t.Silence(); !silence.Waited(silent)) {
       t.Finish(CURLE_ABORTED_BY_CALLBACK);
-      t.failure = "the wait was given up after the service sent nothing for " +
-                  std::to_string(std::chrono::duration_cast<std::chrono::seconds>(silent).count()) +
-                  " s";
+      t.failure =
+          Fill(Tr("Service", "the wait was given up after the service sent nothing for %1 s"),
+               {std::to_string(std::chrono::duration_cast<std::chrono::seconds>(silent).count())});
       break;
     }
     int still_running = 0;

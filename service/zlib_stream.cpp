@@ -4,13 +4,16 @@
 
 #include <zlib.h>
 
+#include "platform/translation.h"
+
 namespace skarvel {
 namespace {
 
 class InflateStream {
  public:
   InflateStream() {
-    if (inflateInit(&stream_) != Z_OK) throw ZlibError("zlib could not start inflating");
+    if (inflateInit(&stream_) != Z_OK)
+      throw ZlibError(Tr("Service", "zlib could not start inflating"));
   }
   ~InflateStream() { inflateEnd(&stream_); }
   InflateStream(const InflateStream&) = delete;
@@ -24,7 +27,8 @@ class InflateStream {
 
 std::string Reason(const z_stream& stream, int code) {
   if (stream.msg != nullptr) return stream.msg;
-  return code == Z_BUF_ERROR ? "the data ends before the end of the stream" : zError(code);
+  return code == Z_BUF_ERROR ? Tr("Service", "the data ends before the end of the stream")
+                             : std::string(zError(code));
 }
 
 }  // namespace
@@ -43,7 +47,8 @@ std::string ZlibInflate(std::string_view compressed, std::size_t limit) {
     const int code = inflate(&stream, Z_NO_FLUSH);
     const std::size_t produced = chunk.size() - stream.avail_out;
     if (out.size() + produced > limit) {
-      throw ZlibError("it inflates to more than " + std::to_string(limit) + " bytes");
+      throw ZlibError(
+          Fill(Tr("Service", "it inflates to more than %1 bytes"), {std::to_string(limit)}));
     }
     out.append(chunk.data(), produced);
     if (code == Z_STREAM_END) return out;

@@ -4,6 +4,7 @@
 
 #include "platform/ansi_text.h"
 #include "platform/file_system.h"
+#include "platform/translation.h"
 
 namespace skarvel {
 namespace {
@@ -48,9 +49,13 @@ void ForeignEntries(const std::string& folder, const std::string& package,
 
 std::string WhyNeverDelete(const std::string& folder, const std::string& home_folder) {
   const std::string real = RealPath(folder);
-  if (real.empty() || real == "/") return "it is the root folder";
-  if (real.find('/', 1) == std::string::npos) return "it is a top-level folder of the system";
-  if (Within(RealPath(home_folder), real)) return "it is the home folder, or holds it";
+  if (real.empty() || real == "/") return Tr("Workstation", "it is the root folder");
+  if (real.find('/', 1) == std::string::npos) {
+    return Tr("Workstation", "it is a top-level folder of the system");
+  }
+  if (Within(RealPath(home_folder), real)) {
+    return Tr("Workstation", "it is the home folder, or holds it");
+  }
   return "";
 }
 
@@ -59,7 +64,7 @@ std::string WhyNotATillFolder(const std::string& till_folder, const std::string&
   if (const std::string why = WhyNeverDelete(till_folder, home_folder); !why.empty()) return why;
   const std::string real = RealPath(till_folder);
   if (!work_folder.empty() && Within(RealPath(work_folder), real)) {
-    return "it is the work folder, or holds it";
+    return Tr("Workstation", "it is the work folder, or holds it");
   }
   if (!FolderExists(real)) return "";
   const std::vector<FolderEntry> entries = ListFolder(real);
@@ -72,10 +77,11 @@ std::string WhyNotATillFolder(const std::string& till_folder, const std::string&
   if (foreign.empty()) return "";
   std::string list;
   for (const std::string& name : foreign) list += (list.empty() ? "" : ", ") + name;
-  if (more > 0) list += " and " + std::to_string(more) + " more";
-  return "it holds no till installation (neither LUMTRAK.pos nor the till program) and what is "
-         "not the till package's: " +
-         list;
+  if (more > 0) list = Fill(Tr("Workstation", "%1 and %2 more"), {list, std::to_string(more)});
+  return Fill(Tr("Workstation",
+                 "it holds no till installation (neither LUMTRAK.pos nor the till program) and "
+                 "what is not the till package's: %1"),
+              {list});
 }
 
 }  // namespace skarvel

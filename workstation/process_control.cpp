@@ -4,6 +4,7 @@
 #include "platform/command_line.h"
 #include "platform/file_system.h"
 #include "platform/folder_path.h"
+#include "platform/translation.h"
 #include "workstation/zip_directory.h"
 
 namespace skarvel {
@@ -19,10 +20,14 @@ bool MatchesProgram(const std::string& path, const std::string& upper_name) {
   return UpperCase(FileNamePart(path)) == upper_name || UpperCase(path) == upper_name;
 }
 
-// The tool's own words, for the person: what it wrote to its error stream, on one line
-// ("System ERROR: errno=28 : No space left on device").
-std::string ToolWords(const ChildOutcome& outcome) {
-  if (!outcome.started) return " (the archive tool could not be started)";
+// Why the archive was not unpacked, for the person: the tool's own words, what it wrote to its
+// error stream, on one line ("System ERROR: errno=28 : No space left on device").
+std::string UnpackFailure(const std::string& archive, const ChildOutcome& outcome) {
+  if (!outcome.started) {
+    return Fill(Tr("Workstation",
+                   "the archive %1 could not be unpacked (the archive tool could not be started)"),
+                {archive});
+  }
   std::string words;
   std::size_t start = 0;
   while (start < outcome.errors.size()) {
@@ -32,8 +37,11 @@ std::string ToolWords(const ChildOutcome& outcome) {
     if (!line.empty()) words += (words.empty() ? "" : " ") + line;
     start = end + 1;
   }
-  return words.empty() ? " (exit code " + std::to_string(outcome.exit_code) + ")"
-                       : " (" + words + ")";
+  if (words.empty()) {
+    return Fill(Tr("Workstation", "the archive %1 could not be unpacked (exit code %2)"),
+                {archive, std::to_string(outcome.exit_code)});
+  }
+  return Fill(Tr("Workstation", "the archive %1 could not be unpacked (%2)"), {archive, words});
 }
 
 // The log never shows the archive password.
@@ -84,7 +92,8 @@ bool ProcessControl::UnzipPackage(const std::string& archive, const std::string&
   const std::string tool_folder = WithTrailingSeparator(folder);
   if (!FileExists(tool_folder + archive) || !FolderExists(folder)) {
     log_("cannot unpack " + tool_folder + archive + ": the archive or its folder is missing");
-    last_failure_ = "the archive " + archive + " is missing from the work folder";
+    last_failure_ =
+        Fill(Tr("Workstation", "the archive %1 is missing from the work folder"), {archive});
     return false;
   }
   // Each path stays one argument even with a blank in it, as the short path form achieved.
@@ -98,8 +107,7 @@ bool ProcessControl::UnzipPackage(const std::string& archive, const std::string&
               " -o" + QuotedIfBlank(destination),
           "", [&reader](const std::string& piece) { reader.Add(piece); });
   const bool unpacked = outcome.ended && (outcome.exit_code == 0 || outcome.exit_code == 1);
-  last_failure_ =
-      unpacked ? "" : "the archive " + archive + " could not be unpacked" + ToolWords(outcome);
+  last_failure_ = unpacked ? "" : UnpackFailure(archive, outcome);
   if (outcome.started && !unpacked) log_("could not unpack " + tool_folder + archive);
   return unpacked;
 }
