@@ -124,8 +124,9 @@ std::string WhyNotPrinter(const std::vector<std::string>& arguments) {
 // The nearest folder above path that exists.
 std::string ExistingAbove(std::string path) {
   while (!FolderExists(path) && path != "/") {
-    path = path.substr(0, path.rfind('/'));
-    if (path.empty()) path = "/";
+    const std::size_t slash = path.rfind('/');
+    if (slash == 0 || slash == std::string::npos) return "/";
+    path.resize(slash);
   }
   return path;
 }

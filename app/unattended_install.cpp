@@ -114,7 +114,7 @@ std::string Advice(const CliOutcome& outcome, InstallSession& session, const Ter
                      "step the service holds."),
                   {code});
     case kInstallationError:
-      if (view.LastErrorText().find(kNeedsAdministrator) != std::string::npos) {
+      if (view.LastErrorText().find(Tr("System", kNeedsAdministrator)) != std::string::npos) {
         // kNeedsAdministrator's words, in the sentence.
         return Fill(
             Tr("Advice",

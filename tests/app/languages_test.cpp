@@ -47,9 +47,10 @@ std::vector<std::string> EnglishPhrases() {
   return phrases;
 }
 
-// A word of English that neither Dutch nor French has.
+// A word of English that neither Dutch nor French has, and that the peers' own words these runs
+// pass on (libcurl's, Firebird's, the system's) do not use.
 const std::regex kEnglishWord(
-    "\\b(the|could|cannot|which|failed|reported|does|with|from|not|stopped|done|again|step)\\b",
+    "\\b(the|could|cannot|which|reported|does|with|from|not|stopped|done|again|step)\\b",
     std::regex::icase);
 
 class LanguagesTest : public test::InstallationTest {

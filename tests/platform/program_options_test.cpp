@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/data_size.h"
+#include "platform/translation.h"
 
 namespace skarvel {
 namespace {
@@ -42,14 +43,18 @@ TEST(ProgramOptionsTest, NamesAWrongWordAsItWasWritten) {
   EXPECT_EQ(read.given.count("h"), 1u);
 }
 
-// Sizes in decimal units with one decimal, in the default locale's way.
-TEST(DataSizeTest, SaysSizesInTheLocalesWay) {
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+// Sizes in decimal units with one decimal, in the way of the language in use, whatever the
+// system's locale.
+TEST(DataSizeTest, SaysSizesInTheWayOfTheLanguageInUse) {
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   EXPECT_EQ(DataSize(999), "999 bytes");
   EXPECT_EQ(DataSize(1'500'000), "1.5 MB");
   EXPECT_EQ(DataSize(4'700'000'000), "4.7 GB");
-  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+  UseLanguage(Language::kFrench);
   EXPECT_EQ(DataSize(1'500'000).substr(0, 3), "1,5");
+  UseLanguage(Language::kDutch);
+  EXPECT_EQ(DataSize(1'500'000).substr(0, 3), "1,5");
+  UseLanguage(Language::kEnglish);
   QLocale::setDefault(QLocale::c());
 }
 
