@@ -1,17 +1,20 @@
 // skarvel-admin: the administrator's part of a till's installation, run as root through pkexec
 // for the till's own user, or directly by root. It knows a closed list of operations, checks
 // every argument before anything runs, and records each request with who asked in the system's
-// log. Exit codes: 0 done, 1 the operation failed, 2 refused.
+// log. Exit codes: 0 done, 1 the operation failed, 2 refused. An optional first argument
+// --language=NL|FR|EN names the language of its refusals (the caller's run's).
 
 #include <cstdint>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/admin_operations.h"
 #include "platform/ansi_text.h"
 #include "platform/deployment_settings.h"
+#include "platform/qt_translations.h"
 #include "platform/system_account.h"
 #include "platform/system_log.h"
 #include "platform/translation.h"
@@ -58,6 +61,13 @@ int End(const SystemAccount& caller, const AdminRequest& request, const std::str
 }
 
 int Run(int argc, char** argv) {
+  UseCompiledTranslations();
+  int first = 1;
+  constexpr std::string_view kLanguage = "--language=";
+  if (argc > 1 && std::string_view(argv[1]).substr(0, kLanguage.size()) == kLanguage) {
+    UseLanguageOfCode(argv[1] + kLanguage.size());
+    first = 2;
+  }
   if (!RunningAsAdministrator()) {
     std::cerr << kName << ": " << Utf8FromAnsi(Tr("Program", "runs as root only, through pkexec"))
               << "\n";
@@ -70,8 +80,8 @@ int Run(int argc, char** argv) {
     return kRefused;
   }
   AdminRequest request;
-  if (argc > 1) request.operation = AnsiFromUtf8(argv[1]);
-  for (int i = 2; i < argc; ++i) request.arguments.push_back(AnsiFromUtf8(argv[i]));
+  if (argc > first) request.operation = AnsiFromUtf8(argv[first]);
+  for (int i = first + 1; i < argc; ++i) request.arguments.push_back(AnsiFromUtf8(argv[i]));
   DeploymentSettings settings;
   try {
     settings = ReadDeploymentSettings();

@@ -74,7 +74,11 @@ AdminOutcome PkexecAdministrator::Run(const std::string& operation,
                                               "install the skarvel package again"),
                                            {what, helper_}))};
   }
-  std::vector<std::string> command{"--disable-internal-agent", helper_, operation};
+  // pkexec keeps the locale's variables, not the language a customer's record chose: the helper
+  // is told, so that its refusals read as the rest of the run.
+  std::vector<std::string> command{"--disable-internal-agent", helper_,
+                                   std::string("--language=") + CodeOfLanguage(LanguageInUse()),
+                                   operation};
   command.insert(command.end(), arguments.begin(), arguments.end());
   if (log_) log_("the administrator's part: " + what + " (" + helper_ + " " + operation + ")");
   const ChildOutcome outcome = programs_.RunAndWait(kPkexec, command, "", pump_);

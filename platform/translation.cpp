@@ -57,6 +57,18 @@ std::optional<Language> LanguageOfCode(const std::string& code) {
   return std::nullopt;
 }
 
+const char* CodeOfLanguage(Language language) {
+  switch (language) {
+    case Language::kDutch:
+      return "NL";
+    case Language::kFrench:
+      return "FR";
+    case Language::kEnglish:
+      break;
+  }
+  return "EN";
+}
+
 void UseLanguage(Language language) { language_in_use = language; }
 
 Language LanguageInUse() { return language_in_use; }

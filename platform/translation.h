@@ -27,6 +27,10 @@ std::string Fill(std::string pattern, std::initializer_list<std::string> values)
 // spacing); none for a code that names none of the three.
 std::optional<Language> LanguageOfCode(const std::string& code);
 
+// The code LanguageOfCode reads back: "EN", "NL" or "FR"; for handing the language on to
+// another program of ours.
+const char* CodeOfLanguage(Language language);
+
 // Which language Tr answers in from now on, for the whole process.
 void UseLanguage(Language language);
 Language LanguageInUse();

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/qt_translations.h"
+#include "platform/translation.h"
+#include "platform/windows1252.h"
 #include "tests/support/cups_server_process.h"
 #include "tests/support/installation_fixture.h"
 #include "tests/support/polkit_sandbox.h"
@@ -173,6 +176,19 @@ TEST_F(AdministratorTest, TheHelperRefusesWhatIsNotOnItsList) {
   EXPECT_EQ(entries[0].at("PRIORITY"), "3");
   EXPECT_NE(entries[0].at("MESSAGE").find("skarvel-till (uid"), std::string::npos);
   EXPECT_FALSE(fs::exists("/etc/lumtrak"));
+
+  // The caller's language, which pkexec would not pass on, goes first: the refusal reads as the
+  // rest of a French run.
+  const ProgramResult french =
+      Helper(test::kTillAccount, {"--language=FR", "make-till-folder", "/etc/lumtrak"});
+  EXPECT_EQ(french.exit_code, 2);
+  UseCompiledTranslations();
+  UseLanguage(Language::kFrench);
+  const std::string why =
+      Fill(Tr("Program", "the till folder %1 is in the system's %2"), {"/etc/lumtrak", "/etc"});
+  UseLanguage(Language::kEnglish);
+  EXPECT_NE(why.find("/etc/lumtrak"), std::string::npos);
+  EXPECT_NE(french.err.find(Utf8FromAnsi(why)), std::string::npos) << french.err;
 }
 
 // What --check finds for an account that may neither write in the till folder (mounted

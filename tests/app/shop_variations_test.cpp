@@ -9,6 +9,7 @@
 
 #include "tests/support/cups_server_process.h"
 #include "tests/support/installation_fixture.h"
+#include "tests/support/said.h"
 
 namespace skarvel {
 namespace {
@@ -51,7 +52,10 @@ TEST_F(ShopVariationsTest, AnInstalledButDisabledServerIsNotInstalledAgain) {
                          "[Service]\nExecStart=/bin/true\n[Install]\nWantedBy=multi-user.target\n";
   service_.SetField("5412345000013", "cp_ps_code", "20");
   const ProgramResult result = Run({"5412345000013"});
-  EXPECT_NE(result.out.find("step 6 done, reported 69"), npos) << result.out;
+  EXPECT_NE(result.out.find(
+                test::Said(Language::kDutch, "Terminal", "step %1 done, reported %2", {"6", "69"})),
+            npos)
+      << result.out;
   EXPECT_FALSE(fs::exists(WorkFolder() + "/setup-called.txt")) << "set up over it";
   EXPECT_TRUE(fs::exists(folder_.File("firebird/UDF/fbudf.so"))) << "the copy step still runs";
 }

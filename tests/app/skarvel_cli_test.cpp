@@ -12,6 +12,7 @@
 #include "tests/support/cups_server_process.h"
 #include "tests/support/firebird_server_process.h"
 #include "tests/support/installation_fixture.h"
+#include "tests/support/said.h"
 #include "tests/support/sockets.h"
 
 namespace skarvel {
@@ -20,7 +21,10 @@ namespace {
 using test::Contents;
 using test::ProgramResult;
 
+using test::Said;
 using SkarvelCliTest = test::InstallationTest;
+constexpr Language kDutch = Language::kDutch;
+constexpr Language kFrench = Language::kFrench;
 
 TEST_F(SkarvelCliTest, ShowsTheCustomerInItsLanguageAndRunsFromItsStatus) {
   const ProgramResult result = Run({"5412345000020"});  // status 40
@@ -30,13 +34,20 @@ TEST_F(SkarvelCliTest, ShowsTheCustomerInItsLanguageAndRunsFromItsStatus) {
   EXPECT_NE(result.out.find("[ ]  4  Décompresser le paquet de caisse"), std::string::npos);
   // The run starts after the downloads, which never reached this work folder: step 4 fetches
   // the till package again and goes on, until the central database, which is not there.
-  EXPECT_NE(result.out.find("is no longer in the work folder: it is downloaded again"),
+  // The program's own lines are in the customer's language too.
+  EXPECT_NE(result.out.find(Said(kFrench, "Steps",
+                                 "The package %1 is no longer in the work folder: it is "
+                                 "downloaded again.",
+                                 {"lumtrak650.zip"})),
             std::string::npos)
       << result.out;
-  EXPECT_NE(result.out.find("step 4 done, reported 49"), std::string::npos) << result.out;
-  EXPECT_NE(result.out.find("step 9 failed, reported 98"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find(Said(kFrench, "Terminal", "step %1 done, reported %2", {"4", "49"})),
+            std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find(Said(kFrench, "Terminal", "step %1 failed, reported %2", {"9", "98"})),
+            std::string::npos)
+      << result.out;
   EXPECT_EQ(result.exit_code, 1);
-  EXPECT_NE(result.err.find("the installation stopped"), std::string::npos);
   EXPECT_EQ(service_.Customer("5412345000020")["cp_ps_code"], "98");
 }
 
@@ -50,28 +61,38 @@ TEST_F(SkarvelCliTest, ArrangesTheRestartAndResumesAfterIt) {
 
   const ProgramResult second = Run({"5412345000013"});
   EXPECT_FALSE(std::filesystem::exists(AutostartEntry()));
-  EXPECT_NE(second.out.find("step 2 done, reported 29"), std::string::npos) << second.out;
+  const auto done = [&second](const char* step, const char* status) {
+    return second.out.find(Said(kDutch, "Terminal", "step %1 done, reported %2", {step, status}));
+  };
+  EXPECT_NE(done("2", "29"), std::string::npos) << second.out;
   // The four downloads arrive in the work folder, each reported.
   for (const char* file : {"7za.exe", "lumtrak650.zip", "tickets.zip", "Firebird25.zip"}) {
     EXPECT_TRUE(std::filesystem::exists(WorkFolder() + "/" + file)) << file;
   }
-  EXPECT_NE(second.out.find("step 3 done, reported 39"), std::string::npos) << second.out;
+  EXPECT_NE(done("3", "39"), std::string::npos) << second.out;
   // The till programs are unpacked and copied into the till folder, the database server is
   // installed; the central database behind the alias is not there.
-  EXPECT_NE(second.out.find("step 4 done, reported 49"), std::string::npos) << second.out;
-  EXPECT_NE(second.out.find("step 5 done, reported 59"), std::string::npos) << second.out;
+  EXPECT_NE(done("4", "49"), std::string::npos) << second.out;
+  EXPECT_NE(done("5", "59"), std::string::npos) << second.out;
   EXPECT_TRUE(std::filesystem::exists(folder_.File("till/lumcaisse.exe")));
-  EXPECT_NE(second.out.find("step 6 done, reported 69"), std::string::npos) << second.out;
+  EXPECT_NE(done("6", "69"), std::string::npos) << second.out;
   EXPECT_EQ(Contents(WorkFolder() + "/setup-called.txt"), "install.sh -silent\n");
   EXPECT_TRUE(std::filesystem::exists(folder_.File("firebird/UDF/fbudf.so")));
-  EXPECT_NE(second.out.find("step 9 failed, reported 98"), std::string::npos) << second.out;
+  EXPECT_NE(second.out.find(Said(kDutch, "Terminal", "step %1 failed, reported %2", {"9", "98"})),
+            std::string::npos)
+      << second.out;
   EXPECT_EQ(second.exit_code, 1);
   const std::string log = LogText();
   EXPECT_NE(log.find("/UpdateStatus?cust=1001&status=29&info=19 -> \"OKOK\""), std::string::npos)
       << log;
   // Step 2 emptied the work folder, and only it: the log keeps the first start's lines and the
   // lock file stays beside it.
-  EXPECT_NE(log.find("The restart was not performed (--no-restart)"), std::string::npos) << log;
+  EXPECT_NE(log.find(Said(kDutch, "Terminal",
+                          "The restart was not performed (--no-restart). After it, start the "
+                          "installation again with: skarvel-cli %1",
+                          {"5412345000013"})),
+            std::string::npos)
+      << log;
   EXPECT_TRUE(std::filesystem::exists(folder_.File("state/skarvel/skarvel.lock")));
   EXPECT_NE(log.find("FTP: downloaded lumtrak650/lumtrak650.zip"), std::string::npos) << log;
   EXPECT_EQ(log.find("730518"), std::string::npos);  // the password never reaches the log
@@ -272,8 +293,15 @@ TEST_F(SkarvelCliTest, AnUnansweredRestartReportArrangesNoRestart) {
   EXPECT_EQ(cli.Wait(), 3);
   EXPECT_FALSE(std::filesystem::exists(AutostartEntry()));
   const std::string log = LogText();
-  EXPECT_NE(log.find("stopped answering"), std::string::npos) << log;
-  EXPECT_EQ(log.find("The restart was not performed"), std::string::npos) << log;
+  EXPECT_NE(log.find(Said(kDutch, "Steps", "the configuration service stopped answering")),
+            std::string::npos)
+      << log;
+  EXPECT_EQ(log.find(Said(kDutch, "Terminal",
+                          "The restart was not performed (--no-restart). After it, start the "
+                          "installation again with: skarvel-cli %1",
+                          {"5412345000013"})),
+            std::string::npos)
+      << log;
 }
 
 TEST_F(SkarvelCliTest, ARefusedRestartReportArrangesNoRestart) {
@@ -282,7 +310,10 @@ TEST_F(SkarvelCliTest, ARefusedRestartReportArrangesNoRestart) {
   EXPECT_EQ(result.exit_code, 1) << result.out << result.err;
   EXPECT_FALSE(std::filesystem::exists(AutostartEntry()));
   EXPECT_EQ(ReportedStatuses(), std::vector<std::string>{"19"});
-  EXPECT_NE(result.err.find("the installation stopped"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find(
+                Said(kDutch, "Steps", "the configuration service did not take the step's report")),
+            std::string::npos)
+      << result.err;
 }
 
 // A completion window after a last report nobody acknowledged is no success: the service holds

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -24,6 +25,9 @@
 #include "app/wizard/ui_frm_skarvel.h"
 #include "app/wizard/wizard_windows.h"
 #include "platform/qt_event_pump.h"
+#include "platform/qt_text.h"
+#include "platform/qt_translations.h"
+#include "platform/translation.h"
 #include "tests/support/ftp_server_process.h"
 #include "tests/support/modal_watcher.h"
 #include "tests/support/process_folder.h"
@@ -83,6 +87,8 @@ class WizardTest : public QObject {
   }
 
   void cleanup() {
+    UseLanguage(Language::kEnglish);
+    ftp_port_ = 21;
     windows_.reset();
     environment_.clear();
     folder_.reset();
@@ -281,6 +287,30 @@ class WizardTest : public QObject {
     QCOMPARE(service_->Requests("UpdateStatus").front()["params"]["status"], "29");
     QVERIFY(ui().dxfCheckBox2->isChecked());
     QVERIFY(ui().btvolgende->isEnabled());
+  }
+
+  // A French customer's step fails: what the wizard says of its own in the error window, the
+  // cause and the button, is French like the service's text above it.
+  void aFrenchCustomersFailureIsExplainedInFrench() {
+    UseCompiledTranslations();
+    ftp_port_ = test::RefusingPort();
+    QString button, info;
+    ModalWatcher watcher([&](QWidget& window) {
+      button = window.findChild<QPushButton*>(QStringLiteral("btClose"))->text();
+      info = window.findChild<QPlainTextEdit*>(QStringLiteral("memInfo"))->toPlainText();
+      Click(window, "btClose");
+    });
+    Start({"5412345000020"});  // status 40: the till package is downloaded again, and cannot be
+    QTRY_COMPARE(watcher.count, 1);
+    QCOMPARE(LanguageInUse(), Language::kFrench);
+    QCOMPARE(button, FromAnsi(Tr("Window", "Close")));
+    QVERIFY(button != QStringLiteral("Close"));
+    const QString refused =
+        FromAnsi(Tr("Network", "The download server %1 refuses the connection."));
+    QVERIFY(refused != QStringLiteral("The download server %1 refuses the connection."));
+    for (const QString& piece : refused.split(QStringLiteral("%1"))) {
+      QVERIFY2(info.contains(piece.trimmed()), qPrintable(info));
+    }
   }
 
   // The service falls silent (SIGSTOP) as the installation starts: MemInfo names it and how long
