@@ -1164,11 +1164,11 @@
     </message>
     <message>
         <source>step %1 failed, reported %2</source>
-        <translation>étape %1 échouée, signalé %2</translation>
+        <translation>étape %1 échouée, statut %2 signalé</translation>
     </message>
     <message>
         <source>step %1 done, reported %2</source>
-        <translation>étape %1 terminée, signalé %2</translation>
+        <translation>étape %1 terminée, statut %2 signalé</translation>
     </message>
     <message>
         <source>(not acknowledged: %1)</source>

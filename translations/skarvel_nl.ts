@@ -1164,11 +1164,11 @@
     </message>
     <message>
         <source>step %1 failed, reported %2</source>
-        <translation>stap %1 mislukt, gemeld %2</translation>
+        <translation>stap %1 mislukt, status %2 gemeld</translation>
     </message>
     <message>
         <source>step %1 done, reported %2</source>
-        <translation>stap %1 klaar, gemeld %2</translation>
+        <translation>stap %1 klaar, status %2 gemeld</translation>
     </message>
     <message>
         <source>(not acknowledged: %1)</source>
