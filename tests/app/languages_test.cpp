@@ -1,4 +1,4 @@
-#include <fstream>
+#include <algorithm>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/catalogue.h"
 #include "tests/support/installation_fixture.h"
 #include "tests/support/sockets.h"
 
@@ -14,32 +15,17 @@ namespace {
 
 using test::ProgramResult;
 
-std::string XmlText(std::string text) {
-  for (const auto& [entity, character] :
-       {std::pair{"&quot;", "\""}, std::pair{"&apos;", "'"}, std::pair{"&lt;", "<"},
-        std::pair{"&gt;", ">"}, std::pair{"&amp;", "&"}}) {
-    text = std::regex_replace(text, std::regex(entity), character);
-  }
-  return text;
-}
-
 // The English of every text the catalogues translate, cut at its placeholders: the pieces of
 // three words or more, each a phrase no Dutch or French line of the project holds.
 std::vector<std::string> EnglishPhrases() {
-  std::ifstream file(SKARVEL_SOURCE_DIR "/translations/skarvel_fr.ts");
-  std::stringstream contents;
-  contents << file.rdbuf();
-  const std::string catalogue = contents.str();
   std::vector<std::string> phrases;
-  const std::regex source("<source>([^<]*)</source>");
-  for (auto it = std::sregex_iterator(catalogue.begin(), catalogue.end(), source);
-       it != std::sregex_iterator(); ++it) {
-    const std::string text = XmlText((*it)[1]);
-    const std::regex placeholder("%[0-9]");
-    for (auto piece = std::sregex_token_iterator(text.begin(), text.end(), placeholder, -1);
+  const std::regex placeholder("%[0-9]");
+  const std::regex edges("^[\\s(),.:;\"']+|[\\s(),.:;\"']+$");
+  for (const test::CatalogueText& text : test::ReadCatalogue("skarvel_fr.ts")) {
+    for (auto piece =
+             std::sregex_token_iterator(text.source.begin(), text.source.end(), placeholder, -1);
          piece != std::sregex_token_iterator(); ++piece) {
-      const std::string phrase =
-          std::regex_replace(piece->str(), std::regex("^[\\s(),.:;\"']+|[\\s(),.:;\"']+$"), "");
+      const std::string phrase = std::regex_replace(piece->str(), edges, "");
       if (std::count(phrase.begin(), phrase.end(), ' ') >= 2) phrases.push_back(phrase);
     }
   }

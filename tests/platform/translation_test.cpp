@@ -1,39 +1,17 @@
 #include "platform/translation.h"
 
-#include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
-#include <QFile>
-#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 #include "platform/qt_text.h"
 #include "platform/qt_translations.h"
+#include "tests/support/catalogue.h"
 
 namespace skarvel {
 namespace {
-
-using Texts = std::map<std::pair<std::string, std::string>, QString>;
-
-// Every (context, source) of a catalogue's source file with its translation.
-Texts ReadCatalogueSource(const char* name) {
-  QFile file(QString::fromUtf8(SKARVEL_SOURCE_DIR "/translations/") + QString::fromLatin1(name));
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-  QXmlStreamReader xml(&file);
-  Texts texts;
-  std::string context, source;
-  while (!xml.atEnd()) {
-    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-    if (xml.name() == QLatin1String("name")) context = xml.readElementText().toStdString();
-    if (xml.name() == QLatin1String("source")) source = xml.readElementText().toStdString();
-    if (xml.name() == QLatin1String("translation")) {
-      texts[{context, source}] = xml.readElementText();
-    }
-  }
-  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-  return texts;
-}
 
 class TranslationTest : public testing::Test {
  protected:
@@ -46,14 +24,16 @@ class TranslationTest : public testing::Test {
 TEST_F(TranslationTest, EveryTextOfTheCataloguesIsCompiledIn) {
   for (const auto& [language, file] : {std::pair{Language::kDutch, "skarvel_nl.ts"},
                                        std::pair{Language::kFrench, "skarvel_fr.ts"}}) {
-    const Texts texts = ReadCatalogueSource(file);
+    const std::vector<test::CatalogueText> texts = test::ReadCatalogue(file);
     ASSERT_FALSE(texts.empty()) << file;
-    for (const auto& [key, translation] : texts) {
-      const std::string source = ToAnsi(QString::fromStdString(key.second));
+    for (const test::CatalogueText& text : texts) {
+      const std::string source = ToAnsi(QString::fromStdString(text.source));
       UseLanguage(language);
-      EXPECT_EQ(Tr(key.first.c_str(), source.c_str()), ToAnsi(translation)) << key.second;
+      EXPECT_EQ(Tr(text.context.c_str(), source.c_str()),
+                ToAnsi(QString::fromStdString(text.translation)))
+          << text.source;
       UseLanguage(Language::kEnglish);
-      EXPECT_EQ(Tr(key.first.c_str(), source.c_str()), source);
+      EXPECT_EQ(Tr(text.context.c_str(), source.c_str()), source);
     }
   }
 }
