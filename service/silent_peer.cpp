@@ -11,17 +11,15 @@ constexpr std::chrono::seconds kSilentAfter{1};
 
 }  // namespace
 
-// The sentence is filled with the peer now; its %1 stays for the seconds.
-std::string DownloadServerPeer(const std::string& host) {
-  return Fill(Tr("Service", "The download server %1 has not answered for %2 s."), {host, "%1"});
+SilentPeer DownloadServerPeer(const std::string& host) {
+  return {Tr("Service", "The download server %1 has not answered for %2 s."), host};
 }
 
-std::string ServicePeer(const std::string& base_url) {
-  return Fill(Tr("Service", "The configuration service at %1 has not answered for %2 s."),
-              {base_url, "%1"});
+SilentPeer ServicePeer(const std::string& base_url) {
+  return {Tr("Service", "The configuration service at %1 has not answered for %2 s."), base_url};
 }
 
-PeerSilence::PeerSilence(SilentPeerWatch* watch, std::string peer)
+PeerSilence::PeerSilence(SilentPeerWatch* watch, SilentPeer peer)
     : watch_(watch), peer_(std::move(peer)) {}
 
 PeerSilence::~PeerSilence() {
@@ -40,7 +38,7 @@ bool PeerSilence::Waited(std::chrono::milliseconds silent) {
       static_cast<long>(std::chrono::duration_cast<std::chrono::seconds>(silent).count());
   if (seconds != shown_seconds_) {
     shown_seconds_ = seconds;
-    watch_->Silent(Fill(peer_, {std::to_string(seconds)}));
+    watch_->Silent(Fill(peer_.sentence, {peer_.name, std::to_string(seconds)}));
   }
   return true;
 }

@@ -20,17 +20,22 @@ class SilentPeerWatch {
   virtual bool WaitGivenUp() = 0;
 };
 
-// What the person is shown while the peer is silent: the sentence naming the peer, in the
-// person's language, with %1 left for the seconds.
-std::string DownloadServerPeer(const std::string& host);
-std::string ServicePeer(const std::string& base_url);
+// A peer a wait may find silent: the sentence the person is shown, in the person's language
+// (%1 the peer's name, %2 the seconds), and the name. Kept apart so that one pass fills both and
+// nothing in a name (a URL's %1F) is read as a placeholder.
+struct SilentPeer {
+  std::string sentence;
+  std::string name;
+};
+SilentPeer DownloadServerPeer(const std::string& host);
+SilentPeer ServicePeer(const std::string& base_url);
 
 // One wait on a peer, told at each poll how long the peer has sent nothing. A peer counts as
 // silent once it has sent nothing for a second.
 class PeerSilence {
  public:
   // watch may be null: nothing is shown and nothing is given up. peer: from the functions above.
-  PeerSilence(SilentPeerWatch* watch, std::string peer);
+  PeerSilence(SilentPeerWatch* watch, SilentPeer peer);
   // Clears what the wait showed.
   ~PeerSilence();
   PeerSilence(const PeerSilence&) = delete;
@@ -41,7 +46,7 @@ class PeerSilence {
 
  private:
   SilentPeerWatch* watch_;
-  std::string peer_;
+  SilentPeer peer_;
   long shown_seconds_ = 0;  // 0: nothing shown
 };
 

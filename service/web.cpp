@@ -48,7 +48,7 @@ struct TWeb::Transfer {
   std::optional<CertificateInfo> certificate;
   char error_buffer[CURL_ERROR_SIZE] = {};
   SilentPeerWatch* watch = nullptr;
-  std::string peer;
+  SilentPeer peer;
   // When a byte last moved either way; the bytes moved by then.
   std::chrono::steady_clock::time_point last_activity;
   curl_off_t moved = 0;
@@ -143,7 +143,7 @@ void TWeb::Get(const std::string& url) {
   t.last_activity = std::chrono::steady_clock::now();
 }
 
-void TWeb::WatchSilence(SilentPeerWatch* watch, std::string peer) {
+void TWeb::WatchSilence(SilentPeerWatch* watch, SilentPeer peer) {
   transfer_->watch = watch;
   transfer_->peer = std::move(peer);
 }

@@ -40,7 +40,7 @@ class TWeb {
 
   // Who the wait tells of the service's silence (peer names it), and asks whether the person
   // gave the wait up; none by default.
-  void WatchSilence(SilentPeerWatch* watch, std::string peer);
+  void WatchSilence(SilentPeerWatch* watch, SilentPeer peer);
   // The authorities that vouch for an https service's certificate (a PEM file), instead of the
   // system's store; before Get. The chain and the host name are always verified.
   void UseAuthorities(std::string ca_file);
