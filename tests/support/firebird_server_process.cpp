@@ -50,11 +50,11 @@ void WriteConfiguration(const std::string& root, int port) {
 void MakeRoot(const std::string& root) {
   for (const char* part :
        {"UDF", "include", "lib", "plugins", "plugins.conf", "firebird.msg", "fbtrace.conf"}) {
-    fs::create_symlink(std::string(kSystemRoot) + "/" + part, root + "/" + part);
+    fs::create_symlink(fs::path(kSystemRoot) / part, fs::path(root) / part);
   }
   fs::create_directories(root + "/intl");
   for (const char* part : {"fbintl.conf", "libfbintl.so"}) {
-    fs::copy_file(std::string(kSystemRoot) + "/intl/" + part, root + "/intl/" + part);
+    fs::copy_file(fs::path(kSystemRoot) / "intl" / part, fs::path(root) / "intl" / part);
   }
   fs::create_directories(root + "/lock");
   fs::create_directories(root + "/server-lock");

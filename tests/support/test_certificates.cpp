@@ -10,11 +10,12 @@ namespace {
 
 constexpr char kOpenssl[] = "/usr/bin/openssl";
 
-void Openssl(std::vector<std::string> arguments) {
-  arguments.insert(arguments.begin(), kOpenssl);
-  const ProgramResult result = RunProgram(arguments);
+void Openssl(const std::vector<std::string>& arguments) {
+  std::vector<std::string> command = {kOpenssl};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  const ProgramResult result = RunProgram(command);
   if (result.exit_code != 0) {
-    throw std::runtime_error("openssl " + arguments[1] + " failed: " + result.err);
+    throw std::runtime_error("openssl " + arguments.at(0) + " failed: " + result.err);
   }
 }
 
