@@ -23,10 +23,10 @@ namespace {
 constexpr const char* kServerVersions[] = {"1.0", "1.5", "2.5"};
 // Trees of the system where no folder is made for a user, whoever asks.
 constexpr const char* kSystemTrees[] = {
-    "/bin",     "/boot",    "/dev",      "/efi",      "/etc",         "/lib",
-    "/lib32",   "/lib64",   "/libx32",   "/proc",     "/root",        "/run",
-    "/sbin",    "/snap",    "/sys",      "/usr",      "/var/backups", "/var/cache",
-    "/var/lib", "/var/log", "/var/mail", "/var/spool"};
+    "/bin",     "/boot",    "/dev",      "/efi",       "/etc",         "/lib",
+    "/lib32",   "/lib64",   "/libx32",   "/proc",      "/root",        "/run",
+    "/sbin",    "/snap",    "/sys",      "/usr",       "/var/backups", "/var/cache",
+    "/var/lib", "/var/log", "/var/mail", "/var/spool", "/var/www"};
 constexpr std::size_t kLongestComment = 255;
 
 // No window waits for the helper: its pauses are plain.

@@ -86,7 +86,7 @@ CheckResult Rights::ByAdministrator(const std::string& name, const std::string& 
   if (RunningAsAdministrator()) return {name, false, why_not};
   if (!permission_) permission_ = AskAdminPermission();
   const AdminPermission::Answer answer = permission_->answer;
-  // An authentication needs the desktop's agent, which only a login session has.
+  // An authentication needs the desktop's agent, which only a desktop session has.
   const bool asked = answer == AdminPermission::Answer::kAuthenticationNeeded;
   const bool ok = answer == AdminPermission::Answer::kYes || (asked && permission_->in_session);
   const std::string& answered = permission_->detail;

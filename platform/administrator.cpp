@@ -118,7 +118,7 @@ AdminPermission AskAdminPermission() {
   const ChildOutcome outcome = RunShortProgram(
       "pkcheck", {"--action-id", kAdministratorAction, "--process", ProcessSubject()});
   const std::string words = LastWords(outcome);
-  const bool session = InLoginSession();
+  const bool session = InDesktopSession();
   switch (outcome.started ? outcome.exit_code : -1) {
     case 0:
       return {AdminPermission::Answer::kYes, Tr("System", "polkit allows it without a password"),

@@ -64,7 +64,7 @@ struct AdminPermission {
   enum class Answer { kYes, kAuthenticationNeeded, kNo, kUnknown };
   Answer answer = Answer::kUnknown;
   std::string detail;
-  bool in_session = false;  // this process belongs to a login session
+  bool in_session = false;  // this process belongs to a desktop session (its agent asks)
 };
 AdminPermission AskAdminPermission();
 

@@ -78,8 +78,11 @@ std::string MakeFolderFor(const std::string& folder, unsigned uid, unsigned gid)
   for (const std::size_t at : made) {
     if (::fchmod(walk[at].get(), 0755) != 0) return fail(path);
   }
-  for (auto it = made.rbegin(); it != made.rend(); ++it) {
-    if (::fchown(walk[*it].get(), uid, gid) != 0) return fail(path);
+  // Only the folder asked for becomes the account's: a folder made above it stays the
+  // administrator's, so the account gets no say over what else comes to stand there.
+  if (!made.empty() && made.back() == walk.size() - 1 &&
+      ::fchown(walk.back().get(), uid, gid) != 0) {
+    return fail(path);
   }
   return "";
 }
