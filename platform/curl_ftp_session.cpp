@@ -266,7 +266,10 @@ struct CurlFtpSession::State {
     curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(internet.connect_timeout_));
     // The design's passive mode is PASV and its active mode PORT, on IPv4: a shop router's FTP
     // helper that opens the way for PORT knows nothing of EPRT, and some servers refuse EPSV.
-    curl_easy_setopt(e, CURLOPT_IPRESOLVE, CURL_IPRESOLVE_V4);
+    // A server named by its IPv6 address is reached over IPv6, where only the extended forms
+    // exist (libcurl then sends them whatever these options say).
+    const bool ipv6_address = !login.host.empty() && login.host.front() == '[';
+    curl_easy_setopt(e, CURLOPT_IPRESOLVE, ipv6_address ? CURL_IPRESOLVE_V6 : CURL_IPRESOLVE_V4);
     curl_easy_setopt(e, CURLOPT_FTPPORT, passive_data ? nullptr : "-");
     curl_easy_setopt(e, CURLOPT_FTP_USE_EPSV, 0L);
     curl_easy_setopt(e, CURLOPT_FTP_USE_EPRT, 0L);

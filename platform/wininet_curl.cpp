@@ -244,7 +244,8 @@ bool FtpConnection::GetFile(const std::string& remote, const std::string& local_
       transferred && written && (!expected_size || fs::file_size(part, error) == *expected_size);
   if (transferred && written && !complete && !error) {
     s.Fail(ERROR_INTERNET_EXTENDED_ERROR, NetworkCause::kConnectionLost,
-           Tr("System", "the transfer ended before the size the listing gave"));
+           Fill(Tr("System", "%1 bytes arrived where the server gave the file's size as %2"),
+                {std::to_string(fs::file_size(part, error)), std::to_string(*expected_size)}));
   }
   if (complete) fs::rename(part, final_path, error);
   if (complete && error) {

@@ -46,6 +46,27 @@ std::chrono::milliseconds KnownSilentLimit(std::chrono::milliseconds limit) {
   return std::max(limit / 10, std::chrono::milliseconds(1'000));
 }
 
+std::string ServerOf(const TfTP& account) {
+  return account.Host + ":" + std::to_string(account.Port);
+}
+
+// Connects within the silence the server earned: one found silent earlier in this run gets
+// seconds, not minutes, and one silent now is remembered, so a run (or a check) that meets a dead
+// server waits the full limit once. The full limit is back for the commands that follow.
+bool ConnectMindingSilence(DownloadContext& context, TSimpleFTP& ftp, const TfTP& account) {
+  const std::string server = ServerOf(account);
+  const bool known_silent = context.silent_servers.count(server) != 0;
+  ftp.SetReceiveTimeout(static_cast<unsigned long>(
+      (known_silent ? KnownSilentLimit(context.silence_limit) : context.silence_limit).count()));
+  if (!ftp.Connect()) {
+    if (ftp.LastError() == wininet::ERROR_INTERNET_TIMEOUT) context.silent_servers.insert(server);
+    return false;
+  }
+  context.silent_servers.erase(server);
+  ftp.SetReceiveTimeout(static_cast<unsigned long>(context.silence_limit.count()));
+  return true;
+}
+
 // A connected client in the remote folder, or none (the client is then disconnected).
 struct Session {
   DownloadContext& context;
@@ -57,7 +78,7 @@ struct Session {
   Session(DownloadContext& download_context, const std::string& remote_folder, const TfTP& account,
           const ProgressBarSink& bar)
       : context(download_context),
-        server(account.Host + ":" + std::to_string(account.Port)),
+        server(ServerOf(account)),
         silence(context.silence, DownloadServerPeer(account.Host)),
         ftp(context.pump, kAgent) {
     ftp.SetTransferType(TFTPTransferType::ttBinary);
@@ -66,23 +87,16 @@ struct Session {
     UseAccount(ftp, account);
     ftp.SilentExceptions = true;
     ftp.OnWaiting = [this](std::chrono::milliseconds silent) { return silence.Waited(silent); };
-    // While a server stays silent, each later download fails in seconds, not in minutes.
-    const bool known_silent = context.silent_servers.count(server) != 0;
-    ftp.SetReceiveTimeout(static_cast<unsigned long>(
-        (known_silent ? KnownSilentLimit(context.silence_limit) : context.silence_limit).count()));
-    if (!ftp.Connect()) {
-      NoteSilence();
+    if (!ConnectMindingSilence(context, ftp, account)) {
       Log("FTP " + server + " as " + account.UserName + ": cannot connect" + Because(ftp));
       Failed(context, FailureOf(ftp, DownloadAction::kConnect, ""));
       return;
     }
-    context.silent_servers.erase(server);
     if (account.Tls && !account.Passive && !ActiveDataConnectionsProtected()) {
       Log("FTP " + server +
           ": inside TLS the data connections are passive (PASV): this "
           "system's transfer library cannot protect an active one");
     }
-    ftp.SetReceiveTimeout(static_cast<unsigned long>(context.silence_limit.count()));
     ready = ftp.ChangeDir(remote_folder);
     if (!ready) {
       NoteSilence();
@@ -269,7 +283,7 @@ DownloadServerProbe ProbeDownloadServer(DownloadContext& context, const TfTP& ac
   TSimpleFTP ftp(context.pump, kAgent);
   UseAccount(ftp, account);
   DownloadServerProbe probe;
-  if (!ftp.Connect()) {
+  if (!ConnectMindingSilence(context, ftp, account)) {
     probe.failure = FailureOf(ftp, DownloadAction::kConnect, "");
     return probe;
   }

@@ -18,7 +18,7 @@ appended to FILE as it arrived, one a line (a password as "PASS ****"). With
 --silent-after-data, a session that has sent a file or a listing whole, or received an upload,
 never sends its final reply ("226"), nor anything after it, as a server that stops after the
 data. Prints
-"listening on 127.0.0.1:PORT" once it accepts connections; stops on SIGTERM.
+"listening on ADDRESS:PORT" once it accepts connections; stops on SIGTERM.
 """
 import argparse
 import logging
@@ -34,6 +34,7 @@ from pyftpdlib.servers import FTPServer
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--root", required=True)
+    parser.add_argument("--address", default="127.0.0.1")
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--cut-after", type=int, default=-1)
     parser.add_argument("--exit-after", type=int, default=-1)
@@ -122,11 +123,11 @@ def main():
                 return count
         handler.dtp_handler = CuttingDTPHandler
     logging.basicConfig(level=logging.CRITICAL)
-    server = FTPServer(("127.0.0.1", args.port), handler)
+    server = FTPServer((args.address, args.port), handler)
     if args.max_sessions > 0:
         server.max_cons_per_ip = args.max_sessions
     signal.signal(signal.SIGTERM, lambda *_: server.close_all())
-    print("listening on 127.0.0.1:%d" % server.address[1], flush=True)
+    print("listening on %s:%d" % (args.address, server.address[1]), flush=True)
     try:
         server.serve_forever(handle_exit=False)
     except (KeyboardInterrupt, OSError):

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -388,6 +389,19 @@ TEST_P(DownloadsTest, ASilentServerCostsTheLimitOnceThenSecondsPerDownload) {
   EXPECT_TRUE(context_.silent_servers.empty());
 }
 
+// The check's look at the server counts too: the server list fetched after it waits seconds.
+TEST_P(DownloadsTest, ASilentServerFoundByTheCheckCostsSecondsAfterwards) {
+  test::FtpServerProcess& server = Start();
+  context_.silence_limit = std::chrono::milliseconds(2'000);
+  server.Freeze();
+  EXPECT_NE(DownloadServerProblem(context_, Account()), "");
+  EXPECT_FALSE(FetchFile(context_, "srv", Work(), Account(), "serveurs.cfg", nullptr));
+  EXPECT_TRUE(Logged(": cannot connect (the server sent nothing for 1 s)")) << Log();
+  server.Thaw();
+  EXPECT_EQ(DownloadServerProblem(context_, Account()), "");
+  EXPECT_TRUE(context_.silent_servers.empty());
+}
+
 // The notifications around connecting and closing drive the states, in WinINet's order, and
 // the login's reply is the last response.
 TEST_P(DownloadsTest, ConnectingAndClosingWalkTheStates) {
@@ -478,6 +492,34 @@ TEST_P(DownloadsTest, TheServerSeesPasvOrPortAndTheDesignsCommands) {
   EXPECT_EQ(commands, (std::vector<std::string>{"USER skarvel", "PASS", "PWD", "CWD zip", mode,
                                                 "TYPE A", "LIST", mode, "TYPE I", "RETR 7za.exe",
                                                 mode, "RETR readme.txt", "QUIT"}));
+}
+
+// A download server named by its IPv6 address is reached over IPv6, where the data connections
+// can only be set up by the extended commands.
+TEST(Ipv6DownloadTest, AServerNamedByItsIpv6AddressServesTheFolder) {
+  test::TempFolder remote;
+  test::TempFolder local;
+  Write(fs::path(remote.path()) / "zip/readme.txt", "archive tool");
+  std::unique_ptr<test::FtpServerProcess> server;
+  try {
+    server = std::make_unique<test::FtpServerProcess>(remote.path(),
+                                                      test::FtpServerOptions{.address = "::1"});
+  } catch (const std::exception& e) {
+    GTEST_SKIP() << "no IPv6 loopback here: " << e.what();
+  }
+  test::CountingPump pump;
+  DownloadContext context{pump, nullptr};
+  for (const bool passive : {true, false}) {
+    const std::string work = local.File(passive ? "passive" : "active") + "/";
+    fs::create_directories(work);
+    EXPECT_TRUE(DownloadFolder(context, "zip", work, server->Account(passive), nullptr)) << passive;
+    EXPECT_TRUE(fs::exists(work + "readme.txt")) << passive;
+  }
+  const std::vector<std::string> commands = server->Commands();
+  EXPECT_NE(std::find(commands.begin(), commands.end(), "EPSV"), commands.end());
+  EXPECT_NE(std::find_if(commands.begin(), commands.end(),
+                         [](const std::string& c) { return c.rfind("EPRT |2|::1|", 0) == 0; }),
+            commands.end());
 }
 
 // Only our own server can break a transfer off on purpose.

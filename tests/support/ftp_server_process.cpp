@@ -95,6 +95,7 @@ FtpServerProcess::FtpServerProcess(const std::string& root, const FtpServerOptio
 
 void FtpServerProcess::StartPyftpdlib(const std::string& root, const FtpServerOptions& options) {
   std::vector<std::string> command{"/usr/bin/python3", SKARVEL_FTP_SERVER_SCRIPT,
+                                   "--address",        options.address,
                                    "--root",           root,
                                    "--cut-after",      std::to_string(options.cut_after),
                                    "--exit-after",     std::to_string(options.exit_after),
@@ -109,9 +110,10 @@ void FtpServerProcess::StartPyftpdlib(const std::string& root, const FtpServerOp
   command.insert(command.end(), {"--command-log", configuration_->File("commands.log")});
   process_ = std::make_unique<ChildProcess>(command, std::map<std::string, std::string>{}, true);
   const std::string line = process_->ReadLine();
-  const std::string prefix = "listening on 127.0.0.1:";
+  const std::string prefix = "listening on " + options.address + ":";
   if (line.rfind(prefix, 0) != 0) throw std::runtime_error("the FTP server said: " + line);
   port_ = std::stoi(line.substr(prefix.size()));
+  if (options.address.find(':') != std::string::npos) host_ = "[" + options.address + "]";
 }
 
 // vsftpd runs in the foreground from a configuration of the test's own (never the system's
@@ -165,7 +167,7 @@ std::vector<std::string> FtpServerProcess::Commands() const {
 }
 
 TfTP FtpServerProcess::Account(bool passive) const {
-  return TfTP{"127.0.0.1", port_, "skarvel", "730518", passive};
+  return TfTP{host_, port_, "skarvel", "730518", passive};
 }
 
 }  // namespace skarvel::test

@@ -37,6 +37,8 @@ struct FtpServerOptions {
   // as before.
   std::optional<ServerCertificate> tls = std::nullopt;
   bool tls_required = true;
+  // Our own server only: the loopback address it listens on ("::1" for IPv6).
+  std::string address = "127.0.0.1";
 };
 
 // Thrown when a kind of server cannot run on this machine; the message says why, for a skip.
@@ -80,6 +82,7 @@ class FtpServerProcess {
   std::unique_ptr<TempFolder> configuration_;  // the server's configuration and command log
   std::unique_ptr<ChildProcess> process_;
   int port_ = 0;
+  std::string host_ = "127.0.0.1";  // as an account names it: an IPv6 address in brackets
   std::string login_folder_ = "/";
 };
 
