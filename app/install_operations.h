@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/wizard_view.h"
 #include "service/cust_post.h"
@@ -82,6 +83,11 @@ class InstallOperations {
   virtual bool EndAwaitsAcknowledgement(const std::string& work_folder, const std::string& key) = 0;
   virtual void NoteEndAwaitsAcknowledgement(const std::string& work_folder, const std::string& key,
                                             bool awaits) = 0;
+
+  // What the installation of the record key could not do, a sentence each, kept for the run that
+  // reaches the end: a run cut short after the printer step must still name it there.
+  virtual void KeepWarnings(const std::string& key, const std::vector<std::string>& warnings) = 0;
+  virtual std::vector<std::string> KeptWarnings(const std::string& key) = 0;
 
   // Why the first operation that failed since the last call failed; empty when none did.
   virtual OperationFailure TakeFailure() = 0;

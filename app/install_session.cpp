@@ -48,6 +48,16 @@ void OpenRunLog(RunLog& log, const std::string& program, const std::string& what
   if (settings.systemd_root == "/") log.SendErrorsToJournal(program);
 }
 
+std::vector<std::string> ResumeCommand(const DeploymentSettings& settings) {
+  const std::string wizard = OwnProgramFolder() + "skarvel";
+  if (settings.assignments.empty()) return {wizard};
+  // The session that starts it knows nothing of this deployment's settings.
+  std::vector<std::string> command{"/usr/bin/env"};
+  command.insert(command.end(), settings.assignments.begin(), settings.assignments.end());
+  command.push_back(wizard);
+  return command;
+}
+
 int ReportedStatus(const std::string& url) {
   const std::size_t status_at = url.find("&status=");
   if (url.find("/UpdateStatus?") == std::string::npos || status_at == std::string::npos) return 0;
@@ -62,7 +72,7 @@ InstallSession::InstallSession(const DeploymentSettings& settings, EventPump& pu
       state(context),
       silence(view, state),
       operations(context, log, notifier, pump, view, settings),
-      driver(state, view, operations, autostart, reboot, OwnProgramFolder() + "skarvel"),
+      driver(state, view, operations, autostart, reboot, ResumeCommand(settings)),
       flow(state, view, operations, autostart, driver) {
   context.silence = &silence;
   operations.SetSilenceWatch(&silence);
@@ -81,6 +91,8 @@ InstallSession::InstallSession(const DeploymentSettings& settings, EventPump& pu
   driver.on_step_started = [this, &log](int step) {
     step_ = step;
     log.SetPlace(step, state.CustPost().cp_ps_code);
+    // A code typed into the wizard reaches the log only now: the journal's entries name it too.
+    if (!state.CustPost().CustomerCode.empty()) log.SetCode(state.CustPost().CustomerCode);
     if (on_step_started) on_step_started(step);
   };
 }

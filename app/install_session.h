@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/install_state.h"
 #include "app/installation_driver.h"
@@ -40,6 +41,10 @@ std::string WorkFolderProblem();
 // (not of a system image that SKARVEL_SYSTEMD_ROOT names), with the customer code.
 void OpenRunLog(RunLog& log, const std::string& program, const std::string& what,
                 const std::string& code, const DeploymentSettings& settings);
+
+// What the autostart entry runs, before the customer code, to resume the installation after the
+// restart: the wizard beside this program, given the deployment's settings this run was given.
+std::vector<std::string> ResumeCommand(const DeploymentSettings& settings);
 
 // The status a status report's URL sends; 0 when it is no status report.
 int ReportedStatus(const std::string& url);

@@ -19,13 +19,14 @@ constexpr char kTillPrograms[][14] = {"lumcaisse.exe", "lumk.exe", "article.exe"
 
 InstallationDriver::InstallationDriver(InstallState& state, WizardView& view,
                                        InstallOperations& operations, Autostart& autostart,
-                                       RebootAction& reboot, std::string resume_program)
+                                       RebootAction& reboot,
+                                       std::vector<std::string> resume_command)
     : state_(state),
       view_(view),
       operations_(operations),
       autostart_(autostart),
       reboot_(reboot),
-      resume_program_(std::move(resume_program)) {}
+      resume_command_(std::move(resume_command)) {}
 
 void InstallationDriver::RunInstallation() {
   SetBusy(state_, view_, false);
@@ -37,7 +38,7 @@ void InstallationDriver::RunInstallation() {
   stop_ = false;
   done_ = false;
   restart_refused_ = false;
-  warnings_.clear();
+  warnings_ = operations_.KeptWarnings(state_.CustPost().CP_PKEY);
   report_unanswered_ = false;
   earlier_failure_ = false;
   state_.AbortRequested = false;
@@ -90,7 +91,8 @@ void InstallationDriver::RunLoop() {
     status = StrToIntDef(state_.CustPost().cp_ps_code, kNotANumber);
     ShowDoneSteps(view_, std::to_string(status));
     const PassEnd end = RunStep(status);
-    cause_ = operations_.TakeFailure();
+    // The first cause stands: a step's own, else that of the operation that failed.
+    if (OperationFailure taken = operations_.TakeFailure(); cause_.empty()) cause_ = taken;
     // A failure status names no step: the stop is that of an earlier run, whose cause it kept.
     if (step_ == 0 && status % 10 == 8 && status / 10 >= 1 && status / 10 <= kStepCount) {
       step_ = status / 10;

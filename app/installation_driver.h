@@ -21,9 +21,11 @@ inline constexpr char kRunEntryName[] = "runskarvel";
 // stopped. Returns when the loop has ended and its closing window (if any) is closed.
 class InstallationDriver {
  public:
-  // resume_program: the program the autostart entry starts again with the customer code.
+  // resume_command: what the autostart entry starts again with the customer code (the program,
+  // after whatever sets its environment).
   InstallationDriver(InstallState& state, WizardView& view, InstallOperations& operations,
-                     Autostart& autostart, RebootAction& reboot, std::string resume_program);
+                     Autostart& autostart, RebootAction& reboot,
+                     std::vector<std::string> resume_command);
 
   void RunInstallation();
 
@@ -83,14 +85,14 @@ class InstallationDriver {
   InstallOperations& operations_;
   Autostart& autostart_;
   RebootAction& reboot_;
-  std::string resume_program_;
+  std::vector<std::string> resume_command_;
   bool stop_ = false;
   bool done_ = false;
   bool restart_refused_ = false;       // the computer refused the restart of step 1
   int step_ = 0;                       // the step of the pass that runs or ran last
   OperationFailure cause_;             // why an operation of that pass failed
   OperationFailure service_cause_;     // what went wrong with the service in that pass
-  std::vector<std::string> warnings_;  // what the finished run could not do
+  std::vector<std::string> warnings_;  // what the installation could not do, kept between runs
   bool report_unanswered_ = false;     // a report of this run got no answer at all
   bool earlier_failure_ = false;       // the run found a failure status an earlier run left
 };

@@ -7,6 +7,7 @@
 #include "app/work_folder_packages.h"
 #include "platform/ansi_text.h"
 #include "platform/folder_path.h"
+#include "platform/translation.h"
 
 namespace skarvel {
 namespace {
@@ -27,19 +28,27 @@ const ServerPackage kServerPackages[] = {
 
 void InstallationDriver::RestartWindows() {
   Describe(10);
+  // The design leaves it to the deployment to start the wizard again after the restart; here
+  // the wizard arranges it itself, with the code, so the run resumes at once. Without the entry
+  // nothing would resume after the restart: the step fails before the service hears of it.
+  std::vector<std::string> command = resume_command_;
+  command.push_back(state_.CustPost().CustomerCode);
+  if (const std::string why = autostart_.WriteEntry(kRunEntryName, command); !why.empty()) {
+    cause_ = {Fill(Tr("Steps",
+                      "the entry that resumes the installation after the restart could not be "
+                      "written: %1"),
+                   {why}),
+              ""};
+    return Fail(18);
+  }
   // After a restart the service would still hold step 1, and the machine would restart again at
   // every log-on: without the acknowledgement there is no restart, only the error window.
   if (!Report(19)) {
+    autostart_.RemoveEntry(kRunEntryName);
     stop_ = true;
     return;
   }
   stop_ = true;
-  // The design leaves it to the deployment to start the wizard again after the restart; here
-  // the wizard arranges it itself, with the code, so the run resumes at once.
-  const std::string program = resume_program_.find(' ') == std::string::npos
-                                  ? resume_program_
-                                  : "\"" + resume_program_ + "\"";
-  autostart_.WriteEntry(kRunEntryName, program + " " + state_.CustPost().CustomerCode);
   RestartCountdown countdown(reboot_);
   view_.ShowRestartWindow(RestartWindowFor(state_.PosMessages()), countdown);
   restart_refused_ = !countdown.Refusal().empty() && !countdown.Restarting();
@@ -49,6 +58,9 @@ void InstallationDriver::PrepareWorkFolder() {
   view_.SetMemInfo("GetLumtrak");
   operations_.RemoveVirtualizedSettings();
   Describe(20);
+  // An installation from the start: what an earlier one could not do is no longer so.
+  warnings_.clear();
+  operations_.KeepWarnings(state_.CustPost().CP_PKEY, warnings_);
   if (!operations_.PrepareFolder(state_.WorkFolder, true)) return Fail(28);
   if (Report(29)) return SetStatus(30);
   Fail(28);
@@ -146,10 +158,13 @@ void InstallationDriver::AddReceiptPrinter() {
                                        "ZV:" + record.CP_GENTEXT + "_" + record.ppo_port);
   } catch (const std::exception&) {
   }
-  // A printer that cannot be added does not stop the till from selling; the run's end says so.
+  // A printer that cannot be added does not stop the till from selling; the end of this run, or
+  // of the run that goes on after an interruption, says so.
+  warnings_.clear();
   if (!added) {
     warnings_.push_back(PrinterNotAdded(record.CP_GENTEXT, operations_.TakeFailure().cause));
   }
+  operations_.KeepWarnings(record.CP_PKEY, warnings_);
 }
 
 InstallationDriver::PassEnd InstallationDriver::InstallDatabaseServer() {

@@ -132,6 +132,11 @@ namespace {
 // in the work folder, which a failed step 2 cannot be trusted to hold.
 std::string FailureNote(const std::string& key) { return ProgramStateFolder() + "failure-" + key; }
 
+// Beside it, and for the same reason.
+std::string WarningsNote(const std::string& key) {
+  return ProgramStateFolder() + "warnings-" + key;
+}
+
 std::string EndNote(const std::string& work_folder, const std::string& key) {
   return WithTrailingSeparator(work_folder) + "end-not-acknowledged-" + key;
 }
@@ -150,6 +155,29 @@ void WorkstationOperations::RememberFailure(const std::string& key, int status,
   const std::string note = std::to_string(status) + "\n" + Utf8FromAnsi(OneLine(failure.cause)) +
                            "\n" + Utf8FromAnsi(OneLine(failure.details)) + "\n";
   if (!WriteTextFile(FailureNote(key), note, &why)) log_.Write(why);
+}
+
+void WorkstationOperations::KeepWarnings(const std::string& key,
+                                         const std::vector<std::string>& warnings) {
+  if (warnings.empty()) {
+    skarvel::DeleteFile(WarningsNote(key));
+    return;
+  }
+  std::string note;
+  for (const std::string& warning : warnings) note += Utf8FromAnsi(OneLine(warning)) + "\n";
+  std::string why;
+  if (!WriteTextFile(WarningsNote(key), note, &why)) {
+    log_.Write(why + "; a later run cannot name at its end what this one could not do");
+  }
+}
+
+std::vector<std::string> WorkstationOperations::KeptWarnings(const std::string& key) {
+  std::vector<std::string> warnings;
+  std::istringstream lines(ReadFileText(WarningsNote(key)).value_or(""));
+  for (std::string line; std::getline(lines, line);) {
+    if (!line.empty()) warnings.push_back(AnsiFromUtf8(line));
+  }
+  return warnings;
 }
 
 OperationFailure WorkstationOperations::RecallFailure(const std::string& key, int status) {

@@ -61,6 +61,8 @@ class WorkstationOperations final : public InstallOperations {
   bool EndAwaitsAcknowledgement(const std::string& work_folder, const std::string& key) override;
   void NoteEndAwaitsAcknowledgement(const std::string& work_folder, const std::string& key,
                                     bool awaits) override;
+  void KeepWarnings(const std::string& key, const std::vector<std::string>& warnings) override;
+  std::vector<std::string> KeptWarnings(const std::string& key) override;
   OperationFailure TakeFailure() override;
   void RememberFailure(const std::string& key, int status,
                        const OperationFailure& failure) override;

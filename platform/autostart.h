@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace skarvel {
 
@@ -9,8 +10,10 @@ namespace skarvel {
 class Autostart {
  public:
   virtual ~Autostart() = default;
-  // Makes the system run command_line at the next log-on; false when no entry could be written.
-  virtual bool WriteEntry(const std::string& name, const std::string& command_line) = 0;
+  // Makes the system run the program arguments[0] with the other arguments (Windows-1252) at the
+  // next log-on. Empty when written; otherwise why no entry could be written.
+  virtual std::string WriteEntry(const std::string& name,
+                                 const std::vector<std::string>& arguments) = 0;
   // Removes the entry wherever it was written; a missing entry is no error.
   virtual void RemoveEntry(const std::string& name) = 0;
 };
@@ -20,7 +23,8 @@ class Autostart {
 // the user's ($XDG_CONFIG_HOME, default ~/.config, + "/autostart").
 class XdgAutostart final : public Autostart {
  public:
-  bool WriteEntry(const std::string& name, const std::string& command_line) override;
+  std::string WriteEntry(const std::string& name,
+                         const std::vector<std::string>& arguments) override;
   void RemoveEntry(const std::string& name) override;
 };
 

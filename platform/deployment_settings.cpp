@@ -2,11 +2,13 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <regex>
 #include <unistd.h>
 
 #include "platform/ansi_text.h"
+#include "platform/windows1252.h"
 
 namespace skarvel {
 namespace {
@@ -82,15 +84,25 @@ bool ReadFtpTls() {
                       EnvironmentVariable("SKARVEL_FTP_TLS") + "\"");
 }
 
-// SKARVEL_CA_FILE: a file this user can read; a missing one would refuse every certificate.
+// Whether the file holds at least one certificate in PEM, as the transfer library reads them.
+bool HoldsPemCertificate(const std::string& file) {
+  std::ifstream in(file);
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("-----BEGIN CERTIFICATE-----", 0) == 0) return true;
+  }
+  return false;
+}
+
+// SKARVEL_CA_FILE: a file of certificates this user can read. A missing, empty or wrong one
+// (a key, a certificate in DER) would fail every connection with no word of this setting.
 std::string ReadCaFile() {
   const std::string file = EnvironmentVariable("SKARVEL_CA_FILE");
   if (file.empty()) return file;
   std::error_code error;
   if (file.front() != '/' || !std::filesystem::is_regular_file(file, error) ||
-      ::access(file.c_str(), R_OK) != 0) {
+      ::access(file.c_str(), R_OK) != 0 || !HoldsPemCertificate(file)) {
     throw SettingsError(
-        "SKARVEL_CA_FILE must name a certificate file this user can read (an "
+        "SKARVEL_CA_FILE must name a file of certificates in PEM this user can read (an "
         "absolute path), not \"" +
         file + "\"");
   }
@@ -136,6 +148,13 @@ DeploymentSettings ReadDeploymentSettings() {
   settings.ca_file = ReadCaFile();
   settings.firebird_root = AbsoluteFolder("SKARVEL_FIREBIRD_ROOT", settings.firebird_root);
   settings.systemd_root = AbsoluteFolder("SKARVEL_SYSTEMD_ROOT", settings.systemd_root);
+  for (const char* name :
+       {"SKARVEL_SERVICE_HOST", "SKARVEL_SERVICE_URL", "SKARVEL_FTP_PORT", "SKARVEL_FTP_TLS",
+        "SKARVEL_CA_FILE", "SKARVEL_FIREBIRD_ROOT", "SKARVEL_SYSTEMD_ROOT"}) {
+    const std::string value = EnvironmentVariable(name);
+    if (!value.empty())
+      settings.assignments.push_back(AnsiFromUtf8(std::string(name) + "=" + value));
+  }
   return settings;
 }
 

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace skarvel {
 
@@ -32,6 +33,9 @@ struct DeploymentSettings {
   std::string ca_file;  // empty: the system's store
   std::string firebird_root = "/opt/firebird";
   std::string systemd_root = "/";
+  // The variables above as they were set ("NAME=value", Windows-1252), for a later run of this
+  // installation that the desktop starts, whose environment is the session's.
+  std::vector<std::string> assignments;
 
   // The download server's host: the service's host name without its port.
   std::string DownloadHost() const;

@@ -1,11 +1,16 @@
-#include <QDir>
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "platform/desktop_entry_text.h"
 #include "platform/launchers.h"
 #include "platform/qt_text.h"
 #include "platform/translation.h"
+#include "platform/windows1252.h"
 
 namespace skarvel {
 namespace {
@@ -22,48 +27,17 @@ QString PlaceFolder(LauncherPlace place) {
   return {};
 }
 
-// A string value: a backslash written "\\", line ends and tabs as their escapes, a leading blank
-// as "\s", so that desktop environments read them back unchanged.
-QString StringValue(const QString& text) {
-  QString value;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text[i];
-    if (c == u'\\') {
-      value += QStringLiteral("\\\\");
-    } else if (c == u'\n') {
-      value += QStringLiteral("\\n");
-    } else if (c == u'\t') {
-      value += QStringLiteral("\\t");
-    } else if (c == u'\r') {
-      value += QStringLiteral("\\r");
-    } else if (c == u' ' && i == 0) {
-      value += QStringLiteral("\\s");
-    } else {
-      value += c;
-    }
-  }
-  return value;
-}
-
-// One argument of Exec before the string escapes: in double quotes when it holds a reserved
-// character, with '"', '`', '$' and '\\' escaped inside them; '%' doubled, as no field code is
-// meant.
-QString ExecArgument(const QString& argument) {
-  static const QString kReserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
-  bool reserved = argument.isEmpty();
-  for (const QChar c : argument) reserved = reserved || kReserved.contains(c);
-  QString quoted;
-  for (const QChar c : argument) {
-    if (reserved && (c == u'"' || c == u'`' || c == u'$' || c == u'\\')) quoted += u'\\';
-    quoted += c == u'%' ? QStringLiteral("%%") : QString(c);
-  }
-  return reserved ? u'"' + quoted + u'"' : quoted;
-}
+std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
 QString ExecValue(const Launcher& launcher) {
-  QString command = ExecArgument(FromAnsi(launcher.target));
-  if (!launcher.runner.empty()) command = ExecArgument(FromAnsi(launcher.runner)) + u' ' + command;
-  return StringValue(command);
+  std::vector<std::string> arguments{Utf8(FromAnsi(launcher.target))};
+  if (!launcher.runner.empty())
+    arguments.insert(arguments.begin(), Utf8(FromAnsi(launcher.runner)));
+  return QString::fromStdString(DesktopExecValue(arguments));
+}
+
+QString StringValue(const QString& text) {
+  return QString::fromStdString(DesktopStringValue(Utf8(text)));
 }
 
 }  // namespace
@@ -72,8 +46,11 @@ bool XdgLaunchers::Create(LauncherPlace place, const Launcher& launcher) {
   last_error_.clear();
   const QString folder = PlaceFolder(place);
   if (folder.isEmpty()) return false;
-  if (!QDir().mkpath(folder)) {
-    last_error_ = Fill(Tr("System", "could not create the folder %1"), {ToAnsi(folder)});
+  std::error_code error;
+  std::filesystem::create_directories(std::filesystem::path(folder.toStdString()), error);
+  if (error) {
+    last_error_ = Fill(Tr("System", "could not create the folder %1"), {ToAnsi(folder)}) + ": " +
+                  AnsiFromUtf8(error.message());
     return false;
   }
   QSaveFile file(folder + u'/' + FromAnsi(launcher.name) + QStringLiteral(".desktop"));

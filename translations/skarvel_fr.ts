@@ -924,6 +924,10 @@
         <source>the database server %1 was not installed: %2</source>
         <translation>le serveur de base de données %1 n&apos;a pas été installé : %2</translation>
     </message>
+    <message>
+        <source>the entry that resumes the installation after the restart could not be written: %1</source>
+        <translation>l&apos;entrée qui reprend l&apos;installation après le redémarrage n&apos;a pas pu être écrite : %1</translation>
+    </message>
 </context>
 <context>
     <name>System</name>
@@ -1140,12 +1144,12 @@
         <translation>%1 existe déjà</translation>
     </message>
     <message>
-        <source>the transfer ended before the size the listing gave</source>
-        <translation>le transfert s&apos;est arrêté avant que le fichier n&apos;atteigne la taille annoncée</translation>
-    </message>
-    <message>
         <source>%1: cannot be read</source>
         <translation>%1 : ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>%1 bytes arrived where the server gave the file&apos;s size as %2</source>
+        <translation>%1 octets sont arrivés alors que le serveur donnait %2 comme taille du fichier</translation>
     </message>
 </context>
 <context>

@@ -924,6 +924,10 @@
         <source>the database server %1 was not installed: %2</source>
         <translation>de databaseserver %1 is niet geïnstalleerd: %2</translation>
     </message>
+    <message>
+        <source>the entry that resumes the installation after the restart could not be written: %1</source>
+        <translation>het item dat de installatie na de herstart hervat, kon niet worden geschreven: %1</translation>
+    </message>
 </context>
 <context>
     <name>System</name>
@@ -1140,12 +1144,12 @@
         <translation>%1 bestaat al</translation>
     </message>
     <message>
-        <source>the transfer ended before the size the listing gave</source>
-        <translation>de overdracht stopte voor het bestand de verwachte grootte had</translation>
-    </message>
-    <message>
         <source>%1: cannot be read</source>
         <translation>%1: kan niet gelezen worden</translation>
+    </message>
+    <message>
+        <source>%1 bytes arrived where the server gave the file&apos;s size as %2</source>
+        <translation>er kwamen %1 bytes aan, terwijl de server %2 als grootte van het bestand opgaf</translation>
     </message>
 </context>
 <context>

@@ -286,6 +286,20 @@ TEST_F(InstallationDriverTest, TheRestartStepArrangesTheResumeAndRestarts) {
   EXPECT_EQ(state_.CustPost().cp_ps_code, "10");
 }
 
+// Without the entry nothing would resume after the restart: the step fails with the system's
+// words before the service hears of step 1's end, and nothing restarts.
+TEST_F(InstallationDriverTest, AResumeThatCannotBeArrangedFailsTheRestartStep) {
+  StandOnPage3(kBakery, "10");
+  autostart_.refusal = "/home/kassa/.config/autostart: Permission denied";
+  flow_.btvolgendeClick();
+  EXPECT_EQ(Reports(), Texts{"18/10"});
+  EXPECT_TRUE(view_.restart_windows.empty());
+  EXPECT_EQ(reboot_.requests, 0);
+  ASSERT_EQ(view_.error_windows.size(), 1u);
+  EXPECT_NE(view_.error_windows[0].cause.find(autostart_.refusal), std::string::npos)
+      << view_.error_windows[0].cause;
+}
+
 // A computer that refuses to restart: the restart window has told the person to restart by
 // hand, so no error window follows, and nothing on the steps page can run step 1 again; the
 // resume stays arranged for when the person restarts.
@@ -307,7 +321,9 @@ TEST_F(InstallationDriverTest, AnUnacknowledgedRestartReportNeitherRestartsNorLo
   service_.Fault("UpdateStatus", "error");
   flow_.btvolgendeClick();
   EXPECT_EQ(Reports(), Texts{"19/10"});
-  EXPECT_TRUE(autostart_.written.empty());
+  // The entry written for the restart goes again: no log-on resumes into step 1.
+  EXPECT_EQ(autostart_.written.size(), 1u);
+  EXPECT_EQ(autostart_.removed, std::vector<std::string>{"runskarvel"});
   EXPECT_TRUE(view_.restart_windows.empty());
   EXPECT_EQ(reboot_.requests, 0);
   EXPECT_EQ(view_.error_windows.size(), 1u);
@@ -325,10 +341,22 @@ TEST_F(InstallationDriverTest, APrinterThatCannotBeAddedIsNamedAtTheEnd) {
   ASSERT_EQ(view_.error_windows.size(), 1u);
   EXPECT_EQ(view_.error_windows[0].kind, ErrorKind::InstallDone);
   ASSERT_EQ(view_.error_windows[0].warnings.size(), 1u);
-  const std::string& warning = view_.error_windows[0].warnings[0];
+  const std::string warning = view_.error_windows[0].warnings[0];
   EXPECT_NE(warning.find("BONPRINTER was not added (the test made AddTextPrinter fail)"),
             std::string::npos)
       << warning;
+
+  // A run that goes on after an interruption past the printer step names it at its end too.
+  StandOnPage3(kCornerShop, "60");
+  operations_.failing.clear();
+  flow_.btvolgendeClick();
+  ASSERT_EQ(view_.error_windows.size(), 1u);
+  EXPECT_EQ(view_.error_windows[0].warnings, std::vector<std::string>{warning});
+  // Installed again from the start with the printer added, nothing is left to say.
+  StandOnPage3(kCornerShop, "20");
+  flow_.btvolgendeClick();
+  ASSERT_EQ(view_.error_windows.size(), 1u);
+  EXPECT_TRUE(view_.error_windows[0].warnings.empty());
 }
 
 // An end the service did not acknowledge leaves 118, which is step 11's failure too; this

@@ -325,6 +325,13 @@ TEST_F(InstallationFaultTest, APrinterThatCannotBeAddedIsSaidAtTheEnd) {
       << result.err;
   const ProgramResult check = Run({"--check", code_});
   EXPECT_NE(check.out.find("FAIL  printing-system"), npos) << check.out;
+
+  // A run that goes on past the printer step, as after an interruption, still names it.
+  service_.SetField(code_, "cp_ps_code", "110");
+  const ProgramResult resumed = Run({code_});
+  EXPECT_EQ(resumed.exit_code, 0) << resumed.out << resumed.err;
+  EXPECT_NE(resumed.out.find("\nWarning: the receipt printer TICKETS was not added ("), npos)
+      << resumed.out;
 }
 
 // A read-only till folder: the same, with the system's own words for it.

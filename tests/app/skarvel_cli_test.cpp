@@ -57,6 +57,10 @@ TEST_F(SkarvelCliTest, ArrangesTheRestartAndResumesAfterIt) {
   EXPECT_NE(first.out.find("skarvel-cli 5412345000013"), std::string::npos);
   EXPECT_NE(Contents(AutostartEntry()).find("Exec="), std::string::npos);
   EXPECT_NE(Contents(AutostartEntry()).find("skarvel 5412345000013"), std::string::npos);
+  // The session that starts the entry has none of the deployment's settings.
+  EXPECT_NE(Contents(AutostartEntry()).find("Exec=/usr/bin/env SKARVEL_SERVICE_HOST="),
+            std::string::npos)
+      << Contents(AutostartEntry());
   EXPECT_EQ(service_.Customer("5412345000013")["cp_ps_code"], "19");
 
   const ProgramResult second = Run({"5412345000013"});

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/autostart.h"
+#include "tests/support/child_process.h"
 #include "tests/support/recording_notifier.h"
 #include "tests/support/recording_view.h"
 #include "tests/support/scoped_environment.h"
@@ -156,15 +157,38 @@ TEST(XdgAutostartTest, WritesTheEntrySystemWideAndRemovesItFromBothPlaces) {
   ScopedEnvironment dirs("XDG_CONFIG_DIRS", folder.File("xdg") + ":/etc/xdg");
   ScopedEnvironment config("XDG_CONFIG_HOME", folder.File("config"));
   XdgAutostart autostart;
-  ASSERT_TRUE(autostart.WriteEntry("runskarvel", "/usr/bin/skarvel 5412345000013"));
-  std::ifstream entry(folder.File("xdg/autostart/runskarvel.desktop"));
-  std::string text((std::istreambuf_iterator<char>(entry)), std::istreambuf_iterator<char>());
+  // The deployment's settings travel with the program, and a blank in a value stays in it.
+  ASSERT_EQ(
+      autostart.WriteEntry("runskarvel", {"/usr/bin/env", "SKARVEL_CA_FILE=/etc/ssl/maker ca.pem",
+                                          "/usr/bin/skarvel", "5412345000013"}),
+      "");
+  const std::string entry = folder.File("xdg/autostart/runskarvel.desktop");
+  std::ifstream in(entry);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_NE(text.find("[Desktop Entry]\nType=Application\n"), std::string::npos);
-  EXPECT_NE(text.find("\nExec=/usr/bin/skarvel 5412345000013\n"), std::string::npos);
+  EXPECT_NE(text.find("\nExec=/usr/bin/env \"SKARVEL_CA_FILE=/etc/ssl/maker ca.pem\" "
+                      "/usr/bin/skarvel 5412345000013\n"),
+            std::string::npos)
+      << text;
+  if (fs::exists("/usr/bin/desktop-file-validate")) {
+    const test::ProgramResult checked = test::RunProgram({"/usr/bin/desktop-file-validate", entry});
+    EXPECT_EQ(checked.exit_code, 0) << checked.out << checked.err << text;
+  }
   Touch(folder.File("config/autostart/runskarvel.desktop"));
   autostart.RemoveEntry("runskarvel");
   EXPECT_FALSE(fs::exists(folder.File("xdg/autostart/runskarvel.desktop")));
   EXPECT_FALSE(fs::exists(folder.File("config/autostart/runskarvel.desktop")));
+}
+
+// Where neither folder can hold the entry, the system's words say why.
+TEST(XdgAutostartTest, SaysWhyNoEntryCouldBeWritten) {
+  test::TempFolder folder;
+  Touch(folder.File("file"));
+  ScopedEnvironment dirs("XDG_CONFIG_DIRS", folder.File("file/xdg"));
+  ScopedEnvironment config("XDG_CONFIG_HOME", folder.File("file/config"));
+  const std::string why = XdgAutostart().WriteEntry("runskarvel", {"/usr/bin/skarvel", "1"});
+  EXPECT_NE(why.find(folder.File("file/config/autostart")), std::string::npos) << why;
+  EXPECT_NE(why.find("Not a directory"), std::string::npos) << why;
 }
 
 TEST(RunLogTest, StartsANewFileAfterOneMebibyte) {

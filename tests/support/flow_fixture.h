@@ -33,7 +33,7 @@ class FlowTest : public testing::Test {
   FlowTest()
       : context_(service_.base_url(), pump_, notifier_),
         state_(context_),
-        driver_(state_, view_, operations_, autostart_, reboot_, "/usr/bin/skarvel"),
+        driver_(state_, view_, operations_, autostart_, reboot_, {"/usr/bin/skarvel"}),
         flow_(state_, view_, operations_, autostart_, driver_) {
     state_.WorkFolder = "/tmp/skarvel/";
     state_.FtpAccount = DefaultFtpAccount("127.0.0.1", 21);

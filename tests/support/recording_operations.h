@@ -98,6 +98,12 @@ class RecordingOperations final : public InstallOperations {
     calls.push_back("NoteEndAwaitsAcknowledgement(" + key + "," + (awaits ? "yes" : "no") + ")");
     awaits ? void(end_awaits.insert(key)) : void(end_awaits.erase(key));
   }
+  void KeepWarnings(const std::string& key, const std::vector<std::string>& warnings) override {
+    kept_warnings[key] = warnings;
+  }
+  std::vector<std::string> KeptWarnings(const std::string& key) override {
+    return kept_warnings[key];
+  }
   OperationFailure TakeFailure() override { return {std::exchange(failure, ""), ""}; }
   void RememberFailure(const std::string& key, int status,
                        const OperationFailure& failure) override {
@@ -126,6 +132,8 @@ class RecordingOperations final : public InstallOperations {
   std::function<void(const std::string& call)> on_call;
   // What TakeFailure gives once a call failed.
   std::string failure;
+  // The warnings kept for a later run, by record key.
+  std::map<std::string, std::vector<std::string>> kept_warnings;
   // The failures kept for a later run, by record key and status.
   std::map<std::string, OperationFailure> kept;
 
@@ -142,13 +150,19 @@ class RecordingOperations final : public InstallOperations {
 
 class RecordingAutostart final : public Autostart {
  public:
-  bool WriteEntry(const std::string& name, const std::string& command_line) override {
-    written.push_back(name + "=" + command_line);
-    return true;
+  std::string WriteEntry(const std::string& name,
+                         const std::vector<std::string>& arguments) override {
+    std::string command_line;
+    for (const std::string& argument : arguments) {
+      command_line += (command_line.empty() ? "" : " ") + argument;
+    }
+    if (refusal.empty()) written.push_back(name + "=" + command_line);
+    return refusal;
   }
   void RemoveEntry(const std::string& name) override { removed.push_back(name); }
   std::vector<std::string> written;
   std::vector<std::string> removed;
+  std::string refusal;  // why no entry can be written; empty: entries are written
 };
 
 class RecordingReboot final : public RebootAction {
