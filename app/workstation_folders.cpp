@@ -42,8 +42,11 @@ void DeleteVirtualized(const std::string& path, EventPump& pump) {
   pump.ProcessMessages();
 }
 
-bool IsVirtualized(const std::string& path) {
-  return UpperCase(path).find("VIRT") != std::string::npos;
+// Judged by the part below the folder searched: a home folder such as /home/virtanen would
+// otherwise make the till's own settings file in it look like a stray copy.
+bool IsVirtualized(const std::string& path, const std::string& root) {
+  const std::string below = path.rfind(root, 0) == 0 ? path.substr(root.size()) : path;
+  return UpperCase(below).find("VIRT") != std::string::npos;
 }
 
 }  // namespace
@@ -135,21 +138,23 @@ bool WorkstationOperations::RemoveVirtualizedSettings() {
   try {
     pump_.ProcessMessages();
     bool handled = false;
-    std::vector<std::string> found = FindSettingsFiles(OwnProgramFolder(), pump_);
+    std::string root = OwnProgramFolder();
+    std::vector<std::string> found = FindSettingsFiles(root, pump_);
     // The design's second root, the whole system drive, is the user's home folder here.
     if (found.empty()) {
-      found = FindSettingsFiles(HomeFolder(), pump_);
+      root = HomeFolder();
+      found = FindSettingsFiles(root, pump_);
       handled = true;
     }
     for (const std::string& path : found) {
-      if (IsVirtualized(path)) {
+      if (IsVirtualized(path, root)) {
         DeleteVirtualized(path, pump_);
         handled = true;
       }
     }
     if (!handled) {
       for (const std::string& path : FindSettingsFiles(HomeFolder(), pump_)) {
-        if (IsVirtualized(path)) DeleteVirtualized(path, pump_);
+        if (IsVirtualized(path, HomeFolder())) DeleteVirtualized(path, pump_);
       }
     }
     return true;

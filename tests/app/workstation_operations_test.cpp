@@ -118,14 +118,16 @@ TEST_F(WorkstationOperationsTest, CopiesKeepLinksAsLinks) {
 // The window is kept alive before the search, while it walks the folders and after each
 // deletion: a large home folder must not freeze it.
 TEST_F(WorkstationOperationsTest, RemovesOnlyTheVirtualizedSettingsFilesWhileTheWindowLives) {
-  // The program's own folder (the test's build folder) holds none, so the home folder is searched.
-  const std::vector<std::string> virtualized = {folder_.File("home/VirtualStore/a/LUMTRAK.pos"),
-                                                folder_.File("home/VirtualStore/b/lumtrak.pos"),
-                                                folder_.File("home/Virtual/c/LUMTRAK.POS")};
+  // The program's own folder (the test's build folder) holds none, so the home folder is searched:
+  // one whose own name looks virtualized, which only what is below it may.
+  ScopedEnvironment home("HOME", folder_.File("virtanen"));
+  const std::vector<std::string> virtualized = {folder_.File("virtanen/VirtualStore/a/LUMTRAK.pos"),
+                                                folder_.File("virtanen/VirtualStore/b/lumtrak.pos"),
+                                                folder_.File("virtanen/Virtual/c/LUMTRAK.POS")};
   for (const std::string& path : virtualized) Touch(path);
-  Touch(folder_.File("home/till/lumtrak.POS"));
+  Touch(folder_.File("virtanen/till/lumtrak.POS"));
   for (int i = 0; i < 40; ++i)
-    fs::create_directories(folder_.File("home/photos/" + std::to_string(i)));
+    fs::create_directories(folder_.File("virtanen/photos/" + std::to_string(i)));
   std::vector<std::size_t> left_at_each_pump;
   pump_.on_pump = [&] {
     left_at_each_pump.push_back(static_cast<std::size_t>(
@@ -134,7 +136,7 @@ TEST_F(WorkstationOperationsTest, RemovesOnlyTheVirtualizedSettingsFilesWhileThe
   };
   EXPECT_TRUE(operations_.RemoveVirtualizedSettings());
   for (const std::string& path : virtualized) EXPECT_FALSE(fs::exists(path)) << path;
-  EXPECT_TRUE(fs::exists(folder_.File("home/till/lumtrak.POS")));
+  EXPECT_TRUE(fs::exists(folder_.File("virtanen/till/lumtrak.POS")));
   // Once at the start, once per folder searched (over 40), once after each of the 3 deletions.
   ASSERT_GT(left_at_each_pump.size(), 40u + 3u);
   EXPECT_EQ(left_at_each_pump.front(), 3u);
