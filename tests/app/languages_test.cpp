@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -41,6 +42,14 @@ const std::regex kEnglishWord(
 
 class LanguagesTest : public test::InstallationTest {
  protected:
+  // The central database's server is one that refuses the connection: a database server of
+  // the machine's own on the default port would answer in words of its own state (a refused
+  // login, a missing file), which these runs pass on as they come.
+  LanguagesTest() {
+    std::ofstream(download_root_.File("srv/serveurs.cfg"))
+        << "[SRV]\r\nSRV1=127.0.0.1/" << test::RefusingPort() << "\r\n";
+  }
+
   // skarvel-cli with the system's language lang ("nl_BE.UTF-8").
   ProgramResult RunIn(const char* lang, std::vector<std::string> arguments,
                       const std::string& host = "") {
