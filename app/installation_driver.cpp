@@ -15,6 +15,12 @@ namespace {
 constexpr int kNotANumber = 99;
 constexpr char kTillPrograms[][14] = {"lumcaisse.exe", "lumk.exe", "article.exe", "ticket.exe"};
 
+// A cause set inside a sentence of another's loses its full stop.
+std::string WithoutFinalStop(std::string sentence) {
+  if (!sentence.empty() && sentence.back() == '.') sentence.pop_back();
+  return sentence;
+}
+
 }  // namespace
 
 InstallationDriver::InstallationDriver(InstallState& state, WizardView& view,
@@ -231,7 +237,7 @@ OperationFailure InstallationDriver::EarlierFailure(int status) {
   return {Fill(Tr("Steps",
                   "the installation stopped at this step before: %1; put the cause right, then "
                   "undo the installation to install again"),
-               {kept.cause}),
+               {WithoutFinalStop(kept.cause)}),
           kept.details};
 }
 

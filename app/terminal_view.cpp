@@ -39,14 +39,8 @@ void TerminalView::Say(const std::string& ansi_text, RunLog::Level level) {
 
 void TerminalView::SayError(const ErrorWindowTexts& texts) {
   EndOpenLine();
-  std::vector<std::string> lines{texts.title + ": " + texts.text};
-  if (!texts.step.empty()) lines.push_back("  " + texts.step);
-  if (!texts.cause.empty()) lines.push_back("  " + texts.cause);
-  if (!texts.details.empty()) {
-    lines.push_back("  " + Fill(Tr("Window", "(details: %1)"), {texts.details}));
-  }
   std::string entry;
-  for (const std::string& line : lines) {
+  for (const std::string& line : ErrorWindowLines(texts)) {
     err_ << Utf8FromAnsi(line) << std::endl;
     entry += (entry.empty() ? "" : "\n") + line;
   }

@@ -63,6 +63,21 @@ RestartWindowTexts RestartWindowFor(const MessageTable& messages) {
 
 std::string NotDoneHeading() { return Tr("Window", "Not everything could be done:"); }
 
+std::vector<std::string> ErrorWindowLines(const ErrorWindowTexts& texts) {
+  std::vector<std::string> lines{texts.title + ": " + texts.text};
+  if (!texts.step.empty()) lines.push_back("  " + texts.step);
+  if (!texts.cause.empty()) lines.push_back("  " + texts.cause);
+  if (!texts.details.empty()) {
+    lines.push_back("  " + Fill(Tr("Window", "(details: %1)"), {texts.details}));
+  }
+  if (texts.warnings.empty()) return lines;
+  lines.push_back(NotDoneHeading());
+  for (const std::string& warning : texts.warnings) {
+    lines.push_back("  " + warning);
+  }
+  return lines;
+}
+
 std::string StopsAfterThisStep() {
   return Tr("Window",
             "The installation stops when the current step has ended. Skarvel then closes.");

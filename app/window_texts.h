@@ -34,6 +34,10 @@ struct ErrorWindowTexts {
 // The line before a finished installation's warnings.
 std::string NotDoneHeading();
 
+// The window's words as lines of text, as the terminal prints them and the run log keeps them:
+// title and text, then the step, the cause, the details and, after the heading, the warnings.
+std::vector<std::string> ErrorWindowLines(const ErrorWindowTexts& texts);
+
 // The warning for a receipt printer the run could not add; cause may be empty.
 std::string PrinterNotAdded(const std::string& printer, const std::string& cause);
 

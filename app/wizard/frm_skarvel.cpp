@@ -343,7 +343,15 @@ void TfrmSkarvel::SetProgressText(ProgressBar bar, const std::string& text) {
 }
 
 int TfrmSkarvel::ShowErrorWindow(const ErrorWindowTexts& texts) {
-  log_.Write(texts.title + ": " + texts.text);
+  // One entry, whole: support reads the cause there, whatever the person did with the window.
+  std::string entry;
+  for (const std::string& line : ErrorWindowLines(texts)) {
+    entry += (entry.empty() ? "" : "\n") + line;
+  }
+  const RunLog::Level level = texts.kind != ErrorKind::InstallDone ? RunLog::Level::kError
+                              : texts.warnings.empty()             ? RunLog::Level::kInfo
+                                                                   : RunLog::Level::kWarning;
+  log_.Write(level, entry);
   return error_window_->ShowModal(texts);
 }
 

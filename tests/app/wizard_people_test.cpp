@@ -181,7 +181,8 @@ class WizardPeopleTest : public QObject {
     } seen;
     QTimer look;  // looks once the stop is said, while the step still waits on its report
     connect(&look, &QTimer::timeout, [&] {
-      if (seen.looked || ui().lblStatus->text() != QString::fromLatin1(StopsAfterThisStep().c_str())) {
+      if (seen.looked ||
+          ui().lblStatus->text() != QString::fromLatin1(StopsAfterThisStep().c_str())) {
         return;
       }
       seen = {true,
@@ -225,6 +226,11 @@ class WizardPeopleTest : public QObject {
       QCOMPARE(CrossPixels(*ui().dxfCheckBox3), 0);
     }
     QCOMPARE(Reports(), std::vector<std::string>{"48"});
+    // The log keeps the whole window for support, the cause the run found itself among it.
+    const std::string logged = LogText();
+    QVERIFY2(logged.find("ERROR |   the installation stopped at this step before: The download "
+                         "server 127.0.0.1 refuses the connection; put") != std::string::npos,
+             logged.c_str());
   }
 
   // Outside a run the close box asks whether to leave; no keeps the wizard as it was.
@@ -294,7 +300,6 @@ class WizardPeopleTest : public QObject {
              qPrintable(texts[0]));
     QVERIFY2(texts[0].endsWith(QStringLiteral(" answered, but not that it is ready.")),
              qPrintable(texts[0]));
-
 
     QCOMPARE(ui().dxBarCode->text(), QString());
     QVERIFY(service_->Requests("getcustinfo").empty());
