@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "database/data_module.h"
+#include "tests/support/firebird_root.h"
 #include "tests/support/sockets.h"
 
 namespace skarvel::test {
@@ -20,7 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kSystemRoot = "/usr/lib/x86_64-linux-gnu/firebird/3.0";
 constexpr const char* kSystemSecurity = "/var/lib/firebird/3.0/system/security3.fdb";
 
 // A port the kernel has free now. Firebird cannot bind a port of its own choosing (0 means its
@@ -45,17 +45,9 @@ void WriteConfiguration(const std::string& root, int port) {
       << "\nSecurityDatabase = " << root << "/security3.fdb\nServerMode = Super\n";
 }
 
-// The root: the system's files, linked, except the character sets: Firebird does not load
-// them through links, so they are copied.
+// The root, with lock folders and a security database of the server's own.
 void MakeRoot(const std::string& root) {
-  for (const char* part :
-       {"UDF", "include", "lib", "plugins", "plugins.conf", "firebird.msg", "fbtrace.conf"}) {
-    fs::create_symlink(fs::path(kSystemRoot) / part, fs::path(root) / part);
-  }
-  fs::create_directories(root + "/intl");
-  for (const char* part : {"fbintl.conf", "libfbintl.so"}) {
-    fs::copy_file(fs::path(kSystemRoot) / "intl" / part, fs::path(root) / "intl" / part);
-  }
+  MakeFirebirdRoot(root);
   fs::create_directories(root + "/lock");
   fs::create_directories(root + "/server-lock");
   fs::copy_file(kSystemSecurity, root + "/security3.fdb");

@@ -5,6 +5,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <grp.h>
 #include <pwd.h>
 #include <sstream>
 #include <sys/stat.h>
@@ -20,7 +21,54 @@ namespace fs = std::filesystem;
 
 constexpr char kVsftpd[] = "/usr/sbin/vsftpd";
 constexpr char kAccount[] = "skarvel";
-constexpr char kPamService[] = "/etc/pam.d/skarvel-test-ftp";
+// The installation's password, "730518", as the shadow file holds it (SHA-512 crypt).
+constexpr char kPasswordHash[] =
+    "$6$skarveltests$yTj86zP.ZFOrfDolUxgF6GzdXFZrVV4MzF/BwHK35p0IoVCMke8wBYhizQvep5PVAQ89unz0LycRV"
+    "kkOLLP4F1";
+constexpr int kNoMountNamespace = 99;
+
+// A user id no account of the machine has: the download account's inside vsftpd's namespace.
+uid_t UnusedUserId() {
+  uid_t uid = 60100;
+  while (::getpwuid(uid) != nullptr || ::getgrgid(uid) != nullptr) ++uid;
+  return uid;
+}
+
+// The local account vsftpd logs in, as Debian's PAM sees one (pam_unix, the password in the
+// shadow file), made in folder and shown to vsftpd alone: over /etc/passwd, /etc/shadow and
+// /etc/pam.d in a mount namespace of its own, so the machine's accounts and PAM stay as they are.
+void WriteAccountFiles(const fs::path& folder, uid_t uid) {
+  std::ifstream machine("/etc/passwd");
+  std::ofstream passwd(folder / "passwd");
+  for (std::string line; std::getline(machine, line);) {
+    if (line.rfind(std::string(kAccount) + ":", 0) != 0) passwd << line << "\n";
+  }
+  passwd << kAccount << ":x:" << uid << ":" << uid
+         << ":Skarvel test downloads:/nonexistent:/usr/sbin/nologin\n";
+  std::ofstream(folder / "shadow") << kAccount << ":" << kPasswordHash << ":20000:0:99999:7:::\n";
+  fs::permissions(folder / "shadow", fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_directories(folder / "pam.d");
+  std::ofstream(folder / "pam.d" / "skarvel-test-ftp")
+      << "auth required pam_unix.so\naccount required pam_unix.so\nsession required "
+         "pam_permit.so\n";
+}
+
+std::vector<std::string> InOwnAccountNamespace(const fs::path& folder,
+                                               const std::string& configuration) {
+  return {"/usr/bin/unshare",
+          "--mount",
+          "/bin/sh",
+          "-c",
+          "for file in passwd shadow pam.d; do\n"
+          "  mount --bind \"$0/$file\" \"/etc/$file\" || exit " +
+              std::to_string(kNoMountNamespace) +
+              "\n"
+              "done\n"
+              "exec " +
+              kVsftpd + " \"$1\"",
+          folder.string(),
+          configuration};
+}
 
 // The account's processes must reach root: every folder above it must let others pass.
 void OpenTheWayTo(const fs::path& root) {
@@ -71,9 +119,6 @@ std::string WhyFtpServerUnavailable(FtpServerKind kind) {
   if (kind == FtpServerKind::kPyftpdlib) return "";
   if (::access(kVsftpd, X_OK) != 0) return "vsftpd is not installed (Debian package vsftpd)";
   if (::geteuid() != 0) return "vsftpd logs accounts in through PAM and must start as root";
-  if (::getpwnam(kAccount) == nullptr || ::access(kPamService, R_OK) != 0) {
-    return "the test account \"skarvel\" is missing: run ./run test as root once";
-  }
   return "";
 }
 
@@ -119,10 +164,9 @@ void FtpServerProcess::StartPyftpdlib(const std::string& root, const FtpServerOp
 // vsftpd runs in the foreground from a configuration of the test's own (never the system's
 // service), logs the account into root, which is not "/", and binds a port of its choosing.
 void FtpServerProcess::StartVsftpd(const std::string& root, const FtpServerOptions& options) {
-  const passwd* account = ::getpwnam(kAccount);
-  const uid_t uid = account->pw_uid;
-  const gid_t gid = account->pw_gid;
-  GiveTo(root, uid, gid);
+  const uid_t uid = UnusedUserId();
+  WriteAccountFiles(configuration_->path(), uid);
+  GiveTo(root, uid, uid);
   OpenTheWayTo(root);
   login_folder_ = fs::canonical(root).string();
   const std::string empty = configuration_->File("empty");
@@ -130,7 +174,7 @@ void FtpServerProcess::StartVsftpd(const std::string& root, const FtpServerOptio
   const std::string file = configuration_->File("vsftpd.conf");
   std::ofstream(file) << VsftpdConfiguration(login_folder_, empty,
                                              configuration_->File("commands.log"), options);
-  process_ = std::make_unique<ChildProcess>(std::vector<std::string>{kVsftpd, file},
+  process_ = std::make_unique<ChildProcess>(InOwnAccountNamespace(configuration_->path(), file),
                                             std::map<std::string, std::string>{}, true);
   // vsftpd says nothing once it listens: the kernel's table of listening sockets tells.
   port_ = AwaitListeningPort(*process_, "vsftpd");

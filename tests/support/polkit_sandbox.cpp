@@ -110,16 +110,11 @@ std::string PolkitSandbox::OverlayChanges(const std::string& folder) const {
 }
 
 std::vector<std::string> PolkitSandbox::Command(const std::vector<std::string>& argv) const {
-  std::vector<std::string> command{"/usr/bin/unshare",
-                                   "--mount",
-                                   "--pid",
-                                   "--fork",
-                                   "--mount-proc",
-                                   "--propagation",
-                                   "private",
-                                   "/bin/sh",
-                                   SKARVEL_SOURCE_DIR "/tests/support/polkit_sandbox.sh",
-                                   folder_.path()};
+  std::vector<std::string> command{
+      "/usr/bin/unshare", "--mount",      "--pid",
+      "--fork",           "--mount-proc", "--propagation",
+      "private",          "/bin/sh",      SKARVEL_SOURCE_DIR "/tests/support/polkit_sandbox.sh",
+      folder_.path()};
   command.insert(command.end(), argv.begin(), argv.end());
   return command;
 }

@@ -1,10 +1,54 @@
 #include "tests/support/process_folder.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sched.h>
 #include <stdexcept>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "tests/support/firebird_root.h"
+#include "tests/support/sockets.h"
 
 namespace skarvel::test {
+namespace {
+
+// "localhost:" in a test without a database server of its own reaches a port that refuses, not
+// the machine's own server on the standard port, whether that runs or not.
+void MakeClientRoot(const std::string& root) {
+  std::filesystem::create_directories(root);
+  MakeFirebirdRoot(root);
+  std::ofstream(root + "/firebird.conf") << "RemoteServicePort = " << RefusingPort() << "\n";
+}
+
+// The database library and the servers the tests start append to the log folder Debian built
+// them with, whatever FIREBIRD names. As root (the only account besides the server's that may
+// write there), this process and every program it starts see a folder of the test's own in its
+// place, in a mount namespace of their own.
+void KeepDatabaseLogIn(const std::string& folder) {
+  constexpr char kMachineLog[] = "/var/log/firebird";
+  struct stat machine {};
+  if (::geteuid() != 0 || ::stat(kMachineLog, &machine) != 0) return;
+  if (::unshare(CLONE_NEWNS) != 0 ||
+      ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+    std::cerr << "no mount namespace (" << std::strerror(errno) << "): the database log of "
+              << kMachineLog << " may get the tests' lines\n";
+    return;
+  }
+  std::filesystem::create_directories(folder);
+  if (::chown(folder.c_str(), machine.st_uid, machine.st_gid) != 0 ||
+      ::chmod(folder.c_str(), machine.st_mode & 07777) != 0 ||
+      ::mount(folder.c_str(), kMachineLog, nullptr, MS_BIND, nullptr) != 0) {
+    throw std::runtime_error("the database log could not be kept in " + folder + ": " +
+                             std::strerror(errno));
+  }
+}
+
+}  // namespace
 
 ProcessFolder::ProcessFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "skarvel-tests-XXXXXX").string();
@@ -18,6 +62,9 @@ ProcessFolder::ProcessFolder() {
   std::filesystem::create_directories(path_ + "/firebird-lock");
   ::setenv("TMPDIR", path_.c_str(), 1);
   ::setenv("FIREBIRD_LOCK", (path_ + "/firebird-lock").c_str(), 1);
+  MakeClientRoot(path_ + "/firebird");
+  ::setenv("FIREBIRD", (path_ + "/firebird").c_str(), 1);
+  KeepDatabaseLogIn(path_ + "/firebird-log");
   // A relative path a test writes lands here, not in the build tree the test was started in.
   std::error_code ignored;
   started_in_ = std::filesystem::current_path(ignored);
