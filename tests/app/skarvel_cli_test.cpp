@@ -235,8 +235,20 @@ TEST_F(SkarvelCliTest, OnATerminalTheUnpackingAndEachTableHaveTheirLines) {
 }
 
 // The same through a real database server, the central database named by its alias in the
-// server list, which the download server spells in upper case.
-TEST_F(SkarvelCliTest, InstallsATillThroughADatabaseServer) {
+// server list, which the download server spells in upper case: from the tests' own download
+// server and from Debian's vsftpd.
+class SkarvelCliServerListTest : public test::InstallationTest,
+                                 public testing::WithParamInterface<test::FtpServerKind> {};
+
+TEST_P(SkarvelCliServerListTest, InstallsATillThroughADatabaseServer) {
+  if (GetParam() == test::FtpServerKind::kVsftpd) {
+    if (const std::string why = test::WhyFtpServerUnavailable(GetParam()); !why.empty()) {
+      GTEST_SKIP() << why;
+    }
+    ftp_.reset();
+    ftp_ = std::make_unique<test::FtpServerProcess>(download_root_.path(),
+                                                    test::FtpServerOptions{.kind = GetParam()});
+  }
   test::FirebirdServerProcess server;  // before this process's first use of Firebird
   fixtures::MakeCentralDatabase(CentralDatabase(), fixtures::CentralSizes{}, 5);
   std::filesystem::rename(download_root_.File("srv/serveurs.cfg"),
@@ -251,6 +263,15 @@ TEST_F(SkarvelCliTest, InstallsATillThroughADatabaseServer) {
       << settings;
   EXPECT_TRUE(std::filesystem::exists(TillDatabase()));
 }
+
+INSTANTIATE_TEST_SUITE_P(EachServer, SkarvelCliServerListTest,
+                         testing::Values(test::FtpServerKind::kPyftpdlib,
+                                         test::FtpServerKind::kVsftpd),
+                         [](const testing::TestParamInfo<test::FtpServerKind>& info) {
+                           return info.param == test::FtpServerKind::kVsftpd
+                                      ? std::string("Vsftpd")
+                                      : std::string("Pyftpdlib");
+                         });
 
 TEST_F(SkarvelCliTest, CtrlCStopsTheRunAfterTheStepInProgress) {
   // The first report is slow to come back, though not silent for a second: Ctrl-C arrives
