@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "database/data_module.h"
 #include "tests/support/cups_server_process.h"
 #include "tests/support/installation_fixture.h"
 #include "tests/support/polkit_sandbox.h"
@@ -115,6 +116,69 @@ TEST_F(RoleAccountTest, TheAdministratorsPartAsRootThenTheInstallationAsTheTills
   EXPECT_EQ(test::RunProgram({"/usr/bin/lpstat", "-h", cups.socket(), "-v", "BONPRINTER"})
                     .out.find("serial:/dev/ttyS0") != std::string::npos,
             true);
+}
+
+// Debian's database server, as the role installs and runs it when asked, keeps the SYSDBA
+// password it has unless the role is asked to give it the installation's; once given, the role
+// finds it given and changes nothing. No systemd runs in the sandbox: the host is one whose
+// services start through their init scripts, which the role's service tasks then use.
+TEST_F(RoleAccountTest, DebiansDatabaseServerTakesTheInstallationsPasswordOnlyWhenAsked) {
+  test::PolkitSandbox sandbox("");
+  for (const char* tree : {"/etc", "/usr", "/var"}) sandbox.Overlay(tree);
+  sandbox.IsolateNetwork();  // the server takes its standard port inside alone
+  const std::string machine_password_file = test::Contents("/etc/firebird/3.0/SYSDBA.password");
+  fs::create_directories(Ansible("collections/ansible_collections/skarvel"));
+  fs::create_directory_symlink(SKARVEL_DEPLOY_DIR "/ansible",
+                               Ansible("collections/ansible_collections/skarvel/till"));
+  std::ofstream(Ansible("ansible.cfg")) << "[defaults]\n";
+  std::ofstream(Ansible("administrator.yml")) << "- hosts: all\n  gather_facts: false\n  tasks:\n"
+                                                 "    - name: The administrator's part alone\n"
+                                                 "      ansible.builtin.include_role:\n"
+                                                 "        name: skarvel.till.skarvel_till\n"
+                                                 "        tasks_from: administrator.yml\n";
+  std::ofstream(Ansible("run.sh"))
+      << "unset FIREBIRD FIREBIRD_LOCK\n"
+         "rm -f /usr/sbin/init\n"
+         "play() {\n"
+         "  ansible-playbook -i localhost, -c local -e ansible_python_interpreter=/usr/bin/python3"
+         " -e skarvel_till_database_server=true -e skarvel_till_grant_user=false \"$@\" "
+      << Ansible("administrator.yml") << " >>" << Ansible("plays.log")
+      << " 2>&1\n"
+         "}\n"
+         "login() {\n"
+         "  if fbsvcmgr localhost:service_mgr -user SYSDBA -password '"
+      << db::kDatabasePassword
+      << "' info_server_version >/dev/null 2>&1\n"
+         "  then echo \"$1: takes the installation's\"; else echo \"$1: refuses the "
+         "installation's\"; fi\n"
+         "}\n"
+         "play && login 'not asked'\n"
+         "play -e skarvel_till_set_sysdba_password=true && login asked\n"
+         "play -e skarvel_till_set_sysdba_password=true && tail -n 2 "
+      << Ansible("plays.log")
+      << "\n"
+         "/etc/init.d/firebird3.0 stop >/dev/null\n";
+  const test::ProgramResult run =
+      test::RunProgram(sandbox.Command({"/bin/sh", Ansible("run.sh")}),
+                       {{"ANSIBLE_CONFIG", Ansible("ansible.cfg")},
+                        {"ANSIBLE_COLLECTIONS_PATH", Ansible("collections")},
+                        {"ANSIBLE_HOME", Ansible("home")},
+                        {"ANSIBLE_LOCAL_TEMP", Ansible("tmp")},
+                        {"ANSIBLE_NOCOLOR", "1"}});
+  const std::string plays = test::Contents(Ansible("plays.log"));
+  EXPECT_NE(
+      run.out.find("not asked: refuses the installation's\nasked: takes the installation's\n"),
+      std::string::npos)
+      << run.out << run.err << plays;
+  // The third play found the password given: nothing changed.
+  EXPECT_TRUE(std::regex_search(
+      run.out, std::regex(R"(localhost\s+: ok=\d+\s+changed=0\s+unreachable=0\s+failed=0)")))
+      << run.out << plays;
+  // The server's password file went with it, inside; the machine's is as it was.
+  EXPECT_NE(test::Contents(sandbox.OverlayChanges("/etc") + "/firebird/3.0/SYSDBA.password")
+                .find(std::string("ISC_PASSWORD=\"") + db::kDatabasePassword + "\""),
+            std::string::npos);
+  EXPECT_EQ(test::Contents("/etc/firebird/3.0/SYSDBA.password"), machine_password_file);
 }
 
 }  // namespace

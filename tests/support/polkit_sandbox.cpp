@@ -101,6 +101,8 @@ void PolkitSandbox::Overlay(const std::string& folder) {
   std::ofstream(folder_.File("overlays"), std::ios::app) << folder << "\n";
 }
 
+void PolkitSandbox::IsolateNetwork() { std::ofstream(folder_.File("network")) << ""; }
+
 std::string PolkitSandbox::OverlayChanges(const std::string& folder) const {
   std::string name = folder;
   for (char& c : name) {
@@ -115,6 +117,7 @@ std::vector<std::string> PolkitSandbox::Command(const std::vector<std::string>& 
       "--fork",           "--mount-proc", "--propagation",
       "private",          "/bin/sh",      SKARVEL_SOURCE_DIR "/tests/support/polkit_sandbox.sh",
       folder_.path()};
+  if (fs::exists(folder_.File("network"))) command.insert(command.begin() + 1, "--net");
   command.insert(command.end(), argv.begin(), argv.end());
   return command;
 }

@@ -36,6 +36,9 @@ class PolkitSandbox {
   // the folder where the changes land, as the folder's own tree.
   void Overlay(const std::string& folder);
   std::string OverlayChanges(const std::string& folder) const;
+  // The network inside is a loopback of its own: a server started inside may take its standard
+  // port whatever the machine runs, and nothing inside reaches the test's servers outside.
+  void IsolateNetwork();
   // The rules folder polkit reads inside.
   std::string RulesFolder() const { return folder_.File("rules.d"); }
   // argv run inside (as root; AsAccount runs it as another account).

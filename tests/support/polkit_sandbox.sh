@@ -7,6 +7,7 @@
 #   cups.sock and journal.sock;
 #   polkit reads the rules of FOLDER/rules.d and the actions of FOLDER/actions only;
 #   systemd's unit folders are empty, so no service of the machine is seen, enabled or started;
+#   with FOLDER/network, the network is a loopback of its own (unshare --net), brought up here;
 #   each folder named in FOLDER/read-only (one a line) is mounted read-only;
 #   each folder named in FOLDER/overlays (one a line) takes every change made to it into
 #   FOLDER/overlay/NAME/upper (NAME: the folder's path with "/" as "_"), so that a package, a
@@ -24,6 +25,14 @@ if [ -f "$folder/overlays" ]; then
       -o "lowerdir=$path,upperdir=$folder/overlay/$name/upper,workdir=$folder/overlay/$name/work" \
       "$path"
   done <"$folder/overlays"
+fi
+if [ -f "$folder/network" ]; then
+  # The loopback of a new network starts down; Python's ioctl brings it up where no ip(8) is.
+  /usr/bin/python3 -c '
+import fcntl, socket, struct
+probe = socket.socket()
+flags = struct.unpack("16sH", fcntl.ioctl(probe, 0x8913, struct.pack("16sH", b"lo", 0)))[1]
+fcntl.ioctl(probe, 0x8914, struct.pack("16sH", b"lo", flags | 1))'
 fi
 mount -t tmpfs skarvel-run /run
 mount -t tmpfs skarvel-opt /opt
