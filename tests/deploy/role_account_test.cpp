@@ -137,7 +137,9 @@ TEST_F(RoleAccountTest, DebiansDatabaseServerTakesTheInstallationsPasswordOnlyWh
                                                  "        name: skarvel.till.skarvel_till\n"
                                                  "        tasks_from: administrator.yml\n";
   std::ofstream(Ansible("run.sh"))
-      << "unset FIREBIRD FIREBIRD_LOCK\n"
+      // Debian's server as it runs on a host, its locks in the sandbox's own /run.
+      << "unset FIREBIRD\nmkdir -m 1777 /run/firebird-lock\n"
+         "export FIREBIRD_LOCK=/run/firebird-lock\n"
          "rm -f /usr/sbin/init\n"
          "play() {\n"
          "  ansible-playbook -i localhost, -c local -e ansible_python_interpreter=/usr/bin/python3"
@@ -164,6 +166,7 @@ TEST_F(RoleAccountTest, DebiansDatabaseServerTakesTheInstallationsPasswordOnlyWh
                         {"ANSIBLE_COLLECTIONS_PATH", Ansible("collections")},
                         {"ANSIBLE_HOME", Ansible("home")},
                         {"ANSIBLE_LOCAL_TEMP", Ansible("tmp")},
+                        {"ANSIBLE_REMOTE_TEMP", Ansible("tmp")},
                         {"ANSIBLE_NOCOLOR", "1"}});
   const std::string plays = test::Contents(Ansible("plays.log"));
   EXPECT_NE(

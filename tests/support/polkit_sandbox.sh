@@ -11,7 +11,8 @@
 #   each folder named in FOLDER/read-only (one a line) is mounted read-only;
 #   each folder named in FOLDER/overlays (one a line) takes every change made to it into
 #   FOLDER/overlay/NAME/upper (NAME: the folder's path with "/" as "_"), so that a package, a
-#   group or a rules file installed there stays the test's;
+#   group or a rules file installed there stays the test's; the accounts the tests lend
+#   (SKARVEL_TEST_ACCOUNTS) are written into an overlay of /etc;
 #   without FOLDER/actions, polkit reads the system's actions (those of a package installed in
 #   an overlay among them).
 set -eu
@@ -25,6 +26,12 @@ if [ -f "$folder/overlays" ]; then
       -o "lowerdir=$path,upperdir=$folder/overlay/$name/upper,workdir=$folder/overlay/$name/work" \
       "$path"
   done <"$folder/overlays"
+  # The accounts the tests lend lie over the machine's /etc/passwd and /etc/group, which an
+  # overlay of /etc hides: inside it, they are written into the overlay.
+  if [ -n "${SKARVEL_TEST_ACCOUNTS:-}" ] && grep -qx /etc "$folder/overlays"; then
+    cp "$SKARVEL_TEST_ACCOUNTS/passwd" /etc/passwd
+    cp "$SKARVEL_TEST_ACCOUNTS/group" /etc/group
+  fi
 fi
 if [ -f "$folder/network" ]; then
   # The loopback of a new network starts down; Python's ioctl brings it up where no ip(8) is.

@@ -13,6 +13,7 @@
 
 #include "tests/support/firebird_root.h"
 #include "tests/support/sockets.h"
+#include "tests/support/till_accounts.h"
 
 namespace skarvel::test {
 namespace {
@@ -25,20 +26,26 @@ void MakeClientRoot(const std::string& root) {
   std::ofstream(root + "/firebird.conf") << "RemoteServicePort = " << RefusingPort() << "\n";
 }
 
+// As root, a mount namespace of this process's own, which every program it starts inherits:
+// what the tests lay over the machine's files there stays theirs. False, said why, when the
+// machine allows none (the tests that need what it would hold then skip).
+bool OwnMountNamespace() {
+  if (::geteuid() != 0) return false;
+  if (::unshare(CLONE_NEWNS) == 0 &&
+      ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0) {
+    return true;
+  }
+  std::cerr << "no mount namespace (" << std::strerror(errno)
+            << "): the till accounts are missing and the database log is the machine's\n";
+  return false;
+}
+
 // The database library and the servers the tests start append to the log folder Debian built
-// them with, whatever FIREBIRD names. As root (the only account besides the server's that may
-// write there), this process and every program it starts see a folder of the test's own in its
-// place, in a mount namespace of their own.
+// them with, whatever FIREBIRD names: a folder of the test's own lies over it.
 void KeepDatabaseLogIn(const std::string& folder) {
   constexpr char kMachineLog[] = "/var/log/firebird";
   struct stat machine {};
-  if (::geteuid() != 0 || ::stat(kMachineLog, &machine) != 0) return;
-  if (::unshare(CLONE_NEWNS) != 0 ||
-      ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
-    std::cerr << "no mount namespace (" << std::strerror(errno) << "): the database log of "
-              << kMachineLog << " may get the tests' lines\n";
-    return;
-  }
+  if (::stat(kMachineLog, &machine) != 0) return;
   std::filesystem::create_directories(folder);
   if (::chown(folder.c_str(), machine.st_uid, machine.st_gid) != 0 ||
       ::chmod(folder.c_str(), machine.st_mode & 07777) != 0 ||
@@ -64,7 +71,10 @@ ProcessFolder::ProcessFolder() {
   ::setenv("FIREBIRD_LOCK", (path_ + "/firebird-lock").c_str(), 1);
   MakeClientRoot(path_ + "/firebird");
   ::setenv("FIREBIRD", (path_ + "/firebird").c_str(), 1);
-  KeepDatabaseLogIn(path_ + "/firebird-log");
+  if (OwnMountNamespace()) {
+    KeepDatabaseLogIn(path_ + "/firebird-log");
+    LendTillAccounts(path_ + "/accounts");
+  }
   // A relative path a test writes lands here, not in the build tree the test was started in.
   std::error_code ignored;
   started_in_ = std::filesystem::current_path(ignored);

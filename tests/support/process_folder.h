@@ -10,9 +10,10 @@ namespace skarvel::test {
 // TMPDIR names it (so every TempFolder of the process lies in it) and FIREBIRD_LOCK names a
 // folder in it (so the embedded database engine of this process keeps its lock tables apart from
 // every other's), and FIREBIRD a root folder in it whose clients find no server on this computer
-// (a test's own server points them at itself). As root, the database log folder of the machine
-// is one of this folder's too, for this process and its programs. Make it before anything uses a
-// temporary folder or the database engine, and before any thread starts.
+// (a test's own server points them at itself). As root, in a mount namespace of this process's
+// own, which its programs share, the machine's database log folder is one of this folder's, and
+// the till accounts are lent (LendTillAccounts). Make it before anything uses a temporary folder
+// or the database engine, and before any thread starts.
 class ProcessFolder {
  public:
   ProcessFolder();

@@ -5,14 +5,21 @@
 
 namespace skarvel::test {
 
-// The accounts ./run makes for the tests of a till that runs as the shop's own user: the shop's
-// account, and a user the administrator's rules do not name.
+// The accounts of the tests of a till that runs as the shop's own user: the shop's account, and
+// a user the administrator's rules do not name.
 inline constexpr char kTillAccount[] = "skarvel-till";
 inline constexpr char kOtherAccount[] = "skarvel-other";
 
-// Why programs cannot be run as those accounts here (not root, an account missing, as where
-// ./run test was not run as root); empty when they can.
+// Why programs cannot be run as those accounts here (not root, no mount namespace to lend them
+// in); empty when they can.
 std::string TillAccountsMissing();
+
+// Lends the accounts, each with a group of its name, to this process and the programs it
+// starts, as system accounts without password, shell or home: copies of the machine's
+// /etc/passwd and /etc/group with them added, made in folder, lie over those files in the mount
+// namespace the caller made; SKARVEL_TEST_ACCOUNTS names folder. The machine's accounts stay as
+// they are; one it has already is used as it is.
+void LendTillAccounts(const std::string& folder);
 
 // argv run as the account (its user, group and groups), with the environment as it is.
 std::vector<std::string> AsAccount(const std::string& account,
