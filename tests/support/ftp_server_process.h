@@ -47,8 +47,8 @@ class FtpServerUnavailable : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Why a kind of server cannot run here; empty when it can. vsftpd needs its package, root (it
-// logs accounts in through PAM) and the test account "skarvel" that ./run test makes as root.
+// Why a kind of server cannot run here; empty when it can. vsftpd needs its package and root (it
+// logs accounts in through PAM; the account is made in its own mount namespace).
 std::string WhyFtpServerUnavailable(FtpServerKind kind);
 
 // A test download server on a loopback port the server bound itself, serving root to the account
