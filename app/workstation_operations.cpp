@@ -120,7 +120,9 @@ bool WorkstationOperations::UnzipPackage(const std::string& archive, const std::
 
 void WorkstationOperations::Failed(const std::string& cause, const std::string& details) {
   if (cause.empty()) return;
-  log_.Write("failed: " + cause + (details.empty() ? "" : " [" + details + "]"));
+  // A warning: the step decides whether it stops the run, and its error then says so.
+  log_.Write(RunLog::Level::kWarning,
+             "failed: " + cause + (details.empty() ? "" : " [" + details + "]"));
   if (failure_.empty()) failure_ = {cause, details};
 }
 

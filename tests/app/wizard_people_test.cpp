@@ -226,8 +226,12 @@ class WizardPeopleTest : public QObject {
       QCOMPARE(CrossPixels(*ui().dxfCheckBox3), 0);
     }
     QCOMPARE(Reports(), std::vector<std::string>{"48"});
-    // The log keeps the whole window for support, the cause the run found itself among it.
+    // The log keeps the operation's failure as a warning and the whole window for support, the
+    // cause the run found itself among it.
     const std::string logged = LogText();
+    QVERIFY2(logged.find("WARN  failed: The download server 127.0.0.1 refuses the connection.") !=
+                 std::string::npos,
+             logged.c_str());
     QVERIFY2(logged.find("ERROR |   the installation stopped at this step before: The download "
                          "server 127.0.0.1 refuses the connection; put") != std::string::npos,
              logged.c_str());
