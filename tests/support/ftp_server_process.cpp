@@ -5,13 +5,13 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <grp.h>
-#include <pwd.h>
 #include <sstream>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
+#include "tests/support/account_tables.h"
+#include "tests/support/file_contents.h"
 #include "tests/support/sockets.h"
 
 namespace skarvel::test {
@@ -27,30 +27,24 @@ constexpr char kPasswordHash[] =
     "kkOLLP4F1";
 constexpr int kNoMountNamespace = 99;
 
-// A user id no account of the machine has: the download account's inside vsftpd's namespace.
-uid_t UnusedUserId() {
-  uid_t uid = 60100;
-  while (::getpwuid(uid) != nullptr || ::getgrgid(uid) != nullptr) ++uid;
-  return uid;
-}
-
 // The local account vsftpd logs in, as Debian's PAM sees one (pam_unix, the password in the
 // shadow file), made in folder and shown to vsftpd alone: over /etc/passwd, /etc/shadow and
 // /etc/pam.d in a mount namespace of its own, so the machine's accounts and PAM stay as they are.
-void WriteAccountFiles(const fs::path& folder, uid_t uid) {
-  std::ifstream machine("/etc/passwd");
-  std::ofstream passwd(folder / "passwd");
-  for (std::string line; std::getline(machine, line);) {
-    if (line.rfind(std::string(kAccount) + ":", 0) != 0) passwd << line << "\n";
-  }
-  passwd << kAccount << ":x:" << uid << ":" << uid
-         << ":Skarvel test downloads:/nonexistent:/usr/sbin/nologin\n";
+// Returns the account's user id, which is also its group id.
+unsigned WriteAccountFiles(const fs::path& folder) {
+  const std::string passwd = Contents("/etc/passwd");
+  const unsigned id = FreeSystemId(passwd, Contents("/etc/group"));
+  std::ofstream(folder / "passwd")
+      << WithEntry(passwd, kAccount,
+                   std::string(kAccount) + ":x:" + std::to_string(id) + ":" + std::to_string(id) +
+                       ":Skarvel test downloads:/nonexistent:/usr/sbin/nologin");
   std::ofstream(folder / "shadow") << kAccount << ":" << kPasswordHash << ":20000:0:99999:7:::\n";
   fs::permissions(folder / "shadow", fs::perms::owner_read | fs::perms::owner_write);
   fs::create_directories(folder / "pam.d");
   std::ofstream(folder / "pam.d" / "skarvel-test-ftp")
       << "auth required pam_unix.so\naccount required pam_unix.so\nsession required "
          "pam_permit.so\n";
+  return id;
 }
 
 std::vector<std::string> InOwnAccountNamespace(const fs::path& folder,
@@ -164,9 +158,8 @@ void FtpServerProcess::StartPyftpdlib(const std::string& root, const FtpServerOp
 // vsftpd runs in the foreground from a configuration of the test's own (never the system's
 // service), logs the account into root, which is not "/", and binds a port of its choosing.
 void FtpServerProcess::StartVsftpd(const std::string& root, const FtpServerOptions& options) {
-  const uid_t uid = UnusedUserId();
-  WriteAccountFiles(configuration_->path(), uid);
-  GiveTo(root, uid, uid);
+  const unsigned id = WriteAccountFiles(configuration_->path());
+  GiveTo(root, id, id);
   OpenTheWayTo(root);
   login_folder_ = fs::canonical(root).string();
   const std::string empty = configuration_->File("empty");

@@ -7,13 +7,6 @@
 
 namespace skarvel::test {
 
-std::string Contents(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
 InstallationTest::InstallationTest()
     : ftp_(std::make_unique<FtpServerProcess>(MakeDownloadTree(download_root_))) {
   PointTillFoldersHere();

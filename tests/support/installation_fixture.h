@@ -8,15 +8,13 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/child_process.h"
+#include "tests/support/file_contents.h"
 #include "tests/support/ftp_server_process.h"
 #include "tests/support/reference_service_process.h"
 #include "tests/support/temp_folder.h"
 #include "tools/demo_databases/demo_databases.h"
 
 namespace skarvel::test {
-
-// The file's bytes; empty when it cannot be read.
-std::string Contents(const std::string& path);
 
 // A whole installation by the unattended program against real peers: the test's own service,
 // its own download server with the demo customers' packages, and its own folders for

@@ -4,58 +4,20 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <pwd.h>
-#include <set>
-#include <sstream>
 #include <stdexcept>
 #include <sys/mount.h>
 #include <unistd.h>
 
+#include "tests/support/account_tables.h"
 #include "tests/support/child_process.h"
+#include "tests/support/file_contents.h"
 
 namespace skarvel::test {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Text(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (!text.empty() && text.back() != '\n') text += '\n';
-  return text;
-}
-
-bool HasEntry(const std::string& table, const std::string& name) {
-  return table.rfind(name + ":", 0) == 0 || table.find("\n" + name + ":") != std::string::npos;
-}
-
-// The ids in the third field of an account or group table.
-std::set<unsigned> Ids(const std::string& table) {
-  std::set<unsigned> ids;
-  std::istringstream lines(table);
-  for (std::string line; std::getline(lines, line);) {
-    std::istringstream fields(line);
-    std::string name, password, id;
-    if (std::getline(fields, name, ':') && std::getline(fields, password, ':') &&
-        std::getline(fields, id, ':') && !id.empty() &&
-        id.find_first_not_of("0123456789") == std::string::npos) {
-      ids.insert(static_cast<unsigned>(std::stoul(id)));
-    }
-  }
-  return ids;
-}
-
-// As useradd --system chooses: the highest system id free as a user's and as a group's.
-unsigned FreeSystemId(const std::string& passwd, const std::string& group) {
-  const std::set<unsigned> users = Ids(passwd), groups = Ids(group);
-  for (unsigned id = 999; id > 100; --id) {
-    if (!users.count(id) && !groups.count(id)) return id;
-  }
-  throw std::runtime_error("no free system id for the till accounts");
-}
 
 void LayOver(const std::string& path, const std::string& target) {
   if (::mount(path.c_str(), target.c_str(), nullptr, MS_BIND, nullptr) != 0) {
@@ -78,15 +40,16 @@ std::string TillAccountsMissing() {
 }
 
 void LendTillAccounts(const std::string& folder) {
-  std::string passwd = Text("/etc/passwd"), group = Text("/etc/group");
+  std::string passwd = Contents("/etc/passwd"), group = Contents("/etc/group");
   bool lent = false;
   for (const std::string account : {kTillAccount, kOtherAccount}) {
     if (HasEntry(passwd, account)) continue;
     const std::string id = std::to_string(FreeSystemId(passwd, group));
     // No "x" for a password: nothing looks for it in the shadow file, which stays the machine's.
-    passwd += account + ":*:" + id + ":" + id +
-              ":Skarvel tests, a till's account:/nonexistent:/usr/sbin/nologin\n";
-    if (!HasEntry(group, account)) group += account + ":x:" + id + ":\n";
+    passwd = WithEntry(passwd, account,
+                       account + ":*:" + id + ":" + id +
+                           ":Skarvel tests, a till's account:/nonexistent:/usr/sbin/nologin");
+    if (!HasEntry(group, account)) group = WithEntry(group, account, account + ":x:" + id + ":");
     lent = true;
   }
   if (!lent) return;
