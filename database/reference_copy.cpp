@@ -40,6 +40,79 @@ void GetServerDate(TDmskarvel& module) {
   }
 }
 
+// The central database's change counters as they stand when the copy is taken; the till's row in
+// POSTES gets them so that its later updates start from this copy.
+struct ChangeCounters {
+  std::int64_t client = 0;        // ModifClient
+  std::int64_t modification = 0;  // NumModif
+  std::int64_t linked = 0;        // NUMMODIFPRODL
+  std::int64_t promo = 0;         // NUMMODIFAPPROMO
+};
+
+// Each counter that cannot be read stays 0 and counts as one error.
+int ReadChangeCounters(CopyContext& context, ChangeCounters& counters) {
+  const std::pair<const char*, std::int64_t*> reads[] = {
+      {"SELECT GEN_ID(GEN_MODIF_CLIENT,0) FROM CONFIGURATION", &counters.client},
+      {"select gen_id(gen_modification,0) from CONFIGURATION", &counters.modification},
+      {"select gen_id(GEN_PRODL_MODIF,0) from CONFIGURATION", &counters.linked},
+      {"select gen_id(gen_modif_appromo,0) from CONFIGURATION", &counters.promo}};
+  int errors = 0;
+  for (const auto& [sql, counter] : reads) {
+    const bool read = RunCentralWork(
+        context.module,
+        [&, sql = sql, counter = counter](Transaction& central) {
+          Statement query(central, sql);
+          ResultSet rows = query.Open();
+          *counter = rows.Next() ? rows.Row().AsInteger(0) : 0;
+        },
+        [&context](const std::string& text) { context.notifier.ShowMessage(text); });
+    if (!read) {
+      *counter = 0;
+      ++errors;
+    }
+  }
+  return errors;
+}
+
+bool RecordCopyOnTill(CopyContext& context, int till_number, const ChangeCounters& counters) {
+  return RunCentralWork(
+      context.module,
+      [&](Transaction& central) {
+        Statement update(
+            central,
+            Lines({"UPDATE postes", "SET num_modification=:NumModif",
+                   ",DATE_MODIF_PRIS = :ServerDate", ",NUM_MODIF_CLIENT =:ModifClient",
+                   ",NUM_MODIF_APPROMO =:NUMMODIFAPPROMO", ",NUM_MODIF_PRODL =:NUMMODIFPRODL",
+                   ",VERSI = :VERSION", "WHERE num_poste=:NumPoste"}));
+        update.SetInteger("NumModif", counters.modification);
+        update.SetInteger("ModifClient", counters.client);
+        update.SetInteger("NUMMODIFAPPROMO", counters.promo);
+        update.SetInteger("NUMMODIFPRODL", counters.linked);
+        update.SetDateTime("ServerDate", Now());
+        update.SetString("VERSION", context.version_code);
+        update.SetInteger("NumPoste", till_number);
+        update.Execute();
+      },
+      [&context](const std::string& text) { context.notifier.ShowMessage(text); });
+}
+
+// Versions 6370 to 6390 keep no module counter. A failure here is neither shown nor counted
+// against the copy.
+void RecordModuleCounter(CopyContext& context, int till_number) {
+  const std::string code = Trim(context.version_code);
+  if (code == "6370" || code == "6380" || code == "6390") return;
+  RunCentralWork(
+      context.module,
+      [&](Transaction& central) {
+        Statement update(central,
+                         Lines({"UPDATE postes", "SET NUM_MODIF_MOD=gen_id(gen_num_modif,0)",
+                                "WHERE num_poste=:NumPoste"}));
+        update.SetInteger("NumPoste", till_number);
+        update.Execute();
+      },
+      nullptr);
+}
+
 }  // namespace
 
 bool UsesNewPriceLayout(const std::string& version_code) {
@@ -68,65 +141,15 @@ bool CopyReferenceData(CopyContext& context, int till_number) {
   run(Civilite());
   run(ZvType());
 
-  const auto show = [&context](const std::string& text) { context.notifier.ShowMessage(text); };
-  std::int64_t counters[4] = {0, 0, 0, 0};  // ModifClient, NumModif, NUMMODIFPRODL, NUMMODIFAPPROMO
-  const char* counter_sql[4] = {"SELECT GEN_ID(GEN_MODIF_CLIENT,0) FROM CONFIGURATION",
-                                "select gen_id(gen_modification,0) from CONFIGURATION",
-                                "select gen_id(GEN_PRODL_MODIF,0) from CONFIGURATION",
-                                "select gen_id(gen_modif_appromo,0) from CONFIGURATION"};
-  for (int i = 0; i < 4; ++i) {
-    const bool read = RunCentralWork(
-        context.module,
-        [&](Transaction& central) {
-          Statement query(central, counter_sql[i]);
-          ResultSet rows = query.Open();
-          counters[i] = rows.Next() ? rows.Row().AsInteger(0) : 0;
-        },
-        show);
-    if (!read) {
-      counters[i] = 0;
-      ++errors;
-    }
-  }
+  ChangeCounters counters;
+  errors += ReadChangeCounters(context, counters);
 
   run(Gestion(UsesNewPriceLayout(context.version_code)));
   run(ProduitsLies());
   run(ApPromo());
 
-  const bool updated = RunCentralWork(
-      context.module,
-      [&](Transaction& central) {
-        Statement update(
-            central,
-            Lines({"UPDATE postes", "SET num_modification=:NumModif",
-                   ",DATE_MODIF_PRIS = :ServerDate", ",NUM_MODIF_CLIENT =:ModifClient",
-                   ",NUM_MODIF_APPROMO =:NUMMODIFAPPROMO", ",NUM_MODIF_PRODL =:NUMMODIFPRODL",
-                   ",VERSI = :VERSION", "WHERE num_poste=:NumPoste"}));
-        update.SetInteger("NumModif", counters[1]);
-        update.SetInteger("ModifClient", counters[0]);
-        update.SetInteger("NUMMODIFAPPROMO", counters[3]);
-        update.SetInteger("NUMMODIFPRODL", counters[2]);
-        update.SetDateTime("ServerDate", Now());
-        update.SetString("VERSION", context.version_code);
-        update.SetInteger("NumPoste", till_number);
-        update.Execute();
-      },
-      show);
-  if (!updated) ++errors;
-
-  const std::string code = Trim(context.version_code);
-  if (code != "6370" && code != "6380" && code != "6390") {
-    RunCentralWork(
-        context.module,
-        [&](Transaction& central) {
-          Statement update(central,
-                           Lines({"UPDATE postes", "SET NUM_MODIF_MOD=gen_id(gen_num_modif,0)",
-                                  "WHERE num_poste=:NumPoste"}));
-          update.SetInteger("NumPoste", till_number);
-          update.Execute();
-        },
-        nullptr);  // its failure is silent
-  }
+  if (!RecordCopyOnTill(context, till_number, counters)) ++errors;
+  RecordModuleCounter(context, till_number);
   context.progress.ShowOverall(false);
   return errors == 0;
 }
