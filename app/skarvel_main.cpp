@@ -1,6 +1,7 @@
 // skarvel: the installation wizard.
 
 #include <iostream>
+#include <optional>
 
 #include <QApplication>
 #include <QIcon>
@@ -35,9 +36,9 @@ std::vector<std::string> Arguments() {
   return arguments;
 }
 
-int Run(int argc, char** argv) {
-  // Help and version need no display: they are answered before the toolkit starts. Other words
-  // are judged once the toolkit has taken out its own options ("-platform", "-style").
+// Help and version need no display: they are answered before the toolkit starts. Other words
+// are judged once the toolkit has taken out its own options ("-platform", "-style").
+std::optional<int> AnsweredWithoutDisplay(int argc, char** argv) {
   WizardOptions options;
   try {
     options = ParseWizardOptions(std::vector<std::string>(argv + 1, argv + argc));
@@ -51,41 +52,42 @@ int Run(int argc, char** argv) {
     std::cout << "skarvel " << SKARVEL_VERSION << "\n";
     return 0;
   }
-  QApplication application(argc, argv);
-  UseCompiledTranslations();
+  return std::nullopt;
+}
+
+// The deployment's settings, or the reason (said on standard error and in a window) why the
+// wizard cannot start with them.
+std::optional<DeploymentSettings> UsableSettings() {
   try {
-    options = ParseWizardOptions(Arguments());
-  } catch (const UsageError& error) {
-    std::cerr << "skarvel: " << Utf8FromAnsi(error.what()) << "\n";
-    return kUsage;
-  }
-  QApplication::setApplicationName(QStringLiteral("Lumtrak Install"));
-  QApplication::setWindowIcon(QIcon(WizardIcon(64)));
-  DeploymentSettings settings;
-  try {
-    settings = ReadDeploymentSettings();
+    DeploymentSettings settings = ReadDeploymentSettings();
+    if (const std::string why = WorkFolderProblem(); !why.empty()) {
+      std::cerr << "skarvel: " << Utf8FromAnsi(why) << "\n";
+      QMessageBox::critical(nullptr, QApplication::applicationName(), FromAnsi(why));
+      return std::nullopt;
+    }
+    return settings;
   } catch (const SettingsError& error) {
     std::cerr << "skarvel: " << error.what() << "\n";
     QMessageBox::critical(nullptr, QApplication::applicationName(),
                           QString::fromUtf8(error.what()));
-    return kUsage;
+    return std::nullopt;
   }
-  if (const std::string why = WorkFolderProblem(); !why.empty()) {
-    QMessageBox::critical(nullptr, QApplication::applicationName(), FromAnsi(why));
-    return kUsage;
+}
+
+// The running wizard comes to the front; only where it cannot is the person told where the
+// installation runs.
+int SecondStart(const InstanceLock& lock) {
+  const std::string where =
+      SecondStartMessage(RunningWizardSocketPath(), lock.Holder(), lock.HolderId());
+  if (!where.empty()) {
+    std::cerr << "skarvel: " << Utf8FromAnsi(where) << "\n";
+    QMessageBox::information(nullptr, QApplication::applicationName(), FromAnsi(where));
   }
-  const InstanceLock lock(InstanceLockPath());
-  if (!lock.Held()) {
-    // The running wizard comes to the front; only where it cannot is the person told where the
-    // installation runs.
-    const std::string where =
-        SecondStartMessage(RunningWizardSocketPath(), lock.Holder(), lock.HolderId());
-    if (!where.empty()) {
-      std::cerr << "skarvel: " << Utf8FromAnsi(where) << "\n";
-      QMessageBox::information(nullptr, QApplication::applicationName(), FromAnsi(where));
-    }
-    return kAlreadyRunning;
-  }
+  return kAlreadyRunning;
+}
+
+int RunWizard(QApplication& application, const DeploymentSettings& settings,
+              const WizardOptions& options) {
   const EngineLockFolder engine_locks(LinuxSystemInfo().TemporaryFolder());
   const db::EngineShutdown engine;  // goes before the lock folder, after every connection
   RunLog log(RunLog::DefaultPath());
@@ -107,6 +109,26 @@ int Run(int argc, char** argv) {
   pump.RequestTermination();
   log.EndRun(result);
   return result;
+}
+
+int Run(int argc, char** argv) {
+  if (const std::optional<int> answered = AnsweredWithoutDisplay(argc, argv)) return *answered;
+  QApplication application(argc, argv);
+  UseCompiledTranslations();
+  WizardOptions options;
+  try {
+    options = ParseWizardOptions(Arguments());
+  } catch (const UsageError& error) {
+    std::cerr << "skarvel: " << Utf8FromAnsi(error.what()) << "\n";
+    return kUsage;
+  }
+  QApplication::setApplicationName(QStringLiteral("Lumtrak Install"));
+  QApplication::setWindowIcon(QIcon(WizardIcon(64)));
+  const std::optional<DeploymentSettings> settings = UsableSettings();
+  if (!settings) return kUsage;
+  const InstanceLock lock(InstanceLockPath());
+  if (!lock.Held()) return SecondStart(lock);
+  return RunWizard(application, *settings, options);
 }
 
 }  // namespace
