@@ -63,17 +63,18 @@ bool RegisterTill(TDmskarvel& module, const std::string& till_folder, int till_n
   return true;
 }
 
-bool SyncClosingNumber(TDmskarvel& module, const cust_post& record, int till_number,
-                       Notifier& notifier) {
-  module.ConnectDatabases(record);
-  bool result = true;
-  std::int64_t last_closing = 0;
+namespace {
+
+using Failure = std::function<void(const std::string&)>;
+
+// The till's last closing in the central database; without history the till starts at 1.
+struct LastClosing {
+  std::int64_t number = 0;
   bool no_history = false;
-  bool missing = true;
-  const auto fail = [&](const std::string& text) {
-    notifier.ShowMessage(text);
-    result = false;
-  };
+};
+
+LastClosing ReadLastClosing(TDmskarvel& module, int till_number, const Failure& fail) {
+  LastClosing last;
   RunCentralWork(
       module,
       [&](Transaction& t) {
@@ -83,51 +84,73 @@ bool SyncClosingNumber(TDmskarvel& module, const cust_post& record, int till_num
         query.SetInteger("numposte", till_number);
         ResultSet rows = query.Open();
         if (!rows.Next()) {
-          no_history = true;
+          last.no_history = true;
           return;
         }
-        last_closing = rows.Row().AsInteger(0);
-        no_history = rows.Row().AsInteger(1) == 0;
+        last.number = rows.Row().AsInteger(0);
+        last.no_history = rows.Row().AsInteger(1) == 0;
       },
       [&](const std::string& text) {
-        last_closing = 0;
-        no_history = false;
+        last = LastClosing{};
         fail(text);
       });
-  if (!no_history) {
-    RunCentralWork(
-        module,
-        [&](Transaction& t) {
-          Statement query(
-              t,
-              "select * from centralisations where num_postecaisse=:num_postecaisse and "
-              "num_cloture=:num_cloture");
-          query.SetInteger("num_postecaisse", till_number);
-          query.SetInteger("num_cloture", last_closing);
-          ResultSet rows = query.Open();
-          missing = !rows.Next();
-        },
-        fail);
-  }
-  if (!no_history && missing) {
-    RunCentralWork(
-        module,
-        [&](Transaction& t) {
-          Statement insert(
-              t,
-              "insert into centralisations(num_postecaisse,jour,num_caissiere,"
-              "num_cloture) values(:num_postecaisse,:jour,:num_caissiere,:num_cloture)");
-          insert.SetInteger("num_postecaisse", till_number);
-          insert.SetDateTime("jour", Today());
-          insert.SetInteger("num_caissiere", 0);
-          insert.SetInteger("num_cloture", last_closing);
-          insert.Execute();
-        },
-        fail);
+  return last;
+}
+
+// A closing the central database has not recorded as centralised yet; also true when the
+// question cannot be asked.
+bool CentralisationMissing(TDmskarvel& module, int till_number, std::int64_t closing,
+                           const Failure& fail) {
+  bool missing = true;
+  RunCentralWork(
+      module,
+      [&](Transaction& t) {
+        Statement query(t,
+                        "select * from centralisations where num_postecaisse=:num_postecaisse and "
+                        "num_cloture=:num_cloture");
+        query.SetInteger("num_postecaisse", till_number);
+        query.SetInteger("num_cloture", closing);
+        ResultSet rows = query.Open();
+        missing = !rows.Next();
+      },
+      fail);
+  return missing;
+}
+
+void RecordCentralisation(TDmskarvel& module, int till_number, std::int64_t closing,
+                          const Failure& fail) {
+  RunCentralWork(
+      module,
+      [&](Transaction& t) {
+        Statement insert(t,
+                         "insert into centralisations(num_postecaisse,jour,num_caissiere,"
+                         "num_cloture) values(:num_postecaisse,:jour,:num_caissiere,:num_cloture)");
+        insert.SetInteger("num_postecaisse", till_number);
+        insert.SetDateTime("jour", Today());
+        insert.SetInteger("num_caissiere", 0);
+        insert.SetInteger("num_cloture", closing);
+        insert.Execute();
+      },
+      fail);
+}
+
+}  // namespace
+
+bool SyncClosingNumber(TDmskarvel& module, const cust_post& record, int till_number,
+                       Notifier& notifier) {
+  module.ConnectDatabases(record);
+  bool result = true;
+  const Failure fail = [&](const std::string& text) {
+    notifier.ShowMessage(text);
+    result = false;
+  };
+  const LastClosing last = ReadLastClosing(module, till_number, fail);
+  if (!last.no_history && CentralisationMissing(module, till_number, last.number, fail)) {
+    RecordCentralisation(module, till_number, last.number, fail);
   }
   // A till that is not told its next closing number would number its closings anew.
   if (std::string why;
-      !WriteClosingNumber(record.PPA_POSPATH, static_cast<int>(last_closing + 1), &why)) {
+      !WriteClosingNumber(record.PPA_POSPATH, static_cast<int>(last.number + 1), &why)) {
     fail(why);
   }
   module.DisconnectDatabases();
