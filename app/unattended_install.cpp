@@ -82,13 +82,47 @@ std::string AdministratorAdvice() {
               {CurrentAccount().name});
 }
 
+// After a failed step: what to put right and how to go on, by the status the run left.
+std::string InstallationErrorAdvice(InstallSession& session, const TerminalView& view,
+                                    const std::string& code, const std::string& log_path,
+                                    bool ended) {
+  const std::string status = session.state.service.CustPost.cp_ps_code;
+  if (view.LastErrorText().find(Tr("System", kNeedsAdministrator)) != std::string::npos) {
+    // kNeedsAdministrator's words, in the sentence.
+    return Fill(Tr("Advice",
+                   "the installation stopped at step %1 (status %2): it needs an "
+                   "administrator: %3 Then start skarvel-cli --undo %4 to install again from "
+                   "step 2."),
+                {std::to_string(StrToIntDef(status, 0) / 10), status, AdministratorAdvice(), code});
+  }
+  if (ended && StrToIntDef(status, 0) == kEndNotAcknowledged) {
+    return Fill(Tr("Advice",
+                   "the installation is complete on this computer, but the configuration "
+                   "service did not acknowledge its end (status 120); the log %1 says why. "
+                   "Start skarvel-cli %2 again, without --undo, once the service answers: the "
+                   "next run sends the report again."),
+                {log_path, code});
+  }
+  if (StrToIntDef(status, 0) % 10 == 8) {
+    // A failure status is final: the run would stop at it again.
+    return Fill(Tr("Advice",
+                   "the installation stopped at step %1 (status %2); the log %3 says why. Put "
+                   "the cause right, then start skarvel-cli --undo %4 to install again from "
+                   "step 2."),
+                {std::to_string(StrToIntDef(status, 0) / 10), status, log_path, code});
+  }
+  return Fill(Tr("Advice",
+                 "the installation stopped; the log %1 says why. Start skarvel-cli %2 again "
+                 "to continue from the step that failed."),
+              {log_path, code});
+}
+
 // What the person running the program does next, when the installation did not complete.
 // ended: the run reached its end (the completion window showed).
 std::string Advice(const CliOutcome& outcome, InstallSession& session, const TerminalView& view,
                    const std::string& code, const RunLog& log, bool ended) {
   const std::string& log_path = log.path();
   const std::string& service = session.context.ServiceBaseUrl;
-  const std::string status = session.state.service.CustPost.cp_ps_code;
   switch (outcome.exit_code) {
     case kServiceUnreachable:
       if (session.state.FirstActivation) {
@@ -114,35 +148,7 @@ std::string Advice(const CliOutcome& outcome, InstallSession& session, const Ter
                      "step the service holds."),
                   {code});
     case kInstallationError:
-      if (view.LastErrorText().find(Tr("System", kNeedsAdministrator)) != std::string::npos) {
-        // kNeedsAdministrator's words, in the sentence.
-        return Fill(
-            Tr("Advice",
-               "the installation stopped at step %1 (status %2): it needs an "
-               "administrator: %3 Then start skarvel-cli --undo %4 to install again from "
-               "step 2."),
-            {std::to_string(StrToIntDef(status, 0) / 10), status, AdministratorAdvice(), code});
-      }
-      if (ended && StrToIntDef(status, 0) == kEndNotAcknowledged) {
-        return Fill(Tr("Advice",
-                       "the installation is complete on this computer, but the configuration "
-                       "service did not acknowledge its end (status 120); the log %1 says why. "
-                       "Start skarvel-cli %2 again, without --undo, once the service answers: the "
-                       "next run sends the report again."),
-                    {log_path, code});
-      }
-      if (StrToIntDef(status, 0) % 10 == 8) {
-        // A failure status is final: the run would stop at it again.
-        return Fill(Tr("Advice",
-                       "the installation stopped at step %1 (status %2); the log %3 says why. Put "
-                       "the cause right, then start skarvel-cli --undo %4 to install again from "
-                       "step 2."),
-                    {std::to_string(StrToIntDef(status, 0) / 10), status, log_path, code});
-      }
-      return Fill(Tr("Advice",
-                     "the installation stopped; the log %1 says why. Start skarvel-cli %2 again "
-                     "to continue from the step that failed."),
-                  {log_path, code});
+      return InstallationErrorAdvice(session, view, code, log_path, ended);
     default:
       return "";
   }
