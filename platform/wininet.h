@@ -195,6 +195,11 @@ class FtpConnection {
   // name left; none, with the error recorded, when that folder cannot be entered.
   std::optional<std::string> EnterFolderOf(const std::string& path);
   bool Enter(const std::string& folder);
+  // Writes the remote file name into part; true when every byte arrived and was written.
+  bool RetrieveInto(const std::string& name, TransferType type, const std::string& part);
+  // Gives part its final name when it is as long as expected_size says.
+  bool KeepWhole(const std::string& part, const std::string& final_path,
+                 std::optional<std::uint64_t> expected_size);
   std::unique_ptr<State> state_;
 };
 

@@ -215,44 +215,8 @@ bool FtpConnection::GetFile(const std::string& remote, const std::string& local_
   }
   const std::optional<std::string> name = EnterFolderOf(remote);
   if (!name) return false;
-  const fs::path part = final_path.string() + ".part";
-  File file(std::fopen(part.c_str(), "wb"));
-  if (!file) {
-    s.Fail(ERROR_FILE_NOT_FOUND, NetworkCause::kLocalFile,
-           part.string() + ": " + std::strerror(errno));
-    return false;
-  }
-  bool transferred = false;
-  int write_errno = 0;
-  try {
-    transferred = s.session->Retrieve(*name, type, file.get(), write_errno);
-  } catch (...) {
-    file.reset();
-    fs::remove(part, error);
-    throw;
-  }
-  // Whatever the C library still held is written out too.
-  if (std::fflush(file.get()) != 0 || std::ferror(file.get()) != 0) {
-    if (write_errno == 0) write_errno = errno != 0 ? errno : EIO;
-  }
-  file.reset();
-  const bool written = write_errno == 0;
-  if (!written)
-    s.Fail(WriteErrorCode(write_errno), NetworkCause::kLocalFile,
-           part.string() + ": " + std::strerror(write_errno));
-  const bool complete =
-      transferred && written && (!expected_size || fs::file_size(part, error) == *expected_size);
-  if (transferred && written && !complete && !error) {
-    s.Fail(ERROR_INTERNET_EXTENDED_ERROR, NetworkCause::kConnectionLost,
-           Fill(Tr("System", "%1 bytes arrived where the server gave the file's size as %2"),
-                {std::to_string(fs::file_size(part, error)), std::to_string(*expected_size)}));
-  }
-  if (complete) fs::rename(part, final_path, error);
-  if (complete && error) {
-    s.Fail(ERROR_WRITE_FAULT, NetworkCause::kLocalFile,
-           final_path.string() + ": " + error.message());
-  }
-  if (!complete || error) {
+  const std::string part = final_path.string() + ".part";
+  if (!RetrieveInto(*name, type, part) || !KeepWhole(part, final_path.string(), expected_size)) {
     fs::remove(part, error);
     if (s.internet.last_error_ == 0) {
       s.internet.last_error_ = ERROR_INTERNET_EXTENDED_ERROR;
@@ -262,6 +226,59 @@ bool FtpConnection::GetFile(const std::string& remote, const std::string& local_
   }
   // The last notification of a transfer carries no bytes: the file is complete.
   s.internet.Notify(INTERNET_STATUS_RESPONSE_RECEIVED, 0);
+  return true;
+}
+
+bool FtpConnection::RetrieveInto(const std::string& name, TransferType type,
+                                 const std::string& part) {
+  State& s = *state_;
+  File file(std::fopen(part.c_str(), "wb"));
+  if (!file) {
+    s.Fail(ERROR_FILE_NOT_FOUND, NetworkCause::kLocalFile, part + ": " + std::strerror(errno));
+    return false;
+  }
+  bool transferred = false;
+  int write_errno = 0;
+  try {
+    transferred = s.session->Retrieve(name, type, file.get(), write_errno);
+  } catch (...) {
+    file.reset();
+    std::error_code error;
+    fs::remove(part, error);
+    throw;
+  }
+  // Whatever the C library still held is written out too.
+  if (std::fflush(file.get()) != 0 || std::ferror(file.get()) != 0) {
+    if (write_errno == 0) write_errno = errno != 0 ? errno : EIO;
+  }
+  file.reset();
+  if (write_errno != 0) {
+    s.Fail(WriteErrorCode(write_errno), NetworkCause::kLocalFile,
+           part + ": " + std::strerror(write_errno));
+    return false;
+  }
+  return transferred;
+}
+
+bool FtpConnection::KeepWhole(const std::string& part, const std::string& final_path,
+                              std::optional<std::uint64_t> expected_size) {
+  State& s = *state_;
+  std::error_code error;
+  if (expected_size) {
+    const std::uintmax_t arrived = fs::file_size(part, error);
+    if (error) return false;
+    if (arrived != *expected_size) {
+      s.Fail(ERROR_INTERNET_EXTENDED_ERROR, NetworkCause::kConnectionLost,
+             Fill(Tr("System", "%1 bytes arrived where the server gave the file's size as %2"),
+                  {std::to_string(arrived), std::to_string(*expected_size)}));
+      return false;
+    }
+  }
+  fs::rename(part, final_path, error);
+  if (error) {
+    s.Fail(ERROR_WRITE_FAULT, NetworkCause::kLocalFile, final_path + ": " + error.message());
+    return false;
+  }
   return true;
 }
 
