@@ -19,15 +19,22 @@ void ViewCopyProgress::SetOverall(int position) {
   tables_done_ = position;
   ShowOverallAt(position * kStepsPerTable);
   // Called once a table's copy has ended.
-  if (table_.name.empty()) return;
+  EndTable();
+}
+
+// A table that never had a bar (nothing of it to copy) has no end to tell either.
+void ViewCopyProgress::EndTable() {
+  if (table_.name.empty() || !table_shown_) return;
   table_.ended = true;
   view_.ShowWorkProgress(table_);
+  table_shown_ = false;
 }
 
 void ViewCopyProgress::SetTable(int position, int maximum) {
   view_.SetProgress(ProgressBar::pb1, position, maximum);
   table_.done = static_cast<std::uint64_t>(std::max(position, 0));
   table_.total = static_cast<std::uint64_t>(std::max(maximum, 0));
+  table_shown_ = true;
   view_.ShowWorkProgress(table_);
   if (maximum <= 0) return;
   // A table's rows bring the overall bar up to, never onto, the next table's mark: only the
@@ -37,13 +44,19 @@ void ViewCopyProgress::SetTable(int position, int maximum) {
   ShowOverallAt(tables_done_ * kStepsPerTable + within);
 }
 
+// A copier that copies a second table after its own (the customers, then their cards) names
+// it on the bar: the first table ends there and the rows that follow are the second's.
 void ViewCopyProgress::SetTableName(const std::string& name) {
   view_.SetProgressText(ProgressBar::pb1, name);
+  if (name == table_.name) return;
+  EndTable();
+  table_ = {WorkProgress::Kind::kTable, name, "", 0, 0, false};
 }
 
 void ViewCopyProgress::Label(const std::string& label, bool first) {
   first ? view_.SetMemInfo(label) : view_.AddMemInfoLine(label);
   table_ = {WorkProgress::Kind::kTable, label, "", 0, 0, false};
+  table_shown_ = false;
 }
 
 // A table whose bar starts again (the customers, then their cards) never takes the whole copy

@@ -27,9 +27,11 @@ class ViewCopyProgress final : public db::CopyProgress {
   static constexpr int kStepsPerTable = 100;
 
   void ShowOverallAt(int position);
+  void EndTable();
 
   WizardView& view_;
-  WorkProgress table_;  // the table being copied, for the terminal's and the JSON's progress
+  WorkProgress table_;        // the table being copied, for the terminal's and the JSON's progress
+  bool table_shown_ = false;  // its rows were reported
   int tables_done_ = 0;
   int overall_ = -1;  // what the overall bar shows
 };

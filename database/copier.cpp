@@ -107,8 +107,6 @@ bool RunCopier(CopyContext& context, const Copier& copier) {
     result = false;
   }
   const int maximum = count > 0 ? static_cast<int>(count) : 1;
-  context.progress.SetTableName(copier.label);
-  context.progress.SetTable(0, maximum);
   try {
     Transaction& central = central_connection.Work();
     Transaction& till = context.module.DV_CAISSE.Work();
@@ -116,7 +114,10 @@ bool RunCopier(CopyContext& context, const Copier& copier) {
     OpenWork(till);
     context.pump.ProcessMessages();
     const std::optional<std::string> select = copier.select(central);
+    // A table with nothing to copy here (the cards went with the customers) gets no bar.
     if (!select) return result;
+    context.progress.SetTableName(copier.label);
+    context.progress.SetTable(0, maximum);
     Statement source(central, *select);
     ResultSet rows = source.Open();
     Statement insert(till, copier.insert_sql);
@@ -137,6 +138,7 @@ bool RunCopier(CopyContext& context, const Copier& copier) {
       }
       if (copier.batch == Batch::kAbove5000 || commit) context.pump.ProcessMessages();
     }
+    EndTableBar(context.progress, position, maximum);
     rows.Close();
     till.Commit();
     central.Commit();
@@ -147,6 +149,10 @@ bool RunCopier(CopyContext& context, const Copier& copier) {
     context.notifier.ShowMessage(copier.error_label + ErrorText(error));
     return false;
   }
+}
+
+void EndTableBar(CopyProgress& progress, int rows, int counted) {
+  if (rows > 0 && rows != counted) progress.SetTable(rows, rows);
 }
 
 }  // namespace skarvel::db

@@ -63,6 +63,11 @@ struct Copier {
 // log) and gives false; a failed count gives false too, but the copy is still made.
 bool RunCopier(CopyContext& context, const Copier& copier);
 
+// The table bar at the end of a table's rows: where the count taken before the copy was not
+// the number of rows the copy went through (its query filters, or rows came or went), the bar
+// ends on what was copied rather than short of or past its end.
+void EndTableBar(CopyProgress& progress, int rows, int counted);
+
 // Binds the row's values to the insert for every bind.
 class RowBinder {
  public:

@@ -84,6 +84,7 @@ bool CopyClientCards(CopyContext& context) {
       } catch (const FirebirdError&) {
       }
     }
+    EndTableBar(context.progress, position, maximum);
     rows.Close();
     till.Commit();
     return true;

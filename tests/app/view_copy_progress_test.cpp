@@ -57,6 +57,29 @@ TEST(ViewCopyProgressTest, TheOverallBarOnlyGrowsAndIsFullOnlyAtTheEnd) {
   EXPECT_EQ(view.progress_text[ProgressBar::pb1], "");
 }
 
+// The customers' copier goes on to their cards under the cards' name; the cards' own copier then
+// finds them copied and shows nothing. Each table ends once, on what it got.
+TEST(ViewCopyProgressTest, EachTableEndsOnceUnderItsOwnName) {
+  test::RecordingView view;
+  ViewCopyProgress progress(view);
+  progress.ShowOverall(true);
+  progress.Label("client", true);
+  progress.SetTableName("client");
+  for (int row = 0; row <= 36; ++row) progress.SetTable(row, 40);
+  progress.SetTable(36, 36);
+  progress.SetTableName("clientcard");
+  for (int row = 0; row <= 20; ++row) progress.SetTable(row, 20);
+  progress.SetOverall(1);
+  progress.Label("clientcard", false);
+  progress.SetOverall(2);
+  std::vector<std::string> ended;
+  for (const WorkProgress& work : view.ended_work) {
+    ended.push_back(work.name + " " + std::to_string(work.done) + "/" + std::to_string(work.total));
+  }
+  EXPECT_EQ(ended, (std::vector<std::string>{"client 36/36", "clientcard 20/20"}));
+  EXPECT_EQ(view.mem_info, (std::vector<std::string>{"client", "clientcard"}));
+}
+
 // A second copy (the step run again) starts the overall bar from nothing.
 TEST(ViewCopyProgressTest, ASecondCopyStartsAgainFromNothing) {
   test::RecordingView view;

@@ -23,9 +23,10 @@ class RecordingProgress final : public CopyProgress {
   void ShowOverall(bool visible) override { overall_visible = visible; }
   void SetOverall(int position) override { overall = position; }
   void SetTable(int position, int maximum) override {
-    table_maximum[label] = maximum;
-    bars[label].emplace_back(position, maximum);
-    if (on_row) on_row(label, position);
+    const std::string& table = tables.back();
+    table_maximum[table] = maximum;
+    bars[table].emplace_back(position, maximum);
+    if (on_row) on_row(table, position);
   }
   void SetTableName(const std::string& name) override {
     if (tables.empty() || tables.back() != name) tables.push_back(name);
@@ -41,7 +42,7 @@ class RecordingProgress final : public CopyProgress {
   std::string labels;
   std::vector<std::string> tables;  // the names the table bar showed, in turn
   std::map<std::string, int> table_maximum;
-  std::map<std::string, std::vector<std::pair<int, int>>> bars;  // (position, maximum)
+  std::map<std::string, std::vector<std::pair<int, int>>> bars;  // by table: (position, maximum)
   std::function<void(const std::string&, int)> on_row;
 };
 
@@ -348,15 +349,23 @@ TEST_F(ReferenceCopyTest, AFailedCountStillCopiesAndRunsTheSecondPart) {
   EXPECT_EQ(Till("select count(*) from ZVTYPE"), "2");
 }
 
-TEST_F(ReferenceCopyTest, TheCardsBarRunsOverTheirRows) {
+// The customers' count takes every customer, the copy only those with a card: each bar ends on
+// the rows its table got, and the cards, copied with the customers, get one bar of their own.
+TEST_F(ReferenceCopyTest, EachTableBarEndsOnTheRowsItsTableGot) {
   Prepare();
   ASSERT_TRUE(Copy());
+  const int customers = std::stoi(Till("select count(*) from CLIENT"));
+  ASSERT_LT(customers, std::stoi(Central("select count(*) from CLIENT")));
   const auto& client = progress_.bars["client"];
+  ASSERT_FALSE(client.empty());
+  EXPECT_EQ(client.back(), std::make_pair(customers, customers));
   const int cards = std::stoi(Central("select count(*) from CLIENT_CARD"));
   ASSERT_GT(cards, 1);
-  EXPECT_NE(std::find(client.begin(), client.end(), std::make_pair(1, cards)), client.end());
-  EXPECT_EQ(client.back(), std::make_pair(cards, cards));
-  // The bar that starts again for the cards names them.
+  ASSERT_EQ(Till("select count(*) from CLIENT_CARD"), std::to_string(cards));
+  const auto& card_bar = progress_.bars["clientcard"];
+  EXPECT_NE(std::find(card_bar.begin(), card_bar.end(), std::make_pair(1, cards)), card_bar.end());
+  EXPECT_EQ(card_bar.back(), std::make_pair(cards, cards));
+  EXPECT_EQ(std::count(progress_.tables.begin(), progress_.tables.end(), "clientcard"), 1);
   const auto at = std::find(progress_.tables.begin(), progress_.tables.end(), "client");
   ASSERT_NE(at, progress_.tables.end());
   ASSERT_NE(at + 1, progress_.tables.end());

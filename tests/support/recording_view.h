@@ -50,6 +50,9 @@ class RecordingView final : public WizardView {
   void SetProgressText(ProgressBar bar, const std::string& text) override {
     progress_text[bar] = text;
   }
+  void ShowWorkProgress(const WorkProgress& work) override {
+    if (work.ended) ended_work.push_back(work);
+  }
 
   int ShowErrorWindow(const ErrorWindowTexts& texts) override {
     error_windows.push_back(texts);
@@ -101,6 +104,7 @@ class RecordingView final : public WizardView {
   std::map<ProgressBar, bool> progress_visible;
   std::map<ProgressBar, std::string> progress_text;
   std::function<void(ProgressBar bar, int position, int maximum)> on_progress;
+  std::vector<WorkProgress> ended_work;  // the last report of each piece of work
   std::vector<ErrorWindowTexts> error_windows;
   int error_window_result = kModalResultCancel;
   std::vector<RestartWindowTexts> restart_windows;
