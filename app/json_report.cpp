@@ -108,6 +108,7 @@ void JsonReport::Step(const StepReport& report) {
   line["outcome"] = report.Failed() ? "failed" : "done";
   line["acknowledged"] = report.acknowledged;
   line["seconds"] = Rounded(report.seconds);
+  line["package"] = Text(report.package);
   Write(out_, line);
 }
 

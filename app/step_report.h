@@ -14,6 +14,7 @@ struct StepReport {
   bool acknowledged = false;
   double seconds = 0;
   std::string caption;
+  std::string package;  // the download server's folder the report followed; empty for none
 
   bool Failed() const { return status % 10 == 8; }
 };

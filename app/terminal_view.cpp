@@ -92,10 +92,14 @@ void TerminalView::SayReport(int status, const std::string& answer) {
   std::snprintf(seconds, sizeof seconds, "%.2f s", taken.count());
   // Step 12 reports 118 when its 120 was not acknowledged: still step 12's outcome.
   const int step = running_step_ != 0 ? running_step_ : status / 10;
-  const StepReport report{step, status, answer == "\"OKOK\"", taken.count(),
-                          step >= 1 && step <= kStepCount ? captions_[step] : ""};
+  const StepReport report{step,
+                          status,
+                          answer == "\"OKOK\"",
+                          taken.count(),
+                          step >= 1 && step <= kStepCount ? captions_[step] : "",
+                          std::exchange(download_, "")};
   if (on_report) on_report(report);
-  const std::string download = std::exchange(download_, "");
+  const std::string& download = report.package;
   const std::string outcome = report.Failed() ? Tr("Terminal", "step %1 failed, reported %2")
                                               : Tr("Terminal", "step %1 done, reported %2");
   Say("  " + Fill(outcome, {std::to_string(step), std::to_string(status)}) +
@@ -143,7 +147,10 @@ void TerminalView::AddMemInfoLine(const std::string& line) { SayLabel("  " + lin
 void TerminalView::ShowWorkProgress(const WorkProgress& progress) {
   const auto now = ProgressRate::Clock::now();
   const MeasuredProgress measured = rate_.Add(progress, now);
-  if (progress.kind == WorkProgress::Kind::kDownload) download_ = progress.name;
+  // A download before the run (the server list, with the code) is no step's.
+  if (progress.kind == WorkProgress::Kind::kDownload && running_step_ != 0) {
+    download_ = progress.name;
+  }
   if (on_progress && machine_pace_.Due(progress, now)) on_progress(running_step_, measured);
   if (!terminal_ || !line_pace_.Due(progress, now)) return;
   // The last column stays free: a terminal that wraps there would leave the line for good.

@@ -70,7 +70,10 @@ class TerminalView final : public WizardView {
   // Ends a line left open, before something else writes to the terminal (standard error).
   void BreakLine();
   // The step the installation driver runs now; its reports are its outcome lines.
-  void StepStarted(int step) { running_step_ = step; }
+  void StepStarted(int step) {
+    running_step_ = step;
+    download_.clear();
+  }
   // Prints the outcome of the running step (of status / 10 outside a run) from its status report
   // (10k+9 done, 10k+8 failed), with the download it followed and the time since the previous
   // report, or since the installation page showed.

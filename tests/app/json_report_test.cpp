@@ -25,7 +25,8 @@ TEST(JsonReportTest, WritesEachEventOnALineOfItsOwn) {
   report.Start("install", "5412345000013", "http://127.0.0.1:3604/skv/skv.dll");
   report.Step({3, 38, false, 1.23456,
                "T\xE9l\xE9"
-               "charger"});
+               "charger",
+               "firebird"});
   report.Check({"disk-space",
                 false,
                 "the work folder needs 1.5 GB",
@@ -53,7 +54,8 @@ TEST(JsonReportTest, WritesEachEventOnALineOfItsOwn) {
   EXPECT_EQ(lines[0]["format"], JsonReport::kFormat);
   EXPECT_EQ(lines[0]["program"], "skarvel-cli");
   EXPECT_EQ(lines[1], json::parse(R"({"event":"step","step":3,"step_caption":"Télécharger",
-      "status":38,"outcome":"failed","acknowledged":false,"seconds":1.235})"));
+      "status":38,"outcome":"failed","acknowledged":false,"seconds":1.235,
+      "package":"firebird"})"));
   EXPECT_EQ(lines[2]["detail"], "the work folder needs 1.5 GB");
   EXPECT_EQ(lines[2]["details"], json::parse(R"({"work_bytes_needed":1500000000,
       "same_disk":true,"folder":"/home/café"})"));

@@ -75,6 +75,27 @@ WorkProgress Table(const std::string& name, std::uint64_t done, bool ended) {
   return {WorkProgress::Kind::kTable, name, "", done, 12, ended};
 }
 
+// A step's line and report name the download that step made, once; the server list fetched
+// with the code, before any step, is no step's.
+TEST(TerminalViewTest, AStepLineNamesOnlyTheDownloadOfItsStep) {
+  RunLog log("");
+  std::ostringstream shown;
+  TerminalView piped(shown, shown, false, log, "5412345000013", true);
+  std::vector<std::string> packages;
+  piped.on_report = [&packages](const StepReport& report) { packages.push_back(report.package); };
+  piped.ShowWorkProgress({WorkProgress::Kind::kDownload, "srv", "serveurs.cfg", 23, 23, true});
+  piped.StepStarted(1);
+  piped.SayReport(19, "\"OKOK\"");
+  piped.StepStarted(3);
+  piped.ShowWorkProgress({WorkProgress::Kind::kDownload, "zip", "7za.zip", 9, 9, true});
+  piped.SayReport(39, "\"OKOK\"");
+  piped.SayReport(39, "\"OKOK\"");
+  EXPECT_EQ(packages, (std::vector<std::string>{"", "zip", ""}));
+  const std::string text = shown.str();
+  EXPECT_EQ(text.find("(srv)"), std::string::npos) << text;
+  EXPECT_NE(text.find("step 3 done, reported 39 (zip)"), std::string::npos) << text;
+}
+
 // On a terminal a download's line is written over to its end, a step line starts below it, and
 // each table of the copy takes over its own label's line; without a terminal nothing of it is
 // written, while the machine-readable output is told of each piece in its step.
