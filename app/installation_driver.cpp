@@ -56,7 +56,7 @@ void InstallationDriver::RunInstallation() {
     SetBusy(state_, view_, false);
     if (step_ != 0) view_.SetStepFailed(step_);
     ErrorWindowTexts texts = SetKind(ErrorKind::InstallError, state_.PosMessages());
-    texts.cause = error.what();
+    texts.cause = OneLine(error.what());
     view_.ShowErrorWindow(texts);
     return;
   }
@@ -221,8 +221,8 @@ ErrorWindowTexts InstallationDriver::StopTexts() const {
     texts.step = caption.empty() ? Fill(Tr("Steps", "step %1"), {std::to_string(step_)}) : caption;
   }
   const OperationFailure& cause = !cause_.empty() ? cause_ : service_cause_;
-  texts.cause = cause.cause;
-  texts.details = cause.details;
+  texts.cause = OneLine(cause.cause);
+  texts.details = OneLine(cause.details);
   return texts;
 }
 

@@ -302,13 +302,6 @@ void Checker::Tools(const cust_post& record) {
 
 }  // namespace
 
-std::string OneLine(std::string text) {
-  for (char& c : text) {
-    if (c == '\n' || c == '\r') c = ' ';
-  }
-  return text;
-}
-
 PreflightResult RunPreflight(PreflightContext& context, const std::string& code,
                              const std::function<void(const CheckResult&)>& on_check) {
   Checker checker(context, on_check);

@@ -37,9 +37,6 @@ struct CheckResult {
   std::optional<ConnectionReport> connection = std::nullopt;
 };
 
-// A check's detail is one line; Firebird's texts come in several.
-std::string OneLine(std::string text);
-
 enum class PreflightOutcome { kCanRun, kServiceUnreachable, kCodeRejected, kCheckFailed };
 
 struct PreflightResult {

@@ -25,7 +25,7 @@ const std::pair<Control, const char*> kCaptions[] = {
 
 // The window's texts with why the service failed: its sentence and the transfer's details.
 ErrorWindowTexts WithServiceProblem(ErrorWindowTexts texts, const ServiceContext& service) {
-  texts.cause = ServiceProblem(service);
+  texts.cause = OneLine(ServiceProblem(service));
   texts.details = service.last_problem.details;
   return texts;
 }
@@ -208,8 +208,8 @@ void WizardFlow::btCodeClick() {
     state_.ResumeMode = false;
     ErrorWindowTexts texts = SetKind(ErrorKind::CodeRejected, state_.PosMessages());
     const OperationFailure cause = RejectionCause();
-    texts.cause = cause.cause;
-    texts.details = cause.details;
+    texts.cause = OneLine(cause.cause);
+    texts.details = OneLine(cause.details);
     view_.ShowErrorWindow(texts);
     return;
   }

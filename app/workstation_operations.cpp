@@ -123,7 +123,7 @@ void WorkstationOperations::Failed(const std::string& cause, const std::string& 
   // A warning: the step decides whether it stops the run, and its error then says so.
   log_.Write(RunLog::Level::kWarning,
              "failed: " + cause + (details.empty() ? "" : " [" + details + "]"));
-  if (failure_.empty()) failure_ = {cause, details};
+  if (failure_.empty()) failure_ = {OneLine(cause), OneLine(details)};
 }
 
 OperationFailure WorkstationOperations::TakeFailure() { return std::exchange(failure_, {}); }

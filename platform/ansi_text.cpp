@@ -49,4 +49,18 @@ std::int32_t StrToIntDef(std::string_view text, std::int32_t fallback) {
   return WholeNumber(text).value_or(fallback);
 }
 
+std::string OneLine(std::string_view text) {
+  std::string line;
+  for (const char c : text) {
+    if (c == '\r') continue;
+    if (c == '\n') {
+      if (!line.empty() && line.back() != ' ') line += ' ';
+      continue;
+    }
+    line += c;
+  }
+  while (!line.empty() && line.back() == ' ') line.pop_back();
+  return line;
+}
+
 }  // namespace skarvel

@@ -27,4 +27,8 @@ std::optional<std::int32_t> WholeNumber(std::string_view text);
 // WholeNumber, or fallback when the text holds none.
 std::int32_t StrToIntDef(std::string_view text, std::int32_t fallback);
 
+// The text on one line, its line breaks become blanks: a cause or a detail stands in a sentence
+// or a line of its own, while Firebird's and other programs' texts come in several lines.
+std::string OneLine(std::string_view text);
+
 }  // namespace skarvel

@@ -1,3 +1,4 @@
+#include "platform/ansi_text.h"
 #include "platform/child_programs.h"
 #include "platform/reboot.h"
 #include "platform/translation.h"
@@ -9,15 +10,15 @@ bool SystemdReboot::Reboot() {
   // systemctl hands the request to the service manager and returns at once.
   const ChildOutcome outcome = RunShortProgram("systemctl", {"reboot"});
   if (outcome.started && outcome.exit_code == 0) return true;
-  std::string output = AnsiFromUtf8(outcome.output);
-  while (!output.empty() && (output.back() == '\n' || output.back() == '\r')) output.pop_back();
-  const std::string code = std::to_string(outcome.exit_code);
+  // The system's own words, on one line: they stand inside the advice's sentence.
+  const std::string output = OneLine(AnsiFromUtf8(outcome.output));
   if (!outcome.started) {
     refusal_ = Tr("System", "systemctl could not be started");
   } else if (output.empty()) {
-    refusal_ = Fill(Tr("System", "systemctl reboot ended with exit code %1"), {code});
+    refusal_ = Fill(Tr("System", "systemctl reboot ended with exit code %1"),
+                    {std::to_string(outcome.exit_code)});
   } else {
-    refusal_ = Fill(Tr("System", "systemctl reboot ended with exit code %1: %2"), {code, output});
+    refusal_ = output;
   }
   return false;
 }

@@ -1128,10 +1128,6 @@
         <translation>l&apos;ordinateur a refusé de redémarrer (code d&apos;erreur %1)</translation>
     </message>
     <message>
-        <source>systemctl reboot ended with exit code %1: %2</source>
-        <translation>l&apos;ordinateur a refusé de redémarrer (code d&apos;erreur %1) : %2</translation>
-    </message>
-    <message>
         <source>the folder %1 cannot be reached from %2: the server named no full path for the folder it logged in to</source>
         <translation>le dossier %1 ne peut pas être atteint depuis %2 : le serveur n&apos;a pas donné de chemin complet pour le dossier de connexion</translation>
     </message>

@@ -1128,10 +1128,6 @@
         <translation>de computer weigerde opnieuw op te starten (foutcode %1)</translation>
     </message>
     <message>
-        <source>systemctl reboot ended with exit code %1: %2</source>
-        <translation>de computer weigerde opnieuw op te starten (foutcode %1): %2</translation>
-    </message>
-    <message>
         <source>the folder %1 cannot be reached from %2: the server named no full path for the folder it logged in to</source>
         <translation>de map %1 is niet bereikbaar vanuit %2: de server gaf geen volledig pad voor de map waarin hij aanmeldde</translation>
     </message>

@@ -37,6 +37,16 @@ TEST(AnsiTextTest, TrimRemovesBlanksAndControlCharactersAtBothEnds) {
   EXPECT_EQ(Trim("\xA0x\xA0"), "\xA0x\xA0");  // a no-break space is a character, not a blank
 }
 
+// Firebird's texts and systemctl's answers come in lines; a cause stands in one.
+TEST(AnsiTextTest, OneLineJoinsLinesWithOneBlank) {
+  EXPECT_EQ(OneLine("Unable to complete network request to host \"127.0.0.1\".\r\n"
+                    "-Failed to establish a connection.\n"),
+            "Unable to complete network request to host \"127.0.0.1\". "
+            "-Failed to establish a connection.");
+  EXPECT_EQ(OneLine("a \nb\n\nc"), "a b c");
+  EXPECT_EQ(OneLine("caf\xE9"), "caf\xE9");
+}
+
 TEST(AnsiTextTest, UpperCaseTouchesOnlyAsciiLetters) {
   EXPECT_EQ(UpperCase("abc-xyz 09 \xE9t\xE9"), "ABC-XYZ 09 \xE9T\xE9");
   EXPECT_TRUE(SameText("pos_5", "POS_5"));
