@@ -196,8 +196,8 @@ std::string Checker::Listed(const std::string& folder, const TfTP& account, std:
 void Checker::Packages(const cust_post& record, const TfTP& account) {
   DownloadContext& downloads = context_.downloads;
   const auto keep_failure = downloads.failure;
-  downloads.failure = [this](const std::string& cause) {
-    if (cause_.empty()) cause_ = cause;
+  downloads.failure = [this](const NetworkFailure& failure) {
+    if (cause_.empty()) cause_ = failure.cause;
   };
   for (const std::string& folder :
        {std::string("srv"), std::string("zip"), record.pv_path, std::string("firebird")}) {

@@ -41,7 +41,7 @@ WorkstationOperations::WorkstationOperations(ServiceContext& service, RunLog& lo
       view_(view),
       pump_(pump),
       downloads_{pump, [&log](const std::string& line) { log.Write(line); },
-                 [this](const std::string& cause) { Failed(cause); }},
+                 [this](const NetworkFailure& failure) { Failed(failure.cause, failure.details); }},
       control_(programs_, processes_, pump, [&log](const std::string& line) { log.Write(line); }),
       Dmskarvel(notifier_),
       services_(settings.systemd_root),

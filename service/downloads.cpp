@@ -38,7 +38,7 @@ NetworkFailure FailureOf(const TSimpleFTP& ftp, DownloadAction action, const std
 
 void Failed(DownloadContext& context, NetworkFailure failure) {
   context.last_failure = std::move(failure);
-  if (context.failure) context.failure(context.last_failure.cause);
+  if (context.failure) context.failure(context.last_failure);
 }
 
 // How long a server found silent gets to answer the next connect.

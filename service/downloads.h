@@ -34,8 +34,8 @@ struct DownloadContext {
   EventPump& pump;
   std::function<void(const std::string& line)> log;
   // Told why a download failed: one sentence for the person ("The download server 10.0.0.5
-  // refused the folder zip."). Its technical detail is in last_failure and the log.
-  std::function<void(const std::string& cause)> failure = nullptr;
+  // refused the folder zip.") and the server's or the system's words apart.
+  std::function<void(const NetworkFailure& failure)> failure = nullptr;
   // Told while the server is silent, and asked whether the person gave the wait up; none by
   // default.
   SilentPeerWatch* silence = nullptr;

@@ -194,6 +194,10 @@ TEST_F(InstallationFaultTest, TheDownloadServerGoneMidTransferLeavesNoPackageBeh
   EXPECT_EQ(result.exit_code, 1) << result.out << result.err;
   EXPECT_EQ(CustomerStatus(code_), "38");
   EXPECT_NE(result.err.find("start skarvel-cli --undo " + code_), npos) << result.err;
+  // The client's own words and code are the error's details line, not the log's alone.
+  const auto details = result.err.find("(details: ");
+  ASSERT_NE(details, npos) << result.err;
+  EXPECT_NE(result.err.find("(120", details), npos) << result.err;
   const std::string log = LogText();
   EXPECT_NE(log.find("FTP: could not download lumtrak650/lumtrak650.zip ("), npos) << log;
   EXPECT_FALSE(fs::exists(WorkFolder() + "/lumtrak650.zip"));

@@ -150,7 +150,10 @@ TEST_F(TlsDownloadsTest, EachBadCertificateFailsWithItsReasonAndDownloadsNothing
   for (const auto& [presented, trusted, code, sentence] : cases) {
     StartWith(presented);
     std::vector<std::string> told;
-    context_.failure = [&](const std::string& cause) { told.push_back(cause); };
+    context_.failure = [&](const NetworkFailure& failure) {
+      told.push_back(failure.cause);
+      EXPECT_EQ(failure.details, context_.last_failure.details);
+    };
     EXPECT_FALSE(DownloadFolder(context_, "zip", Work(), TlsAccount(trusted), nullptr));
     EXPECT_EQ(told, std::vector<std::string>{sentence});
     EXPECT_EQ(context_.last_failure.details.rfind("SSL", 0), 0u) << context_.last_failure.details;
