@@ -39,7 +39,10 @@ ErrorWindowTexts SetKind(ErrorKind kind, const MessageTable& messages) {
   window.button = loaded && texts.button_code != nullptr
                       ? LookupMessage(messages, texts.button_code)
                       : Tr("Window", "Close");
-  window.contact_visible = kind != ErrorKind::InstallDone;
+  // The window's fixed line, in the person's language like the rest of the project's texts.
+  if (kind != ErrorKind::InstallDone) {
+    window.contact = Tr("Window", "Please Contact Helpdesk  Zelvane !!!");
+  }
   return window;
 }
 

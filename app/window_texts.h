@@ -20,7 +20,7 @@ struct ErrorWindowTexts {
   std::string title;
   std::string text;
   std::string button;
-  bool contact_visible = true;
+  std::string contact;  // the line that sends the person to the helpdesk; empty: none
   // What a finished installation could not do, each a sentence; shown after the text.
   std::vector<std::string> warnings;
   // For a failure: the step that failed (its caption), why in a sentence for the person, and

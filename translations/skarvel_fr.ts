@@ -1277,6 +1277,10 @@
         <source>the receipt templates of the customer could not be made: %1</source>
         <translation>les modèles de tickets du client n&apos;ont pas pu être créés : %1</translation>
     </message>
+    <message>
+        <source>Please Contact Helpdesk  Zelvane !!!</source>
+        <translation>Veuillez contacter le helpdesk de Zelvane !!!</translation>
+    </message>
 </context>
 <context>
     <name>Workstation</name>

@@ -1277,6 +1277,10 @@
         <source>the receipt templates of the customer could not be made: %1</source>
         <translation>de bonsjablonen van de klant konden niet worden aangemaakt: %1</translation>
     </message>
+    <message>
+        <source>Please Contact Helpdesk  Zelvane !!!</source>
+        <translation>Neem contact op met de helpdesk van Zelvane !!!</translation>
+    </message>
 </context>
 <context>
     <name>Workstation</name>

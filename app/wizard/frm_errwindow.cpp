@@ -29,7 +29,8 @@ int TfrmErrwindow::ShowModal(const ErrorWindowTexts& texts) {
   ui_->lblDetails->setText(FromAnsi(texts.details));
   ui_->lblDetails->setVisible(!texts.details.empty());
   ui_->btClose->setText(FromAnsi(texts.button));
-  ui_->lblContactZv->setVisible(texts.contact_visible);
+  ui_->lblContactZv->setText(FromAnsi(texts.contact));
+  ui_->lblContactZv->setVisible(!texts.contact.empty());
   adjustSize();
   setFixedSize(sizeHint().expandedTo(QSize(fontMetrics().averageCharWidth() * 70, 0)));
   CentreOnDesktop(*this);

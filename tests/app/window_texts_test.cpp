@@ -27,13 +27,13 @@ TEST(ErrorWindowTest, TakesItsTextsFromTheLoadedTable) {
   EXPECT_EQ(install_error.title, "Fout");
   EXPECT_EQ(install_error.text, "Fout bij de installatie:");
   EXPECT_EQ(install_error.button, "Close");  // this kind never takes POS_47
-  EXPECT_TRUE(install_error.contact_visible);
+  EXPECT_EQ(install_error.contact, "Please Contact Helpdesk  Zelvane !!!");
   EXPECT_EQ(SetKind(ErrorKind::CodeRejected, kDutch).button, "Sluiten");
   EXPECT_EQ(SetKind(ErrorKind::NoService, kDutch).text, "Geen verbinding");
   const ErrorWindowTexts done = SetKind(ErrorKind::InstallDone, kDutch);
   EXPECT_EQ(done.title, "Info");
   EXPECT_EQ(done.text, "Klaar!");
-  EXPECT_FALSE(done.contact_visible);
+  EXPECT_EQ(done.contact, "");
 }
 
 TEST(ErrorWindowTest, AOneEntryTableCountsAsNotLoaded) {

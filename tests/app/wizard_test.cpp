@@ -290,14 +290,15 @@ class WizardTest : public QObject {
   }
 
   // A French customer's step fails: what the wizard says of its own in the error window, the
-  // cause and the button, is French like the service's text above it.
+  // cause, the helpdesk line and the button, is French like the service's text above it.
   void aFrenchCustomersFailureIsExplainedInFrench() {
     UseCompiledTranslations();
     ftp_port_ = test::RefusingPort();
-    QString button, info;
+    QString button, info, contact;
     ModalWatcher watcher([&](QWidget& window) {
       button = window.findChild<QPushButton*>(QStringLiteral("btClose"))->text();
       info = window.findChild<QPlainTextEdit*>(QStringLiteral("memInfo"))->toPlainText();
+      contact = window.findChild<QLabel*>(QStringLiteral("lblContactZv"))->text();
       Click(window, "btClose");
     });
     Start({"5412345000020"});  // status 40: the till package is downloaded again, and cannot be
@@ -305,6 +306,8 @@ class WizardTest : public QObject {
     QCOMPARE(LanguageInUse(), Language::kFrench);
     QCOMPARE(button, FromAnsi(Tr("Window", "Close")));
     QVERIFY(button != QStringLiteral("Close"));
+    QCOMPARE(contact, FromAnsi(Tr("Window", "Please Contact Helpdesk  Zelvane !!!")));
+    QVERIFY(contact != QStringLiteral("Please Contact Helpdesk  Zelvane !!!"));
     const QString refused =
         FromAnsi(Tr("Network", "The download server %1 refuses the connection."));
     QVERIFY(refused != QStringLiteral("The download server %1 refuses the connection."));
