@@ -116,6 +116,7 @@ void JsonReport::Check(const CheckResult& check) {
   Json line = Event("check");
   line["check"] = Text(check.name);
   line["ok"] = check.ok;
+  line["blocking"] = check.blocking;
   line["detail"] = Text(check.detail);
   line["details"] = Details(check);
   if (check.connection) line["connection"] = ConnectionObject(*check.connection);

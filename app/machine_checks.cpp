@@ -182,14 +182,16 @@ void Rights::Printer() {
   if (Trim(record_.CP_GENTEXT).empty() || NextStep(status_) > kProgramsStep) return;
   if (!PrintingSystemProblem().empty()) return;  // the printing-system check says so
   const std::string why = PrinterRightsProblem();
-  if (why.empty()) {
-    checks.push_back({"printer-rights", true,
-                      Fill(Tr("Check", "%1 may add the printer %2"), {me_, record_.CP_GENTEXT})});
-  } else {
-    checks.push_back(ByAdministrator(
-        "printer-rights", Fill(Tr("Check", "adding the printer %1"), {record_.CP_GENTEXT}),
-        Fill(Tr("Check", "%1 may not add printers: %2"), {me_, why})));
-  }
+  CheckResult check =
+      why.empty()
+          ? CheckResult{"printer-rights", true,
+                        Fill(Tr("Check", "%1 may add the printer %2"), {me_, record_.CP_GENTEXT})}
+          : ByAdministrator("printer-rights",
+                            Fill(Tr("Check", "adding the printer %1"), {record_.CP_GENTEXT}),
+                            Fill(Tr("Check", "%1 may not add printers: %2"), {me_, why}));
+  // Without its printer the till still sells; the installation ends with a warning.
+  check.blocking = false;
+  checks.push_back(std::move(check));
 }
 
 void Rights::ServerSetup() {

@@ -155,7 +155,7 @@ class Checker {
   }
   bool AllPassed() const {
     for (const CheckResult& check : result.checks) {
-      if (!check.ok) return false;
+      if (!check.ok && check.blocking) return false;
     }
     return true;
   }
@@ -294,10 +294,13 @@ void Checker::Tools(const cust_post& record) {
           {{"program", std::string(kArchiveTool)}}});
   if (Trim(record.CP_GENTEXT).empty()) return;
   const std::string problem = PrintingSystemProblem();
-  Record({"printing-system", problem.empty(),
-          problem.empty() ? Fill(Tr("Check", "a printing system answers for the printer %1"),
-                                 {record.CP_GENTEXT})
-                          : problem});
+  CheckResult printing{
+      "printing-system", problem.empty(),
+      problem.empty()
+          ? Fill(Tr("Check", "a printing system answers for the printer %1"), {record.CP_GENTEXT})
+          : problem};
+  printing.blocking = false;
+  Record(std::move(printing));
 }
 
 }  // namespace

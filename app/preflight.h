@@ -35,7 +35,13 @@ struct CheckResult {
   std::string detail;
   std::vector<std::pair<std::string, CheckFact>> facts = {};
   std::optional<ConnectionReport> connection = std::nullopt;
+  // False for what an installation does without, ending complete with a warning (the receipt
+  // printer): its failure is said, but does not say that the installation would fail.
+  bool blocking = true;
 };
+
+// A check that failed where the installation would not.
+inline bool IsWarning(const CheckResult& check) { return !check.ok && !check.blocking; }
 
 enum class PreflightOutcome { kCanRun, kServiceUnreachable, kCodeRejected, kCheckFailed };
 

@@ -55,7 +55,9 @@ std::string Advice(const PreflightResult& result, const std::string& code,
   }
   std::string failed;
   for (const CheckResult& check : result.checks) {
-    if (!check.ok) failed += (failed.empty() ? "" : "; ") + check.name + ": " + check.detail;
+    if (!check.ok && check.blocking) {
+      failed += (failed.empty() ? "" : "; ") + check.name + ": " + check.detail;
+    }
   }
   return Fill(
       Tr("Advice",
@@ -94,8 +96,10 @@ CliOutcome RunUnattendedCheck(const CliOptions& options, const DeploymentSetting
   CliOutcome outcome{kCancelled};
   try {
     const PreflightResult result = RunPreflight(context, code, [&](const CheckResult& check) {
-      const std::string line =
-          std::string(check.ok ? "ok    " : "FAIL  ") + check.name + "  " + check.detail;
+      const std::string line = std::string(check.ok           ? "ok    "
+                                           : IsWarning(check) ? "WARN  "
+                                                              : "FAIL  ") +
+                               check.name + "  " + check.detail;
       human << Utf8FromAnsi(line) << std::endl;
       log.Write(check.ok ? RunLog::Level::kInfo : RunLog::Level::kWarning, "check: " + line);
       if (json != nullptr) json->Check(check);
