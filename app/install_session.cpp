@@ -28,15 +28,33 @@ std::string AlreadyRunningMessage(const std::string& holder) {
               {holder});
 }
 
+namespace {
+
+std::string UnusableFolder(const std::string& folder, const std::string& why) {
+  return Fill(Tr("Program",
+                 "the folder %1 cannot be used: %2. Remove it, or point XDG_STATE_HOME at a "
+                 "folder of your own."),
+              {folder, why});
+}
+
+}  // namespace
+
 std::string WorkFolderProblem() {
   // The state folder holding it is this user's alone too: others could swap the work folder.
   for (const std::string& folder : {ProgramStateFolder(), DefaultWorkFolder()}) {
     if (const std::string why = MakePrivateFolder(folder); !why.empty()) {
-      return Fill(Tr("Program",
-                     "the folder %1 cannot be used: %2. Remove it, or point XDG_STATE_HOME at a "
-                     "folder of your own."),
-                  {folder, why});
+      return UnusableFolder(folder, why);
     }
+  }
+  return "";
+}
+
+std::string CheckedFolderProblem() {
+  if (const std::string why = MakePrivateFolder(ProgramStateFolder()); !why.empty()) {
+    return UnusableFolder(ProgramStateFolder(), why);
+  }
+  if (const std::string why = PrivateFolderProblem(DefaultWorkFolder()); !why.empty()) {
+    return UnusableFolder(DefaultWorkFolder(), why);
   }
   return "";
 }

@@ -35,6 +35,9 @@ std::string AlreadyRunningMessage(const std::string& holder);
 // Why the work folder cannot be used, as a sentence saying what to do; empty when it can (it is
 // then made, this user's alone).
 std::string WorkFolderProblem();
+// The same for a check, which only writes its log: the state folder is made (or tightened) as
+// an installation makes it, the work folder only looked at.
+std::string CheckedFolderProblem();
 
 // Starts a run's entries in the log: its start marked with the program, its version and what it
 // was asked (what), and from then on its errors also go to the journal of the running system

@@ -70,6 +70,10 @@ std::string Advice(const PreflightResult& result, const std::string& code,
 CliOutcome RunUnattendedCheck(const CliOptions& options, const DeploymentSettings& settings,
                               std::ostream& human, JsonReport* json) {
   const std::string& code = options.code;
+  // A folder the installation would refuse is said as the installation says it.
+  if (const std::string why = CheckedFolderProblem(); !why.empty()) {
+    return {kUsage, std::nullopt, why};
+  }
   const std::string temporary = LinuxSystemInfo().TemporaryFolder();
   const EngineLockFolder engine_locks(temporary);
   const db::EngineShutdown engine;  // goes before the lock folder, after every connection

@@ -11,4 +11,8 @@ namespace skarvel {
 // have put there must not be unpacked and run.
 std::string MakePrivateFolder(const std::string& folder);
 
+// Why MakePrivateFolder would refuse the folder, found without changing anything; empty when it
+// would not (a missing folder, or one of this user's that others may only read).
+std::string PrivateFolderProblem(const std::string& folder);
+
 }  // namespace skarvel

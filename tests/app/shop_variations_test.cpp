@@ -61,10 +61,14 @@ TEST_F(ShopVariationsTest, AnInstalledButDisabledServerIsNotInstalledAgain) {
 }
 
 // The work folder is the user's own; one that others may write in (a shared cache folder) is
-// refused before anything is downloaded into it.
+// refused before anything is downloaded into it, and the check foresees it, leaving it as it is.
 TEST_F(ShopVariationsTest, AWorkFolderOthersMayWriteInIsRefused) {
   fs::create_directories(WorkFolder());
   fs::permissions(WorkFolder(), fs::perms::all);
+  const ProgramResult check = Run({"--check", kFreshCustomer});
+  EXPECT_EQ(check.exit_code, 64) << check.out << check.err;
+  EXPECT_NE(check.err.find("/ cannot be used: other users may write in it"), npos) << check.err;
+  EXPECT_EQ(fs::status(WorkFolder()).permissions(), fs::perms::all);
   const ProgramResult result = Run({kFreshCustomer});
   EXPECT_EQ(result.exit_code, 64) << result.out << result.err;
   EXPECT_NE(result.err.find("the folder " + WorkFolder() +

@@ -25,8 +25,12 @@ TEST(PrivateFolderTest, MakesTheFolderThisUsersAlone) {
   const std::string work = root.File("cache/skarvel/");
   EXPECT_EQ(MakePrivateFolder(work), "");
   EXPECT_EQ(ModeOf(work), 0700u);
-  // One of this user's that others may read is tightened.
+  // One of this user's that others may read is tightened; only looked at, it is left so.
   ::chmod(work.c_str(), 0755);
+  EXPECT_EQ(PrivateFolderProblem(work), "");
+  EXPECT_EQ(ModeOf(work), 0755u);
+  EXPECT_EQ(PrivateFolderProblem(root.File("missing")), "");
+  EXPECT_FALSE(fs::exists(root.File("missing")));
   EXPECT_EQ(MakePrivateFolder(work), "");
   EXPECT_EQ(ModeOf(work), 0700u);
 }
@@ -39,6 +43,7 @@ TEST(PrivateFolderTest, RefusesAFolderOthersMayWriteIn) {
   ::chmod(work.c_str(), 01777);
   EXPECT_EQ(MakePrivateFolder(work), "other users may write in it");
   EXPECT_EQ(ModeOf(work), 01777u) << "a refused folder is left as it is";
+  EXPECT_EQ(PrivateFolderProblem(work), "other users may write in it");
   std::ofstream(root.File("file")) << "x";
   EXPECT_EQ(MakePrivateFolder(root.File("file")), "it is no folder");
 }
