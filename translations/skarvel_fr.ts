@@ -1324,5 +1324,9 @@
         <source>the archive %1 is missing from the work folder</source>
         <translation>l&apos;archive %1 manque dans le dossier de travail</translation>
     </message>
+    <message>
+        <source>%1, and %2 more in the log</source>
+        <translation>%1, et %2 de plus dans le journal</translation>
+    </message>
 </context>
 </TS>

@@ -1324,5 +1324,9 @@
         <source>the archive %1 is missing from the work folder</source>
         <translation>het archief %1 ontbreekt in de werkmap</translation>
     </message>
+    <message>
+        <source>%1, and %2 more in the log</source>
+        <translation>%1, en nog %2 in het logboek</translation>
+    </message>
 </context>
 </TS>

@@ -20,8 +20,11 @@ bool MatchesProgram(const std::string& path, const std::string& upper_name) {
   return UpperCase(FileNamePart(path)) == upper_name || UpperCase(path) == upper_name;
 }
 
-// Why the archive was not unpacked, for the person: the tool's own words, what it wrote to its
-// error stream, on one line ("System ERROR: errno=28 : No space left on device").
+// Why the archive was not unpacked, for the person: what the tool wrote to its error stream, on
+// one line ("System ERROR: errno=28 : No space left on device"). A tool that says the same of
+// every file has its first lines said and the rest counted: its whole error stream is in the log.
+constexpr std::size_t kCauseWords = 160;
+
 std::string UnpackFailure(const std::string& archive, const ChildOutcome& outcome) {
   if (!outcome.started) {
     return Fill(Tr("Workstation",
@@ -29,13 +32,23 @@ std::string UnpackFailure(const std::string& archive, const ChildOutcome& outcom
                 {archive});
   }
   std::string words;
+  int more = 0;
   std::size_t start = 0;
   while (start < outcome.errors.size()) {
     const std::size_t end = std::min(outcome.errors.find('\n', start), outcome.errors.size());
-    std::string line = outcome.errors.substr(start, end - start);
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
-    if (!line.empty()) words += (words.empty() ? "" : " ") + line;
+    const std::string line = Trim(outcome.errors.substr(start, end - start));
     start = end + 1;
+    if (line.empty()) continue;
+    if (words.empty()) {
+      words = line;
+    } else if (more == 0 && words.size() + line.size() < kCauseWords) {
+      words += " " + line;
+    } else {
+      ++more;
+    }
+  }
+  if (more > 0) {
+    words = Fill(Tr("Workstation", "%1, and %2 more in the log"), {words, std::to_string(more)});
   }
   if (words.empty()) {
     return Fill(Tr("Workstation", "the archive %1 could not be unpacked (exit code %2)"),

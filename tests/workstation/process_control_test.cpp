@@ -88,6 +88,9 @@ TEST_F(ProcessControlTest, UnpacksTheProtectedPackageWithItsFoldersOverAnOlderCo
 // log: a package installed by halves is worse than a step that fails.
 TEST_F(ProcessControlTest, AWrongPasswordOrADamagedArchiveFailsTheUnpack) {
   const std::string work = folder_.File("work") + "/";
+  for (int file = 1; file <= 8; ++file) {
+    Write(folder_.File("staging/lumtrak/report" + std::to_string(file) + ".txt"), "report");
+  }
   MakePackage(folder_.File("staging"), work + "other.zip", "another password");
   ProcessControl control = Control(programs_);
   EXPECT_FALSE(control.UnzipPackage("other.zip", work, work));
@@ -95,6 +98,13 @@ TEST_F(ProcessControlTest, AWrongPasswordOrADamagedArchiveFailsTheUnpack) {
   EXPECT_TRUE(Logged("ended with exit code 2")) << (log_.empty() ? "" : log_.front());
   EXPECT_TRUE(Logged("Wrong password"));
   EXPECT_FALSE(Logged(kArchivePassword));
+  // The tool says it of each file: the cause says the first and counts the others.
+  const std::string failure = control.LastFailure();
+  EXPECT_EQ(failure.find("the archive other.zip could not be unpacked (ERROR: Wrong password : "),
+            0u)
+      << failure;
+  EXPECT_NE(failure.find(" more in the log)"), std::string::npos) << failure;
+  EXPECT_LT(failure.size(), 300u) << failure;
 
   MakePackage(folder_.File("staging"), work + "whole.zip", kArchivePassword);
   const std::string whole = Contents(work + "whole.zip");
