@@ -108,7 +108,7 @@ CheckResult Rights::ByAdministrator(const std::string& name, const std::string& 
   if (!ok) {
     detail = Fill(Tr("Check",
                      "%1: an administrator adds %2 to the group skarvel with the package's polkit "
-                     "rules file (see \"Who runs what\" in the README)"),
+                     "rules file (see THE ADMINISTRATOR'S PART in man skarvel-cli)"),
                   {detail, me_});
   }
   return {name, ok, detail};

@@ -76,8 +76,9 @@ CliOutcome OutcomeOf(const TerminalView& view, InstallSession& session, const st
 std::string AdministratorAdvice() {
   return Fill(Tr("Advice",
                  "an administrator adds %1 to the group skarvel and copies "
-                 "/usr/share/skarvel/50-skarvel.rules to /etc/polkit-1/rules.d/ (see \"Who runs "
-                 "what\" in the README), or installs it in the wizard, where an administrator can "
+                 "/usr/share/skarvel/50-skarvel.rules to /etc/polkit-1/rules.d/ (see THE "
+                 "ADMINISTRATOR'S PART in man skarvel-cli), or installs it in the wizard, where an "
+                 "administrator can "
                  "authenticate."),
               {CurrentAccount().name});
 }

@@ -40,7 +40,7 @@ std::string WorkstationOperations::WhyNotOpen(const std::string& name,
       return Fill(Tr("Steps",
                      "the database server at %1 refuses the installation's administrator login%2: "
                      "an administrator sets the password of its SYSDBA to the installation's "
-                     "(see \"Who runs what\" in the README)"),
+                     "(see THE ADMINISTRATOR'S PART in man skarvel-cli)"),
                   {location.host, firebird});
     case db::FailureCause::kServerUnreachable:
       return Fill(Tr("Steps",

@@ -20,10 +20,6 @@
         <translation>la vérification a été annulée.</translation>
     </message>
     <message>
-        <source>an administrator adds %1 to the group skarvel and copies /usr/share/skarvel/50-skarvel.rules to /etc/polkit-1/rules.d/ (see &quot;Who runs what&quot; in the README), or installs it in the wizard, where an administrator can authenticate.</source>
-        <translation>un administrateur ajoute %1 au groupe skarvel et copie /usr/share/skarvel/50-skarvel.rules dans /etc/polkit-1/rules.d/ (voir &quot;Who runs what&quot; dans le README), ou l&apos;installe dans l&apos;assistant, où un administrateur peut s&apos;authentifier.</translation>
-    </message>
-    <message>
         <source>the configuration service at %1 stopped answering during the installation; the log %2 says why. When it answers again, start skarvel-cli %3 to continue from the step the service holds.</source>
         <translation>le service de configuration à %1 a cessé de répondre pendant l&apos;installation ; le journal %2 en donne la raison. Quand il répond à nouveau, lancez skarvel-cli %3 pour continuer à partir de l&apos;étape que le service retient.</translation>
     </message>
@@ -51,6 +47,10 @@
         <source>the installation stopped; the log %1 says why. Start skarvel-cli %2 again to continue from the step that failed.</source>
         <translation>l&apos;installation s&apos;est arrêtée ; le journal %1 en donne la raison. Relancez skarvel-cli %2 pour continuer à partir de l&apos;étape qui a échoué.</translation>
     </message>
+    <message>
+        <source>an administrator adds %1 to the group skarvel and copies /usr/share/skarvel/50-skarvel.rules to /etc/polkit-1/rules.d/ (see THE ADMINISTRATOR&apos;S PART in man skarvel-cli), or installs it in the wizard, where an administrator can authenticate.</source>
+        <translation>un administrateur ajoute %1 au groupe skarvel et copie /usr/share/skarvel/50-skarvel.rules dans /etc/polkit-1/rules.d/ (voir THE ADMINISTRATOR&apos;S PART dans man skarvel-cli), ou l&apos;installe dans l&apos;assistant, où un administrateur peut s&apos;authentifier.</translation>
+    </message>
 </context>
 <context>
     <name>Check</name>
@@ -77,10 +77,6 @@
     <message>
         <source>%1; %2 needs the administrator&apos;s part, and %3, which nobody can give here: this program runs in no login session with an authentication agent</source>
         <translation>%1 ; %2 a besoin de la partie administrateur, et %3, ce que personne ne peut donner ici : ce programme ne tourne dans aucune session avec un agent d&apos;authentification</translation>
-    </message>
-    <message>
-        <source>%1: an administrator adds %2 to the group skarvel with the package&apos;s polkit rules file (see &quot;Who runs what&quot; in the README)</source>
-        <translation>%1 : un administrateur ajoute %2 au groupe skarvel avec le fichier de règles polkit du paquet (voir &quot;Who runs what&quot; dans le README)</translation>
     </message>
     <message>
         <source>%1 may write in the till folder %2</source>
@@ -261,6 +257,10 @@
     <message>
         <source>this computer has no account %1 (%2): check which account the database server runs as</source>
         <translation>cet ordinateur n&apos;a pas de compte %1 (%2) : vérifiez sous quel compte tourne le serveur de base de données</translation>
+    </message>
+    <message>
+        <source>%1: an administrator adds %2 to the group skarvel with the package&apos;s polkit rules file (see THE ADMINISTRATOR&apos;S PART in man skarvel-cli)</source>
+        <translation>%1 : un administrateur ajoute %2 au groupe skarvel avec le fichier de règles polkit du paquet (voir THE ADMINISTRATOR&apos;S PART dans man skarvel-cli)</translation>
     </message>
 </context>
 <context>
@@ -849,10 +849,6 @@
         <translation>la base de données centrale</translation>
     </message>
     <message>
-        <source>the database server at %1 refuses the installation&apos;s administrator login%2: an administrator sets the password of its SYSDBA to the installation&apos;s (see &quot;Who runs what&quot; in the README)</source>
-        <translation>le serveur de base de données à l&apos;adresse %1 refuse la connexion administrateur de l&apos;installation%2 : un administrateur donne à son SYSDBA le mot de passe de l&apos;installation (voir &quot;Who runs what&quot; dans le README)</translation>
-    </message>
-    <message>
         <source>no database server answers at %1 for %2 %3%4: it must run there before the database step</source>
         <translation>aucun serveur de base de données ne répond à l&apos;adresse %1 pour %2 %3%4 : il doit y tourner avant l&apos;étape de la base de données</translation>
     </message>
@@ -927,6 +923,10 @@
     <message>
         <source>the entry that resumes the installation after the restart could not be written: %1</source>
         <translation>l&apos;entrée qui reprend l&apos;installation après le redémarrage n&apos;a pas pu être écrite : %1</translation>
+    </message>
+    <message>
+        <source>the database server at %1 refuses the installation&apos;s administrator login%2: an administrator sets the password of its SYSDBA to the installation&apos;s (see THE ADMINISTRATOR&apos;S PART in man skarvel-cli)</source>
+        <translation>le serveur de base de données à l&apos;adresse %1 refuse la connexion administrateur de l&apos;installation%2 : un administrateur donne à son SYSDBA le mot de passe de l&apos;installation (voir THE ADMINISTRATOR&apos;S PART dans man skarvel-cli)</translation>
     </message>
 </context>
 <context>

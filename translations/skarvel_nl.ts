@@ -20,10 +20,6 @@
         <translation>de controle is geannuleerd.</translation>
     </message>
     <message>
-        <source>an administrator adds %1 to the group skarvel and copies /usr/share/skarvel/50-skarvel.rules to /etc/polkit-1/rules.d/ (see &quot;Who runs what&quot; in the README), or installs it in the wizard, where an administrator can authenticate.</source>
-        <translation>een beheerder voegt %1 toe aan de groep skarvel en kopieert /usr/share/skarvel/50-skarvel.rules naar /etc/polkit-1/rules.d/ (zie &quot;Who runs what&quot; in de README), of installeert het in de wizard, waar een beheerder zich kan aanmelden.</translation>
-    </message>
-    <message>
         <source>the configuration service at %1 stopped answering during the installation; the log %2 says why. When it answers again, start skarvel-cli %3 to continue from the step the service holds.</source>
         <translation>de configuratieservice op %1 antwoordde niet meer tijdens de installatie; het logbestand %2 zegt waarom. Start skarvel-cli %3 zodra de service weer antwoordt, om verder te gaan vanaf de stap die de service bijhoudt.</translation>
     </message>
@@ -51,6 +47,10 @@
         <source>the installation stopped; the log %1 says why. Start skarvel-cli %2 again to continue from the step that failed.</source>
         <translation>de installatie is gestopt; het logbestand %1 zegt waarom. Start skarvel-cli %2 opnieuw om verder te gaan vanaf de mislukte stap.</translation>
     </message>
+    <message>
+        <source>an administrator adds %1 to the group skarvel and copies /usr/share/skarvel/50-skarvel.rules to /etc/polkit-1/rules.d/ (see THE ADMINISTRATOR&apos;S PART in man skarvel-cli), or installs it in the wizard, where an administrator can authenticate.</source>
+        <translation>een beheerder voegt %1 toe aan de groep skarvel en kopieert /usr/share/skarvel/50-skarvel.rules naar /etc/polkit-1/rules.d/ (zie THE ADMINISTRATOR&apos;S PART in man skarvel-cli), of installeert het in de wizard, waar een beheerder zich kan aanmelden.</translation>
+    </message>
 </context>
 <context>
     <name>Check</name>
@@ -77,10 +77,6 @@
     <message>
         <source>%1; %2 needs the administrator&apos;s part, and %3, which nobody can give here: this program runs in no login session with an authentication agent</source>
         <translation>%1; %2 heeft het beheerdersdeel nodig, en %3, wat hier niemand kan geven: dit programma draait niet in een aanmeldsessie met een authenticatieagent</translation>
-    </message>
-    <message>
-        <source>%1: an administrator adds %2 to the group skarvel with the package&apos;s polkit rules file (see &quot;Who runs what&quot; in the README)</source>
-        <translation>%1: een beheerder voegt %2 toe aan de groep skarvel met het polkit-regelbestand van het pakket (zie &quot;Who runs what&quot; in de README)</translation>
     </message>
     <message>
         <source>%1 may write in the till folder %2</source>
@@ -261,6 +257,10 @@
     <message>
         <source>this computer has no account %1 (%2): check which account the database server runs as</source>
         <translation>deze computer heeft geen account %1 (%2): controleer onder welk account de databaseserver draait</translation>
+    </message>
+    <message>
+        <source>%1: an administrator adds %2 to the group skarvel with the package&apos;s polkit rules file (see THE ADMINISTRATOR&apos;S PART in man skarvel-cli)</source>
+        <translation>%1: een beheerder voegt %2 toe aan de groep skarvel met het polkit-regelbestand van het pakket (zie THE ADMINISTRATOR&apos;S PART in man skarvel-cli)</translation>
     </message>
 </context>
 <context>
@@ -849,10 +849,6 @@
         <translation>de centrale database</translation>
     </message>
     <message>
-        <source>the database server at %1 refuses the installation&apos;s administrator login%2: an administrator sets the password of its SYSDBA to the installation&apos;s (see &quot;Who runs what&quot; in the README)</source>
-        <translation>de databaseserver op %1 weigert de beheerderslogin van de installatie%2: een beheerder stelt het wachtwoord van zijn SYSDBA in op dat van de installatie (zie &quot;Who runs what&quot; in de README)</translation>
-    </message>
-    <message>
         <source>no database server answers at %1 for %2 %3%4: it must run there before the database step</source>
         <translation>geen databaseserver antwoordt op %1 voor %2 %3%4: die moet daar draaien vóór de databasestap</translation>
     </message>
@@ -927,6 +923,10 @@
     <message>
         <source>the entry that resumes the installation after the restart could not be written: %1</source>
         <translation>het item dat de installatie na de herstart hervat, kon niet worden geschreven: %1</translation>
+    </message>
+    <message>
+        <source>the database server at %1 refuses the installation&apos;s administrator login%2: an administrator sets the password of its SYSDBA to the installation&apos;s (see THE ADMINISTRATOR&apos;S PART in man skarvel-cli)</source>
+        <translation>de databaseserver op %1 weigert de beheerderslogin van de installatie%2: een beheerder stelt het wachtwoord van zijn SYSDBA in op dat van de installatie (zie THE ADMINISTRATOR&apos;S PART in man skarvel-cli)</translation>
     </message>
 </context>
 <context>
