@@ -260,7 +260,16 @@ CliOutcome RunUnattendedInstall(const CliOptions& options, const DeploymentSetti
     return {kUsage, std::nullopt, why};
   }
   const InstanceLock lock(InstanceLockPath());
-  if (!lock.Held()) return {kAlreadyRunning, std::nullopt, AlreadyRunningMessage(lock.Holder())};
+  if (!lock.Held()) {
+    // The support desk sees the refused start beside the run that holds the lock.
+    const std::string message = AlreadyRunningMessage(lock.Holder());
+    RunLog log(RunLog::DefaultPath());
+    OpenRunLog(log, "skarvel-cli", options.code + " against " + settings.ServiceBaseUrl(),
+               options.code, settings);
+    log.Write(RunLog::Level::kWarning, message);
+    log.EndRun(kAlreadyRunning);
+    return {kAlreadyRunning, std::nullopt, message};
+  }
   return Install(options, settings, human, json);
 }
 

@@ -378,6 +378,12 @@ TEST_F(SkarvelCliTest, ASecondStartEndsWithoutTouchingAnything) {
             std::string::npos)
       << second.err;
   EXPECT_EQ(service_.Requests().size(), requests) << "the second start asked the service";
+  // The log shows the refused start and its exit code.
+  const std::string log = LogText();
+  const auto refused = log.find("WARN  An installation is running already for this user (process " +
+                                std::to_string(first.pid()) + ")");
+  ASSERT_NE(refused, std::string::npos) << log;
+  EXPECT_NE(log.find("exit code 6", refused), std::string::npos) << log;
   first.Signal(SIGKILL);
   first.Wait();
   const ProgramResult third = Run({"5412345000037"});
