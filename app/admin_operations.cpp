@@ -187,7 +187,7 @@ std::string SetupDatabaseServer(const std::vector<std::string>& arguments,
                          [](const std::string& line) { std::cout << Utf8FromAnsi(line) << "\n"; });
   SystemdServiceManager services(settings.systemd_root);
   db::ServerInstallation installation(
-      db::LinuxServerLayout(settings.firebird_root), control, services,
+      db::LinuxServerLayout(settings.firebird_root, settings.systemd_root), control, services,
       [] { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); },
       [](int milliseconds) {
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));

@@ -46,7 +46,7 @@ WorkstationOperations::WorkstationOperations(ServiceContext& service, RunLog& lo
       Dmskarvel(notifier_),
       services_(settings.systemd_root),
       server_(
-          db::LinuxServerLayout(settings.firebird_root), control_, services_,
+          db::LinuxServerLayout(settings.firebird_root, settings.systemd_root), control_, services_,
           [] { return std::max(QThread::idealThreadCount(), 1); },
           [&pump](int milliseconds) { PumpFor(pump, milliseconds); }),
       server_display_name_(db::LinuxServerLayout().guardian_display_name),

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ansi_text.h"
+#include "platform/command_line.h"
 #include "platform/file_system.h"
 #include "platform/name_pattern.h"
 
@@ -51,7 +52,7 @@ ServerLayout WindowsServerLayout() {
   };
 }
 
-ServerLayout LinuxServerLayout(const std::string& root) {
+ServerLayout LinuxServerLayout(const std::string& root, const std::string& systemd_root) {
   const std::string folder = WithSeparator(root, '/');
   return {
       '/',
@@ -72,7 +73,7 @@ ServerLayout LinuxServerLayout(const std::string& root) {
       "systemctl",
       // A guardian set up by the server's own setup starts with the system; one found stopped
       // and disabled (a distribution's server) must do so too.
-      "enable --now",
+      systemd_root == "/" ? "enable --now" : QuotedIfBlank("--root=" + systemd_root) + " enable",
   };
 }
 

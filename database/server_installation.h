@@ -34,8 +34,11 @@ struct ServerLayout {
 ServerLayout WindowsServerLayout();
 // The same decisions on Linux: the server in root (normally /opt/firebird), its installer
 // "install.sh -silent", the uninstallers of root and /usr/local/firebird, the guardian a
-// systemd service.
-ServerLayout LinuxServerLayout(const std::string& root = "/opt/firebird");
+// systemd service of the system whose root is systemd_root. Of a system image (a root other
+// than "/") the guardian is only enabled there: nothing of it runs, and nothing of this
+// computer's own services is touched.
+ServerLayout LinuxServerLayout(const std::string& root = "/opt/firebird",
+                               const std::string& systemd_root = "/");
 
 // Copies the files matching the pattern's name (its folder not descended into, hidden files
 // and folders left out) into the folder, created when missing. Empty when every file was copied;

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/child_programs.h"
 #include "platform/command_line.h"
+#include "platform/service_manager.h"
 #include "tests/support/recording_notifier.h"
 #include "tests/support/temp_folder.h"
 
@@ -154,6 +156,33 @@ TEST_F(ServerInstallationTest, AMissingPackageStillStartsTheGuardian) {
   EXPECT_EQ(Installation(linux_).InstallFirebird15(folder_.File("work/none")), 0);
   EXPECT_EQ(Installation(linux_).InstallFirebird10(folder_.File("work/none")), 0);
   EXPECT_EQ(programs_.calls.size(), 1u);
+}
+
+// Of a system image the guardian is enabled in the image, with systemctl itself: nothing
+// starts, and this computer's own services stay as they are.
+TEST_F(ServerInstallationTest, TheGuardianOfASystemImageIsEnabledInTheImageOnly) {
+  const std::string image = folder_.File("image root");
+  const std::string units = image + "/etc/systemd/system/";
+  fs::create_directories(units);
+  std::ofstream(units + "firebird3.0.service")
+      << "[Unit]\nDescription=Firebird Database Server ( SuperServer )\n"
+         "[Service]\nExecStart=/bin/true\n[Install]\nWantedBy=multi-user.target\n";
+  ServerLayout layout = LinuxServerLayout(folder_.File("opt/firebird"), image);
+  services_.names = std::vector<std::string>{"Firebird Database Server ( SuperServer )"};
+  services_.units["Firebird Database Server ( SuperServer )"] = "firebird3.0.service";
+  EXPECT_FALSE(Installation(layout).InstallFirebird25(folder_.File("work/none")));
+  EXPECT_EQ(programs_.calls,
+            std::vector<std::string>{"systemctl --root=" + image + "|enable|firebird3.0.service"});
+
+  if (!ProgramOnPath("systemctl")) GTEST_SKIP() << "no systemctl here";
+  LinuxChildPrograms programs;
+  ProcessControl control(programs, processes_, pump_, [](const std::string&) {});
+  SystemdServiceManager services(image);
+  ServerInstallation(
+      layout, control, services, [] { return 1; }, [](int) {})
+      .InstallFirebird25(folder_.File("work/none"));
+  EXPECT_TRUE(fs::is_symlink(image + "/etc/systemd/system/multi-user.target.wants/"
+                                     "firebird3.0.service"));
 }
 
 TEST_F(ServerInstallationTest, OlderVersionsSkipSetupWhenAServerIsThere) {
