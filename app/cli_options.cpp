@@ -2,6 +2,7 @@
 
 #include "platform/ansi_text.h"
 #include "platform/program_options.h"
+#include "platform/translation.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
@@ -11,11 +12,13 @@ constexpr std::size_t kCodeLength = 13;
 
 // The code field of the wizard takes upper case and at most 13 characters; so does this.
 std::string CustomerCode(const std::vector<std::string>& codes) {
-  if (codes.size() != 1) throw UsageError("give exactly one customer code (see --help).");
+  if (codes.size() != 1)
+    throw UsageError(Tr("Program", "give exactly one customer code (see --help)."));
   const std::string code = UpperCase(AnsiFromUtf8(codes.front()));
   if (code.size() > kCodeLength) {
-    throw UsageError("a customer code has at most 13 characters; \"" + AnsiFromUtf8(codes.front()) +
-                     "\" has more.");
+    throw UsageError(
+        Fill(Tr("Program", "a customer code has at most 13 characters; \"%1\" has more."),
+             {AnsiFromUtf8(codes.front())}));
   }
   return code;
 }
@@ -36,7 +39,9 @@ CliOptions ParseCliOptions(const std::vector<std::string>& arguments) {
     options.action = CliOptions::Action::kVersion;
     return options;
   }
-  if (!read.error.empty()) throw UsageError(AnsiFromUtf8(read.error) + " (see --help)");
+  if (!read.error.empty()) {
+    throw UsageError(Fill(Tr("Program", "%1 (see --help)"), {AnsiFromUtf8(read.error)}));
+  }
   options.no_restart = read.given.count("no-restart") != 0;
   options.undo = read.given.count("undo") != 0;
   options.json = read.given.count("json") != 0;

@@ -1,6 +1,7 @@
 #include "app/wizard_options.h"
 
 #include "platform/program_options.h"
+#include "platform/translation.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
@@ -35,7 +36,7 @@ WizardOptions ParseWizardOptions(const std::vector<std::string>& arguments) {
     options.action = WizardOptions::Action::kVersion;
   } else if (!read.error.empty()) {
     // Nothing is taken for a code to resume.
-    throw UsageError(AnsiFromUtf8(read.error) + " (see --help)");
+    throw UsageError(Fill(Tr("Program", "%1 (see --help)"), {AnsiFromUtf8(read.error)}));
   } else {
     for (const std::string& argument : read.arguments) {
       options.arguments.push_back(AnsiFromUtf8(argument));

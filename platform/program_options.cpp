@@ -2,6 +2,9 @@
 
 #include <QCommandLineParser>
 
+#include "platform/translation.h"
+#include "platform/windows1252.h"
+
 namespace skarvel {
 namespace {
 
@@ -29,7 +32,10 @@ std::string WordOf(const QString& unknown, const std::vector<std::string>& argum
 // The parser's sentence, with an unknown option named as it was written.
 std::string ErrorOf(const QCommandLineParser& parser, const std::vector<std::string>& arguments) {
   const QStringList unknown = parser.unknownOptionNames();
-  if (!unknown.isEmpty()) return "unknown option " + WordOf(unknown.front(), arguments);
+  if (!unknown.isEmpty()) {
+    return Utf8FromAnsi(Fill(Tr("Program", "unknown option %1"),
+                             {AnsiFromUtf8(WordOf(unknown.front(), arguments))}));
+  }
   return Narrow(parser.errorText());
 }
 

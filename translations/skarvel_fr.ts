@@ -642,6 +642,22 @@
         <source>Cancelled.</source>
         <translation>Annulé.</translation>
     </message>
+    <message>
+        <source>give exactly one customer code (see --help).</source>
+        <translation>indiquez exactement un code client (voir --help).</translation>
+    </message>
+    <message>
+        <source>a customer code has at most 13 characters; &quot;%1&quot; has more.</source>
+        <translation>un code client a au plus 13 caractères ; « %1 » en a plus.</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation>%1 (voir --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
 </context>
 <context>
     <name>Service</name>

@@ -642,6 +642,22 @@
         <source>Cancelled.</source>
         <translation>Geannuleerd.</translation>
     </message>
+    <message>
+        <source>give exactly one customer code (see --help).</source>
+        <translation>geef precies één klantcode op (zie --help).</translation>
+    </message>
+    <message>
+        <source>a customer code has at most 13 characters; &quot;%1&quot; has more.</source>
+        <translation>een klantcode heeft hoogstens 13 tekens; &quot;%1&quot; heeft er meer.</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation>%1 (zie --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>onbekende optie %1</translation>
+    </message>
 </context>
 <context>
     <name>Service</name>

@@ -37,7 +37,8 @@ std::vector<std::string> EnglishPhrases() {
 // A word of English that neither Dutch nor French has, and that the peers' own words these runs
 // pass on (libcurl's, Firebird's, the system's) do not use.
 const std::regex kEnglishWord(
-    "\\b(the|could|cannot|which|reported|does|with|from|not|stopped|done|again|step)\\b",
+    "\\b(the|could|cannot|which|reported|does|with|from|not|stopped|done|again|step|customer|"
+    "unknown|exactly)\\b",
     std::regex::icase);
 
 class LanguagesTest : public test::InstallationTest {
@@ -115,6 +116,14 @@ TEST_F(LanguagesTest, BeforeTheRecordTheSystemsLanguageIsSpoken) {
     const ProgramResult rejected = RunIn(lang, {"0000000000000"});
     EXPECT_EQ(rejected.exit_code, 2);
     EXPECT_EQ(EnglishLines(rejected, false), "") << lang << rejected.err;
+    // A command line the program cannot take is said in it too.
+    for (const std::vector<std::string>& wrong :
+         {std::vector<std::string>{"--bogus", "5412345000020"}, std::vector<std::string>{},
+          std::vector<std::string>{"54123450000200"}}) {
+      const ProgramResult usage = RunIn(lang, wrong);
+      EXPECT_EQ(usage.exit_code, 64);
+      EXPECT_EQ(EnglishLines(usage, true), "") << lang << usage.err;
+    }
   }
   const ProgramResult english = RunIn("en_US.UTF-8", {"5412345000020"}, nowhere);
   EXPECT_NE(EnglishLines(english, true), "") << english.err;
