@@ -658,6 +658,10 @@
         <source>unknown option %1</source>
         <translation>option inconnue %1</translation>
     </message>
+    <message>
+        <source>The computer was not restarted</source>
+        <translation>L&apos;ordinateur n&apos;a pas été redémarré</translation>
+    </message>
 </context>
 <context>
     <name>Service</name>

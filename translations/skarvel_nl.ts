@@ -658,6 +658,10 @@
         <source>unknown option %1</source>
         <translation>onbekende optie %1</translation>
     </message>
+    <message>
+        <source>The computer was not restarted</source>
+        <translation>De computer is niet opnieuw opgestart</translation>
+    </message>
 </context>
 <context>
     <name>Service</name>

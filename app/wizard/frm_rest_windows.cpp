@@ -6,6 +6,7 @@
 #include "app/wizard/centre.h"
 #include "app/wizard/ui_frm_rest_windows.h"
 #include "platform/qt_text.h"
+#include "platform/translation.h"
 
 namespace skarvel {
 
@@ -62,6 +63,8 @@ void TfrmRestWindows::AfterRequest() {
   // way to the advice.
   Timer1.stop();
   ui_->MemInfo->setPlainText(FromAnsi(RestartCountdown::RefusalAdvice(countdown_->Refusal())));
+  // The title said that the computer restarts; it does not.
+  setWindowTitle(FromAnsi(Tr("Program", "The computer was not restarted")));
   ShowRefusal(true);
 }
 

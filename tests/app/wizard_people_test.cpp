@@ -28,6 +28,8 @@
 #include "app/wizard/ui_frm_skarvel.h"
 #include "app/wizard/wizard_windows.h"
 #include "platform/qt_event_pump.h"
+#include "platform/qt_text.h"
+#include "platform/translation.h"
 #include "tests/support/child_process.h"
 #include "tests/support/ftp_server_process.h"
 #include "tests/support/modal_watcher.h"
@@ -344,8 +346,11 @@ class WizardPeopleTest : public QObject {
     bool counting = true;
     bool labels_shown = true;
     bool close_is_default = false;
+    QString title_before, title_after;
     ModalWatcher watcher([&](QWidget& window) {
+      title_before = window.windowTitle();
       Click(window, "btRestart");
+      title_after = window.windowTitle();
       text = rest.MemInfo->toPlainText();
       counting = windows_->restart_window.Timer1.isActive();
       labels_shown = rest.lblrestartin->isVisible() || rest.lblSec->isVisible();
@@ -361,6 +366,9 @@ class WizardPeopleTest : public QObject {
     QVERIFY(!labels_shown);
     QVERIFY(close_is_default);
     QCOMPARE(rest.btClose->text(), QStringLiteral("Fermer"));
+    // The title no longer says that the computer restarts.
+    QVERIFY(title_after != title_before);
+    QCOMPARE(title_after, FromAnsi(Tr("Program", "The computer was not restarted")));
     QVERIFY(!windows_->restart_window.isVisible());
     QCOMPARE(ui().MemInfo->toPlainText(), text);
     QVERIFY(LogText().find("the restart was refused: Access denied") != std::string::npos);
