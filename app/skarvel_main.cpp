@@ -2,6 +2,7 @@
 
 #include <iostream>
 #include <optional>
+#include <string_view>
 
 #include <QApplication>
 #include <QIcon>
@@ -16,10 +17,12 @@
 #include "database/engine_shutdown.h"
 #include "platform/engine_lock_folder.h"
 #include "platform/instance_lock.h"
+#include "platform/login_session.h"
 #include "platform/qt_event_pump.h"
 #include "platform/qt_text.h"
 #include "platform/qt_translations.h"
 #include "platform/system_info_linux.h"
+#include "platform/translation.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
@@ -111,8 +114,27 @@ int RunWizard(QApplication& application, const DeploymentSettings& settings,
   return result;
 }
 
+// Without a display the toolkit would abort with words of its own: the person is told where
+// the wizard runs, and what runs without one.
+bool CanShowWindows(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::string_view(argv[i]) == "-platform") return true;
+  }
+  return DisplayNamed();
+}
+
 int Run(int argc, char** argv) {
   if (const std::optional<int> answered = AnsweredWithoutDisplay(argc, argv)) return *answered;
+  if (!CanShowWindows(argc, argv)) {
+    UseCompiledTranslations();
+    std::cerr << "skarvel: "
+              << Utf8FromAnsi(Tr("Program",
+                                 "there is no display to show the wizard on: start it in the "
+                                 "desktop session of the till's user, or install with skarvel-cli "
+                                 "on a terminal."))
+              << "\n";
+    return kUsage;
+  }
   QApplication application(argc, argv);
   UseCompiledTranslations();
   WizardOptions options;

@@ -17,4 +17,12 @@ bool InDesktopSession() {
   return kind == "x11" || kind == "wayland" || kind == "mir";
 }
 
+bool DisplayNamed() {
+  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(variable);
+    if (value != nullptr && *value != '\0') return true;
+  }
+  return false;
+}
+
 }  // namespace skarvel

@@ -7,4 +7,8 @@ namespace skarvel {
 // text console or a remote shell has none, so polkit's "after authentication" asks nobody there.
 bool InDesktopSession();
 
+// Whether this process is told where to show windows: a display (DISPLAY, WAYLAND_DISPLAY) or
+// a toolkit platform of its own (QT_QPA_PLATFORM, such as "offscreen").
+bool DisplayNamed();
+
 }  // namespace skarvel

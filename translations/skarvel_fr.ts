@@ -662,6 +662,10 @@
         <source>The computer was not restarted</source>
         <translation>L&apos;ordinateur n&apos;a pas été redémarré</translation>
     </message>
+    <message>
+        <source>there is no display to show the wizard on: start it in the desktop session of the till&apos;s user, or install with skarvel-cli on a terminal.</source>
+        <translation>il n&apos;y a pas d&apos;écran où afficher l&apos;assistant : lancez-le dans la session de bureau de l&apos;utilisateur de la caisse, ou installez avec skarvel-cli dans un terminal.</translation>
+    </message>
 </context>
 <context>
     <name>Service</name>

@@ -662,6 +662,10 @@
         <source>The computer was not restarted</source>
         <translation>De computer is niet opnieuw opgestart</translation>
     </message>
+    <message>
+        <source>there is no display to show the wizard on: start it in the desktop session of the till&apos;s user, or install with skarvel-cli on a terminal.</source>
+        <translation>er is geen beeldscherm om de wizard op te tonen: start hem in de bureaubladsessie van de gebruiker van de kassa, of installeer met skarvel-cli in een terminal.</translation>
+    </message>
 </context>
 <context>
     <name>Service</name>

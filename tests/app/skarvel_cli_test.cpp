@@ -446,6 +446,15 @@ TEST_F(SkarvelCliTest, TheWizardAnswersItsOptionsAndTakesNoneForACode) {
     EXPECT_NE(wrong.err.find(std::string("unknown option ") + option), std::string::npos)
         << wrong.err;
   }
+  // Started where no display is (a remote shell), it says so instead of the toolkit aborting.
+  for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+    environment[variable] = "";
+  }
+  const ProgramResult nowhere = wizard({"5412345000013"});
+  EXPECT_EQ(nowhere.exit_code, 64) << nowhere.err;
+  EXPECT_NE(nowhere.err.find("skarvel: there is no display to show the wizard on"),
+            std::string::npos)
+      << nowhere.err;
   EXPECT_TRUE(std::filesystem::exists(AutostartEntry()));
   EXPECT_TRUE(service_.Requests().empty());
 }
