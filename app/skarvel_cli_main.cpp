@@ -38,7 +38,8 @@ wizard does when it is started with the code.
                 at), the download server takes the login and lists every
                 package, the central database opens (and its version), the
                 disks have room, 7za is there, a printing system answers when
-                the customer has a receipt printer; one line for each check
+                the customer has a receipt printer; one line for each check,
+                ok, FAIL, or WARN for what the installation does without
   --json        write one JSON object a line on standard output (the start, each
                 step or check, each message, the end with the exit code, the
                 status the service holds and what a finished installation could
@@ -79,7 +80,8 @@ outcome; the wizard writes the same log.
 
 Exit codes:
   0   the installation completed (the service holds status 120), or there was
-      nothing to do (999); with --check, the installation can run
+      nothing to do (999); with --check, the installation can run (a WARN
+      line says what it will do without)
   1   the installation stopped with an error
   2   the service did not accept the customer code
   3   the configuration service could not be reached, or stopped answering
@@ -87,7 +89,8 @@ Exit codes:
   5   the computer must restart to continue (the restart was arranged)
   6   an installation is running already for this user; nothing was done
   7   --check: a check failed (the installation would not succeed)
-  64  wrong usage, an unusable setting, or a state folder others may write in
+  64  wrong usage, an unusable setting, or a state or work folder others may
+      write in (--check says so too)
 )";
 
 CliOutcome Dispatch(const CliOptions& options, JsonReport* json) {

@@ -118,7 +118,9 @@ int RunWizard(QApplication& application, const DeploymentSettings& settings,
 // the wizard runs, and what runs without one.
 bool CanShowWindows(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
-    if (std::string_view(argv[i]) == "-platform") return true;
+    // The toolkit takes its options with one dash or two.
+    const std::string_view argument(argv[i]);
+    if (argument == "-platform" || argument == "--platform") return true;
   }
   return DisplayNamed();
 }

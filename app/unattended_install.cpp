@@ -191,6 +191,12 @@ void Tell(JsonReport* json, TerminalView& view, TerminalNotifier& notifier) {
   notifier.on_message = [json](const std::string& text) { json->Message(text, Severity::kError); };
 }
 
+// The run's start line in the log: its options, the code and the service.
+std::string WhatWasAsked(const CliOptions& options, const DeploymentSettings& settings) {
+  return std::string(options.undo ? "--undo " : "") + (options.no_restart ? "--no-restart " : "") +
+         options.code + " against " + settings.ServiceBaseUrl();
+}
+
 // The requests that change what the service holds: status reports and receipt templates.
 bool ChangesTheService(const std::string& url) {
   return ReportedStatus(url) != 0 || url.find("/createtemplate?") != std::string::npos;
@@ -202,11 +208,7 @@ CliOutcome Install(const CliOptions& options, const DeploymentSettings& settings
   const EngineLockFolder engine_locks(LinuxSystemInfo().TemporaryFolder());
   const db::EngineShutdown engine;  // goes before the lock folder, after every connection
   RunLog log(RunLog::DefaultPath());
-  OpenRunLog(log, "skarvel-cli",
-             std::string(options.undo ? "--undo " : "") +
-                 (options.no_restart ? "--no-restart " : "") + code + " against " +
-                 settings.ServiceBaseUrl(),
-             code, settings);
+  OpenRunLog(log, "skarvel-cli", WhatWasAsked(options, settings), code, settings);
   CancelPump pump;
   TerminalNotifier notifier(std::cerr);
   const bool terminal = !options.json && OutputIsTerminal();
@@ -264,8 +266,7 @@ CliOutcome RunUnattendedInstall(const CliOptions& options, const DeploymentSetti
     // The support desk sees the refused start beside the run that holds the lock.
     const std::string message = AlreadyRunningMessage(lock.Holder());
     RunLog log(RunLog::DefaultPath());
-    OpenRunLog(log, "skarvel-cli", options.code + " against " + settings.ServiceBaseUrl(),
-               options.code, settings);
+    OpenRunLog(log, "skarvel-cli", WhatWasAsked(options, settings), options.code, settings);
     log.Write(RunLog::Level::kWarning, message);
     log.EndRun(kAlreadyRunning);
     return {kAlreadyRunning, std::nullopt, message};

@@ -31,7 +31,12 @@ void ViewCopyProgress::EndTable() {
 }
 
 void ViewCopyProgress::SetTable(int position, int maximum) {
-  view_.SetProgress(ProgressBar::pb1, position, maximum);
+  // A bar of no length would run as a busy bar; a table without rows is done.
+  if (maximum > 0) {
+    view_.SetProgress(ProgressBar::pb1, position, maximum);
+  } else {
+    view_.SetProgress(ProgressBar::pb1, 1, 1);
+  }
   table_.done = static_cast<std::uint64_t>(std::max(position, 0));
   table_.total = static_cast<std::uint64_t>(std::max(maximum, 0));
   table_shown_ = true;

@@ -26,7 +26,7 @@ const std::pair<Control, const char*> kCaptions[] = {
 // The window's texts with why the service failed: its sentence and the transfer's details.
 ErrorWindowTexts WithServiceProblem(ErrorWindowTexts texts, const ServiceContext& service) {
   texts.cause = OneLine(ServiceProblem(service));
-  texts.details = service.last_problem.details;
+  texts.details = OneLine(service.last_problem.details);
   return texts;
 }
 

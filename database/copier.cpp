@@ -107,6 +107,15 @@ bool RunCopier(CopyContext& context, const Copier& copier) {
     result = false;
   }
   const int maximum = count > 0 ? static_cast<int>(count) : 1;
+  // A table with nothing to copy here (the cards went with the customers) gets no bar; one that
+  // failed gets one, ending where it failed.
+  bool bar_shown = false;
+  const auto show_bar = [&] {
+    if (bar_shown) return;
+    bar_shown = true;
+    context.progress.SetTableName(copier.label);
+    context.progress.SetTable(0, maximum);
+  };
   try {
     Transaction& central = central_connection.Work();
     Transaction& till = context.module.DV_CAISSE.Work();
@@ -114,10 +123,11 @@ bool RunCopier(CopyContext& context, const Copier& copier) {
     OpenWork(till);
     context.pump.ProcessMessages();
     const std::optional<std::string> select = copier.select(central);
-    // A table with nothing to copy here (the cards went with the customers) gets no bar.
-    if (!select) return result;
-    context.progress.SetTableName(copier.label);
-    context.progress.SetTable(0, maximum);
+    if (!select) {
+      if (!result) show_bar();
+      return result;
+    }
+    show_bar();
     Statement source(central, *select);
     ResultSet rows = source.Open();
     Statement insert(till, copier.insert_sql);
@@ -145,6 +155,7 @@ bool RunCopier(CopyContext& context, const Copier& copier) {
     if (copier.then && !copier.then()) result = false;
     return result;
   } catch (const std::exception& error) {
+    show_bar();
     context.module.LogError(error);
     context.notifier.ShowMessage(copier.error_label + ErrorText(error));
     return false;
@@ -152,7 +163,7 @@ bool RunCopier(CopyContext& context, const Copier& copier) {
 }
 
 void EndTableBar(CopyProgress& progress, int rows, int counted) {
-  if (rows > 0 && rows != counted) progress.SetTable(rows, rows);
+  if (rows != counted) progress.SetTable(rows, rows);
 }
 
 }  // namespace skarvel::db

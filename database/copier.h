@@ -65,7 +65,8 @@ bool RunCopier(CopyContext& context, const Copier& copier);
 
 // The table bar at the end of a table's rows: where the count taken before the copy was not
 // the number of rows the copy went through (its query filters, or rows came or went), the bar
-// ends on what was copied rather than short of or past its end.
+// ends on what was copied rather than short of or past its end; a table without rows ends on
+// 0 of 0, done.
 void EndTableBar(CopyProgress& progress, int rows, int counted);
 
 // Binds the row's values to the insert for every bind.

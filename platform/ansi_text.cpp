@@ -52,8 +52,7 @@ std::int32_t StrToIntDef(std::string_view text, std::int32_t fallback) {
 std::string OneLine(std::string_view text) {
   std::string line;
   for (const char c : text) {
-    if (c == '\r') continue;
-    if (c == '\n') {
+    if (c == '\r' || c == '\n') {
       if (!line.empty() && line.back() != ' ') line += ' ';
       continue;
     }

@@ -29,12 +29,44 @@ std::string WordOf(const QString& unknown, const std::vector<std::string>& argum
   return "-" + name;
 }
 
-// The parser's sentence, with an unknown option named as it was written.
-std::string ErrorOf(const QCommandLineParser& parser, const std::vector<std::string>& arguments) {
+// The option a word names ("--json=1" and "-j" name "json" and "j"); empty for an argument.
+std::string NameIn(const std::string& word) {
+  if (word.size() < 2 || word[0] != '-') return "";
+  const std::string bare = word.substr(word[1] == '-' ? 2 : 1);
+  return bare.substr(0, bare.find('='));
+}
+
+const ProgramOption* Find(const std::vector<ProgramOption>& options, const std::string& name) {
+  for (const ProgramOption& option : options) {
+    for (const std::string& candidate : option.names) {
+      if (candidate == name) return &option;
+    }
+  }
+  return nullptr;
+}
+
+// What is wrong in the person's language: an unknown option named as it was written, a value
+// given to an option that takes none, an option whose value is missing. Only a case the
+// parser knows and these do not keeps its own (English) sentence.
+std::string ErrorOf(const QCommandLineParser& parser, const std::vector<std::string>& arguments,
+                    const std::vector<ProgramOption>& options) {
+  const auto said = [](const std::string& pattern, const std::string& word) {
+    return Utf8FromAnsi(Fill(pattern, {AnsiFromUtf8(word)}));
+  };
   const QStringList unknown = parser.unknownOptionNames();
   if (!unknown.isEmpty()) {
-    return Utf8FromAnsi(Fill(Tr("Program", "unknown option %1"),
-                             {AnsiFromUtf8(WordOf(unknown.front(), arguments))}));
+    return said(Tr("Program", "unknown option %1"), WordOf(unknown.front(), arguments));
+  }
+  for (std::size_t i = 0; i < arguments.size() && arguments[i] != "--"; ++i) {
+    const ProgramOption* option = Find(options, NameIn(arguments[i]));
+    if (option == nullptr) continue;
+    const bool valued = arguments[i].find('=') != std::string::npos;
+    if (valued && !option->takes_value) {
+      return said(Tr("Program", "the option %1 takes no value"), arguments[i]);
+    }
+    if (!valued && option->takes_value && i + 1 == arguments.size()) {
+      return said(Tr("Program", "the option %1 needs a value"), arguments[i]);
+    }
   }
   return Narrow(parser.errorText());
 }
@@ -55,7 +87,7 @@ ProgramCommandLine ReadCommandLine(const std::vector<std::string>& arguments,
   QStringList words{QStringLiteral("program")};
   for (const std::string& argument : arguments) words << Wide(argument);
   ProgramCommandLine read;
-  if (!parser.parse(words)) read.error = ErrorOf(parser, arguments);
+  if (!parser.parse(words)) read.error = ErrorOf(parser, arguments, options);
   for (const ProgramOption& option : options) {
     const QString name = Wide(option.names.front());
     if (!parser.isSet(name)) continue;

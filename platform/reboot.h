@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace skarvel {
 
@@ -15,13 +16,16 @@ class RebootAction {
   virtual std::string LastRefusal() const = 0;
 };
 
-// `systemctl reboot`.
+// `systemctl reboot`; program names the systemctl to run (a test's stand-in by its path, so that
+// no search of the PATH can ever reach the real one).
 class SystemdReboot final : public RebootAction {
  public:
+  explicit SystemdReboot(std::string program = "systemctl") : program_(std::move(program)) {}
   bool Reboot() override;
   std::string LastRefusal() const override { return refusal_; }
 
  private:
+  std::string program_;
   std::string refusal_;
 };
 

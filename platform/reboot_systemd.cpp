@@ -8,7 +8,7 @@ namespace skarvel {
 
 bool SystemdReboot::Reboot() {
   // systemctl hands the request to the service manager and returns at once.
-  const ChildOutcome outcome = RunShortProgram("systemctl", {"reboot"});
+  const ChildOutcome outcome = RunShortProgram(program_, {"reboot"});
   if (outcome.started && outcome.exit_code == 0) return true;
   // The system's own words, on one line: they stand inside the advice's sentence.
   const std::string output = OneLine(AnsiFromUtf8(outcome.output));

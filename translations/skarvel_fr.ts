@@ -666,6 +666,14 @@
         <source>there is no display to show the wizard on: start it in the desktop session of the till&apos;s user, or install with skarvel-cli on a terminal.</source>
         <translation>il n&apos;y a pas d&apos;écran où afficher l&apos;assistant : lancez-le dans la session de bureau de l&apos;utilisateur de la caisse, ou installez avec skarvel-cli dans un terminal.</translation>
     </message>
+    <message>
+        <source>the option %1 takes no value</source>
+        <translation>l&apos;option %1 ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>the option %1 needs a value</source>
+        <translation>l&apos;option %1 demande une valeur</translation>
+    </message>
 </context>
 <context>
     <name>Service</name>

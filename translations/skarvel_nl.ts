@@ -666,6 +666,14 @@
         <source>there is no display to show the wizard on: start it in the desktop session of the till&apos;s user, or install with skarvel-cli on a terminal.</source>
         <translation>er is geen beeldscherm om de wizard op te tonen: start hem in de bureaubladsessie van de gebruiker van de kassa, of installeer met skarvel-cli in een terminal.</translation>
     </message>
+    <message>
+        <source>the option %1 takes no value</source>
+        <translation>de optie %1 neemt geen waarde</translation>
+    </message>
+    <message>
+        <source>the option %1 needs a value</source>
+        <translation>de optie %1 heeft een waarde nodig</translation>
+    </message>
 </context>
 <context>
     <name>Service</name>
@@ -1350,7 +1358,7 @@
     </message>
     <message>
         <source>%1, and %2 more in the log</source>
-        <translation>%1, en nog %2 in het logboek</translation>
+        <translation>%1, en nog %2 in het logbestand</translation>
     </message>
 </context>
 </TS>

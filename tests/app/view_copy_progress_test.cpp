@@ -72,12 +72,19 @@ TEST(ViewCopyProgressTest, EachTableEndsOnceUnderItsOwnName) {
   progress.SetOverall(1);
   progress.Label("clientcard", false);
   progress.SetOverall(2);
+  // A table without rows is done: its bar full, its line 0 of 0.
+  progress.Label("civilite", false);
+  progress.SetTableName("civilite");
+  progress.SetTable(0, 1);
+  progress.SetTable(0, 0);
+  EXPECT_EQ(view.progress[ProgressBar::pb1], std::make_pair(1, 1));
+  progress.SetOverall(3);
   std::vector<std::string> ended;
   for (const WorkProgress& work : view.ended_work) {
     ended.push_back(work.name + " " + std::to_string(work.done) + "/" + std::to_string(work.total));
   }
-  EXPECT_EQ(ended, (std::vector<std::string>{"client 36/36", "clientcard 20/20"}));
-  EXPECT_EQ(view.mem_info, (std::vector<std::string>{"client", "clientcard"}));
+  EXPECT_EQ(ended, (std::vector<std::string>{"client 36/36", "clientcard 20/20", "civilite 0/0"}));
+  EXPECT_EQ(view.mem_info, (std::vector<std::string>{"client", "clientcard", "civilite"}));
 }
 
 // A second copy (the step run again) starts the overall bar from nothing.

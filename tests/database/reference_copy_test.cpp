@@ -206,6 +206,11 @@ TEST_F(ReferenceCopyTest, ACentralWithoutCardsFailsTheCustomerCopiers) {
   EXPECT_EQ(Till("select count(*) from CLIENT"), "0");
   EXPECT_EQ(Till("select count(*) from ZVTYPE"), "2") << "the later copiers still ran";
   EXPECT_NE(Till("select count(*) from APPROMO"), "0");
+  // Each failed table has its bar, ending where it failed: short of its end.
+  ASSERT_FALSE(progress_.bars["client"].empty());
+  EXPECT_EQ(progress_.bars["client"].back().first, 0);
+  EXPECT_GT(progress_.bars["client"].back().second, 0);
+  EXPECT_EQ(progress_.bars["clientcard"], (std::vector<std::pair<int, int>>{{0, 1}}));
 }
 
 TEST_F(ReferenceCopyTest, ASecondCopyFailsTableByTableAndTheOthersStillRun) {

@@ -44,6 +44,7 @@ TEST(AnsiTextTest, OneLineJoinsLinesWithOneBlank) {
             "Unable to complete network request to host \"127.0.0.1\". "
             "-Failed to establish a connection.");
   EXPECT_EQ(OneLine("a \nb\n\nc"), "a b c");
+  EXPECT_EQ(OneLine("a\rb"), "a b");
   EXPECT_EQ(OneLine("caf\xE9"), "caf\xE9");
 }
 
