@@ -60,21 +60,24 @@ std::optional<int> AnsweredWithoutDisplay(int argc, char** argv) {
 
 // The deployment's settings, or the reason (said on standard error and in a window) why the
 // wizard cannot start with them.
+// Why the wizard does not start, on standard error and in a window: whoever started it, from a
+// terminal or from the desktop, is told.
+void TellOnStart(const std::string& ansi_text, QMessageBox::Icon icon) {
+  std::cerr << "skarvel: " << Utf8FromAnsi(ansi_text) << "\n";
+  QMessageBox(icon, QApplication::applicationName(), FromAnsi(ansi_text)).exec();
+}
+
 std::optional<DeploymentSettings> UsableSettings() {
+  std::string why;
   try {
     DeploymentSettings settings = ReadDeploymentSettings();
-    if (const std::string why = WorkFolderProblem(); !why.empty()) {
-      std::cerr << "skarvel: " << Utf8FromAnsi(why) << "\n";
-      QMessageBox::critical(nullptr, QApplication::applicationName(), FromAnsi(why));
-      return std::nullopt;
-    }
-    return settings;
+    why = WorkFolderProblem();
+    if (why.empty()) return settings;
   } catch (const SettingsError& error) {
-    std::cerr << "skarvel: " << error.what() << "\n";
-    QMessageBox::critical(nullptr, QApplication::applicationName(),
-                          QString::fromUtf8(error.what()));
-    return std::nullopt;
+    why = AnsiFromUtf8(error.what());
   }
+  TellOnStart(why, QMessageBox::Critical);
+  return std::nullopt;
 }
 
 // The running wizard comes to the front; only where it cannot is the person told where the
@@ -82,10 +85,7 @@ std::optional<DeploymentSettings> UsableSettings() {
 int SecondStart(const InstanceLock& lock) {
   const std::string where =
       SecondStartMessage(RunningWizardSocketPath(), lock.Holder(), lock.HolderId());
-  if (!where.empty()) {
-    std::cerr << "skarvel: " << Utf8FromAnsi(where) << "\n";
-    QMessageBox::information(nullptr, QApplication::applicationName(), FromAnsi(where));
-  }
+  if (!where.empty()) TellOnStart(where, QMessageBox::Information);
   return kAlreadyRunning;
 }
 

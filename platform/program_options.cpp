@@ -12,28 +12,27 @@ QString Wide(const std::string& utf8) { return QString::fromUtf8(utf8.data(), st
 
 std::string Narrow(const QString& text) { return text.toUtf8().toStdString(); }
 
+// The option a word names ("--json=1" and "-j" name "json" and "j"; "-xv" names "x" and "v"
+// together); empty for an argument.
+std::string NameIn(const std::string& word) {
+  if (word.size() < 2 || word[0] != '-') return "";
+  const std::string bare = word.substr(word[1] == '-' ? 2 : 1);
+  return bare.substr(0, bare.find('='));
+}
+
 // The word of the command line that gave the unknown option name, as the person wrote it
 // ("--code=5412345000013" for "code"); before "--" only.
 std::string WordOf(const QString& unknown, const std::vector<std::string>& arguments) {
   const std::string name = Narrow(unknown);
   for (const std::string& argument : arguments) {
     if (argument == "--") break;
-    if (argument.size() < 2 || argument[0] != '-') continue;
-    const bool long_form = argument[1] == '-';
-    const std::string bare = argument.substr(long_form ? 2 : 1);
+    const std::string named = NameIn(argument);
+    if (named.empty()) continue;
     // "-xv" gives the short names one by one.
-    if (long_form ? bare.substr(0, bare.find('=')) == name : bare.find(name) != std::string::npos) {
-      return argument;
-    }
+    const bool long_form = argument[1] == '-';
+    if (long_form ? named == name : named.find(name) != std::string::npos) return argument;
   }
   return "-" + name;
-}
-
-// The option a word names ("--json=1" and "-j" name "json" and "j"); empty for an argument.
-std::string NameIn(const std::string& word) {
-  if (word.size() < 2 || word[0] != '-') return "";
-  const std::string bare = word.substr(word[1] == '-' ? 2 : 1);
-  return bare.substr(0, bare.find('='));
 }
 
 const ProgramOption* Find(const std::vector<ProgramOption>& options, const std::string& name) {
