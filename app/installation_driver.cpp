@@ -21,6 +21,11 @@ std::string WithoutFinalStop(std::string sentence) {
   return sentence;
 }
 
+// A step's failure status (18, 28, ... 118): the stop of a run, whose cause that run kept.
+bool IsStepFailure(int status) {
+  return status % 10 == 8 && status / 10 >= 1 && status / 10 <= kStepCount;
+}
+
 }  // namespace
 
 InstallationDriver::InstallationDriver(InstallState& state, WizardView& view,
@@ -100,7 +105,7 @@ void InstallationDriver::RunLoop() {
     // The first cause stands: a step's own, else that of the operation that failed.
     if (OperationFailure taken = operations_.TakeFailure(); cause_.empty()) cause_ = taken;
     // A failure status names no step: the stop is that of an earlier run, whose cause it kept.
-    if (step_ == 0 && status % 10 == 8 && status / 10 >= 1 && status / 10 <= kStepCount) {
+    if (step_ == 0 && IsStepFailure(status)) {
       step_ = status / 10;
       cause_ = EarlierFailure(status);
       earlier_failure_ = true;
@@ -179,6 +184,13 @@ InstallationDriver::PassEnd InstallationDriver::RunStep(int status) {
       stop_ = true;
       break;
     default:
+      // Any other status names nothing this program can do.
+      if (!IsStepFailure(status)) {
+        cause_ = {Tr("Steps",
+                     "the configuration service holds an installation status that names no step "
+                     "of the installation: ask the helpdesk to set the customer's status"),
+                  Fill(Tr("Steps", "installation status %1"), {std::to_string(status)})};
+      }
       stop_ = true;
   }
   return PassEnd::kContinue;

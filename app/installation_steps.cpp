@@ -131,11 +131,22 @@ void InstallationDriver::InstallTillPrograms() {
   const std::string programs = work + "lumtrak";
   // A work folder emptied since step 4 gets the till programs again, as step 4 unpacked them.
   if (!operations_.FolderExists(programs) && !UnpackTillPrograms()) return Fail(58);
-  if (!operations_.FolderExists(programs)) return Fail(58);
+  if (!operations_.FolderExists(programs)) {
+    cause_ = {Fill(Tr("Steps",
+                      "the till package %1 holds no folder lumtrak with the till programs: ask "
+                      "the helpdesk to check the package on the download server"),
+                   {state_.CustPost().pv_filename}),
+              ""};
+    return Fail(58);
+  }
   // The record names the folder that is emptied: never one that is no till's.
   if (!operations_.MayEmptyTillFolder(till, programs)) return Fail(58);
   if (!operations_.PrepareFolder(till, true)) return Fail(58);
-  operations_.RenameFile(till + "midas.dll", till + "midas_old.dll");
+  // A library the emptying left behind is set aside under another name, not copied over.
+  if (operations_.FileExists(till + "midas.dll") &&
+      !operations_.RenameFile(till + "midas.dll", till + "midas_old.dll")) {
+    return Fail(58);
+  }
   const cust_post& record = state_.CustPost();
   // Every file the till needs is in place before the step says so; the printer's library with
   // them, so that a full disk fails the step rather than the printer.
@@ -181,6 +192,11 @@ InstallationDriver::PassEnd InstallationDriver::InstallDatabaseServer() {
   }
   // A version no package exists for would run this step again in every pass.
   if (package == nullptr) {
+    cause_ = {Fill(Tr("Steps",
+                      "the customer's record asks for a database server of version %1, for which "
+                      "there is no package: ask the helpdesk to correct the record"),
+                   {version}),
+              ""};
     Fail(68);
     return PassEnd::kContinue;
   }

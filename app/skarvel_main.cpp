@@ -74,7 +74,7 @@ std::optional<DeploymentSettings> UsableSettings() {
     why = WorkFolderProblem();
     if (why.empty()) return settings;
   } catch (const SettingsError& error) {
-    why = AnsiFromUtf8(error.what());
+    why = error.what();
   }
   TellOnStart(why, QMessageBox::Critical);
   return std::nullopt;

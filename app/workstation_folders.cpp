@@ -187,7 +187,10 @@ bool WorkstationOperations::FileExists(const std::string& file) {
 }
 
 bool WorkstationOperations::RenameFile(const std::string& from, const std::string& to) {
-  return skarvel::RenameFile(from, to);
+  std::string why;
+  if (skarvel::RenameFile(from, to, &why)) return true;
+  Failed(why);
+  return false;
 }
 
 bool WorkstationOperations::CopyFile(const std::string& from, const std::string& to) {

@@ -81,7 +81,7 @@ AdminOutcome PkexecAdministrator::Run(const std::string& operation,
                                    operation};
   command.insert(command.end(), arguments.begin(), arguments.end());
   if (log_) log_("the administrator's part: " + what + " (" + helper_ + " " + operation + ")");
-  const ChildOutcome outcome = programs_.RunAndWait(kPkexec, command, "", pump_);
+  const ChildOutcome outcome = InAnsiText(programs_.RunAndWait(kPkexec, command, "", pump_));
   LogLines(log_, outcome.output);
   LogLines(log_, outcome.errors);
   const std::string words = LastWords(outcome);
@@ -115,8 +115,8 @@ AdminPermission AskAdminPermission() {
     return {AdminPermission::Answer::kUnknown,
             Tr("System", "pkcheck is not installed (no polkit here)")};
   }
-  const ChildOutcome outcome = RunShortProgram(
-      "pkcheck", {"--action-id", kAdministratorAction, "--process", ProcessSubject()});
+  const ChildOutcome outcome = InAnsiText(RunShortProgram(
+      "pkcheck", {"--action-id", kAdministratorAction, "--process", ProcessSubject()}));
   const std::string words = LastWords(outcome);
   const bool session = InDesktopSession();
   switch (outcome.started ? outcome.exit_code : -1) {

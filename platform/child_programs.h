@@ -17,7 +17,12 @@ struct ChildOutcome {
   std::string output;    // the last few kilobytes it wrote to standard output (RunAndWait), or
                          // to standard output and error (RunShortProgram)
   std::string errors;    // RunAndWait: the last few kilobytes it wrote to standard error
+  // Both as the program wrote them: the system's UTF-8, not yet the domain's Windows-1252.
 };
+
+// The outcome with its output and errors in Windows-1252, as the log and the person's sentences
+// take them; converted once, where the outcome is read.
+ChildOutcome InAnsiText(ChildOutcome outcome);
 
 // Starting other programs. A program named without "/" is looked up on PATH, as the shell does.
 // Paths and arguments are Windows-1252 text; the program reads no input and runs in a process

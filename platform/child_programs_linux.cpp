@@ -211,6 +211,12 @@ ChildOutcome LinuxChildPrograms::RunAndWatch(const std::string& program,
 
 namespace skarvel {
 
+ChildOutcome InAnsiText(ChildOutcome outcome) {
+  outcome.output = AnsiFromUtf8(outcome.output);
+  outcome.errors = AnsiFromUtf8(outcome.errors);
+  return outcome;
+}
+
 bool ProgramOnPath(const std::string& name) {
   const char* path = std::getenv("PATH");
   std::string folders = path != nullptr ? path : "/usr/bin:/bin";

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "platform/ansi_text.h"
+#include "platform/translation.h"
 #include "platform/windows1252.h"
 
 namespace skarvel {
@@ -46,14 +47,17 @@ void ReadServiceSettings(DeploymentSettings& settings) {
   const char* variable = "SKARVEL_SERVICE_HOST";
   if (!url.empty()) {
     if (!host.empty()) {
-      throw SettingsError(
-          "SKARVEL_SERVICE_URL and SKARVEL_SERVICE_HOST are both set: set only one of them");
+      throw SettingsError(Tr("Settings",
+                             "SKARVEL_SERVICE_URL and SKARVEL_SERVICE_HOST are both set: set "
+                             "only one of them"));
     }
     static const std::regex kUrl(R"(^(https?)://([^/]+)/?$)", std::regex::icase);
     std::smatch parts;
     if (!std::regex_match(url, parts, kUrl)) {
-      throw SettingsError("SKARVEL_SERVICE_URL must be https://host or https://host:port, not \"" +
-                          url + "\"");
+      throw SettingsError(Fill(Tr("Settings",
+                                  "SKARVEL_SERVICE_URL must be https://host or https://host:port, "
+                                  "not \"%1\""),
+                               {AnsiFromUtf8(url)}));
     }
     settings.service_tls = parts[1].str().size() == 5;
     host = parts[2].str();
@@ -61,16 +65,15 @@ void ReadServiceSettings(DeploymentSettings& settings) {
   }
   if (host.empty()) return;
   if (!IsHostAndPort(host)) {
-    throw SettingsError(std::string(variable) +
-                        " must be a host name or address, optionally "
-                        "followed by :port, not \"" +
-                        (url.empty() ? host : url) + "\"");
+    throw SettingsError(
+        Fill(Tr("Settings",
+                "%1 must be a host name or address, optionally followed by :port, not \"%2\""),
+             {variable, AnsiFromUtf8(url.empty() ? host : url)}));
   }
   if (const auto port = PortPart(host); port && PortNumber(*port) == kNoPort) {
-    throw SettingsError(std::string(variable) +
-                        " must give a port number from 1 to 65535 after "
-                        "its \":\", not \"" +
-                        (url.empty() ? host : url) + "\"");
+    throw SettingsError(Fill(
+        Tr("Settings", "%1 must give a port number from 1 to 65535 after its \":\", not \"%2\""),
+        {variable, AnsiFromUtf8(url.empty() ? host : url)}));
   }
   settings.service_host = host;
 }
@@ -80,8 +83,8 @@ bool ReadFtpTls() {
   const std::string value = UpperCase(EnvironmentVariable("SKARVEL_FTP_TLS"));
   if (value.empty() || value == "OFF") return false;
   if (value == "REQUIRED") return true;
-  throw SettingsError("SKARVEL_FTP_TLS must be off or required, not \"" +
-                      EnvironmentVariable("SKARVEL_FTP_TLS") + "\"");
+  throw SettingsError(Fill(Tr("Settings", "SKARVEL_FTP_TLS must be off or required, not \"%1\""),
+                           {AnsiFromUtf8(EnvironmentVariable("SKARVEL_FTP_TLS"))}));
 }
 
 // Whether the file holds at least one certificate in PEM, as the transfer library reads them.
@@ -101,10 +104,10 @@ std::string ReadCaFile() {
   std::error_code error;
   if (file.front() != '/' || !std::filesystem::is_regular_file(file, error) ||
       ::access(file.c_str(), R_OK) != 0 || !HoldsPemCertificate(file)) {
-    throw SettingsError(
-        "SKARVEL_CA_FILE must name a file of certificates in PEM this user can read (an "
-        "absolute path), not \"" +
-        file + "\"");
+    throw SettingsError(Fill(Tr("Settings",
+                                "SKARVEL_CA_FILE must name a file of certificates in PEM this "
+                                "user can read (an absolute path), not \"%1\""),
+                             {AnsiFromUtf8(file)}));
   }
   return file;
 }
@@ -114,7 +117,8 @@ std::string AbsoluteFolder(const char* name, const std::string& default_folder) 
   const std::string folder = EnvironmentVariable(name);
   if (folder.empty()) return default_folder;
   if (folder.front() != '/') {
-    throw SettingsError(std::string(name) + " must be an absolute folder, not \"" + folder + "\"");
+    throw SettingsError(Fill(Tr("Settings", "%1 must be an absolute folder, not \"%2\""),
+                             {name, AnsiFromUtf8(folder)}));
   }
   return folder;
 }
@@ -140,8 +144,9 @@ DeploymentSettings ReadDeploymentSettings() {
   if (!port.empty()) {
     settings.ftp_port = PortNumber(port);
     if (settings.ftp_port == kNoPort) {
-      throw SettingsError("SKARVEL_FTP_PORT must be a port number from 1 to 65535, not \"" + port +
-                          "\"");
+      throw SettingsError(
+          Fill(Tr("Settings", "SKARVEL_FTP_PORT must be a port number from 1 to 65535, not \"%1\""),
+               {AnsiFromUtf8(port)}));
     }
   }
   settings.ftp_tls = ReadFtpTls();

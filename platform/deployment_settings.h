@@ -43,6 +43,7 @@ struct DeploymentSettings {
   std::string ServiceBaseUrl() const;
 };
 
+// Its message is a sentence for the person, in Windows-1252 and the language in use.
 class SettingsError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

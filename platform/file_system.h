@@ -18,7 +18,7 @@ bool FolderExists(const std::string& path);
 bool CreateFolders(const std::string& path, std::string* why = nullptr);
 // Removes the folder only when it is empty.
 bool RemoveEmptyFolder(const std::string& path);
-bool RenameFile(const std::string& from, const std::string& to);
+bool RenameFile(const std::string& from, const std::string& to, std::string* why = nullptr);
 // Renames only when nothing carries the new name yet, atomically; false otherwise.
 bool RenameNoReplace(const std::string& from, const std::string& to);
 // Copies one file, overwriting the destination.

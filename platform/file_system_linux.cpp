@@ -126,10 +126,11 @@ bool RemoveEmptyFolder(const std::string& path) {
   return fs::is_empty(OsPath(path), error) && fs::remove(OsPath(path), error);
 }
 
-bool RenameFile(const std::string& from, const std::string& to) {
+bool RenameFile(const std::string& from, const std::string& to, std::string* why) {
   std::error_code error;
   fs::rename(OsPath(from), OsPath(to), error);
-  return !error;
+  return !error ||
+         Failed(why, Fill(Tr("System", "could not rename %1 to %2: %3"), {from, to, Words(error)}));
 }
 
 bool RenameNoReplace(const std::string& from, const std::string& to) {

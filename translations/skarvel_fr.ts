@@ -835,6 +835,41 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>SKARVEL_SERVICE_URL and SKARVEL_SERVICE_HOST are both set: set only one of them</source>
+        <translation>SKARVEL_SERVICE_URL et SKARVEL_SERVICE_HOST sont définies toutes les deux : n&apos;en définissez qu&apos;une</translation>
+    </message>
+    <message>
+        <source>SKARVEL_SERVICE_URL must be https://host or https://host:port, not &quot;%1&quot;</source>
+        <translation>SKARVEL_SERVICE_URL doit valoir https://hôte ou https://hôte:port, et non « %1 »</translation>
+    </message>
+    <message>
+        <source>%1 must be a host name or address, optionally followed by :port, not &quot;%2&quot;</source>
+        <translation>%1 doit être un nom d&apos;hôte ou une adresse, suivi éventuellement de :port, et non « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 must give a port number from 1 to 65535 after its &quot;:&quot;, not &quot;%2&quot;</source>
+        <translation>%1 doit donner après son « : » un numéro de port de 1 à 65535, et non « %2 »</translation>
+    </message>
+    <message>
+        <source>SKARVEL_FTP_TLS must be off or required, not &quot;%1&quot;</source>
+        <translation>SKARVEL_FTP_TLS doit valoir off ou required, et non « %1 »</translation>
+    </message>
+    <message>
+        <source>SKARVEL_CA_FILE must name a file of certificates in PEM this user can read (an absolute path), not &quot;%1&quot;</source>
+        <translation>SKARVEL_CA_FILE doit désigner un fichier de certificats au format PEM lisible par cet utilisateur (un chemin absolu), et non « %1 »</translation>
+    </message>
+    <message>
+        <source>%1 must be an absolute folder, not &quot;%2&quot;</source>
+        <translation>%1 doit être un dossier absolu, et non « %2 »</translation>
+    </message>
+    <message>
+        <source>SKARVEL_FTP_PORT must be a port number from 1 to 65535, not &quot;%1&quot;</source>
+        <translation>SKARVEL_FTP_PORT doit être un numéro de port de 1 à 65535, et non « %1 »</translation>
+    </message>
+</context>
+<context>
     <name>Steps</name>
     <message>
         <source>the configuration service stopped answering</source>
@@ -959,6 +994,22 @@
     <message>
         <source>the database server at %1 refuses the installation&apos;s administrator login%2: an administrator sets the password of its SYSDBA to the installation&apos;s (see THE ADMINISTRATOR&apos;S PART in man skarvel-cli)</source>
         <translation>le serveur de base de données à l&apos;adresse %1 refuse la connexion administrateur de l&apos;installation%2 : un administrateur donne à son SYSDBA le mot de passe de l&apos;installation (voir THE ADMINISTRATOR&apos;S PART dans man skarvel-cli)</translation>
+    </message>
+    <message>
+        <source>the configuration service holds an installation status that names no step of the installation: ask the helpdesk to set the customer&apos;s status</source>
+        <translation>le service de configuration détient un statut d&apos;installation qui ne désigne aucune étape de l&apos;installation : demandez au helpdesk de corriger le statut du client</translation>
+    </message>
+    <message>
+        <source>installation status %1</source>
+        <translation>statut de l&apos;installation %1</translation>
+    </message>
+    <message>
+        <source>the till package %1 holds no folder lumtrak with the till programs: ask the helpdesk to check the package on the download server</source>
+        <translation>le paquet de caisse %1 ne contient pas de dossier lumtrak avec les programmes de caisse : demandez au helpdesk de vérifier le paquet sur le serveur de téléchargement</translation>
+    </message>
+    <message>
+        <source>the customer&apos;s record asks for a database server of version %1, for which there is no package: ask the helpdesk to correct the record</source>
+        <translation>la fiche du client demande un serveur de base de données en version %1, pour laquelle il n&apos;existe aucun paquet : demandez au helpdesk de corriger la fiche</translation>
     </message>
 </context>
 <context>
@@ -1178,6 +1229,10 @@
     <message>
         <source>%1 bytes arrived where the server gave the file&apos;s size as %2</source>
         <translation>%1 octets sont arrivés alors que le serveur donnait %2 comme taille du fichier</translation>
+    </message>
+    <message>
+        <source>could not rename %1 to %2: %3</source>
+        <translation>impossible de renommer %1 en %2 : %3</translation>
     </message>
 </context>
 <context>

@@ -835,6 +835,41 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>SKARVEL_SERVICE_URL and SKARVEL_SERVICE_HOST are both set: set only one of them</source>
+        <translation>SKARVEL_SERVICE_URL en SKARVEL_SERVICE_HOST zijn allebei ingesteld: stel er maar één in</translation>
+    </message>
+    <message>
+        <source>SKARVEL_SERVICE_URL must be https://host or https://host:port, not &quot;%1&quot;</source>
+        <translation>SKARVEL_SERVICE_URL moet https://host of https://host:poort zijn, niet &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be a host name or address, optionally followed by :port, not &quot;%2&quot;</source>
+        <translation>%1 moet een computernaam of adres zijn, eventueel gevolgd door :poort, niet &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must give a port number from 1 to 65535 after its &quot;:&quot;, not &quot;%2&quot;</source>
+        <translation>%1 moet na de &quot;:&quot; een poortnummer van 1 tot 65535 geven, niet &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>SKARVEL_FTP_TLS must be off or required, not &quot;%1&quot;</source>
+        <translation>SKARVEL_FTP_TLS moet off of required zijn, niet &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>SKARVEL_CA_FILE must name a file of certificates in PEM this user can read (an absolute path), not &quot;%1&quot;</source>
+        <translation>SKARVEL_CA_FILE moet een bestand met certificaten in PEM noemen dat deze gebruiker kan lezen (een absoluut pad), niet &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be an absolute folder, not &quot;%2&quot;</source>
+        <translation>%1 moet een absolute map zijn, niet &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>SKARVEL_FTP_PORT must be a port number from 1 to 65535, not &quot;%1&quot;</source>
+        <translation>SKARVEL_FTP_PORT moet een poortnummer van 1 tot 65535 zijn, niet &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>Steps</name>
     <message>
         <source>the configuration service stopped answering</source>
@@ -959,6 +994,22 @@
     <message>
         <source>the database server at %1 refuses the installation&apos;s administrator login%2: an administrator sets the password of its SYSDBA to the installation&apos;s (see THE ADMINISTRATOR&apos;S PART in man skarvel-cli)</source>
         <translation>de databaseserver op %1 weigert de beheerderslogin van de installatie%2: een beheerder stelt het wachtwoord van zijn SYSDBA in op dat van de installatie (zie THE ADMINISTRATOR&apos;S PART in man skarvel-cli)</translation>
+    </message>
+    <message>
+        <source>the configuration service holds an installation status that names no step of the installation: ask the helpdesk to set the customer&apos;s status</source>
+        <translation>de configuratieservice heeft een installatiestatus die geen stap van de installatie aanduidt: vraag de helpdesk de status van de klant in te stellen</translation>
+    </message>
+    <message>
+        <source>installation status %1</source>
+        <translation>installatiestatus %1</translation>
+    </message>
+    <message>
+        <source>the till package %1 holds no folder lumtrak with the till programs: ask the helpdesk to check the package on the download server</source>
+        <translation>het kassapakket %1 bevat geen map lumtrak met de kassaprogramma&apos;s: vraag de helpdesk het pakket op de downloadserver te controleren</translation>
+    </message>
+    <message>
+        <source>the customer&apos;s record asks for a database server of version %1, for which there is no package: ask the helpdesk to correct the record</source>
+        <translation>de gegevens van de klant vragen om een databaseserver van versie %1, waarvoor geen pakket bestaat: vraag de helpdesk de gegevens te verbeteren</translation>
     </message>
 </context>
 <context>
@@ -1178,6 +1229,10 @@
     <message>
         <source>%1 bytes arrived where the server gave the file&apos;s size as %2</source>
         <translation>er kwamen %1 bytes aan, terwijl de server %2 als grootte van het bestand opgaf</translation>
+    </message>
+    <message>
+        <source>could not rename %1 to %2: %3</source>
+        <translation>kon %1 niet hernoemen naar %2: %3</translation>
     </message>
 </context>
 <context>

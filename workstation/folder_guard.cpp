@@ -11,6 +11,9 @@ namespace {
 
 // The till's own files: what a previous till installation left.
 constexpr const char* kTillFiles[] = {"LUMTRAK.pos", "lumcaisse.exe"};
+// What the till programs' step puts beside the package's files, from outside the package: a
+// step interrupted after one of them must not leave a folder that is never emptied again.
+constexpr const char* kBesideThePackage[] = {"midas.dll", "midas_old.dll", "dvcaisse.dll"};
 
 // True when folder is inside (or is) outer; both resolved.
 bool Within(const std::string& folder, const std::string& outer) {
@@ -37,9 +40,13 @@ void ForeignEntries(const std::string& folder, const std::string& package,
       return SameText(own.name, entry.name);
     });
     const std::string shown = prefix + entry.name + (entry.directory ? "/" : "");
-    if (match == theirs.end()) {
+    const bool beside = prefix.empty() && !entry.directory &&
+                        std::any_of(std::begin(kBesideThePackage), std::end(kBesideThePackage),
+                                    [&](const char* name) { return SameText(entry.name, name); });
+    if (match == theirs.end() && !beside) {
       foreign.size() < kListed ? foreign.push_back(shown) : void(++more);
-    } else if (entry.directory && !entry.link && match->directory && !match->link) {
+    } else if (match != theirs.end() && entry.directory && !entry.link && match->directory &&
+               !match->link) {
       ForeignEntries(folder + "/" + entry.name, package + "/" + match->name, shown, foreign, more);
     }
   }

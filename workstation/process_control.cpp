@@ -77,10 +77,10 @@ ChildOutcome ProcessControl::Run(const std::string& program, const std::string& 
                                  const std::string& start_folder,
                                  const ChildPrograms::OutputSink& on_output) {
   const std::string shown = WithoutPassword(program + " " + parameters);
-  ChildOutcome outcome =
+  const ChildOutcome outcome = InAnsiText(
       on_output ? programs_.RunAndWatch(program, SplitCommandLine(parameters), start_folder, pump_,
                                         on_output)
-                : programs_.RunAndWait(program, SplitCommandLine(parameters), start_folder, pump_);
+                : programs_.RunAndWait(program, SplitCommandLine(parameters), start_folder, pump_));
   if (!outcome.started) {
     log_("could not start " + shown);
   } else if (!outcome.ended) {

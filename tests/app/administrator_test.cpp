@@ -100,6 +100,11 @@ class AdministratorTest : public test::InstallationTest {
 
 TEST_F(AdministratorTest, AMemberOfTheRulesGroupGetsTheAdministratorsPartWithoutAPassword) {
   Prepare(test::kTillAccount, test::PolkitSandbox::PackageRulesFor(test::kTillAccount));
+  // The check foresees it, changing nothing.
+  const ProgramResult check = RunAs(test::kTillAccount, {"--check", kFreshCustomer});
+  EXPECT_EQ(check.exit_code, 0) << check.out << check.err;
+  EXPECT_NE(check.out.find("polkit allows it without a password"), std::string::npos) << check.out;
+  EXPECT_FALSE(fs::exists(TillFolder()));
   const ProgramResult run = RunAs(test::kTillAccount, {kFreshCustomer});
   ASSERT_EQ(run.exit_code, 0) << run.out << run.err;
   EXPECT_EQ(CustomerStatus(kFreshCustomer), "120");

@@ -65,8 +65,14 @@ TEST_F(InstallationDriverTest, AStatusNamingNoStepStopsInTheFirstPass) {
     view_ = test::RecordingView();
     StandOnPage3(kCornerShop, status);
     flow_.btvolgendeClick();
-    EXPECT_EQ(view_.error_windows.size(), 1u) << status;
+    ASSERT_EQ(view_.error_windows.size(), 1u) << status;
     EXPECT_EQ(view_.Ticks(), ticks) << status;
+    // The window never ends at its colon: a status naming no step says what to do about it.
+    if (std::string(status) == "0" || std::string(status) == "8") {
+      EXPECT_NE(view_.error_windows.front().cause.find("names no step"), std::string::npos)
+          << view_.error_windows.front().cause;
+      EXPECT_EQ(view_.error_windows.front().details, std::string("installation status ") + status);
+    }
   }
   EXPECT_TRUE(Reports().empty());
 }
@@ -118,6 +124,9 @@ TEST_F(InstallationDriverTest, AnUnacknowledgedReportRunsTheStepAgain) {
             (Texts{"UnzipPackage(lumtrak650.zip)", "UnzipPackage(lumtrak650.zip)",
                    "UnzipPackage(lumtrak650.zip)"}));
   EXPECT_EQ(Reports(), (Texts{"49/40", "49/40", "58/50"}));
+  ASSERT_EQ(view_.error_windows.size(), 1u);
+  EXPECT_NE(view_.error_windows.front().cause.find("holds no folder lumtrak"), std::string::npos)
+      << view_.error_windows.front().cause;
 }
 
 // Each download is reported before the next starts, so a run killed in between keeps what
@@ -269,7 +278,9 @@ TEST_F(InstallationDriverTest, AnUnknownServerVersionFailsTheServerStep) {
   state_.CustPost().CP_VERS_FB = "3.0";
   flow_.btvolgendeClick();
   EXPECT_EQ(Reports(), Texts{"68/60"});
-  EXPECT_EQ(view_.error_windows.size(), 1u);
+  ASSERT_EQ(view_.error_windows.size(), 1u);
+  EXPECT_NE(view_.error_windows.front().cause.find("version 3.0"), std::string::npos)
+      << view_.error_windows.front().cause;
 }
 
 TEST_F(InstallationDriverTest, TheRestartStepArrangesTheResumeAndRestarts) {

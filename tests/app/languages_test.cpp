@@ -93,6 +93,20 @@ TEST_F(LanguagesTest, AFrenchRunHasNoEnglishLine) {
   EXPECT_EQ(EnglishLines(json, false), "") << json.out << json.err;
 }
 
+// A French customer to the end, with a receipt printer no printing system takes: the steps,
+// the completion and its warning are French (the printing system's own words pass as they come).
+TEST_F(LanguagesTest, AFrenchRunToTheEndHasNoEnglishLine) {
+  PrepareCentralDatabase(4);
+  service_.SetField("5412345000020", "PPA_POSPATH2", folder_.File("till"));
+  service_.SetField("5412345000020", "cus_base_pos", CentralDatabase());
+  service_.SetField("5412345000020", "CP_GENTEXT", "BONPRINTER");
+  const ProgramResult result = RunIn("nl_BE.UTF-8", {"5412345000020"});
+  EXPECT_EQ(result.exit_code, 0) << result.out << result.err;
+  EXPECT_EQ(CustomerStatus("5412345000020"), "120");
+  EXPECT_NE((result.out + result.err).find("BONPRINTER"), std::string::npos) << result.out;
+  EXPECT_EQ(EnglishLines(result, false), "") << result.out << result.err;
+}
+
 // A Dutch customer: the check's lines, and a run up to the restart it may not do.
 TEST_F(LanguagesTest, ADutchCheckAndRunHaveNoEnglishLine) {
   const ProgramResult check = RunIn("fr_BE.UTF-8", {"--check", "5412345000013"});
@@ -124,6 +138,11 @@ TEST_F(LanguagesTest, BeforeTheRecordTheSystemsLanguageIsSpoken) {
       EXPECT_EQ(usage.exit_code, 64);
       EXPECT_EQ(EnglishLines(usage, true), "") << lang << usage.err;
     }
+    // And so is a setting it cannot take.
+    const ProgramResult setting = RunIn(lang, {"5412345000020"}, "127.0.0.1:70000");
+    EXPECT_EQ(setting.exit_code, 64);
+    EXPECT_NE(setting.err.find("SKARVEL_SERVICE_HOST"), std::string::npos) << setting.err;
+    EXPECT_EQ(EnglishLines(setting, true), "") << lang << setting.err;
   }
   const ProgramResult english = RunIn("en_US.UTF-8", {"5412345000020"}, nowhere);
   EXPECT_NE(EnglishLines(english, true), "") << english.err;

@@ -74,6 +74,12 @@ TEST_F(PreflightTest, APreparedCustomerCanBeInstalledAndNothingChanges) {
       << till_package;
   EXPECT_NE(checks.at("central-database")["detail"].get<std::string>().find("version"), npos);
   EXPECT_EQ(checks.count("printing-system"), 0u) << "the customer has no receipt printer";
+  // A plain deployment is said to be one, for the person and for machines.
+  for (const auto& [name, words] : {std::pair{"service", "over plain HTTP (not encrypted)"},
+                                    std::pair{"download-server", "in plain FTP (not encrypted)"}}) {
+    EXPECT_NE(checks.at(name)["detail"].get<std::string>().find(words), npos) << checks.at(name);
+    EXPECT_EQ(checks.at(name)["connection"], json({{"tls", false}})) << checks.at(name);
+  }
   // Beside each line, what it found for machines: numbers as numbers, the version as one.
   const json& disk = checks.at("disk-space")["details"];
   EXPECT_GT(disk["work_bytes_free"].get<std::int64_t>(),

@@ -255,6 +255,11 @@ TEST_P(SkarvelCliServerListTest, InstallsATillThroughADatabaseServer) {
                           download_root_.File("srv/SERVEURS.CFG"));
   service_.SetField("5412345000037", "PPA_POSPATH2", "localhost:" + folder_.File("till"));
   service_.SetField("5412345000037", "cus_base_pos", "SRV1:" + CentralDatabase());
+  // The check reads the same list the same way.
+  const ProgramResult check = Run({"--check", "5412345000037"});
+  EXPECT_NE(check.out.find("ok    central-database  localhost:" + CentralDatabase() + " answers"),
+            std::string::npos)
+      << check.out;
   const ProgramResult result = Run({"5412345000037"});
   EXPECT_EQ(result.exit_code, 0) << result.out << result.err;
   EXPECT_NE(result.out.find("step 10 done, reported 109"), std::string::npos) << result.out;

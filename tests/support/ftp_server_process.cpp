@@ -30,14 +30,15 @@ constexpr int kNoMountNamespace = 99;
 // The local account vsftpd logs in, as Debian's PAM sees one (pam_unix, the password in the
 // shadow file), made in folder and shown to vsftpd alone: over /etc/passwd, /etc/shadow and
 // /etc/pam.d in a mount namespace of its own, so the machine's accounts and PAM stay as they are.
-// Returns the account's user id, which is also its group id.
-unsigned WriteAccountFiles(const fs::path& folder) {
+// Its home is the served folder: vsftpd enters the home before the local root, and fails the
+// login when it cannot. Returns the account's user id, which is also its group id.
+unsigned WriteAccountFiles(const fs::path& folder, const fs::path& home) {
   const std::string passwd = Contents("/etc/passwd");
   const unsigned id = FreeSystemId(passwd, Contents("/etc/group"));
   std::ofstream(folder / "passwd")
       << WithEntry(passwd, kAccount,
                    std::string(kAccount) + ":x:" + std::to_string(id) + ":" + std::to_string(id) +
-                       ":Skarvel test downloads:/nonexistent:/usr/sbin/nologin");
+                       ":Skarvel test downloads:" + home.string() + ":/usr/sbin/nologin");
   std::ofstream(folder / "shadow") << kAccount << ":" << kPasswordHash << ":20000:0:99999:7:::\n";
   fs::permissions(folder / "shadow", fs::perms::owner_read | fs::perms::owner_write);
   fs::create_directories(folder / "pam.d");
@@ -158,7 +159,7 @@ void FtpServerProcess::StartPyftpdlib(const std::string& root, const FtpServerOp
 // vsftpd runs in the foreground from a configuration of the test's own (never the system's
 // service), logs the account into root, which is not "/", and binds a port of its choosing.
 void FtpServerProcess::StartVsftpd(const std::string& root, const FtpServerOptions& options) {
-  const unsigned id = WriteAccountFiles(configuration_->path());
+  const unsigned id = WriteAccountFiles(configuration_->path(), root);
   GiveTo(root, id, id);
   OpenTheWayTo(root);
   login_folder_ = fs::canonical(root).string();

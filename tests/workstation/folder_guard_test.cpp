@@ -76,7 +76,11 @@ TEST_F(FolderGuardTest, EmptiesOnlyATillsFolder) {
   Touch(Home() + "old program/LumCaisse.exe");
   Touch(Home() + "half copied/MIDAS.DLL");
   Touch(Home() + "half copied/Bmp/LOGO.BMP");
-  for (const char* folder : {"empty", "old till", "old program", "half copied", "not there yet"}) {
+  // The libraries the step copies from beside the package, before the package's own files.
+  Touch(Home() + "interrupted/MIDAS_OLD.DLL");
+  Touch(Home() + "interrupted/dvcaisse.dll");
+  for (const char* folder :
+       {"empty", "old till", "old program", "half copied", "interrupted", "not there yet"}) {
     EXPECT_EQ(Why(Home() + folder), "") << folder;
   }
 }

@@ -161,6 +161,9 @@ TEST_F(ProcessControlTest, ExecAndWaitRunsInTheStartFolderAndFailsForAMissingPro
   EXPECT_EQ(Contents(folder + "/where.txt"), folder + "\n");
   EXPECT_FALSE(control.ExecAndWait(folder_.File("no-such-program"), "", ""));
   EXPECT_TRUE(Logged("could not start"));
+  // A program writes the system's UTF-8; the log takes Windows-1252 and converts it once more.
+  EXPECT_TRUE(control.ExecAndWait("sh", "-c \"printf 'r\\303\\251pertoire absent\\n' >&2\"", ""));
+  EXPECT_TRUE(Logged("its error stream: r\xE9pertoire absent"));
 }
 
 // The wait ends as soon as the application is closing; the program goes on.
