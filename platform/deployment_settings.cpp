@@ -55,8 +55,8 @@ void ReadServiceSettings(DeploymentSettings& settings) {
     std::smatch parts;
     if (!std::regex_match(url, parts, kUrl)) {
       throw SettingsError(Fill(Tr("Settings",
-                                  "SKARVEL_SERVICE_URL must be https://host or https://host:port, "
-                                  "not \"%1\""),
+                                  "SKARVEL_SERVICE_URL must be https://host[:port] (or "
+                                  "http://host[:port]), not \"%1\""),
                                {AnsiFromUtf8(url)}));
     }
     settings.service_tls = parts[1].str().size() == 5;

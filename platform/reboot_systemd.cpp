@@ -15,8 +15,7 @@ bool SystemdReboot::Reboot() {
   if (!outcome.started) {
     refusal_ = Tr("System", "systemctl could not be started");
   } else if (output.empty()) {
-    refusal_ = Fill(Tr("System", "systemctl reboot ended with exit code %1"),
-                    {std::to_string(outcome.exit_code)});
+    refusal_ = Tr("System", "the system refused the restart without giving a reason");
   } else {
     refusal_ = output;
   }

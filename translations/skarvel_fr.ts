@@ -841,10 +841,6 @@
         <translation>SKARVEL_SERVICE_URL et SKARVEL_SERVICE_HOST sont définies toutes les deux : n&apos;en définissez qu&apos;une</translation>
     </message>
     <message>
-        <source>SKARVEL_SERVICE_URL must be https://host or https://host:port, not &quot;%1&quot;</source>
-        <translation>SKARVEL_SERVICE_URL doit valoir https://hôte ou https://hôte:port, et non « %1 »</translation>
-    </message>
-    <message>
         <source>%1 must be a host name or address, optionally followed by :port, not &quot;%2&quot;</source>
         <translation>%1 doit être un nom d&apos;hôte ou une adresse, suivi éventuellement de :port, et non « %2 »</translation>
     </message>
@@ -867,6 +863,10 @@
     <message>
         <source>SKARVEL_FTP_PORT must be a port number from 1 to 65535, not &quot;%1&quot;</source>
         <translation>SKARVEL_FTP_PORT doit être un numéro de port de 1 à 65535, et non « %1 »</translation>
+    </message>
+    <message>
+        <source>SKARVEL_SERVICE_URL must be https://host[:port] (or http://host[:port]), not &quot;%1&quot;</source>
+        <translation>SKARVEL_SERVICE_URL doit valoir https://hôte[:port] (ou http://hôte[:port]), et non « %1 »</translation>
     </message>
 </context>
 <context>
@@ -1207,10 +1207,6 @@
         <translation>l&apos;ordinateur n&apos;a pas pu redémarrer : systemctl n&apos;a pas pu être lancé</translation>
     </message>
     <message>
-        <source>systemctl reboot ended with exit code %1</source>
-        <translation>l&apos;ordinateur a refusé de redémarrer (code d&apos;erreur %1)</translation>
-    </message>
-    <message>
         <source>the folder %1 cannot be reached from %2: the server named no full path for the folder it logged in to</source>
         <translation>le dossier %1 ne peut pas être atteint depuis %2 : le serveur n&apos;a pas donné de chemin complet pour le dossier de connexion</translation>
     </message>
@@ -1233,6 +1229,10 @@
     <message>
         <source>could not rename %1 to %2: %3</source>
         <translation>impossible de renommer %1 en %2 : %3</translation>
+    </message>
+    <message>
+        <source>the system refused the restart without giving a reason</source>
+        <translation>le système a refusé le redémarrage sans en donner la raison</translation>
     </message>
 </context>
 <context>

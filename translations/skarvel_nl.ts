@@ -841,10 +841,6 @@
         <translation>SKARVEL_SERVICE_URL en SKARVEL_SERVICE_HOST zijn allebei ingesteld: stel er maar één in</translation>
     </message>
     <message>
-        <source>SKARVEL_SERVICE_URL must be https://host or https://host:port, not &quot;%1&quot;</source>
-        <translation>SKARVEL_SERVICE_URL moet https://host of https://host:poort zijn, niet &quot;%1&quot;</translation>
-    </message>
-    <message>
         <source>%1 must be a host name or address, optionally followed by :port, not &quot;%2&quot;</source>
         <translation>%1 moet een computernaam of adres zijn, eventueel gevolgd door :poort, niet &quot;%2&quot;</translation>
     </message>
@@ -867,6 +863,10 @@
     <message>
         <source>SKARVEL_FTP_PORT must be a port number from 1 to 65535, not &quot;%1&quot;</source>
         <translation>SKARVEL_FTP_PORT moet een poortnummer van 1 tot 65535 zijn, niet &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>SKARVEL_SERVICE_URL must be https://host[:port] (or http://host[:port]), not &quot;%1&quot;</source>
+        <translation>SKARVEL_SERVICE_URL moet https://host[:poort] (of http://host[:poort]) zijn, niet &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -1207,10 +1207,6 @@
         <translation>de computer kon niet opnieuw opgestart worden: systemctl kon niet gestart worden</translation>
     </message>
     <message>
-        <source>systemctl reboot ended with exit code %1</source>
-        <translation>de computer weigerde opnieuw op te starten (foutcode %1)</translation>
-    </message>
-    <message>
         <source>the folder %1 cannot be reached from %2: the server named no full path for the folder it logged in to</source>
         <translation>de map %1 is niet bereikbaar vanuit %2: de server gaf geen volledig pad voor de map waarin hij aanmeldde</translation>
     </message>
@@ -1233,6 +1229,10 @@
     <message>
         <source>could not rename %1 to %2: %3</source>
         <translation>kon %1 niet hernoemen naar %2: %3</translation>
+    </message>
+    <message>
+        <source>the system refused the restart without giving a reason</source>
+        <translation>het systeem weigerde de herstart zonder een reden te geven</translation>
     </message>
 </context>
 <context>

@@ -43,10 +43,12 @@ void ForeignEntries(const std::string& folder, const std::string& package,
     const bool beside = prefix.empty() && !entry.directory &&
                         std::any_of(std::begin(kBesideThePackage), std::end(kBesideThePackage),
                                     [&](const char* name) { return SameText(entry.name, name); });
-    if (match == theirs.end() && !beside) {
+    // A folder where the package has a file holds what the package cannot account for.
+    const bool folder_for_file =
+        match != theirs.end() && entry.directory && !entry.link && !match->directory;
+    if ((match == theirs.end() && !beside) || folder_for_file) {
       foreign.size() < kListed ? foreign.push_back(shown) : void(++more);
-    } else if (match != theirs.end() && entry.directory && !entry.link && match->directory &&
-               !match->link) {
+    } else if (match != theirs.end() && entry.directory && !entry.link && !match->link) {
       ForeignEntries(folder + "/" + entry.name, package + "/" + match->name, shown, foreign, more);
     }
   }

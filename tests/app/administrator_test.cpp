@@ -65,12 +65,14 @@ class AdministratorTest : public test::InstallationTest {
     for (const auto& [field, value] : fields) service_.SetField(kFreshCustomer, field, value);
   }
 
-  ProgramResult RunAs(const std::string& account, const std::vector<std::string>& arguments) {
+  ProgramResult RunAs(const std::string& account, const std::vector<std::string>& arguments,
+                      const std::map<std::string, std::string>& settings = {}) {
     std::vector<std::string> argv{SKARVEL_CLI_PROGRAM};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
     std::map<std::string, std::string> environment = Environment(service_.host());
     environment["FIREBIRD_LOCK"] = folder_.File("locks");
     environment["CUPS_SERVER"] = cups_->socket();
+    for (const auto& [name, value] : settings) environment[name] = value;
     return test::RunProgram(sandbox_->Command(test::AsAccount(account, argv)), environment);
   }
 
@@ -140,7 +142,10 @@ TEST_F(AdministratorTest, AMemberOfTheRulesGroupGetsTheAdministratorsPartWithout
 
 TEST_F(AdministratorTest, AUserTheRulesDoNotNameIsRefusedAndNothingIsDone) {
   Prepare(test::kOtherAccount, test::PolkitSandbox::PackageRulesFor(test::kTillAccount));
-  const ProgramResult run = RunAs(test::kOtherAccount, {kFreshCustomer});
+  // The machine's own services root, as on a till, so that the error goes to the (sandbox's)
+  // journal too; the run stops before anything would look at a service.
+  const ProgramResult run =
+      RunAs(test::kOtherAccount, {kFreshCustomer}, {{"SKARVEL_SYSTEMD_ROOT", "/"}});
   EXPECT_EQ(run.exit_code, 1) << run.out << run.err;
   EXPECT_NE(run.err.find("needs an administrator: making the till folder " + TillFolder()),
             std::string::npos)
@@ -153,7 +158,14 @@ TEST_F(AdministratorTest, AUserTheRulesDoNotNameIsRefusedAndNothingIsDone) {
   EXPECT_EQ(CustomerStatus(kFreshCustomer), "58");
   EXPECT_FALSE(fs::exists(folder_.File("system-owned/lumtrak")));
   EXPECT_FALSE(PrinterExists());
-  EXPECT_TRUE(sandbox_->JournalEntries().empty()) << "the helper never ran";
+  // The helper never ran; the program's error is in the journal with its step and the code.
+  bool step_logged = false;
+  for (auto& entry : sandbox_->JournalEntries()) {
+    EXPECT_EQ(entry["SYSLOG_IDENTIFIER"], "skarvel-cli") << entry["MESSAGE"];
+    step_logged =
+        step_logged || (entry["SKARVEL_STEP"] == "5" && entry["SKARVEL_CODE"] == kFreshCustomer);
+  }
+  EXPECT_TRUE(step_logged);
 }
 
 // Consent covers the helper's own operations only, each argument checked: a member's request

@@ -29,8 +29,8 @@ class RebootTest : public testing::Test {
   test::TempFolder folder_;
 };
 
-// The system's answer stands inside the advice's sentence: one line, its own words, no exit
-// code when it said something; the exit code only when it said nothing.
+// The system's answer stands inside the advice's sentence: one line, its own words, and plain
+// words of ours when it said nothing (no exit code: it tells the person nothing).
 TEST_F(RebootTest, ARefusalIsTheSystemsOwnWordsOnOneLine) {
   StandIn(
       "echo 'System has not been booted with systemd as init system (PID 1). Can'\\''t operate.' "
@@ -44,7 +44,7 @@ TEST_F(RebootTest, ARefusalIsTheSystemsOwnWordsOnOneLine) {
 
   StandIn("exit 1\n");
   EXPECT_FALSE(reboot.Reboot());
-  EXPECT_EQ(reboot.LastRefusal(), "systemctl reboot ended with exit code 1");
+  EXPECT_EQ(reboot.LastRefusal(), "the system refused the restart without giving a reason");
 
   StandIn("exit 0\n");
   EXPECT_TRUE(reboot.Reboot());

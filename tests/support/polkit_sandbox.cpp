@@ -83,6 +83,10 @@ PolkitSandbox::PolkitSandbox(const std::string& rules, bool package_actions) {
     ::close(journal_);
     throw std::runtime_error("cannot bind " + path);
   }
+  // As the system's journal: every account may write to it.
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                            fs::perms::group_write | fs::perms::others_read |
+                            fs::perms::others_write);
 }
 
 PolkitSandbox::~PolkitSandbox() {

@@ -95,11 +95,14 @@ TEST_F(FolderGuardTest, AFewNamesOfThePackageDoNotMakeATillFolder) {
     Touch(shop + file);
   }
   fs::create_symlink(root_.File("package/bmp"), shop + "midas.dll");
+  Touch(shop + "readme.txt/notes.odt");  // a folder where the package has a file
   const std::string why = Why(shop);
-  for (const char* foreign : {"Budget 2026.ods", "Photos/", "Lumtrak/", "BMP/shop logo.png"}) {
+  for (const char* foreign :
+       {"Budget 2026.ods", "Photos/", "Lumtrak/", "BMP/shop logo.png", "readme.txt/"}) {
     EXPECT_NE(why.find(foreign), std::string::npos) << foreign << ": " << why;
   }
-  for (const char* own : {"README.TXT", "BMP/logo.bmp", "opening.jpg", "manual.pdf", "midas"}) {
+  for (const char* own :
+       {"README.TXT", "BMP/logo.bmp", "opening.jpg", "manual.pdf", "midas", "notes.odt"}) {
     EXPECT_EQ(why.find(own), std::string::npos) << own << ": " << why;
   }
 }
