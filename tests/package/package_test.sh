@@ -9,6 +9,8 @@ packages=$1
 hardened=${2:-ON}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# lintian leaves caches of its own in the temporary folder: they go with the test's.
+export TMPDIR=$work
 
 fail() {
   echo "$*" >&2
