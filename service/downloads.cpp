@@ -296,11 +296,17 @@ std::optional<std::vector<wininet::FindData>> ListPackageFolder(DownloadContext&
                                                                 const std::string& remote_folder,
                                                                 const TfTP& account) {
   std::vector<wininet::FindData> files;
-  const bool listed = WalkFolder(context, remote_folder, account, nullptr, nullptr, AnyName,
-                                 [&](Session&, const wininet::FindData& entry) {
-                                   files.push_back(entry);
-                                   return true;
-                                 });
+  const bool listed =
+      WalkFolder(context, remote_folder, account, nullptr, nullptr, AnyName,
+                 [&](Session& session, const wininet::FindData& entry) {
+                   files.push_back(entry);
+                   // A link's listed size is the link's own, not its file's.
+                   if (!entry.link) return true;
+                   if (const auto size = session.ftp.RemoteFileSize(entry.cFileName)) {
+                     files.back().nFileSize = *size;
+                   }
+                   return true;
+                 });
   if (!listed) return std::nullopt;
   return files;
 }

@@ -88,9 +88,9 @@ struct DownloadServerProbe {
 };
 DownloadServerProbe ProbeDownloadServer(DownloadContext& context, const TfTP& account);
 
-// The files of remote_folder that DownloadFolder would download, with their sizes, without
-// downloading anything; none when the server cannot be reached or the folder entered or listed
-// (the cause goes to the log and to context.failure).
+// The files of remote_folder that DownloadFolder would download, with their sizes (a link's: its
+// file's, from SIZE), without downloading anything; none when the server cannot be reached or
+// the folder entered or listed (the cause goes to the log and to context.failure).
 std::optional<std::vector<wininet::FindData>> ListPackageFolder(DownloadContext& context,
                                                                 const std::string& remote_folder,
                                                                 const TfTP& account);

@@ -186,6 +186,11 @@ int TSimpleFTP::ListFiles(const std::string& mask, bool with_folder) {
   return static_cast<int>(listing_.size());
 }
 
+std::optional<std::uint64_t> TSimpleFTP::RemoteFileSize(const std::string& remote) {
+  if (State() != TWinInetState::Connected || !connection_) return std::nullopt;
+  return connection_->FileSize(remote);
+}
+
 bool TSimpleFTP::GetFile(const std::string& remote_name, const std::string& local_path) {
   if (State() != TWinInetState::Connected || !connection_) return Fail("Not connected!");
   if (FailIfExistsOnGet && LocalFileExists(local_path)) return false;
@@ -214,7 +219,7 @@ bool TSimpleFTP::Get(const wininet::FindData& entry, const std::string& local_pa
   if (!entry.link && entry.size_listed) {
     size = entry.nFileSize;
   } else {
-    size = connection_->FileSize(entry.cFileName);
+    size = RemoteFileSize(entry.cFileName);
   }
   progress_.bytes_done = 0;
   progress_.bytes_moved = 0;

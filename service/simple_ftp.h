@@ -77,6 +77,9 @@ class TSimpleFTP : public TWinInetControl {
   // Before connecting, remembers the folder for the connect.
   bool ChangeDir(const std::string& folder);
   std::string CurrentDir();
+  // The size of remote in the current folder as the server's SIZE gives it (for a link, its
+  // file's); none when the server gives none.
+  std::optional<std::uint64_t> RemoteFileSize(const std::string& remote);
   // The folder set last, as given.
   const std::string& RemoteDir() const { return remote_dir_; }
   bool GetFile(const std::string& remote_name, const std::string& local_path);

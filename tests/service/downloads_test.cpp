@@ -248,6 +248,12 @@ TEST_P(DownloadsTest, APackageThatIsALinkOnTheServerArrivesWhole) {
                           [](const std::string& command) { return command.rfind("SIZE", 0) == 0; }),
             1);
   EXPECT_NE(std::find(walked.begin(), walked.end(), "SIZE lumtrak650.zip"), walked.end());
+  // The check's listing counts the link's file, not the link.
+  const auto listed = ListPackageFolder(context_, "lumtrak650", Account());
+  ASSERT_TRUE(listed.has_value()) << Log();
+  std::uint64_t bytes = 0;
+  for (const wininet::FindData& file : *listed) bytes += file.nFileSize;
+  EXPECT_EQ(bytes, 100'000u + std::string("till package").size());
 }
 
 // The old way listed on a second connection, which a server allowing one session per account
