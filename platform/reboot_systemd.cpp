@@ -2,16 +2,15 @@
 #include "platform/child_programs.h"
 #include "platform/reboot.h"
 #include "platform/translation.h"
-#include "platform/windows1252.h"
 
 namespace skarvel {
 
 bool SystemdReboot::Reboot() {
   // systemctl hands the request to the service manager and returns at once.
-  const ChildOutcome outcome = RunShortProgram(program_, {"reboot"});
+  const ChildOutcome outcome = InAnsiText(RunShortProgram(program_, {"reboot"}));
   if (outcome.started && outcome.exit_code == 0) return true;
   // The system's own words, on one line: they stand inside the advice's sentence.
-  const std::string output = OneLine(AnsiFromUtf8(outcome.output));
+  const std::string output = OneLine(outcome.output);
   if (!outcome.started) {
     refusal_ = Tr("System", "systemctl could not be started");
   } else if (output.empty()) {
